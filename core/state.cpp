@@ -1,0 +1,24 @@
+// The process's one module state.
+#include "core/state.h"
+
+namespace kx {
+
+namespace {
+std::unique_ptr<ModuleState> &instance()
+{
+    static std::unique_ptr<ModuleState> current = std::make_unique<ModuleState>();
+    return current;
+}
+} // namespace
+
+ModuleState &state()
+{
+    return *instance();
+}
+
+void resetState()
+{
+    instance() = std::make_unique<ModuleState>();
+}
+
+} // namespace kx

@@ -1,0 +1,1 @@
+// Belgepano's library entry points (filled by the panel library work).

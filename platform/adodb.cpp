@@ -1,0 +1,180 @@
+// Connection and recordset over Qt SQL's SQLite driver.
+#include "platform/adodb.h"
+
+#include <QSqlDriver>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QSqlRecord>
+
+namespace kx {
+
+namespace {
+QString errorText(const QSqlError &error)
+{
+    return error.text().trimmed();
+}
+
+void bindAll(QSqlQuery &query, const QVariantList &values)
+{
+    for (int i = 0; i < values.size(); ++i)
+        query.bindValue(i, values.at(i));
+}
+} // namespace
+
+Connection::Connection(QString name)
+    : m_name(std::move(name))
+{}
+
+Connection::~Connection()
+{
+    Close();
+    if (QSqlDatabase::contains(m_name))
+        QSqlDatabase::removeDatabase(m_name);
+}
+
+QSqlDatabase Connection::database() const
+{
+    return QSqlDatabase::database(m_name, false);
+}
+
+void Connection::Open(const QString &databasePath)
+{
+    Close();
+    QSqlDatabase db = QSqlDatabase::contains(m_name)
+                          ? QSqlDatabase::database(m_name, false)
+                          : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+    db.setDatabaseName(databasePath);
+    // Other computers may open the same file over a network folder: no WAL, wait when busy.
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
+    if (!db.open())
+        throw DatabaseError(errorText(db.lastError()));
+    m_path = databasePath;
+    QSqlQuery pragma(db);
+    pragma.exec(QStringLiteral("PRAGMA journal_mode=DELETE"));
+    m_inTransaction = false;
+}
+
+void Connection::Close()
+{
+    if (!QSqlDatabase::contains(m_name))
+        return;
+    QSqlDatabase db = QSqlDatabase::database(m_name, false);
+    if (db.isOpen()) {
+        if (m_inTransaction)
+            db.rollback();
+        db.close();
+    }
+    m_inTransaction = false;
+}
+
+bool Connection::IsOpen() const
+{
+    return QSqlDatabase::contains(m_name) && database().isOpen();
+}
+
+int Connection::Execute(const QString &sql, const QVariantList &values)
+{
+    QSqlDatabase db = database();
+    if (!db.isOpen())
+        throw DatabaseError(QStringLiteral("Veritabanı bağlantısı açık değil."));
+    QSqlQuery query(db);
+    if (!query.prepare(sql))
+        throw DatabaseError(errorText(query.lastError()) + QStringLiteral(" [") + sql + ']');
+    bindAll(query, values);
+    if (!query.exec())
+        throw DatabaseError(errorText(query.lastError()) + QStringLiteral(" [") + sql + ']');
+    const QVariant id = query.lastInsertId();
+    if (id.isValid())
+        m_lastInsertId = id.toLongLong();
+    return query.numRowsAffected();
+}
+
+void Connection::BeginTrans()
+{
+    QSqlDatabase db = database();
+    if (!db.transaction())
+        throw DatabaseError(errorText(db.lastError()));
+    m_inTransaction = true;
+}
+
+void Connection::CommitTrans()
+{
+    QSqlDatabase db = database();
+    m_inTransaction = false;
+    if (!db.commit()) {
+        const QString text = errorText(db.lastError());
+        db.rollback();
+        throw DatabaseError(text);
+    }
+}
+
+void Connection::RollbackTrans()
+{
+    m_inTransaction = false;
+    database().rollback();
+}
+
+void Recordset::Open(const QString &sql, Connection &connection, const QVariantList &values)
+{
+    Close();
+    QSqlDatabase db = connection.database();
+    if (!db.isOpen())
+        throw DatabaseError(QStringLiteral("Veritabanı bağlantısı açık değil."));
+    QSqlQuery query(db);
+    query.setForwardOnly(true);
+    if (!query.prepare(sql))
+        throw DatabaseError(errorText(query.lastError()) + QStringLiteral(" [") + sql + ']');
+    bindAll(query, values);
+    if (!query.exec())
+        throw DatabaseError(errorText(query.lastError()) + QStringLiteral(" [") + sql + ']');
+
+    const QSqlRecord record = query.record();
+    const int fields = record.count();
+    for (int i = 0; i < fields; ++i)
+        m_names << record.fieldName(i);
+    m_rows.resize(fields, 0);
+    while (query.next()) {
+        for (int i = 0; i < fields; ++i)
+            m_rows.field(i).append(query.value(i));
+    }
+    if (query.lastError().isValid())
+        throw DatabaseError(errorText(query.lastError()));
+    m_position = 0;
+    m_open = true;
+}
+
+void Recordset::Close()
+{
+    m_rows.clear();
+    m_names.clear();
+    m_position = 0;
+    m_open = false;
+}
+
+QVariant Recordset::Fields(const QString &name) const
+{
+    for (int i = 0; i < m_names.size(); ++i) {
+        if (m_names.at(i).compare(name, Qt::CaseInsensitive) == 0)
+            return Fields(i);
+    }
+    throw DatabaseError(QStringLiteral("Alan bulunamadı: ") + name);
+}
+
+QVariant Recordset::Fields(int index) const
+{
+    if (Eof() || m_position < 0)
+        throw DatabaseError(QStringLiteral("Geçerli kayıt yok."));
+    return m_rows.value(index, m_position);
+}
+
+RowArray Recordset::GetRows() const
+{
+    if (m_position <= 0)
+        return m_rows;
+    RowArray rest(m_rows.fieldCount(), 0);
+    for (int f = 0; f < m_rows.fieldCount(); ++f)
+        rest.field(f) = m_rows.field(f).mid(m_position);
+    return rest;
+}
+
+} // namespace kx

@@ -1,0 +1,46 @@
+// How the program talks to the user: the pop-up notice, Yes/No questions and the input dialog.
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace kx {
+
+enum MessageIcon { IconSuccess = 1, IconError = 2 };
+enum MessageAnswer { AnswerYes = 6, AnswerNo = 7 };
+
+// The pop-up notice "Sistem Mesajı"; returns at once, the notice stays until clicked.
+void ShowSystemMessage(const QString &text, int icon);
+void ShowNoPermission();
+// Modal one-line input; the answer lands in state().InputResult ("CancelX" when cancelled).
+void ShowInputBox(const QString &title, const QString &prompt, const QString &defaultText);
+// Yes/No box with the question icon and the program's title; the answer lands in
+// state().MsgResult (6 Yes). Returns true on Yes.
+bool AskYesNo(const QString &question);
+// A plain notice box with an OK button, for the few places that use a message box to inform.
+void ShowNotice(const QString &text);
+
+// What tests read and script: every notice, question and input shown, and queued answers.
+// While an answer queue holds entries, no box is shown for that kind and the next answer is
+// taken instead; with an empty queue the real window appears.
+struct MessageRecord
+{
+    QString kind; // "popup", "question", "notice", "input"
+    QString text;
+    int icon = 0;
+};
+
+struct MessageScript
+{
+    QList<MessageRecord> shown;
+    QList<int> answers;       // for AskYesNo: 6 or 7
+    QStringList inputs;       // for ShowInputBox: the typed text or "CancelX"
+    bool suppressNotices = false; // record notices and pop-ups without showing them
+    void clear() { *this = MessageScript(); }
+    QString lastPopupText() const;
+};
+
+MessageScript &messageScript();
+
+} // namespace kx

@@ -12,8 +12,8 @@ QString DocumentKindName(const QVariant &bmod, const QVariant &gircik)
 {
     if (bmod.isNull() || gircik.isNull())
         return {};
-    const double kind = valueOf(bmod);
-    const double direction = valueOf(gircik);
+    const double kind = numberValue(bmod.toString());
+    const double direction = numberValue(gircik.toString());
     struct Label
     {
         int kind;
@@ -40,10 +40,10 @@ QString ComputeAccountBalance(qint64 accountId, bool ownConnection, qint64 dateB
     ModuleState &s = state();
     double debit = 0;
     double credit = 0;
-    const QVariant row = cardRowIndex(QStringLiteral("C"), accountId);
+    const QVariant row = FindListIndex(QStringLiteral("C"), accountId);
     if (row.isValid()) {
-        debit = parseAmountNumber(s.CariAllRows.value(10, row.toInt()));
-        credit = parseAmountNumber(s.CariAllRows.value(11, row.toInt()));
+        debit = amountOf(s.CariAllRows.value(10, row.toInt()));
+        credit = amountOf(s.CariAllRows.value(11, row.toInt()));
     }
 
     if (ownConnection)
@@ -71,7 +71,7 @@ QString ComputeAccountBalance(qint64 accountId, bool ownConnection, qint64 dateB
     for (int r = 0; r < rows.recordCount(); ++r) {
         const int kind = rows.value(0, r).toInt();
         const int direction = rows.value(1, r).toInt();
-        const double amount = parseAmountNumber(rows.value(2, r));
+        const double amount = amountOf(rows.value(2, r));
         if (kind == 4 || kind == 5) {
             if (direction == 0) {
                 debit += amount;
@@ -94,14 +94,14 @@ QString ComputeAccountBalance(qint64 accountId, bool ownConnection, qint64 dateB
 
     s.AccountDebtSum = debit;
     s.AccountCreditSum = credit;
-    const QString balance = formatAmount(debit - credit, s.NumberFormat);
+    const QString balance = FormatNumber(debit - credit, s.NumberFormat);
     // The sign is read from the two-decimal text, so a balance that rounds to zero reads zero.
-    const double shown = parseAmountNumber(balance);
+    const double shown = amountOf(balance);
     const QString head = QStringLiteral("Cari Hesap Durumu : ");
     if (shown > 0)
         s.HesapDurumu = head + balance + QStringLiteral(" borçludur");
     else if (shown < 0)
-        s.HesapDurumu = head + formatAmount(-shown, s.NumberFormat) + QStringLiteral(" alacaklıdır");
+        s.HesapDurumu = head + FormatNumber(-shown, s.NumberFormat) + QStringLiteral(" alacaklıdır");
     else
         s.HesapDurumu = head + QStringLiteral("0,00");
     return balance;
@@ -123,7 +123,7 @@ const std::array<const char *, 12> monthNames = {"Ocak", "Şubat", "Mart", "Nisa
 
 QVariant MonthName(const QVariant &month)
 {
-    const double number = valueOf(month);
+    const double number = numberValue(month.toString());
     for (int m = 1; m <= 12; ++m) {
         if (number == m)
             return QString::fromUtf8(monthNames[m - 1]);

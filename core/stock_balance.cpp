@@ -10,7 +10,7 @@ namespace kx {
 QVariant StockOnHand(const QVariant &stockId, bool warn)
 {
     ModuleState &s = state();
-    const QVariant found = cardRowIndex(QStringLiteral("S"), stockId);
+    const QVariant found = FindListIndex(QStringLiteral("S"), stockId);
     if (!found.isValid())
         return {};
     const int row = found.toInt();
@@ -26,18 +26,18 @@ QVariant StockOnHand(const QVariant &stockId, bool warn)
     rs.Open(QStringLiteral("select sum(case when inout='i' then miktar else 0 end) as girenx,"
                            " sum(case when inout='o' then miktar else 0 end) as cikanx from ")
                 + quoted(s.TblBelge) + QStringLiteral(" where stokid=?"),
-            *s.Conn2, {qint64(valueOf(stockId))});
+            *s.Conn2, {qint64(numberValue(stockId.toString()))});
     const double incoming = rs.Fields(0).isNull() ? 0 : rs.Fields(0).toDouble();
     const double outgoing = rs.Fields(1).isNull() ? 0 : rs.Fields(1).toDouble();
     rs.Close();
-    const double onHand = parseAmountNumber(cards.value(9, row)) + incoming - outgoing;
+    const double onHand = amountOf(cards.value(9, row)) + incoming - outgoing;
 
-    if (warn && onHand < parseAmountNumber(warningLevel)
-        && valueOf(s.AyarRows.value(7, 53)) == 1) {
+    if (warn && onHand < amountOf(warningLevel)
+        && numberValue(s.AyarRows.text(7, 53)) == 1) {
         ShowNotice(cards.text(2, row)
                    + QStringLiteral(" için belirlemiş olduğunuz stok uyarı limitinin altına "
                                     "inilmiştir!\nStoktaki Miktar : ")
-                   + plainNumber(onHand));
+                   + plainNumberText(onHand));
     }
     return onHand;
 }

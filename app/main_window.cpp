@@ -24,6 +24,12 @@
 #include <QTabWidget>
 #include <QTimer>
 
+// The style sheet lives in the program's static library; its resource must be registered.
+static void initMainWindowResources()
+{
+    Q_INIT_RESOURCE(mainwin);
+}
+
 namespace kx {
 
 namespace {
@@ -57,6 +63,7 @@ FMain::FMain(QWidget *parent)
     setWindowTitle(QStringLiteral("Kantarix"));
     state().FMain = this;
 
+    initMainWindowResources();
     QFile style(QStringLiteral(":/style.qss"));
     if (style.open(QIODevice::ReadOnly))
         setStyleSheet(QString::fromUtf8(style.readAll()));

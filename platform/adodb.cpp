@@ -1,10 +1,14 @@
 // Connection and recordset over Qt SQL's SQLite driver.
 #include "platform/adodb.h"
 
+#include "platform/amount_text.h"
+
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSqlRecord>
+
+#include <sqlite3.h>
 
 namespace kx {
 
@@ -12,6 +16,35 @@ namespace {
 QString errorText(const QSqlError &error)
 {
     return error.text().trimmed();
+}
+
+sqlite3 *sqliteHandle(const QSqlDatabase &db)
+{
+    const QVariant handle = db.driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3 *const *>(handle.constData());
+}
+
+// amount(x): numbers pass, Null stays Null, text is read as a Turkish amount.
+void amountFunction(sqlite3_context *context, int, sqlite3_value **arguments)
+{
+    sqlite3_value *value = arguments[0];
+    switch (sqlite3_value_type(value)) {
+    case SQLITE_NULL:
+        sqlite3_result_null(context);
+        return;
+    case SQLITE_INTEGER:
+    case SQLITE_FLOAT:
+        sqlite3_result_double(context, sqlite3_value_double(value));
+        return;
+    default: {
+        const auto *text = reinterpret_cast<const char *>(sqlite3_value_text(value));
+        const QString amount = QString::fromUtf8(text, sqlite3_value_bytes(value));
+        sqlite3_result_double(context, amountTextToNumber(amount));
+        return;
+    }
+    }
 }
 
 void bindAll(QSqlQuery &query, const QVariantList &values)
@@ -51,6 +84,14 @@ void Connection::Open(const QString &databasePath)
     m_path = databasePath;
     QSqlQuery pragma(db);
     pragma.exec(QStringLiteral("PRAGMA journal_mode=DELETE"));
+    sqlite3 *handle = sqliteHandle(db);
+    if (!handle
+        || sqlite3_create_function_v2(handle, "amount", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC,
+                                      nullptr, amountFunction, nullptr, nullptr, nullptr)
+               != SQLITE_OK) {
+        db.close();
+        throw DatabaseError(QStringLiteral("Veritabanı işlevleri kurulamadı."));
+    }
     m_inTransaction = false;
 }
 
@@ -87,6 +128,20 @@ int Connection::Execute(const QString &sql, const QVariantList &values)
     if (id.isValid())
         m_lastInsertId = id.toLongLong();
     return query.numRowsAffected();
+}
+
+void Connection::ExecuteScript(const QString &script)
+{
+    QSqlDatabase db = database();
+    sqlite3 *handle = db.isOpen() ? sqliteHandle(db) : nullptr;
+    if (!handle)
+        throw DatabaseError(QStringLiteral("Veritabanı bağlantısı açık değil."));
+    char *error = nullptr;
+    if (sqlite3_exec(handle, script.toUtf8().constData(), nullptr, nullptr, &error) != SQLITE_OK) {
+        const QString text = QString::fromUtf8(error ? error : "");
+        sqlite3_free(error);
+        throw DatabaseError(text);
+    }
 }
 
 void Connection::BeginTrans()

@@ -75,8 +75,8 @@ QString programFolder()
         const QString executableFolder = QCoreApplication::applicationDirPath();
         const QFileInfo info(executableFolder);
         folder = info.isDir() && info.isWritable()
-                     ? executableFolder
-                     : QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+            ? executableFolder
+            : QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     }
     QDir().mkpath(folder);
     folder = QDir::cleanPath(QDir(folder).absolutePath());
@@ -91,9 +91,9 @@ QString databasePath()
 bool isNetworkFileSystem(const QByteArray &type)
 {
     static const QList<QByteArray> network = {
-        "nfs",   "nfs4",       "cifs",  "smb3",      "smbfs",       "smb2",
-        "sshfs", "fuse.sshfs", "9p",    "afs",       "ncpfs",       "davfs",
-        "coda",  "glusterfs",  "ceph",  "fuse.rclone", "fuse.davfs2", "fuse.glusterfs",
+        "nfs",   "nfs4",       "cifs", "smb3",        "smbfs",       "smb2",
+        "sshfs", "fuse.sshfs", "9p",   "afs",         "ncpfs",       "davfs",
+        "coda",  "glusterfs",  "ceph", "fuse.rclone", "fuse.davfs2", "fuse.glusterfs",
     };
     return network.contains(type.toLower());
 }
@@ -120,7 +120,8 @@ void createDatabase(const QString &path, const QDate &today)
     const QString partial = path + QStringLiteral(".yeni");
     QFile::remove(partial);
     {
-        Connection connection(QStringLiteral("kx_create_") + QUuid::createUuid().toString(QUuid::Id128));
+        Connection connection(QStringLiteral("kx_create_")
+                              + QUuid::createUuid().toString(QUuid::Id128));
         connection.Open(partial);
         try {
             connection.BeginTrans();

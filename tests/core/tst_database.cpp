@@ -54,8 +54,9 @@ private slots:
             "kdv2,kdv3,iskonto,yekun,nakit,cek,belgeid,stokid,stokadi,miktar,birimfiyat,kdvoran,"
             "serial,inout,stokinftr,islem,silindi");
         const QString cheques = QStringLiteral("id,vade,cekno,banka,veren,alan,tutar,cdurum");
-        QTest::newRow("firmalar") << "firmalar" << "id,firma,parola,kasa,tarih";
-        for (const QString prefix : {QStringLiteral("1"), QStringLiteral("2")}) {
+        QTest::newRow("firmalar") << "firmalar"
+                                  << "id,firma,parola,kasa,tarih";
+        for (const QString prefix : { QStringLiteral("1"), QStringLiteral("2") }) {
             QTest::addRow("%sStok", qPrintable(prefix)) << prefix + "Stok" << card;
             QTest::addRow("%sCari", qPrintable(prefix)) << prefix + "Cari" << card;
             QTest::addRow("%sBelge", qPrintable(prefix)) << prefix + "Belge" << documents;
@@ -134,7 +135,7 @@ private slots:
         kxtest::Fixture fixture;
         fixture.login(2);
         kx::state().Conn->Execute(QStringLiteral("insert into \"2Ayar\" (nedir) values (?)"),
-                                  {QStringLiteral("x")});
+                                  { QStringLiteral("x") });
         QCOMPARE(kx::state().Conn->LastInsertId(), 54);
     }
 
@@ -143,14 +144,14 @@ private slots:
         kxtest::Fixture fixture;
         fixture.login(1);
         const qint64 stock = kxtest::addStock("1", "Vida");
-        kx::state().Conn->Execute(QStringLiteral("insert into \"1Cari\" (a1) values (?)"), {"7"});
-        QCOMPARE(scalar("select silindi from \"1Stok\" where id=?", {stock}).toInt(), 0);
+        kx::state().Conn->Execute(QStringLiteral("insert into \"1Cari\" (a1) values (?)"), { "7" });
+        QCOMPARE(scalar("select silindi from \"1Stok\" where id=?", { stock }).toInt(), 0);
         QCOMPARE(scalar("select silindi from \"1Cari\"").toInt(), 0);
         const qint64 note = kxtest::addDocument({});
-        const qint64 line = kxtest::addLine(note, {stock, "Vida", 2.5});
-        QCOMPARE(scalar("select silindi from \"1Belge\" where id=?", {line}).toInt(), 0);
-        QVERIFY(scalar("select bmod from \"1Belge\" where id=?", {line}).isNull());
-        QCOMPARE(scalar("select miktar from \"1Belge\" where id=?", {line}).toDouble(), 2.5);
+        const qint64 line = kxtest::addLine(note, { stock, "Vida", 2.5 });
+        QCOMPARE(scalar("select silindi from \"1Belge\" where id=?", { line }).toInt(), 0);
+        QVERIFY(scalar("select bmod from \"1Belge\" where id=?", { line }).isNull());
+        QCOMPARE(scalar("select miktar from \"1Belge\" where id=?", { line }).toDouble(), 2.5);
     }
 
     // Dates and ids compare as numbers even when written as text.
@@ -159,8 +160,10 @@ private slots:
         kxtest::Fixture fixture;
         fixture.login(1);
         kx::Connection &c = *kx::state().Conn;
-        c.Execute("insert into \"1Belge\" (bmod,cariid,btarihi) values (3,?,?)", {"7", "20240201"});
-        c.Execute("insert into \"1Belge\" (bmod,cariid,btarihi) values (3,?,?)", {"7", "20240131"});
+        c.Execute("insert into \"1Belge\" (bmod,cariid,btarihi) values (3,?,?)",
+                  { "7", "20240201" });
+        c.Execute("insert into \"1Belge\" (bmod,cariid,btarihi) values (3,?,?)",
+                  { "7", "20240131" });
         QCOMPARE(scalar("select btarihi from \"1Belge\" order by btarihi desc").toInt(), 20240201);
         QCOMPARE(scalar("select count(*) from \"1Belge\" where cariid=7").toInt(), 2);
         QCOMPARE(scalar("select count(*) from \"1Belge\" where btarihi>20240131").toInt(), 1);
@@ -181,8 +184,7 @@ private slots:
         QTest::newRow("garbage") << QVariant("abc") << QVariant(0.0);
         QTest::newRow("empty") << QVariant("") << QVariant(0.0);
         QTest::newRow("number passes") << QVariant(2.25) << QVariant(2.25);
-        QTest::newRow("null stays null") << QVariant(QMetaType(QMetaType::QString))
-                                         << QVariant();
+        QTest::newRow("null stays null") << QVariant(QMetaType(QMetaType::QString)) << QVariant();
     }
     void amountOfText()
     {
@@ -190,7 +192,7 @@ private slots:
         QFETCH(QVariant, expected);
         kxtest::Fixture fixture;
         fixture.login(1);
-        const QVariant result = scalar(QStringLiteral("select amount(?)"), {value});
+        const QVariant result = scalar(QStringLiteral("select amount(?)"), { value });
         QCOMPARE(result.isNull(), expected.isNull());
         if (!expected.isNull())
             QCOMPARE(result.toDouble(), expected.toDouble());
@@ -255,7 +257,7 @@ private slots:
             kx::Connection other("other");
             other.Open(path);
             other.Execute("create table musteri (ad text)");
-            other.Execute("insert into musteri values (?)", {"Ali"});
+            other.Execute("insert into musteri values (?)", { "Ali" });
             other.Close();
         } else {
             QFile file(path);
@@ -276,7 +278,7 @@ private slots:
         QVERIFY(!connection.IsOpen());
         QCOMPARE(QFileInfo(path).size(), size);
         QCOMPARE(digest(path), before);
-        QCOMPARE(QDir(fixture.folder()).entryList(QDir::Files), QStringList{"Data.mdb"});
+        QCOMPARE(QDir(fixture.folder()).entryList(QDir::Files), QStringList { "Data.mdb" });
     }
 
     void programFolderFollowsEnvironment()
@@ -290,9 +292,9 @@ private slots:
     {
         QTest::addColumn<QByteArray>("type");
         QTest::addColumn<bool>("network");
-        for (const char *type : {"nfs", "nfs4", "cifs", "smb3", "smbfs", "sshfs", "fuse.sshfs"})
+        for (const char *type : { "nfs", "nfs4", "cifs", "smb3", "smbfs", "sshfs", "fuse.sshfs" })
             QTest::newRow(type) << QByteArray(type) << true;
-        for (const char *type : {"ext4", "btrfs", "xfs", "tmpfs", "vfat", "ntfs", "overlay", ""})
+        for (const char *type : { "ext4", "btrfs", "xfs", "tmpfs", "vfat", "ntfs", "overlay", "" })
             QTest::newRow(*type ? type : "unknown") << QByteArray(type) << false;
     }
     void networkFileSystems()
@@ -312,8 +314,10 @@ private slots:
         QTest::addColumn<int>("company");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("prefix");
-        QTest::newRow("first") << 1 << "Birinci Firma" << "1";
-        QTest::newRow("second") << 2 << "İkinci Firma" << "2";
+        QTest::newRow("first") << 1 << "Birinci Firma"
+                               << "1";
+        QTest::newRow("second") << 2 << "İkinci Firma"
+                                << "2";
     }
     void companyState()
     {
@@ -328,9 +332,9 @@ private slots:
         QCOMPARE(s.FirmaParola, QString());
         QCOMPARE(s.KasaAmount, 0.0);
         QCOMPARE(s.WorkDate.toInt(), QDate::currentDate().toString("yyyyMMdd").toInt());
-        QCOMPARE(QStringList({s.TblStok, s.TblCari, s.TblBelge, s.TblCek, s.TblAyar}),
-                 QStringList({prefix + "Stok", prefix + "Cari", prefix + "Belge", prefix + "Cek",
-                              prefix + "Ayar"}));
+        QCOMPARE(QStringList({ s.TblStok, s.TblCari, s.TblBelge, s.TblCek, s.TblAyar }),
+                 QStringList({ prefix + "Stok", prefix + "Cari", prefix + "Belge", prefix + "Cek",
+                               prefix + "Ayar" }));
         QVERIFY(s.Conn && s.Conn->IsOpen());
         QVERIFY(s.Conn2 && !s.Conn2->IsOpen());
         QVERIFY(s.Rs && s.Rs2);

@@ -31,8 +31,8 @@ qint64 insert(const QString &table, const QStringList &columns, const QVariantLi
 qint64 addCard(const QString &table, const QString &code, const QString &name,
                const CardFields &fields, bool deleted)
 {
-    QStringList columns{QStringLiteral("a1"), QStringLiteral("a2"), QStringLiteral("silindi")};
-    QVariantList values{code, name, deleted ? 1 : 0};
+    QStringList columns { QStringLiteral("a1"), QStringLiteral("a2"), QStringLiteral("silindi") };
+    QVariantList values { code, name, deleted ? 1 : 0 };
     for (auto it = fields.begin(); it != fields.end(); ++it) {
         columns << QStringLiteral("a%1").arg(it.key());
         values << it.value();
@@ -46,16 +46,15 @@ qint64 addStock(const QString &code, const QString &name, const CardFields &fiel
     return addCard(kx::state().TblStok, code, name, fields, deleted);
 }
 
-qint64 addAccount(const QString &code, const QString &name, const CardFields &fields,
-                  bool deleted)
+qint64 addAccount(const QString &code, const QString &name, const CardFields &fields, bool deleted)
 {
     return addCard(kx::state().TblCari, code, name, fields, deleted);
 }
 
 qint64 addDocument(const Header &h)
 {
-    QStringList columns{"cariid", "bmod", "gircik", "serino", "sirano", "btarihi", "aciklama"};
-    QVariantList values{h.cariid, h.bmod, h.gircik, h.serino, h.sirano, h.btarihi, h.aciklama};
+    QStringList columns { "cariid", "bmod", "gircik", "serino", "sirano", "btarihi", "aciklama" };
+    QVariantList values { h.cariid, h.bmod, h.gircik, h.serino, h.sirano, h.btarihi, h.aciklama };
     if (h.bmod != 6) {
         columns << "fstarihi";
         values << h.fstarihi;
@@ -64,10 +63,17 @@ qint64 addDocument(const Header &h)
         columns << "ftrdrm";
         values << h.ftrdrm;
     } else if (h.bmod == 4 || h.bmod == 5) {
-        columns << "kdvdh" << "kdv1" << "kdv2" << "kdv3" << "iskonto" << "yekun";
+        columns << "kdvdh"
+                << "kdv1"
+                << "kdv2"
+                << "kdv3"
+                << "iskonto"
+                << "yekun";
         values << h.kdvdh << h.kdv1 << h.kdv2 << h.kdv3 << h.iskonto << h.yekun;
     } else if (h.bmod == 6) {
-        columns << "nakit" << "cek" << "yekun";
+        columns << "nakit"
+                << "cek"
+                << "yekun";
         values << h.nakit << h.cek << h.yekun;
     }
     return insert(kx::state().TblBelge, columns, values);
@@ -75,8 +81,8 @@ qint64 addDocument(const Header &h)
 
 qint64 addLine(qint64 belgeid, const Line &l)
 {
-    QStringList columns{"belgeid", "stokid", "stokadi", "miktar", "serial", "inout"};
-    QVariantList values{belgeid, l.stokid, l.stokadi, l.miktar, l.serial, l.inout};
+    QStringList columns { "belgeid", "stokid", "stokadi", "miktar", "serial", "inout" };
+    QVariantList values { belgeid, l.stokid, l.stokadi, l.miktar, l.serial, l.inout };
     if (!l.birimfiyat.isEmpty()) {
         columns << "birimfiyat";
         values << l.birimfiyat;
@@ -94,8 +100,8 @@ qint64 addLine(qint64 belgeid, const Line &l)
 
 qint64 addCheque(int vade, const QString &cekno, const QString &tutar, const QString &cdurum)
 {
-    return insert(kx::state().TblCek, {"vade", "cekno", "tutar", "cdurum"},
-                  {vade, cekno, tutar, cdurum});
+    return insert(kx::state().TblCek, { "vade", "cekno", "tutar", "cdurum" },
+                  { vade, cekno, tutar, cdurum });
 }
 
 } // namespace kxtest

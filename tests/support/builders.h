@@ -20,7 +20,7 @@ qint64 addAccount(const QString &code, const QString &name, const CardFields &fi
 // A document header as the saves write it; the columns a kind does not use stay empty.
 struct Header
 {
-    int bmod = 3;   // 3 delivery note, 4 invoice over notes, 5 invoice with lines, 6 payment
+    int bmod = 3; // 3 delivery note, 4 invoice over notes, 5 invoice with lines, 6 payment
     int gircik = 0; // direction
     qint64 cariid = 0;
     QString serino = QStringLiteral("A");
@@ -28,8 +28,8 @@ struct Header
     int btarihi = 20260101;
     int fstarihi = 20260101;
     QString aciklama;
-    int ftrdrm = 0;   // kind 3
-    int kdvdh = 0;    // kinds 4, 5
+    int ftrdrm = 0; // kind 3
+    int kdvdh = 0; // kinds 4, 5
     QString kdv1 = QStringLiteral("0,00"), kdv2 = QStringLiteral("0,00"),
             kdv3 = QStringLiteral("0,00"), iskonto = QStringLiteral("0,00");
     QString yekun = QStringLiteral("0,00"); // kinds 4, 5, 6

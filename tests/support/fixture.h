@@ -22,7 +22,7 @@ public:
     Fixture(const Fixture &) = delete;
     Fixture &operator=(const Fixture &) = delete;
 
-    QString folder() const;       // the program folder (KANTARIX_DIR)
+    QString folder() const; // the program folder (KANTARIX_DIR)
     QString databasePath() const; // folder() + "/Data.mdb"
 
     // Does what a successful login does: makes Conn2, Rs2, Conn, Rs and opens Conn; fills

@@ -329,7 +329,7 @@ private slots:
         typeOnFocus(QStringLiteral("1234,5"));
         pressOnFocus(Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), form->Date1);
-        form->Date1->DateText(QStringLiteral("05.03.2027"));
+        QVERIFY(form->Date1->setDateText(QStringLiteral("05.03.2027")));
         form->Combo1[0]->setCurrentIndex(18);
         form->Combo1[1]->setCurrentIndex(8);
         form->Combo1[2]->setCurrentIndex(0);

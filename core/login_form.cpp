@@ -514,8 +514,16 @@ void FGiris::keyPressEvent(QKeyEvent *event)
 void FGiris::closeEvent(QCloseEvent *event)
 {
     // Our own ways out never close the window through a close event, so this is the close
-    // box (or the system menu, Alt+F4): the program ends, whichever page is shown.
+    // box (or the system menu, Alt+F4).
     event->accept();
+    Form_QueryUnload(0);
+}
+
+void FGiris::Form_QueryUnload(int UnloadMode)
+{
+    // The program ends whichever page is shown; whoever showed the form does the ending.
+    if (UnloadMode != 0)
+        return;
     EndRequested = true;
     emit endProgram();
     done(EndProgram);

@@ -64,6 +64,9 @@ public:
     void Text1_GotFocus(int index);
     void Text1_LostFocus(int index);
 
+    // UnloadMode 0: closed by the user from the close box or the system menu.
+    void Form_QueryUnload(int UnloadMode);
+
     void LinkHELP_Click();
     void LinkINFO_Click();
     void LinkMAKER_Click();

@@ -112,7 +112,7 @@ QLabel *linkLabel(const QString &caption, QWidget *parent)
 
 QString FGiris::productAddress()
 {
-    return QStringLiteral("https://www.kantarix.com.tr");
+    return QStringLiteral("http://www.kantarix.com");
 }
 
 QString FGiris::helpAddress()
@@ -122,12 +122,12 @@ QString FGiris::helpAddress()
 
 QString FGiris::contactMail()
 {
-    return QStringLiteral("destek@kantarix.com.tr");
+    return QStringLiteral("destek@kantarix.com");
 }
 
 QString FGiris::makerAddress()
 {
-    return QStringLiteral("https://www.kantarixyazilim.com.tr");
+    return QStringLiteral("http://www.kantarixyazilim.com");
 }
 
 FGiris::FGiris(QWidget *parent)

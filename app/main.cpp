@@ -1,14 +1,11 @@
-// Program entry: Turkish dialogs, the database check, the login, then the main window.
+// Program entry: Turkish dialogs, the database check, then the main window, which logs in.
+#include "app/main_window.h"
 #include "core/database.h"
-#include "core/login_form.h"
 #include "core/state.h"
 #include "core/translations.h"
 
 #include <QApplication>
-#include <QMainWindow>
 #include <QMessageBox>
-
-#include <memory>
 
 namespace {
 
@@ -46,22 +43,8 @@ int main(int argc, char **argv)
         return 1;
     }
 
-    {
-        std::unique_ptr<kx::FGiris> login;
-        try {
-            login = std::make_unique<kx::FGiris>();
-        } catch (const kx::DatabaseError &error) {
-            showStartError(error.message());
-            return 1;
-        }
-        // The close box of the login window ends the program at once.
-        if (login->exec() != QDialog::Accepted)
-            return 0;
-    }
-
-    QMainWindow window;
-    window.setWindowTitle(QStringLiteral("Kantarix"));
-    kx::state().FMain = &window;
+    // The main window's first activation shows the login and runs the start-up.
+    kx::FMain window;
     window.showMaximized();
     return app.exec();
 }

@@ -1,7 +1,7 @@
-// A main-window stand-in for the document routines: grids and panels whose children are
-// reached by property name, as the real panels hand them out.
+// The document routines' side of the main window: the real panels and grids, without the window.
 #pragma once
 
+#include "app/panel_loader.h"
 #include "core/panel_fields.h"
 #include "platform/combo_box.h"
 #include "platform/date_field.h"
@@ -15,80 +15,38 @@
 
 namespace kxtest {
 
-class PanelStandIn : public QWidget
+// The child that a panel property hands out, as its class.
+inline kx::ComboBox *combo(QObject *panel, const char *name)
 {
-public:
-    // Children by property name: "XC…" combos (XCCari and XCStok editable), "XD…" date fields,
-    // every other name an edit field.
-    explicit PanelStandIn(const QStringList &fields, QWidget *parent = nullptr)
-        : QWidget(parent)
-    {
-        for (const QString &name : fields) {
-            QWidget *child = nullptr;
-            if (name.startsWith(QLatin1String("XC")))
-                child = new kx::ComboBox(this, name == "XCCari" || name == "XCStok");
-            else if (name.startsWith(QLatin1String("XD")))
-                child = new kx::DateField(this);
-            else
-                child = new QLineEdit(this);
-            child->setObjectName(name);
-            setProperty(name.toLatin1().constData(), QVariant::fromValue<QObject *>(child));
-        }
-    }
-    kx::ComboBox *combo(const char *name) const
-    {
-        return qobject_cast<kx::ComboBox *>(property(name).value<QObject *>());
-    }
-    QLineEdit *edit(const char *name) const
-    {
-        return qobject_cast<QLineEdit *>(property(name).value<QObject *>());
-    }
-};
+    return qobject_cast<kx::ComboBox *>(kx::panelField(panel, name));
+}
+inline QLineEdit *edit(QObject *panel, const char *name)
+{
+    return qobject_cast<QLineEdit *>(kx::panelField(panel, name));
+}
+inline kx::DateField *date(QObject *panel, const char *name)
+{
+    return qobject_cast<kx::DateField *>(kx::panelField(panel, name));
+}
 
-// The three document panels with their lists, the grids, and a view over them.
+// The four Belgepano panels, the grids, and a view over them, as the main window holds them.
 struct DocumentWindow
 {
     QWidget window;
     kx::Grid *grid = new kx::Grid(&window);
     kx::Grid *totals4 = new kx::Grid(&window);
     kx::Grid *totals5 = new kx::Grid(&window);
-    PanelStandIn *ra;
-    PanelStandIn *rb;
-    PanelStandIn *rc;
-    PanelStandIn *rx;
+    QWidget *ra = kx::CreatePanel(QStringLiteral("Belgepano.RA"), &window);
+    QWidget *rb = kx::CreatePanel(QStringLiteral("Belgepano.RB"), &window);
+    QWidget *rc = kx::CreatePanel(QStringLiteral("Belgepano.RC"), &window);
+    QWidget *rx = kx::CreatePanel(QStringLiteral("Belgepano.RX"), &window);
     QLineEdit *search = new QLineEdit(&window);
     kx::DocumentView view;
 
     DocumentWindow()
     {
-        const QStringList common{"XTInfo", "XTSeriNo", "XTSiraNo", "XCCari", "XTAciklama",
-                                 "XCBelge", "XDBelge", "XDSevk", "XCPrint"};
-        const QStringList goods{"XCStok", "XTMiktar", "XTBarkod", "XTSerial", "XCBarkod",
-                                "XCSerial"};
-        const QStringList invoice{"XTIsk1", "XTIsk2", "XTIsk3", "XCKdv"};
-        ra = new PanelStandIn(common + goods, &window);
-        rb = new PanelStandIn(common + invoice, &window);
-        rc = new PanelStandIn(common + goods + invoice + QStringList{"XTFiyat"}, &window);
-        rx = new PanelStandIn({"XCCari", "XCStok", "XCKasaAy"}, &window);
-        for (PanelStandIn *panel : {ra, rb, rc}) {
-            for (int copies = 0; copies <= 5; ++copies)
-                panel->combo("XCPrint")->AddItem(
-                    QStringLiteral("Yazıcı kopya sayısı : %1").arg(copies));
-        }
-        for (const char *item : {"Çıkış", "Giriş"})
-            ra->combo("XCBelge")->AddItem(QString::fromUtf8(item));
-        for (PanelStandIn *panel : {rb, rc}) {
-            for (const char *item : {"Açık Çıkış", "Açık Giriş", "Kapalı Çıkış", "Kapalı Giriş"})
-                panel->combo("XCBelge")->AddItem(QString::fromUtf8(item));
-            panel->combo("XCKdv")->AddItem(QStringLiteral("Dahil"));
-            panel->combo("XCKdv")->AddItem(QStringLiteral("Hariç"));
-        }
-        for (PanelStandIn *panel : {ra, rc}) {
-            for (const char *name : {"XCBarkod", "XCSerial"}) {
-                panel->combo(name)->AddItem(QStringLiteral("Açık"));
-                panel->combo(name)->AddItem(QStringLiteral("Kapalı"));
-            }
-        }
+        if (!ra || !rb || !rc || !rx)
+            qFatal("the Belgepano panels could not be made");
         grid->setCols(14);
         for (kx::Grid *totals : {totals4, totals5}) {
             totals->setRows(8);

@@ -131,10 +131,10 @@ private slots:
         QFETCH(QList<LineOut>, computed);
         QFETCH(QStringList, totals);
         setRates(rates[0], rates[1], rates[2]);
-        w->rc->combo("XCKdv")->setListIndex(mode);
-        w->rc->edit("XTIsk1")->setText(discounts[0]);
-        w->rc->edit("XTIsk2")->setText(discounts[1]);
-        w->rc->edit("XTIsk3")->setText(discounts[2]);
+        combo(w->rc, "XCKdv")->setListIndex(mode);
+        edit(w->rc, "XTIsk1")->setText(discounts[0]);
+        edit(w->rc, "XTIsk2")->setText(discounts[1]);
+        edit(w->rc, "XTIsk3")->setText(discounts[2]);
         putLines(w->grid, lines);
 
         kx::RecalcDocument(w->view);
@@ -153,7 +153,7 @@ private slots:
     {
         setRates("1", "8", "18");
         kx::state().CurrentPage = 4;
-        w->rb->combo("XCKdv")->setListIndex(1);
+        combo(w->rb, "XCKdv")->setListIndex(1);
         putLines(w->grid, {{"2", "100,00", "18"}, {"5", "5,00", "18"}});
         w->grid->setRowHeight(1, 17);
         kx::RecalcDocument(w->view);

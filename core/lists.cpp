@@ -1,9 +1,13 @@
 // Settings rows and the in-memory stock and account lists, with look-up of a card by id.
 #include "core/lists.h"
 
+#include "core/sql_builders.h"
 #include "core/state.h"
 
 #include <QHash>
+
+#include <algorithm>
+#include <numeric>
 
 namespace kx {
 
@@ -47,7 +51,169 @@ struct CardIndex
 };
 
 CardIndex stockAll, stockLive, accountAll, accountLive;
+
+const QString Alphabet
+    = QStringLiteral("abc\u00E7defg\u011Fh\u0131ijklmno\u00F6pqrs\u015Ftu\u00FCvwxyz");
+
+char16_t letterWeight(QChar c)
+{
+    switch (c.unicode()) {
+    case u'I':
+        c = QChar(u'\u0131');
+        break;
+    case u'\u0130': // İ
+    case u'\u00EE': // î
+    case u'\u00CE':
+        c = QChar(u'i');
+        break;
+    case u'\u00E2': // â
+    case u'\u00C2':
+        c = QChar(u'a');
+        break;
+    case u'\u00FB': // û
+    case u'\u00DB':
+        c = QChar(u'u');
+        break;
+    default:
+        c = c.toLower();
+        break;
+    }
+    const qsizetype letter = Alphabet.indexOf(c);
+    if (letter >= 0)
+        return char16_t(0x100 + letter);
+    if (c.unicode() < 0x80)
+        return c.unicode(); // blanks, digits and punctuation before the letters
+    return char16_t(std::min<int>(0x1000 + c.unicode(), 0xFFFF));
+}
+
+// Orders the records by the Turkish key of the name (a2), keeping the database's order for
+// equal keys, and keeps only live cards when asked.
+RowArray orderedCards(const RowArray &rows, int silindiField, bool liveOnly)
+{
+    const int count = rows.recordCount();
+    QList<int> order;
+    order.reserve(count);
+    for (int r = 0; r < count; ++r) {
+        if (liveOnly) {
+            const QVariant deleted = rows.value(silindiField, r);
+            if (deleted.isNull() || deleted.toLongLong() != 0)
+                continue;
+        }
+        order << r;
+    }
+    QList<QString> keys(count);
+    for (int r : order)
+        keys[r] = turkishSortKey(rows.text(2, r));
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return keys[a] < keys[b]; });
+
+    RowArray sorted(rows.fieldCount(), int(order.size()));
+    for (int f = 0; f < rows.fieldCount(); ++f) {
+        const QList<QVariant> &from = rows.field(f);
+        QList<QVariant> &to = sorted.field(f);
+        for (int r = 0; r < order.size(); ++r)
+            to[r] = from.at(order.at(r));
+    }
+    return sorted;
+}
+
+void loadSettings(ModuleState &s)
+{
+    Connection &conn = *s.Conn;
+    Recordset &rs = *s.Rs2;
+    const QString table = sqlTable(s.TblAyar);
+    const QString select
+        = QStringLiteral("select * from ") + table + QStringLiteral(" order by id");
+    rs.Open(select, conn);
+    const QList<QVariant> &ids = rs.rows().field(0);
+    const bool has54 = std::any_of(ids.begin(), ids.end(),
+                                   [](const QVariant &id) { return id.toLongLong() == 54; });
+    const bool addRow = rs.RecordCount() == 53 && !has54;
+    bool switchesOff = false;
+    if (!addRow && rs.RecordCount() > 0) {
+        rs.MoveLast();
+        switchesOff = rs.Fields(QStringLiteral("a5")).isNull();
+    }
+    rs.Close();
+
+    if (addRow || switchesOff) {
+        // An older database: the row of table usage, with both switches on.
+        const bool ownTransaction = !conn.InTransaction();
+        if (ownTransaction)
+            conn.BeginTrans();
+        try {
+            if (addRow) {
+                conn.Execute(QStringLiteral("insert into ") + table
+                                 + QStringLiteral(" (id,nedir,a1,a2,a3,a4) values (54,?,?,?,?,?)"),
+                             { QStringLiteral("stok ve cari tablolari"), QStringLiteral("0"),
+                               QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("1") });
+            }
+            conn.Execute(QStringLiteral("update ") + table
+                             + QStringLiteral(" set a5=?, a6=? where id=54 and a5 is null"),
+                         { QStringLiteral("1"), QStringLiteral("1") });
+            if (ownTransaction)
+                conn.CommitTrans();
+        } catch (...) {
+            if (ownTransaction)
+                conn.RollbackTrans();
+            throw;
+        }
+    }
+
+    // Read after the upgrade, so that AyarRows holds row 54 at once.
+    rs.Open(select, conn);
+    s.AyarRows = rs.GetRows();
+    rs.Close();
+    for (int i = 20; i <= 25; ++i) {
+        s.PrintFieldNamesUpper[i] = QStringLiteral("\u00DCR\u00DCN ") + s.AyarRows.text(i, 0);
+        s.PrintFieldNames[i] = QStringLiteral("\u00DCr\u00FCn ") + s.AyarRows.text(i, 0);
+    }
+}
+
+void loadCards(ModuleState &s, const QString &tableName, RowArray &all, RowArray &live,
+               QString &flag, CardIndex &allIndex, CardIndex &liveIndex)
+{
+    Recordset &rs = *s.Rs2;
+    // One read serves both lists: the live ones are the rows with silindi 0.
+    rs.Open(QStringLiteral("select * from ") + sqlTable(tableName) + QStringLiteral(" order by a2"),
+            *s.Conn);
+    const RowArray rows = rs.GetRows();
+    const int silindiField = int(rs.fieldNames().indexOf(QStringLiteral("silindi")));
+    rs.Close();
+    if (rows.recordCount() > 0) {
+        all = orderedCards(rows, silindiField, false);
+        allIndex.build(all);
+    }
+    RowArray liveRows = silindiField >= 0 ? orderedCards(rows, silindiField, true) : RowArray();
+    if (liveRows.recordCount() > 0) {
+        live = std::move(liveRows);
+        liveIndex.build(live);
+        flag = QStringLiteral("var");
+    } else {
+        flag = QStringLiteral("yok");
+    }
+}
 } // namespace
+
+void LoadLists(bool reloadSettings, bool reloadStock, bool reloadCari)
+{
+    ModuleState &s = state();
+    if (!s.Conn || !s.Rs2)
+        throw DatabaseError(QStringLiteral("Veritabanı bağlantısı açık değil."));
+    if (reloadSettings)
+        loadSettings(s);
+    if (reloadStock)
+        loadCards(s, s.TblStok, s.StokAllRows, s.StokRows, s.StokVar, stockAll, stockLive);
+    if (reloadCari)
+        loadCards(s, s.TblCari, s.CariAllRows, s.CariRows, s.CariVar, accountAll, accountLive);
+}
+
+QString turkishSortKey(const QString &text)
+{
+    QString key(text.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < text.size(); ++i)
+        key[i] = QChar(letterWeight(text.at(i)));
+    return key;
+}
 
 int stockRecordById(qint64 id, bool all)
 {

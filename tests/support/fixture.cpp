@@ -2,6 +2,7 @@
 #include "tests/support/fixture.h"
 
 #include "core/database.h"
+#include "core/lists.h"
 #include "core/messages.h"
 #include "core/state.h"
 #include "platform/amount_text.h"
@@ -70,6 +71,11 @@ void Fixture::login(int company)
     s.FirmaParola = s.FirmaRows.text(2, record);
     s.FirmaId = position + 2;
     s.FieldValues.fill(kx::SkipSlot);
+}
+
+void Fixture::loadLists()
+{
+    kx::LoadLists(true, true, true);
 }
 
 } // namespace kxtest

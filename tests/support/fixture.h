@@ -31,6 +31,11 @@ public:
     // skip mark, as the start-up does, so the SQL builders can be used at once.
     void login(int company = 1);
 
+    // LoadLists(true, true, true): settings (with the row-54 upgrade), stock and accounts.
+    // With the delivered settings each company keeps its own card tables, so this is what the
+    // start-up loads. Call after login() and again after adding cards.
+    void loadLists();
+
 private:
     QTemporaryDir m_dir;
     QByteArray m_previousDir;

@@ -38,12 +38,11 @@ QString stockInfoText(int record, const QVariant &onHand)
     const ModuleState &s = state();
     const QString quantity = onHand.isNull() ? QString() : plainNumberText(onHand.toDouble());
     auto price = [&](int field) {
-        return FormatNumber(ParseAmount(s.StokRows.value(field, record)).toDouble(),
-                            s.PriceFormat);
+        return FormatNumber(ParseAmount(s.StokRows.value(field, record)).toDouble(), s.PriceFormat);
     };
     return QStringLiteral("Stok (") + quantity
-           + QStringLiteral(")       Sat\u0131\u015F / Al\u0131\u015F : ")
-           + price(SalePriceField) + QStringLiteral(" / ") + price(PurchasePriceField);
+        + QStringLiteral(")       Sat\u0131\u015F / Al\u0131\u015F : ") + price(SalePriceField)
+        + QStringLiteral(" / ") + price(PurchasePriceField);
 }
 
 } // namespace kx

@@ -11,9 +11,9 @@ using namespace kxtest;
 
 namespace {
 
-const QString NoPermissionText = QStringLiteral(
-    "Kantarix'nin kurulu olduğu ana bilgisayardaki ayarlara göre;\r\n"
-    "bu menüye erişim izniniz bulunmamaktadır!");
+const QString NoPermissionText
+    = QStringLiteral("Kantarix'nin kurulu olduğu ana bilgisayardaki ayarlara göre;\r\n"
+                     "bu menüye erişim izniniz bulunmamaktadır!");
 
 int noPermissionNotices()
 {
@@ -37,8 +37,10 @@ private slots:
         QTest::addColumn<QString>("stored");
         QTest::addColumn<bool>("granted");
 
-        QTest::newRow("main computer ignores 0") << true << int(kx::RightSaveDocument) << "0" << true;
-        QTest::newRow("main computer ignores empty") << true << int(kx::RightSettings) << "" << true;
+        QTest::newRow("main computer ignores 0")
+            << true << int(kx::RightSaveDocument) << "0" << true;
+        QTest::newRow("main computer ignores empty")
+            << true << int(kx::RightSettings) << "" << true;
         QTest::newRow("one grants") << false << int(kx::RightNewStock) << "1" << true;
         QTest::newRow("other number grants") << false << int(kx::RightEditCari) << "2,5" << true;
         QTest::newRow("leading blank") << false << int(kx::RightDeleteStock) << " 1" << true;
@@ -56,8 +58,8 @@ private slots:
 
         Fixture fixture;
         fixture.login(1);
-        kx::state().Conn->Execute(QStringLiteral("update \"1Ayar\" set a%1=? where id=53").arg(column),
-                                  { stored });
+        kx::state().Conn->Execute(
+            QStringLiteral("update \"1Ayar\" set a%1=? where id=53").arg(column), { stored });
         fixture.loadLists();
         kx::state().MainComputer = mainComputer;
 

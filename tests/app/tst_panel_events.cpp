@@ -20,12 +20,12 @@ class TestStockChoice : public QObject
     // a shared barcode, an empty one, a missing one, a deleted card's.
     void addCards()
     {
-        addStock("1", "DELTA", {{11, "8690001"}, {4, "4,5"}, {6, "6"}});
-        addStock("2", "ALFA", {{11, "8690001"}, {4, "12,50"}, {6, "15"}});
-        addStock("3", "BRAVO", {{11, ""}});
+        addStock("1", "DELTA", { { 11, "8690001" }, { 4, "4,5" }, { 6, "6" } });
+        addStock("2", "ALFA", { { 11, "8690001" }, { 4, "12,50" }, { 6, "15" } });
+        addStock("3", "BRAVO", { { 11, "" } });
         addStock("4", "CHARLIE"); // no barcode at all
-        addStock("5", "ECHO", {{11, "abc-1"}});
-        addStock("6", "AAA SILINMIS", {{11, "8690009"}}, true);
+        addStock("5", "ECHO", { { 11, "abc-1" } });
+        addStock("6", "AAA SILINMIS", { { 11, "8690009" } }, true);
         fixture->loadLists();
     }
     int recordOf(const QString &name)
@@ -50,13 +50,20 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("found"); // name of the card, empty for none
 
-        QTest::newRow("shared barcode takes the first name") << "8690001" << "ALFA";
-        QTest::newRow("exact text") << "abc-1" << "ECHO";
-        QTest::newRow("other case does not match") << "ABC-1" << "";
-        QTest::newRow("unknown barcode") << "123" << "";
-        QTest::newRow("deleted card is not live") << "8690009" << "";
-        QTest::newRow("empty field matches no card") << "" << "";
-        QTest::newRow("prefix is not enough") << "869000" << "";
+        QTest::newRow("shared barcode takes the first name") << "8690001"
+                                                             << "ALFA";
+        QTest::newRow("exact text") << "abc-1"
+                                    << "ECHO";
+        QTest::newRow("other case does not match") << "ABC-1"
+                                                   << "";
+        QTest::newRow("unknown barcode") << "123"
+                                         << "";
+        QTest::newRow("deleted card is not live") << "8690009"
+                                                  << "";
+        QTest::newRow("empty field matches no card") << ""
+                                                     << "";
+        QTest::newRow("prefix is not enough") << "869000"
+                                              << "";
     }
     void barcode()
     {
@@ -99,13 +106,16 @@ private slots:
         QTest::addColumn<QString>("line");
 
         QTest::newRow("whole quantity, two decimals")
-            << QVariant(12.0) << "#,##0.00" << "Stok (12)       Satış / Alış : 15,00 / 12,50";
+            << QVariant(12.0) << "#,##0.00"
+            << "Stok (12)       Satış / Alış : 15,00 / 12,50";
         QTest::newRow("fraction, three decimals")
-            << QVariant(2.5) << "#,##0.000" << "Stok (2,5)       Satış / Alış : 15,000 / 12,500";
-        QTest::newRow("negative stock")
-            << QVariant(-3.0) << "#,##0.00" << "Stok (-3)       Satış / Alış : 15,00 / 12,50";
+            << QVariant(2.5) << "#,##0.000"
+            << "Stok (2,5)       Satış / Alış : 15,000 / 12,500";
+        QTest::newRow("negative stock") << QVariant(-3.0) << "#,##0.00"
+                                        << "Stok (-3)       Satış / Alış : 15,00 / 12,50";
         QTest::newRow("no warning level gives no quantity")
-            << QVariant() << "#,##0.00" << "Stok ()       Satış / Alış : 15,00 / 12,50";
+            << QVariant() << "#,##0.00"
+            << "Stok ()       Satış / Alış : 15,00 / 12,50";
     }
     void infoLine()
     {

@@ -15,22 +15,38 @@ private slots:
         QTest::addColumn<QString>("cell");
         QTest::addColumn<bool>("matches");
 
-        QTest::newRow("plain prefix") << "KE" << "KEMAL" << true;
-        QTest::newRow("lower case cell") << "KE" << "kemal" << true;
-        QTest::newRow("mixed case cell") << "KE" << "kEmal" << true;
-        QTest::newRow("typed in lower case") << "ke" << "KEMAL" << true;
-        QTest::newRow("Turkish capitals stored") << "SAHIN" << "ŞAHİN" << true;
-        QTest::newRow("Turkish capitals typed") << "ŞAHİN" << "SAHIN" << true;
-        QTest::newRow("Turkish lower case stored") << "SAHIN" << "şahin" << true;
-        QTest::newRow("dotless i") << "KILIC" << "Kılıç" << true;
-        QTest::newRow("dotted capital I") << "IZMIR" << "İzmir" << true;
-        QTest::newRow("all folded letters") << "GUSCOI" << "ğüşçöı" << true;
-        QTest::newRow("empty search") << "" << "ANY" << true;
-        QTest::newRow("empty search, empty cell") << "" << "" << true;
-        QTest::newRow("not at the start") << "MAL" << "KEMAL" << false;
-        QTest::newRow("longer than the cell") << "KEMALL" << "KEMAL" << false;
-        QTest::newRow("other letter") << "KA" << "KEMAL" << false;
-        QTest::newRow("empty cell") << "K" << "" << false;
+        QTest::newRow("plain prefix") << "KE"
+                                      << "KEMAL" << true;
+        QTest::newRow("lower case cell") << "KE"
+                                         << "kemal" << true;
+        QTest::newRow("mixed case cell") << "KE"
+                                         << "kEmal" << true;
+        QTest::newRow("typed in lower case") << "ke"
+                                             << "KEMAL" << true;
+        QTest::newRow("Turkish capitals stored") << "SAHIN"
+                                                 << "ŞAHİN" << true;
+        QTest::newRow("Turkish capitals typed") << "ŞAHİN"
+                                                << "SAHIN" << true;
+        QTest::newRow("Turkish lower case stored") << "SAHIN"
+                                                   << "şahin" << true;
+        QTest::newRow("dotless i") << "KILIC"
+                                   << "Kılıç" << true;
+        QTest::newRow("dotted capital I") << "IZMIR"
+                                          << "İzmir" << true;
+        QTest::newRow("all folded letters") << "GUSCOI"
+                                            << "ğüşçöı" << true;
+        QTest::newRow("empty search") << ""
+                                      << "ANY" << true;
+        QTest::newRow("empty search, empty cell") << ""
+                                                  << "" << true;
+        QTest::newRow("not at the start") << "MAL"
+                                          << "KEMAL" << false;
+        QTest::newRow("longer than the cell") << "KEMALL"
+                                              << "KEMAL" << false;
+        QTest::newRow("other letter") << "KA"
+                                      << "KEMAL" << false;
+        QTest::newRow("empty cell") << "K"
+                                    << "" << false;
     }
     void match()
     {

@@ -33,14 +33,13 @@ QString builtLibrary()
 // The file a panel's code was loaded from.
 QString libraryOf(const QWidget *panel)
 {
-    Dl_info info{};
+    Dl_info info {};
     if (!dladdr(static_cast<const void *>(panel->metaObject()), &info) || !info.dli_fname)
         return QString();
     return QFileInfo(QString::fromLocal8Bit(info.dli_fname)).canonicalFilePath();
 }
 
-template<typename Function>
-Function entry(QLibrary &library, const char *name)
+template <typename Function> Function entry(QLibrary &library, const char *name)
 {
     return reinterpret_cast<Function>(library.resolve(name));
 }
@@ -113,10 +112,12 @@ private slots:
     void foreignEntriesStay()
     {
         kx::ClassRegistryContents foreign;
-        foreign.classes.append({"Baska.Kontrol", "{11111111-2222-3333-4444-555555555555}",
-                                {"_Kontrol", "{11111111-2222-3333-4444-000000000001}"},
-                                {"__Kontrol", "{11111111-2222-3333-4444-000000000002}"},
-                                "/opt/baska/libbaska.so", ""});
+        foreign.classes.append({ "Baska.Kontrol",
+                                 "{11111111-2222-3333-4444-555555555555}",
+                                 { "_Kontrol", "{11111111-2222-3333-4444-000000000001}" },
+                                 { "__Kontrol", "{11111111-2222-3333-4444-000000000002}" },
+                                 "/opt/baska/libbaska.so",
+                                 "" });
         QVERIFY(kx::writeClassRegistry(foreign));
         QCOMPARE(entry<kx::RegisterServerFunction>(*library, "DllRegisterServer")(), kx::StatusOk);
         QCOMPARE(kx::readClassRegistry().classes.size(), 5);
@@ -143,15 +144,15 @@ private slots:
         const QString tool = buildBin() + "/belgepano-register";
         QVERIFY(QFileInfo(tool).isExecutable());
         QProcess process;
-        process.start(tool, {builtLibrary()});
+        process.start(tool, { builtLibrary() });
         QVERIFY(process.waitForFinished(30000));
         QCOMPARE(process.exitCode(), 0);
         QVERIFY(kx::findRegisteredClass("Belgepano.RB"));
-        process.start(tool, {"-u", builtLibrary()});
+        process.start(tool, { "-u", builtLibrary() });
         QVERIFY(process.waitForFinished(30000));
         QCOMPARE(process.exitCode(), 0);
         QVERIFY(!kx::findRegisteredClass("Belgepano.RB"));
-        process.start(tool, {configHome->path() + "/yok.so"});
+        process.start(tool, { configHome->path() + "/yok.so" });
         QVERIFY(process.waitForFinished(30000));
         QVERIFY(process.exitCode() != 0);
     }
@@ -162,19 +163,18 @@ private slots:
         QTest::addColumn<QString>("interfaceId");
         QTest::addColumn<int>("status");
         const QString factory = kx::ClassFactoryInterfaceId;
-        QTest::newRow("RA") << "{F8DF53B0-0E14-4857-9E80-648275D18F0F}" << factory
-                            << kx::StatusOk;
-        QTest::newRow("RX, lower case") << "{c4166bf6-9607-46d5-a10e-e183402e4f73}" << factory
-                                        << kx::StatusOk;
+        QTest::newRow("RA") << "{F8DF53B0-0E14-4857-9E80-648275D18F0F}" << factory << kx::StatusOk;
+        QTest::newRow("RX, lower case")
+            << "{c4166bf6-9607-46d5-a10e-e183402e4f73}" << factory << kx::StatusOk;
         QTest::newRow("RB as unknown") << "{884D908E-9182-4D12-9E88-1524A5E392D0}"
                                        << QString(kx::UnknownInterfaceId) << kx::StatusOk;
-        QTest::newRow("unknown class") << "{00000000-1111-2222-3333-444444444444}" << factory
-                                       << kx::StatusClassNotAvailable;
-        QTest::newRow("the type library is no class") << kx::belgepano::TypeLibraryId << factory
-                                                      << kx::StatusClassNotAvailable;
-        QTest::newRow("another interface") << "{70ED2E3F-EE09-487A-8B65-ED27C06F7530}"
-                                           << "{A26EDC9C-63EC-459B-A2BD-3405BA43005C}"
-                                           << kx::StatusNoInterface;
+        QTest::newRow("unknown class")
+            << "{00000000-1111-2222-3333-444444444444}" << factory << kx::StatusClassNotAvailable;
+        QTest::newRow("the type library is no class")
+            << kx::belgepano::TypeLibraryId << factory << kx::StatusClassNotAvailable;
+        QTest::newRow("another interface")
+            << "{70ED2E3F-EE09-487A-8B65-ED27C06F7530}"
+            << "{A26EDC9C-63EC-459B-A2BD-3405BA43005C}" << kx::StatusNoInterface;
     }
     void classObjects()
     {
@@ -184,17 +184,17 @@ private slots:
         auto getClassObject = entry<kx::GetClassObjectFunction>(*library, "DllGetClassObject");
         QVERIFY(getClassObject);
         void *object = reinterpret_cast<void *>(1);
-        QCOMPARE(getClassObject(classId.toLatin1().constData(),
-                                interfaceId.toLatin1().constData(), &object),
+        QCOMPARE(getClassObject(classId.toLatin1().constData(), interfaceId.toLatin1().constData(),
+                                &object),
                  status);
         QCOMPARE(object != nullptr, status == kx::StatusOk);
         if (object) {
             std::unique_ptr<QWidget> panel(
-                    static_cast<kx::ControlClassFactory *>(object)->CreateInstance(nullptr));
+                static_cast<kx::ControlClassFactory *>(object)->CreateInstance(nullptr));
             QVERIFY(panel);
         }
-        QCOMPARE(getClassObject(classId.toLatin1().constData(),
-                                interfaceId.toLatin1().constData(), nullptr),
+        QCOMPARE(getClassObject(classId.toLatin1().constData(), interfaceId.toLatin1().constData(),
+                                nullptr),
                  kx::StatusPointer);
     }
 
@@ -237,7 +237,7 @@ private slots:
         QVERIFY(registered);
         QCOMPARE(libraryOf(registered.get()), QFileInfo(copy).canonicalFilePath());
         std::unique_ptr<QWidget> byClassId(
-                kx::CreatePanel("{884D908E-9182-4D12-9E88-1524A5E392D0}"));
+            kx::CreatePanel("{884D908E-9182-4D12-9E88-1524A5E392D0}"));
         QVERIFY(byClassId);
         QVERIFY(kx::PanelChild(byClassId.get(), "XTIsk1"));
 

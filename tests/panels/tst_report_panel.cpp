@@ -13,9 +13,9 @@
 
 namespace {
 
-const QStringList PageCaptions{"Hesap Ekstresi", "Fiyat Listesi", "Kasa Raporu",
-                               "Borç / Alacak",  "Kdv Raporu",    "Stok Hareket",
-                               "Stok Envanter",  "Çekler"};
+const QStringList PageCaptions { "Hesap Ekstresi", "Fiyat Listesi", "Kasa Raporu",
+                                 "Borç / Alacak",  "Kdv Raporu",    "Stok Hareket",
+                                 "Stok Envanter",  "Çekler" };
 
 void click(QWidget *widget)
 {
@@ -39,7 +39,7 @@ private slots:
         QVERIFY(host->ready);
         strip = host->panel->findChild<kx::TabStrip *>(QStringLiteral("TabX"));
         QVERIFY(strip);
-        host->countEvents({"CekYeni", "CekSil", "CekKaydet"});
+        host->countEvents({ "CekYeni", "CekSil", "CekKaydet" });
     }
     void cleanup() { host.reset(); }
 
@@ -47,7 +47,7 @@ private slots:
     {
         QCOMPARE(strip->SelectedIndex(), 0);
         QCOMPARE(strip->TabCount(), 8);
-        QCOMPARE(shownCaptions(), QStringList{"Hesap Ekstresi"});
+        QCOMPARE(shownCaptions(), QStringList { "Hesap Ekstresi" });
         QCOMPARE(host->child<QLineEdit>("XTTab")->text(), QStringLiteral("0"));
         QVERIFY(!host->child("XTTab")->isVisible());
         QVERIFY(host->child("XCCari")->isVisible());
@@ -59,7 +59,7 @@ private slots:
             if (option->Value())
                 selected << option->objectName();
         }
-        QCOMPARE(selected, QStringList{"OCikis2"});
+        QCOMPARE(selected, QStringList { "OCikis2" });
         for (auto *box : host->panel->findChildren<kx::CheckBox *>())
             QVERIFY2(box->Value() == 0, qPrintable(box->objectName()));
         QCOMPARE(host->raised.size(), 0);
@@ -88,13 +88,14 @@ private slots:
         pageSwitch->setText("4");
         pageSwitch->setText(text);
         QCOMPARE(strip->SelectedIndex(), page);
-        QCOMPARE(shownCaptions(), QStringList{PageCaptions.at(page)});
+        QCOMPARE(shownCaptions(), QStringList { PageCaptions.at(page) });
         QVERIFY(host->child(visibleChild.toLatin1().constData())->isVisible());
         // Exactly the children of the chosen page show.
         for (QWidget *child : host->panel->findChildren<QWidget *>()) {
             const int childPage = strip->PageOf(child);
             if (childPage >= 0)
-                QVERIFY2(child->isVisible() == (childPage == page), qPrintable(child->objectName()));
+                QVERIFY2(child->isVisible() == (childPage == page),
+                         qPrintable(child->objectName()));
         }
     }
 
@@ -106,7 +107,7 @@ private slots:
             QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(x, bar->height() / 2));
         QTest::mouseClick(strip, Qt::LeftButton, {}, QPoint(strip->width() / 2, 2));
         QCOMPARE(strip->SelectedIndex(), 3);
-        QCOMPARE(shownCaptions(), QStringList{"Borç / Alacak"});
+        QCOMPARE(shownCaptions(), QStringList { "Borç / Alacak" });
     }
 
     // Options are exclusive within their own page only.
@@ -116,9 +117,12 @@ private slots:
         QTest::addColumn<QString>("option");
         QTest::addColumn<QStringList>("selected");
         QTest::newRow("monthly keeps outgoing prices")
-                << "2" << "XOAylik" << QStringList{"OCikis2", "OAylik"};
-        QTest::newRow("incoming replaces outgoing") << "1" << "XOGiris2" << QStringList{"OGiris2"};
-        QTest::newRow("all cheques") << "7" << "XOTumu8" << QStringList{"OCikis2", "OTumu8"};
+            << "2"
+            << "XOAylik" << QStringList { "OCikis2", "OAylik" };
+        QTest::newRow("incoming replaces outgoing") << "1"
+                                                    << "XOGiris2" << QStringList { "OGiris2" };
+        QTest::newRow("all cheques") << "7"
+                                     << "XOTumu8" << QStringList { "OCikis2", "OTumu8" };
     }
     void optionGroupsPerPage()
     {
@@ -184,9 +188,15 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("event");
-        QTest::newRow("new") << "BYeni" << "Yeni" << "CekYeni";
-        QTest::newRow("delete") << "BSil" << "Sil" << "CekSil";
-        QTest::newRow("save") << "BKaydet" << "Kaydet" << "CekKaydet";
+        QTest::newRow("new") << "BYeni"
+                             << "Yeni"
+                             << "CekYeni";
+        QTest::newRow("delete") << "BSil"
+                                << "Sil"
+                                << "CekSil";
+        QTest::newRow("save") << "BKaydet"
+                              << "Kaydet"
+                              << "CekKaydet";
     }
     void chequeButtons()
     {
@@ -198,7 +208,7 @@ private slots:
         QVERIFY(push && push->isVisible());
         QCOMPARE(push->text(), caption);
         QTest::mouseClick(push, Qt::LeftButton);
-        QCOMPARE(host->raised, (QMap<QString, int>{{event, 1}}));
+        QCOMPARE(host->raised, (QMap<QString, int> { { event, 1 } }));
     }
 
     // Enter has no meaning on this panel: it reaches the field and moves nothing.

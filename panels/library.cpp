@@ -93,7 +93,8 @@ Q_DECL_EXPORT Status DllRegisterServer()
     }
     contents.typeLibraries.append({ QLatin1String(TypeLibraryName), QLatin1String(TypeLibraryId),
                                     QLatin1String(TypeLibraryVersion),
-                                    QLatin1String(TypeLibraryLocale), library });
+                                    QLatin1String(TypeLibraryLocale), library,
+                                    QLatin1String(FileVersion) });
     return writeClassRegistry(contents) ? StatusOk : StatusRegisterClassFailed;
 }
 

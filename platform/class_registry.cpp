@@ -60,7 +60,7 @@ ClassRegistryContents readClassRegistry()
         contents.typeLibraries.append(
             { object.value("name").toString(), object.value("id").toString(),
               object.value("version").toString(), object.value("locale").toString(),
-              object.value("library").toString() });
+              object.value("library").toString(), object.value("fileVersion").toString() });
     }
     return contents;
 }
@@ -87,7 +87,8 @@ bool writeClassRegistry(const ClassRegistryContents &contents)
                                            { "id", entry.id },
                                            { "version", entry.version },
                                            { "locale", entry.locale },
-                                           { "library", entry.library } });
+                                           { "library", entry.library },
+                                           { "fileVersion", entry.fileVersion } });
     }
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;

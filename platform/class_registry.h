@@ -67,6 +67,7 @@ struct RegisteredTypeLibrary
     QString version;
     QString locale;
     QString library;
+    QString fileVersion;
 };
 
 struct ClassRegistryContents

@@ -96,6 +96,7 @@ private slots:
                  QStringLiteral("{653FCDE7-0271-47DC-BEFD-4CAD6D202C88}"));
         QCOMPARE(contents.typeLibraries.first().version, QStringLiteral("30.0"));
         QCOMPARE(contents.typeLibraries.first().locale, QStringLiteral("0x409"));
+        QCOMPARE(contents.typeLibraries.first().fileVersion, QStringLiteral("1.0.0.25"));
 
         // Registering again replaces, never doubles.
         QCOMPARE(registerServer(), kx::StatusOk);

@@ -1,4 +1,6 @@
 // The database connection and recordset the program reads and writes through, over Qt SQL.
+// Every connection knows the SQL function amount(x): Turkish amount text as a number, so that
+// statements can sum and compare the amount columns.
 #pragma once
 
 #include "platform/row_array.h"
@@ -19,7 +21,7 @@ public:
     explicit DatabaseError(const QString &message)
         : std::runtime_error(message.toStdString())
         , m_message(message)
-    {}
+    { }
     QString message() const { return m_message; }
 
 private:
@@ -43,6 +45,8 @@ public:
 
     // Runs one statement with its values bound in order; returns the rows it changed.
     int Execute(const QString &sql, const QVariantList &values = {});
+    // Runs a script of several statements, no values bound; for the delivered database.
+    void ExecuteScript(const QString &script);
     // The id the last insert on this connection made.
     qint64 LastInsertId() const { return m_lastInsertId; }
 

@@ -1,0 +1,42 @@
+// Where the program keeps its files, whether that folder is local, and opening Data.mdb.
+#pragma once
+
+#include "platform/adodb.h"
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+
+namespace kx {
+
+// KANTARIX_DIR when set; else the executable's folder when writable; else the user's data
+// folder. Made when missing; no trailing slash.
+QString programFolder();
+// programFolder() + "/Data.mdb".
+QString databasePath();
+
+// True for the file system types of network mounts (nfs, cifs, smb3, sshfs, ...).
+bool isNetworkFileSystem(const QByteArray &type);
+// True when the folder lies on a local file system: the main computer.
+bool detectMainComputer(const QString &folder = programFolder());
+
+// The message shown when Data.mdb is not a database of the program.
+QString invalidDatabaseMessage();
+
+// Makes a new database file from the delivered script; `today` becomes the working date.
+// Throws DatabaseError; never leaves a half-made file behind.
+void createDatabase(const QString &path, const QDate &today = QDate::currentDate());
+
+// Makes Data.mdb when missing. Returns an empty text when the file can be used, else the
+// message for the user; a file that is not such a database is left as it is.
+QString prepareDatabase(const QString &path);
+
+// prepareDatabase, then opens the connection on the file; a refusal throws DatabaseError
+// carrying the message for the user.
+void openDatabase(Connection &connection, const QString &path = databasePath());
+
+// The login form's load: makes Conn2, Rs2, Conn and Rs in that order and opens Conn.
+// Conn2 stays closed until a reader opens it with openDatabase.
+void CreateDatabaseObjects();
+
+} // namespace kx

@@ -1,0 +1,152 @@
+// The shared update and insert builders over FieldValues, and document numbering.
+#include "core/sql_builders.h"
+
+#include "core/conversions.h"
+#include "core/state.h"
+
+#include <QLineEdit>
+#include <QStringList>
+
+namespace kx {
+
+namespace {
+bool isSkipped(const QVariant &slot)
+{
+    return slot.metaType().id() == QMetaType::QString && slot.toString() == SkipSlot;
+}
+
+// Slots hold texts or numbers; numbers go in as the text the program shows for them.
+QVariant slotText(const QVariant &slot)
+{
+    switch (slot.metaType().id()) {
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return plainNumberText(slot.toDouble());
+    case QMetaType::UnknownType:
+        return QStringLiteral("");
+    default:
+        return slot.isNull() ? QStringLiteral("") : slot.toString();
+    }
+}
+
+QVariant rowId(const QVariant &id)
+{
+    const double value = numberValue(id.toString());
+    return double(qint64(value)) == value && !id.toString().trimmed().isEmpty()
+        ? QVariant(qint64(value))
+        : id;
+}
+
+Connection &mainConnection()
+{
+    ModuleState &s = state();
+    if (!s.Conn)
+        throw DatabaseError(QStringLiteral("Veritabanı bağlantısı açık değil."));
+    return *s.Conn;
+}
+} // namespace
+
+QString sqlTable(const QString &table)
+{
+    static const QStringList tables = {
+        QStringLiteral("firmalar"), QStringLiteral("1Stok"), QStringLiteral("2Stok"),
+        QStringLiteral("1Cari"),    QStringLiteral("2Cari"), QStringLiteral("1Belge"),
+        QStringLiteral("2Belge"),   QStringLiteral("1Cek"),  QStringLiteral("2Cek"),
+        QStringLiteral("1Ayar"),    QStringLiteral("2Ayar"),
+    };
+    if (!tables.contains(table))
+        throw DatabaseError(QStringLiteral("Bilinmeyen tablo: ") + table);
+    return u'"' + table + u'"';
+}
+
+void ExecUpdate(const QString &table, const QVariant &id)
+{
+    ModuleState &s = state();
+    const QString target = sqlTable(table);
+    QStringList assignments;
+    QVariantList values;
+    for (int k = 1; k <= 50; ++k) {
+        QVariant &slot = s.FieldValues[k];
+        if (!isSkipped(slot)) {
+            assignments << QStringLiteral("a%1=?").arg(k);
+            values << slotText(slot);
+        }
+        slot = SkipSlot;
+    }
+    if (assignments.isEmpty()) {
+        s.SqlText.clear();
+        return;
+    }
+    s.SqlText = QStringLiteral("update ") + target + QStringLiteral(" set ")
+        + assignments.join(u',') + QStringLiteral(" where id=?");
+    values << rowId(id);
+    mainConnection().Execute(s.SqlText, values);
+}
+
+qint64 ExecInsert(const QString &table)
+{
+    ModuleState &s = state();
+    const QString target = sqlTable(table);
+    QStringList columns;
+    QStringList marks;
+    QVariantList values;
+    for (int k = 1; k <= 18; ++k) {
+        QVariant &slot = s.FieldValues[k];
+        if (!isSkipped(slot)) {
+            columns << QStringLiteral("a%1").arg(k);
+            marks << QStringLiteral("?");
+            values << slotText(slot);
+        }
+        slot = SkipSlot;
+    }
+    if (columns.isEmpty()) {
+        s.SqlText.clear();
+        return 0;
+    }
+    s.SqlText = QStringLiteral("insert into ") + target + QStringLiteral(" (") + columns.join(u',')
+        + QStringLiteral(") values (") + marks.join(u',') + u')';
+    Connection &connection = mainConnection();
+    connection.Execute(s.SqlText, values);
+    return connection.LastInsertId();
+}
+
+QString NextSiraNo(int kind, const QString &series)
+{
+    ModuleState &s = state();
+    Recordset &rs = *s.Rs;
+    rs.Open(
+        QStringLiteral("select sirano from ") + sqlTable(s.TblBelge)
+            + QStringLiteral(" where bmod=? and serino=? order by CAST(sirano AS INTEGER) desc"),
+        mainConnection(), { kind, series });
+    QString next = QStringLiteral("1");
+    if (rs.RecordCount() != 0)
+        next = plainNumberText(numberValue(rs.Fields(0).toString()) + 1);
+    rs.Close();
+    return next;
+}
+
+void NextSiraNo(QLineEdit *field, int kind, const QString &series)
+{
+    const QString next = NextSiraNo(kind, series);
+    if (field)
+        field->setText(next);
+}
+
+void LoadLastId()
+{
+    ModuleState &s = state();
+    Connection &connection = mainConnection();
+    // The insert's own id: a header saved meanwhile by another computer is not ours.
+    if (connection.LastInsertId() > 0) {
+        s.LastBelgeId = connection.LastInsertId();
+        return;
+    }
+    Recordset &rs = *s.Rs;
+    rs.Open(QStringLiteral("select id from ") + sqlTable(s.TblBelge)
+                + QStringLiteral(" order by id desc"),
+            connection);
+    s.LastBelgeId = rs.Eof() ? QVariant() : rs.Fields(0);
+    rs.Close();
+}
+
+} // namespace kx

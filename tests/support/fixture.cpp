@@ -1,0 +1,81 @@
+// The shared test fixture: temporary program folder, fresh database, login without a window.
+#include "tests/support/fixture.h"
+
+#include "core/database.h"
+#include "core/lists.h"
+#include "core/messages.h"
+#include "core/state.h"
+#include "platform/amount_text.h"
+
+#include <QTest>
+
+namespace kxtest {
+
+Fixture::Fixture()
+{
+    m_hadPreviousDir = qEnvironmentVariableIsSet("KANTARIX_DIR");
+    m_previousDir = qgetenv("KANTARIX_DIR");
+    if (!m_dir.isValid())
+        qFatal("no temporary folder for the test");
+    qputenv("KANTARIX_DIR", m_dir.path().toUtf8());
+    kx::resetState();
+    kx::messageScript().clear();
+    kx::messageScript().suppressNotices = true;
+    kx::createDatabase(databasePath());
+}
+
+Fixture::~Fixture()
+{
+    kx::ModuleState &s = kx::state();
+    if (s.Conn)
+        s.Conn->Close();
+    if (s.Conn2)
+        s.Conn2->Close();
+    kx::resetState();
+    kx::messageScript().clear();
+    if (m_hadPreviousDir)
+        qputenv("KANTARIX_DIR", m_previousDir);
+    else
+        qunsetenv("KANTARIX_DIR");
+}
+
+QString Fixture::folder() const
+{
+    return m_dir.path();
+}
+
+QString Fixture::databasePath() const
+{
+    return folder() + QStringLiteral("/Data.mdb");
+}
+
+void Fixture::login(int company)
+{
+    kx::ModuleState &s = kx::state();
+    kx::CreateDatabaseObjects();
+    s.Rs2->Open(QStringLiteral("select * from firmalar order by id"), *s.Conn);
+    s.FirmaRows = s.Rs2->GetRows();
+    s.Rs2->Close();
+
+    const int position = company - 1;
+    const int record = position + 1;
+    s.WorkDate = s.FirmaRows.value(4, record);
+    s.KasaAmount = kx::amountTextToNumber(s.FirmaRows.text(3, record));
+    const QString prefix = position == 0 ? QStringLiteral("1") : QStringLiteral("2");
+    s.TblStok = prefix + QStringLiteral("Stok");
+    s.TblCari = prefix + QStringLiteral("Cari");
+    s.TblBelge = prefix + QStringLiteral("Belge");
+    s.TblCek = prefix + QStringLiteral("Cek");
+    s.TblAyar = prefix + QStringLiteral("Ayar");
+    s.FirmaAdi = s.FirmaRows.text(1, record);
+    s.FirmaParola = s.FirmaRows.text(2, record);
+    s.FirmaId = position + 2;
+    s.FieldValues.fill(kx::SkipSlot);
+}
+
+void Fixture::loadLists()
+{
+    kx::LoadLists(true, true, true);
+}
+
+} // namespace kxtest

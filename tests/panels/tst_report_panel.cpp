@@ -5,6 +5,7 @@
 #include "tests/panels/panel_fixture.h"
 #include "tests/support/kxtest.h"
 
+#include <QAbstractButton>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabBar>
@@ -63,6 +64,77 @@ private slots:
         for (auto *box : host->panel->findChildren<kx::CheckBox *>())
             QVERIFY2(box->Value() == 0, qPrintable(box->objectName()));
         QCOMPARE(host->raised.size(), 0);
+    }
+
+    // The captions the user reads, blanks included.
+    void choiceCaptions_data()
+    {
+        QTest::addColumn<QString>("property");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("XBStok") << "XBStok"
+                                << " Stok Detay ";
+        QTest::newRow("XBTar1") << "XBTar1"
+                                << "";
+        QTest::newRow("XOGiris2") << "XOGiris2"
+                                  << " Giriş ";
+        QTest::newRow("XOCikis2") << "XOCikis2"
+                                  << " Çıkış ";
+        QTest::newRow("XBArti") << "XBArti"
+                                << " + (%) ";
+        QTest::newRow("XBEksi") << "XBEksi"
+                                << " - (%) ";
+        QTest::newRow("XOAylik") << "XOAylik"
+                                 << " Aylık ";
+        QTest::newRow("XOGunluk") << "XOGunluk"
+                                  << " Günlük ";
+        QTest::newRow("XOGunDetay") << "XOGunDetay"
+                                    << " Gün Detayları ";
+        QTest::newRow("XOBorclu") << "XOBorclu"
+                                  << " Sadece Borçlular ";
+        QTest::newRow("XOAlacakli") << "XOAlacakli"
+                                    << " Sadece Alacaklılar ";
+        QTest::newRow("XOBakiyeli") << "XOBakiyeli"
+                                    << " Sadece Bakiyesi Olanlar ";
+        QTest::newRow("XOTumu4") << "XOTumu4"
+                                 << " Tüm Cariler ";
+        QTest::newRow("XOGiris5") << "XOGiris5"
+                                  << " Sadece Giriş Faturaları ";
+        QTest::newRow("XOCikis5") << "XOCikis5"
+                                  << " Sadece Çıkış Faturaları ";
+        QTest::newRow("XOTumu5") << "XOTumu5"
+                                 << " Tüm Faturalar ";
+        QTest::newRow("XBTar5") << "XBTar5"
+                                << "";
+        QTest::newRow("XBTar6") << "XBTar6"
+                                << "";
+        QTest::newRow("XOMaliyet") << "XOMaliyet"
+                                   << " Son Maliyete Göre ";
+        QTest::newRow("XOOrtMal") << "XOOrtMal"
+                                  << " Ortalama Maliyete Göre ";
+        QTest::newRow("XOAlis") << "XOAlis"
+                                << " S.K. Alış Fiyatına Göre ";
+        QTest::newRow("XOSatis") << "XOSatis"
+                                 << " S.K. Satış Fiyatına Göre ";
+        QTest::newRow("XODisarida") << "XODisarida"
+                                    << " Dışarıdakiler ";
+        QTest::newRow("XOKasada") << "XOKasada"
+                                  << " Kasadakiler ";
+        QTest::newRow("XOCiro") << "XOCiro"
+                                << " Ciro Edilenler ";
+        QTest::newRow("XOTahsil") << "XOTahsil"
+                                  << " Tahsil Edilenler ";
+        QTest::newRow("XOOdenen") << "XOOdenen"
+                                  << " Ödenenler ";
+        QTest::newRow("XOTumu8") << "XOTumu8"
+                                 << " Tümü ";
+    }
+    void choiceCaptions()
+    {
+        QFETCH(QString, property);
+        QFETCH(QString, caption);
+        auto *button = host->child<QAbstractButton>(property.toLatin1().constData());
+        QVERIFY(button);
+        QCOMPARE(button->text(), caption);
     }
 
     void pageByTheHost_data()

@@ -292,7 +292,8 @@ private slots:
     {
         QTest::addColumn<QByteArray>("type");
         QTest::addColumn<bool>("network");
-        for (const char *type : { "nfs", "nfs4", "cifs", "smb3", "smbfs", "sshfs", "fuse.sshfs" })
+        for (const char *type :
+             { "nfs", "nfs4", "cifs", "smb3", "smbfs", "sshfs", "fuse.sshfs", "fuse.gvfsd-fuse" })
             QTest::newRow(type) << QByteArray(type) << true;
         for (const char *type : { "ext4", "btrfs", "xfs", "tmpfs", "vfat", "ntfs", "overlay", "" })
             QTest::newRow(*type ? type : "unknown") << QByteArray(type) << false;

@@ -1,0 +1,156 @@
+// The automatic backup on exit: snapshot, zip, keep the newest archives.
+#include "core/auto_backup.h"
+
+#include "core/messages.h"
+#include "platform/zip.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QRegularExpression>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QTemporaryDir>
+
+#include <algorithm>
+
+namespace kx {
+
+namespace {
+
+const QString BackupLabel = QStringLiteral("KANTARIX");
+const QString BackupFolder = QStringLiteral("Yedekler");
+const QString ArchiveEntry = QStringLiteral("Data.mdb");
+const QString NameFormat = QStringLiteral("dd-MM-yyyy HH-mm-ss");
+
+// Copies the database through SQLite itself, on a read-only connection of its own, so that
+// the copy is consistent even while another computer writes and the file is never changed.
+bool snapshotDatabase(const QString &databasePath, const QString &snapshotPath, QString *error)
+{
+    if (!QFileInfo(databasePath).isFile()) {
+        *error = databasePath + QStringLiteral(": no such file");
+        return false;
+    }
+    const QString name = QStringLiteral("kx_auto_backup");
+    bool done = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(databasePath);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000"));
+        if (!db.open()) {
+            *error = db.lastError().text();
+        } else {
+            QSqlQuery vacuum(db);
+            done = vacuum.prepare(QStringLiteral("VACUUM INTO ?"));
+            if (done) {
+                vacuum.addBindValue(snapshotPath);
+                done = vacuum.exec();
+            }
+            if (!done)
+                *error = vacuum.lastError().text();
+            vacuum.finish();
+            db.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    return done;
+}
+
+struct Archive
+{
+    QString fileName;
+    QDateTime time;
+    int sequence = 1;
+};
+
+// Our archives in the folder, oldest first; other files are not listed.
+QList<Archive> listArchives(const QDir &folder)
+{
+    QList<Archive> archives;
+    const QStringList files = folder.entryList({ QStringLiteral("*.zip") }, QDir::Files);
+    for (const QString &file : files) {
+        int sequence = 1;
+        const QDateTime time = autoBackupTime(file, &sequence);
+        if (time.isValid())
+            archives.append({ file, time, sequence });
+    }
+    std::sort(archives.begin(), archives.end(), [](const Archive &a, const Archive &b) {
+        return a.time != b.time ? a.time < b.time : a.sequence < b.sequence;
+    });
+    return archives;
+}
+
+AutoBackupResult fail(const QString &text)
+{
+    ShowSystemMessage(text, IconError);
+    return AutoBackupResult::Failed;
+}
+
+} // namespace
+
+QString autoBackupName(const QDateTime &time, int sequence)
+{
+    QString name = time.toString(NameFormat);
+    if (sequence > 1)
+        name += QStringLiteral(" (%1)").arg(sequence);
+    return name + QStringLiteral(".zip");
+}
+
+QDateTime autoBackupTime(const QString &fileName, int *sequence)
+{
+    static const QRegularExpression pattern(QStringLiteral(
+        "^(\\d\\d-\\d\\d-\\d\\d\\d\\d \\d\\d-\\d\\d-\\d\\d)(?: \\(([1-9]\\d{0,5})\\))?\\.zip$"));
+    const QRegularExpressionMatch match = pattern.match(fileName);
+    if (!match.hasMatch())
+        return {};
+    const QDateTime time = QDateTime::fromString(match.captured(1), NameFormat);
+    if (sequence)
+        *sequence = match.captured(2).isEmpty() ? 1 : match.captured(2).toInt();
+    return time;
+}
+
+AutoBackupResult RunAutoBackup(const QString &databasePath, const QList<Volume> &volumes,
+                               const QDateTime &now, QString *archivePath)
+{
+    const QString root = findLabeledVolume(volumes, BackupLabel);
+    if (root.isEmpty())
+        return AutoBackupResult::NoDrive;
+
+    const QString failed = QStringLiteral("Otomatik yedek alınamadı!");
+    QDir folder(root);
+    if (!folder.mkpath(BackupFolder) || !folder.cd(BackupFolder))
+        return fail(failed);
+
+    QTemporaryDir work;
+    QString error;
+    const QString snapshot = work.filePath(ArchiveEntry);
+    if (!work.isValid() || !snapshotDatabase(databasePath, snapshot, &error))
+        return fail(failed);
+
+    // Two exits within one second must not replace the earlier archive.
+    int sequence = 1;
+    while (folder.exists(autoBackupName(now, sequence)))
+        ++sequence;
+    const QString written = folder.filePath(autoBackupName(now, sequence));
+    if (!zipFileAs(written, snapshot, ArchiveEntry, &error))
+        return fail(failed);
+    if (!checkZipArchive(written, &error)) {
+        QFile::remove(written);
+        return fail(failed);
+    }
+    if (archivePath)
+        *archivePath = written;
+
+    // Old archives go only after the new one is known to be sound, oldest by the time in the
+    // name; the new one stays even when a wrong clock made it look older.
+    QList<Archive> archives = listArchives(folder);
+    archives.removeIf([&](const Archive &a) { return folder.filePath(a.fileName) == written; });
+    bool removedAll = true;
+    for (qsizetype i = 0; i < archives.size() - (AutoBackupKeep - 1); ++i)
+        removedAll = folder.remove(archives.at(i).fileName) && removedAll;
+    if (!removedAll)
+        ShowSystemMessage(QStringLiteral("Eski yedekler silinemedi!"), IconError);
+    return AutoBackupResult::Written;
+}
+
+} // namespace kx

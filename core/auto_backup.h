@@ -1,0 +1,32 @@
+// The backup archive written on the drive labelled "KANTARIX" when the main window closes.
+#pragma once
+
+#include "platform/drive_label.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+namespace kx {
+
+enum class AutoBackupResult { NoDrive, Written, Failed };
+
+// At most this many of our archives stay in the backup folder.
+constexpr int AutoBackupKeep = 50;
+
+// "09-12-2026 14-30-15.zip"; a name already taken gets " (2)", " (3)", ... before ".zip".
+QString autoBackupName(const QDateTime &time, int sequence = 1);
+// The time and sequence an archive's file name carries; an invalid time for any other file.
+QDateTime autoBackupTime(const QString &fileName, int *sequence = nullptr);
+
+// Finds the drive labelled "KANTARIX" among the volumes and writes a consistent snapshot of the
+// database at databasePath as the entry "Data.mdb" of a new archive in its "Yedekler" folder,
+// then deletes our oldest archives beyond AutoBackupKeep. Without such a drive nothing is
+// written or shown. A failure shows one error notice; the database file is only read. When
+// written, *archivePath holds the new archive.
+AutoBackupResult RunAutoBackup(const QString &databasePath,
+                               const QList<Volume> &volumes = mountedVolumes(),
+                               const QDateTime &now = QDateTime::currentDateTime(),
+                               QString *archivePath = nullptr);
+
+} // namespace kx

@@ -1,0 +1,27 @@
+// Zip archives over libzip: write one file under an entry name, check an archive, read an entry.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace kx {
+
+// Writes a new archive at archivePath holding sourcePath as entryName, deflated at the highest
+// level. An existing archivePath is never overwritten: that is a failure. Returns false with the
+// reason in *error.
+bool zipFileAs(const QString &archivePath, const QString &sourcePath, const QString &entryName,
+               QString *error = nullptr);
+
+// Opens the archive with libzip's consistency checks and reads every entry to its end, so that
+// a damaged directory, a short file or a wrong checksum all show as false.
+bool checkZipArchive(const QString &archivePath, QString *error = nullptr);
+
+// The entry names of an archive in their stored order; empty when it cannot be opened.
+QStringList zipEntryNames(const QString &archivePath);
+
+// Writes the entry entryName of the archive to targetPath (replacing it). Returns false with
+// the reason in *error; a half-written target is removed.
+bool unzipEntry(const QString &archivePath, const QString &entryName, const QString &targetPath,
+                QString *error = nullptr);
+
+} // namespace kx

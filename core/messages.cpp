@@ -1,10 +1,13 @@
 // Notices, questions and the input dialog, with the script that tests use in their place.
 #include "core/messages.h"
 
+#include "core/input_dialog.h"
 #include "core/state.h"
+#include "platform/popup.h"
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QPointer>
 
 namespace kx {
 
@@ -23,10 +26,40 @@ QString MessageScript::lastPopupText() const
     return {};
 }
 
+PopupControl *Pop1()
+{
+    static QPointer<PopupControl> popup;
+    if (!popup)
+        popup = new PopupControl;
+    return popup;
+}
+
 void ShowSystemMessage(const QString &text, int icon)
 {
-    messageScript().shown.append({QStringLiteral("popup"), text, icon});
-    // The pop-up window itself comes with the messages work.
+    MessageScript &script = messageScript();
+    script.shown.append({QStringLiteral("popup"), text, icon});
+    if (script.suppressNotices)
+        return;
+
+    PopupControl *pop = Pop1();
+    pop->setAnchor(state().FMain);
+    pop->PopupState = 3;
+    pop->PopupClear();
+    if (pop->PopupDisplayState() != 0) {
+        pop->PopupState = 0;
+        pop->PopupClose();
+    }
+    pop->PopupState = 3;
+
+    PopupItem *title = pop->PopupAddItem(50, 27, 999, 999, QStringLiteral("Sistem Mesajı"));
+    title->PopupItemBold(true);
+    title->PopupItemClickable(false);
+    PopupItem *message = pop->PopupAddItem(50, 45, 999, 999, text);
+    message->PopupItemClickable(false);
+    PopupItem *picture = pop->PopupAddItem(12, 27, 12, 27, QString());
+    picture->PopupItemSetIcon(popupIcon(icon), 1);
+    pop->PopupAddItem(12, 78, 9999, 9999, QStringLiteral("Kapatmak için tıklayınız..."));
+    pop->PopupShow();
 }
 
 void ShowNoPermission()
@@ -74,8 +107,10 @@ void ShowInputBox(const QString &title, const QString &prompt, const QString &de
         s.InputResult = script.inputs.takeFirst();
         return;
     }
-    // The input window FInputbox comes with the messages work.
-    s.InputResult = QStringLiteral("CancelX");
+    auto *window = new FInputbox(QApplication::activeWindow());
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    s.FInputbox = window;
+    window->exec();
 }
 
 } // namespace kx

@@ -7,11 +7,15 @@
 
 namespace kx {
 
+class PopupControl;
+
 enum MessageIcon { IconSuccess = 1, IconError = 2 };
 enum MessageAnswer { AnswerYes = 6, AnswerNo = 7 };
 
 // The pop-up notice "Sistem Mesajı"; returns at once, the notice stays until clicked.
 void ShowSystemMessage(const QString &text, int icon);
+// The process's one pop-up window, made on first use; it sits at the corner of FMain.
+PopupControl *Pop1();
 void ShowNoPermission();
 // Modal one-line input; the answer lands in state().InputResult ("CancelX" when cancelled).
 void ShowInputBox(const QString &title, const QString &prompt, const QString &defaultText);

@@ -1,0 +1,25 @@
+// What a stored document means: kind labels, account balance, month names and column sums.
+#pragma once
+
+#include <QString>
+#include <QVariant>
+
+namespace kx {
+
+// The short label of a (bmod, gircik) pair; empty for any pair outside the twelve.
+QString DocumentKindName(const QVariant &bmod, const QVariant &gircik);
+
+// Opening debit and credit of the account plus its invoices and payments dated before
+// dateBound (0: all). Writes AccountDebtSum, AccountCreditSum and HesapDurumu and returns the
+// balance as signed amount text.
+QString ComputeAccountBalance(qint64 accountId, bool ownConnection, qint64 dateBound = 0);
+
+// The status line of one account, empty below id 1.
+QString AccountStatusText(qint64 accountId);
+
+// "Ocak" .. "Aralık" for a value whose number is 1 .. 12, else an empty value.
+QVariant MonthName(const QVariant &month);
+// "01" .. "12" for an exact month name, else an empty value.
+QVariant MonthNumber(const QVariant &name);
+
+} // namespace kx

@@ -1,0 +1,113 @@
+// The registry file of creatable control classes.
+#include "platform/class_registry.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSaveFile>
+#include <QStandardPaths>
+#include <QUuid>
+
+namespace kx {
+
+namespace {
+
+QJsonObject interfaceToJson(const RegisteredInterface &interface)
+{
+    return QJsonObject{{"name", interface.name}, {"id", interface.id}};
+}
+
+RegisteredInterface interfaceFromJson(const QJsonObject &object)
+{
+    return {object.value("name").toString(), object.value("id").toString()};
+}
+
+} // namespace
+
+QString classRegistryPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+           + QStringLiteral("/belgepano/classes.json");
+}
+
+bool sameId(const QString &a, const QString &b)
+{
+    const QUuid left(a);
+    const QUuid right(b);
+    return !left.isNull() && left == right;
+}
+
+ClassRegistryContents readClassRegistry()
+{
+    ClassRegistryContents contents;
+    QFile file(classRegistryPath());
+    if (!file.open(QIODevice::ReadOnly))
+        return contents;
+    const QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
+    for (const QJsonValue &value : root.value("classes").toArray()) {
+        const QJsonObject object = value.toObject();
+        contents.classes.append({object.value("progId").toString(),
+                                 object.value("classId").toString(),
+                                 interfaceFromJson(object.value("defaultInterface").toObject()),
+                                 interfaceFromJson(object.value("eventInterface").toObject()),
+                                 object.value("library").toString(),
+                                 object.value("typeLibrary").toString()});
+    }
+    for (const QJsonValue &value : root.value("typeLibraries").toArray()) {
+        const QJsonObject object = value.toObject();
+        contents.typeLibraries.append(
+                {object.value("name").toString(), object.value("id").toString(),
+                 object.value("version").toString(), object.value("locale").toString(),
+                 object.value("library").toString()});
+    }
+    return contents;
+}
+
+bool writeClassRegistry(const ClassRegistryContents &contents)
+{
+    const QString path = classRegistryPath();
+    if (contents.classes.isEmpty() && contents.typeLibraries.isEmpty())
+        return !QFileInfo::exists(path) || QFile::remove(path);
+
+    QJsonArray classes;
+    for (const RegisteredClass &entry : contents.classes) {
+        classes.append(QJsonObject{{"progId", entry.progId},
+                                   {"classId", entry.classId},
+                                   {"defaultInterface", interfaceToJson(entry.defaultInterface)},
+                                   {"eventInterface", interfaceToJson(entry.eventInterface)},
+                                   {"library", entry.library},
+                                   {"typeLibrary", entry.typeLibraryId}});
+    }
+    QJsonArray typeLibraries;
+    for (const RegisteredTypeLibrary &entry : contents.typeLibraries) {
+        typeLibraries.append(QJsonObject{{"name", entry.name},
+                                         {"id", entry.id},
+                                         {"version", entry.version},
+                                         {"locale", entry.locale},
+                                         {"library", entry.library}});
+    }
+    if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+        return false;
+    // Written aside and renamed, so that a reader never sees half a file.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    const QJsonObject root{{"classes", classes}, {"typeLibraries", typeLibraries}};
+    file.write(QJsonDocument(root).toJson());
+    return file.commit();
+}
+
+std::optional<RegisteredClass> findRegisteredClass(const QString &progIdOrClassId)
+{
+    for (const RegisteredClass &entry : readClassRegistry().classes) {
+        if (entry.progId.compare(progIdOrClassId, Qt::CaseInsensitive) == 0
+            || sameId(entry.classId, progIdOrClassId))
+            return entry;
+    }
+    return std::nullopt;
+}
+
+} // namespace kx

@@ -1,0 +1,52 @@
+// The combo of the panels and forms: list members by the names the host code uses.
+#pragma once
+
+#include <QComboBox>
+
+namespace kx {
+
+// A QComboBox with the members the host code calls it by.
+//
+// Click() is raised for every choice: the user picking an item (mouse, arrow keys, wheel) and
+// setListIndex() with a valid index (0 .. ListCount() - 1) by code, so that a document loaded by
+// the program fires the same handlers as a user's choice. Clearing the choice (-1) and changes of
+// the text alone raise no Click.
+//
+// An editable combo drops its choice (ListIndex() becomes -1) as soon as its text, typed or set,
+// no longer equals the chosen item; the typed text stays. That keeps a line from being saved
+// with the card that was chosen before the user typed over it.
+class ComboBox : public QComboBox
+{
+    Q_OBJECT
+public:
+    explicit ComboBox(QWidget *parent = nullptr, bool editable = false);
+
+    // Appends the item, or inserts it before position index (0 .. ListCount()).
+    void AddItem(const QString &text, int index = -1);
+    // Removes the item at index; an index outside the list changes nothing.
+    void RemoveItem(int index);
+    // Removes every item and, for an editable combo, the text.
+    void Clear();
+
+    int ListCount() const { return count(); }
+    // The text of item index; empty outside the list.
+    QString List(int index) const;
+
+    int ListIndex() const { return currentIndex(); }
+    // Chooses item index (-1: none). Returns false and changes nothing for an index outside
+    // -1 .. ListCount() - 1.
+    bool setListIndex(int index);
+
+    QString Text() const { return currentText(); }
+    // Editable: sets the text. Drop-down list: chooses the item with exactly this text, or none.
+    // Raises no Click.
+    void setText(const QString &text);
+
+signals:
+    void Click();
+
+private:
+    void dropChoiceIfTextDiffers(const QString &text);
+};
+
+} // namespace kx

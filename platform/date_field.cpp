@@ -1,0 +1,63 @@
+// The date field of the panels and forms.
+#include "platform/date_field.h"
+
+#include <QLocale>
+
+namespace kx {
+
+namespace {
+const QString DisplayFormat = QStringLiteral("dd.MM.yyyy");
+}
+
+DateField::DateField(QWidget *parent)
+    : QDateEdit(QDate::currentDate(), parent)
+{
+    setLocale(QLocale(QLocale::Turkish, QLocale::Turkey));
+    setDisplayFormat(DisplayFormat);
+    setCalendarPopup(true);
+}
+
+QString DateField::DateText() const
+{
+    return date().toString(DisplayFormat);
+}
+
+bool DateField::setDateText(const QString &text)
+{
+    // One-digit days and months ("1.2.2026") are dates too.
+    const QDate parsed = QDate::fromString(text.trimmed(), QStringLiteral("d.M.yyyy"));
+    if (!parsed.isValid())
+        return false;
+    setDate(parsed);
+    return true;
+}
+
+int DateField::RValue() const
+{
+    const QDate day = date();
+    return day.year() * 10000 + day.month() * 100 + day.day();
+}
+
+bool DateField::setRValue(int dateKey)
+{
+    const QDate parsed(dateKey / 10000, dateKey / 100 % 100, dateKey % 100);
+    if (!parsed.isValid())
+        return false;
+    setDate(parsed);
+    return true;
+}
+
+void DateField::focusOutEvent(QFocusEvent *event)
+{
+    // The typed text is taken over first, so that the handler reads the date the user sees.
+    QDateEdit::focusOutEvent(event);
+    emit LostFocus();
+}
+
+bool DateField::focusNextPrevChild(bool next)
+{
+    // Tab walks the form's fields, as in every other field of the forms.
+    return QWidget::focusNextPrevChild(next);
+}
+
+} // namespace kx

@@ -1,0 +1,977 @@
+// The grid: cell model, editors for text, drop-down, check box and date cells, the notifications.
+#include "platform/grid.h"
+
+#include <QAbstractTableModel>
+#include <QApplication>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QScrollBar>
+#include <QStyledItemDelegate>
+
+namespace kx {
+
+Qt::Alignment gridAlignment(int code)
+{
+    switch (code) {
+    case 2:
+        return Qt::AlignCenter;
+    case 12:
+    case 14:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    default:
+        return Qt::AlignLeft | Qt::AlignVCenter;
+    }
+}
+
+namespace {
+
+struct CellData
+{
+    QString text;
+    QVariant data;
+    QColor backColor;
+    qint16 alignment = -1;
+    qint8 cellType = -1;
+    bool bold = false;
+    bool locked = false;
+};
+
+struct RowData
+{
+    QList<CellData> cells;
+    int height = 18;
+};
+
+// A text counts as ticked when its leading number is 1 ("1", "1,0", " 1").
+bool isTicked(const QString &text)
+{
+    bool ok = false;
+    const double value = text.trimmed().replace(',', '.').toDouble(&ok);
+    return ok && value == 1.0;
+}
+
+} // namespace
+
+// Holds the cells of grid rows 0..Rows-1; the view shows rows 1.. as its rows, row 0 as header.
+class GridModel : public QAbstractTableModel
+{
+public:
+    explicit GridModel(Grid *grid)
+        : QAbstractTableModel(grid)
+        , m_grid(grid)
+    {
+        m_rows.append(RowData { QList<CellData>(1), 18 });
+    }
+
+    int gridRows() const { return m_rowCount; }
+    int gridCols() const { return m_colCount; }
+
+    int rowCount(const QModelIndex &parent = {}) const override
+    {
+        return parent.isValid() ? 0 : m_rowCount - 1;
+    }
+    int columnCount(const QModelIndex &parent = {}) const override
+    {
+        return parent.isValid() ? 0 : m_colCount;
+    }
+
+    bool inRange(int row, int col) const
+    {
+        return row >= 0 && row < m_rowCount && col >= 0 && col < m_colCount;
+    }
+    bool isVirtualRow(int row) const { return m_grid->m_virtualRows && row >= 1; }
+
+    // Stored cell of a non-virtual row, nullptr otherwise.
+    CellData *cell(int row, int col)
+    {
+        if (!inRange(row, col) || isVirtualRow(row))
+            return nullptr;
+        return &m_rows[row].cells[col];
+    }
+    const CellData *cell(int row, int col) const
+    {
+        return const_cast<GridModel *>(this)->cell(row, col);
+    }
+
+    int virtualField(int col) const
+    {
+        const QList<int> &map = m_grid->m_columnFields;
+        if (map.isEmpty())
+            return col;
+        return col < map.size() ? map.at(col) : -1;
+    }
+
+    QString text(int row, int col) const
+    {
+        if (!inRange(row, col))
+            return {};
+        if (isVirtualRow(row)) {
+            const QVariant value = m_grid->m_virtualRows->value(virtualField(col), row - 1);
+            return value.isNull() ? QString() : value.toString();
+        }
+        return m_rows.at(row).cells.at(col).text;
+    }
+
+    // Returns true when the text changed.
+    bool storeText(int row, int col, const QString &text)
+    {
+        if (!inRange(row, col))
+            return false;
+        if (isVirtualRow(row)) {
+            RowArray *rows = m_grid->m_virtualRows;
+            const int field = virtualField(col);
+            if (field < 0 || field >= rows->fieldCount() || row - 1 >= rows->recordCount())
+                return false;
+            if (rows->text(field, row - 1) == text && !rows->value(field, row - 1).isNull())
+                return false;
+            (*rows)(field, row - 1) = text;
+            return true;
+        }
+        QString &stored = m_rows[row].cells[col].text;
+        if (stored == text)
+            return false;
+        stored = text;
+        return true;
+    }
+
+    int rowHeight(int row) const
+    {
+        if (row < 0 || row >= m_rowCount)
+            return 0;
+        if (isVirtualRow(row))
+            return m_grid->m_defaultRowHeight;
+        return m_rows.at(row).height;
+    }
+    void setRowHeightValue(int row, int height)
+    {
+        if (row >= 0 && row < m_rowCount && !isVirtualRow(row))
+            m_rows[row].height = height;
+    }
+
+    void cellChanged(int row, int col)
+    {
+        if (!m_grid->m_autoRedraw)
+            return;
+        if (row == 0) {
+            emit headerDataChanged(Qt::Horizontal, col, col);
+        } else {
+            const QModelIndex at = index(row - 1, col);
+            emit dataChanged(at, at);
+        }
+    }
+
+    void setGridRows(int rows)
+    {
+        rows = qMax(1, rows);
+        if (rows == m_rowCount)
+            return;
+        if (rows > m_rowCount) {
+            beginInsertRows({}, m_rowCount - 1, rows - 2);
+            if (!m_grid->m_virtualRows)
+                m_rows.insert(m_rowCount, rows - m_rowCount, newRow());
+            m_rowCount = rows;
+            endInsertRows();
+        } else {
+            beginRemoveRows({}, rows - 1, m_rowCount - 2);
+            if (!m_grid->m_virtualRows)
+                m_rows.resize(rows);
+            m_rowCount = rows;
+            endRemoveRows();
+        }
+    }
+
+    void insertGridRows(int row, int count)
+    {
+        row = qBound(1, row, m_rowCount);
+        if (count <= 0)
+            return;
+        beginInsertRows({}, row - 1, row - 1 + count - 1);
+        if (!m_grid->m_virtualRows)
+            m_rows.insert(row, count, newRow());
+        m_rowCount += count;
+        endInsertRows();
+    }
+
+    void removeGridRows(int row, int count)
+    {
+        if (row < 1 || row >= m_rowCount || count <= 0)
+            return;
+        count = qMin(count, m_rowCount - row);
+        beginRemoveRows({}, row - 1, row - 1 + count - 1);
+        if (!m_grid->m_virtualRows)
+            m_rows.remove(row, count);
+        m_rowCount -= count;
+        endRemoveRows();
+    }
+
+    void setGridCols(int cols)
+    {
+        cols = qMax(1, cols);
+        if (cols == m_colCount)
+            return;
+        beginResetModel();
+        for (RowData &row : m_rows)
+            row.cells.resize(cols);
+        m_colCount = cols;
+        endResetModel();
+    }
+
+    // Entering or leaving the on-demand mode drops the stored data rows.
+    void resetRows()
+    {
+        beginResetModel();
+        m_rows.resize(1);
+        m_rowCount = 1;
+        endResetModel();
+    }
+
+    void refreshAll()
+    {
+        if (m_rowCount > 1)
+            emit dataChanged(index(0, 0), index(m_rowCount - 2, m_colCount - 1));
+        emit headerDataChanged(Qt::Horizontal, 0, m_colCount - 1);
+    }
+
+    QVariant data(const QModelIndex &index, int role) const override
+    {
+        const int row = index.row() + 1;
+        const int col = index.column();
+        if (!inRange(row, col))
+            return {};
+        const CellData *stored = cell(row, col);
+        const int type = m_grid->Cell(row, col).CellType();
+        switch (role) {
+        case Qt::DisplayRole:
+            if (type == CellTypeCheckBox)
+                return {};
+            return text(row, col);
+        case Qt::EditRole:
+            return text(row, col);
+        case Qt::CheckStateRole:
+            if (type != CellTypeCheckBox)
+                return {};
+            return isTicked(text(row, col)) ? Qt::Checked : Qt::Unchecked;
+        case Qt::TextAlignmentRole: {
+            int code = stored ? stored->alignment : -1;
+            if (code < 0)
+                code = m_grid->m_columns.value(col).alignment;
+            if (type == CellTypeCheckBox)
+                return int(Qt::AlignCenter);
+            return int(gridAlignment(code));
+        }
+        case Qt::FontRole:
+            if (stored && stored->bold) {
+                QFont font = m_grid->font();
+                font.setBold(true);
+                return font;
+            }
+            return {};
+        case Qt::BackgroundRole:
+            if (stored && stored->backColor.isValid())
+                return stored->backColor;
+            return QColor(Qt::white);
+        default:
+            return {};
+        }
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override
+    {
+        if (orientation != Qt::Horizontal || section < 0 || section >= m_colCount)
+            return {};
+        const CellData &header = m_rows.at(0).cells.at(section);
+        if (role == Qt::DisplayRole)
+            return header.text;
+        if (role == Qt::TextAlignmentRole)
+            return int(header.alignment < 0 ? Qt::AlignCenter : gridAlignment(header.alignment));
+        return {};
+    }
+
+    Qt::ItemFlags flags(const QModelIndex &index) const override
+    {
+        const int row = index.row() + 1;
+        const int col = index.column();
+        Qt::ItemFlags result = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+        GridCell gridCell = m_grid->Cell(row, col);
+        if (m_grid->m_selectMode != 0 || gridCell.Locked())
+            return result;
+        if (gridCell.CellType() == CellTypeCheckBox)
+            return result | Qt::ItemIsUserCheckable;
+        return result | Qt::ItemIsEditable;
+    }
+
+    bool setData(const QModelIndex &index, const QVariant &value, int role) override
+    {
+        const int row = index.row() + 1;
+        if (role == Qt::CheckStateRole) {
+            const bool ticked = value.toInt() == Qt::Checked;
+            m_grid->Cell(row, index.column())
+                .setText(ticked ? QStringLiteral("1") : QStringLiteral("0"));
+            return true;
+        }
+        if (role == Qt::EditRole) {
+            m_grid->Cell(row, index.column()).setText(value.toString());
+            return true;
+        }
+        return false;
+    }
+
+private:
+    RowData newRow() const
+    {
+        return RowData { QList<CellData>(m_colCount), m_grid->m_defaultRowHeight };
+    }
+
+    Grid *m_grid;
+    QList<RowData> m_rows; // stored rows; only row 0 in the on-demand mode
+    int m_rowCount = 1;
+    int m_colCount = 1;
+};
+
+// Editors by cell type; a text editor writes each keystroke into the cell, so that the cell
+// change handlers see the text as it is typed.
+class GridDelegate : public QStyledItemDelegate
+{
+public:
+    explicit GridDelegate(Grid *grid)
+        : QStyledItemDelegate(grid)
+        , m_grid(grid)
+    { }
+
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &option,
+                          const QModelIndex &index) const override
+    {
+        const int row = index.row() + 1;
+        const int col = index.column();
+        const int type = m_grid->Cell(row, col).CellType();
+        if (type == CellTypeComboBox) {
+            emit m_grid->OpenRow(row, col);
+            emit m_grid->ComboDropDown(row, col);
+            auto *combo = new QComboBox(parent);
+            combo->setEditable(true);
+            combo->addItems(m_grid->m_comboList.items());
+            return combo;
+        }
+        if (type == CellTypeDate) {
+            auto *date = new QDateEdit(parent);
+            date->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+            date->setCalendarPopup(true);
+            return date;
+        }
+        QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto *line = qobject_cast<QLineEdit *>(editor)) {
+            m_grid->m_lineEditor = line;
+            QObject::connect(line, &QLineEdit::textEdited, m_grid,
+                             [grid = m_grid, row, col](const QString &text) {
+                                 grid->Cell(row, col).setText(text);
+                             });
+        }
+        return editor;
+    }
+
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override
+    {
+        const QString text = index.data(Qt::EditRole).toString();
+        if (auto *combo = qobject_cast<QComboBox *>(editor)) {
+            combo->setCurrentText(text);
+        } else if (auto *date = qobject_cast<QDateEdit *>(editor)) {
+            const QDate value = QDate::fromString(text, QStringLiteral("dd.MM.yyyy"));
+            date->setDate(value.isValid() ? value : QDate::currentDate());
+        } else {
+            QStyledItemDelegate::setEditorData(editor, index);
+        }
+    }
+
+    void setModelData(QWidget *editor, QAbstractItemModel *model,
+                      const QModelIndex &index) const override
+    {
+        if (auto *combo = qobject_cast<QComboBox *>(editor))
+            model->setData(index, combo->currentText(), Qt::EditRole);
+        else if (auto *date = qobject_cast<QDateEdit *>(editor))
+            model->setData(index, date->date().toString(QStringLiteral("dd.MM.yyyy")),
+                           Qt::EditRole);
+        else
+            QStyledItemDelegate::setModelData(editor, model, index);
+    }
+
+    // No focus frame around the current cell: the selection colour marks it.
+    void paint(QPainter *painter, const QStyleOptionViewItem &option,
+               const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem plain(option);
+        plain.state &= ~QStyle::State_HasFocus;
+        const QVariant check = index.data(Qt::CheckStateRole);
+        if (!check.isValid()) {
+            QStyledItemDelegate::paint(painter, plain, index);
+            return;
+        }
+        // A check box cell: background, then the box in the middle of the cell.
+        initStyleOption(&plain, index);
+        plain.features &= ~QStyleOptionViewItem::HasCheckIndicator;
+        plain.text.clear();
+        QStyle *style = m_grid->style();
+        style->drawControl(QStyle::CE_ItemViewItem, &plain, painter, m_grid);
+        QStyleOptionButton box;
+        box.state = QStyle::State_Enabled
+            | (check.toInt() == Qt::Checked ? QStyle::State_On : QStyle::State_Off);
+        const QSize size(style->pixelMetric(QStyle::PM_IndicatorWidth),
+                         style->pixelMetric(QStyle::PM_IndicatorHeight));
+        box.rect = QRect(option.rect.center() - QPoint(size.width() / 2, size.height() / 2), size);
+        style->drawPrimitive(QStyle::PE_IndicatorCheckBox, &box, painter, m_grid);
+    }
+
+    // A click anywhere in a check box cell, or the space bar, toggles it.
+    bool editorEvent(QEvent *event, QAbstractItemModel *model, const QStyleOptionViewItem &option,
+                     const QModelIndex &index) override
+    {
+        if (!(index.flags() & Qt::ItemIsUserCheckable))
+            return QStyledItemDelegate::editorEvent(event, model, option, index);
+        bool toggle = false;
+        if (event->type() == QEvent::MouseButtonRelease) {
+            auto *mouse = static_cast<QMouseEvent *>(event);
+            toggle = mouse->button() == Qt::LeftButton
+                && option.rect.contains(mouse->position().toPoint());
+        } else if (event->type() == QEvent::MouseButtonDblClick) {
+            return true;
+        } else if (event->type() == QEvent::KeyPress) {
+            toggle = static_cast<QKeyEvent *>(event)->key() == Qt::Key_Space;
+        }
+        if (!toggle)
+            return false;
+        const bool ticked = index.data(Qt::CheckStateRole).toInt() == Qt::Checked;
+        return model->setData(index, ticked ? Qt::Unchecked : Qt::Checked, Qt::CheckStateRole);
+    }
+
+private:
+    Grid *m_grid;
+};
+
+// ---- GridCell ----
+
+QString GridCell::Text() const
+{
+    return m_grid->m_model->text(m_row, m_col);
+}
+
+void GridCell::setText(const QString &text)
+{
+    if (!m_grid->m_model->storeText(m_row, m_col, text))
+        return;
+    m_grid->m_model->cellChanged(m_row, m_col);
+    emit m_grid->CellChange(m_row, m_col);
+}
+
+QVariant GridCell::Data() const
+{
+    const CellData *cell = m_grid->m_model->cell(m_row, m_col);
+    return cell ? cell->data : QVariant();
+}
+
+void GridCell::setData(const QVariant &value)
+{
+    if (CellData *cell = m_grid->m_model->cell(m_row, m_col))
+        cell->data = value;
+}
+
+int GridCell::CellAlignment() const
+{
+    const CellData *cell = m_grid->m_model->cell(m_row, m_col);
+    return cell ? cell->alignment : -1;
+}
+
+void GridCell::setCellAlignment(int code)
+{
+    if (CellData *cell = m_grid->m_model->cell(m_row, m_col)) {
+        cell->alignment = qint16(code);
+        m_grid->m_model->cellChanged(m_row, m_col);
+    }
+}
+
+int GridCell::CellType() const
+{
+    const CellData *cell = m_grid->m_model->cell(m_row, m_col);
+    if (cell && cell->cellType >= 0)
+        return cell->cellType;
+    const int type = m_grid->m_columns.value(m_col).cellType;
+    return type < 0 ? CellTypeText : type;
+}
+
+void GridCell::setCellType(int type)
+{
+    if (CellData *cell = m_grid->m_model->cell(m_row, m_col)) {
+        cell->cellType = qint8(type);
+        m_grid->m_model->cellChanged(m_row, m_col);
+    }
+}
+
+bool GridCell::FontBold() const
+{
+    const CellData *cell = m_grid->m_model->cell(m_row, m_col);
+    return cell && cell->bold;
+}
+
+void GridCell::setFontBold(bool bold)
+{
+    if (CellData *cell = m_grid->m_model->cell(m_row, m_col)) {
+        cell->bold = bold;
+        m_grid->m_model->cellChanged(m_row, m_col);
+    }
+}
+
+QColor GridCell::BackColor() const
+{
+    const CellData *cell = m_grid->m_model->cell(m_row, m_col);
+    return cell ? cell->backColor : QColor();
+}
+
+void GridCell::setBackColor(const QColor &color)
+{
+    if (CellData *cell = m_grid->m_model->cell(m_row, m_col)) {
+        cell->backColor = color;
+        m_grid->m_model->cellChanged(m_row, m_col);
+    }
+}
+
+bool GridCell::Locked() const
+{
+    const CellData *cell = m_grid->m_model->cell(m_row, m_col);
+    return (cell && cell->locked) || m_grid->m_columns.value(m_col).locked;
+}
+
+void GridCell::setLocked(bool locked)
+{
+    if (CellData *cell = m_grid->m_model->cell(m_row, m_col))
+        cell->locked = locked;
+}
+
+void GridCell::Select()
+{
+    m_grid->Range(m_row, m_col, m_row, m_col).RangeSelect();
+}
+
+// ---- GridColumn ----
+
+int GridColumn::Width() const
+{
+    return m_grid->ColumnWidth(m_col);
+}
+
+void GridColumn::setWidth(int pixels)
+{
+    m_grid->setColumnWidth(m_col, pixels);
+}
+
+int GridColumn::Alignment() const
+{
+    return m_grid->ColumnAlignment(m_col);
+}
+
+void GridColumn::setAlignment(int code)
+{
+    m_grid->setColumnAlignment(m_col, code);
+}
+
+int GridColumn::CellType() const
+{
+    return m_grid->ColumnCellType(m_col);
+}
+
+void GridColumn::setCellType(int type)
+{
+    m_grid->setColumnCellType(m_col, type);
+}
+
+bool GridColumn::Locked() const
+{
+    return m_grid->m_columns.value(m_col).locked;
+}
+
+void GridColumn::setLocked(bool locked)
+{
+    if (m_col >= 0 && m_col < m_grid->m_columns.size())
+        m_grid->m_columns[m_col].locked = locked;
+}
+
+// ---- GridRange ----
+
+GridRange::GridRange(Grid *grid, int row1, int col1, int row2, int col2)
+    : m_grid(grid)
+    , m_row1(qMin(row1, row2))
+    , m_col1(qMin(col1, col2))
+    , m_row2(qMax(row1, row2))
+    , m_col2(qMax(col1, col2))
+{ }
+
+void GridRange::RangeSelect()
+{
+    GridModel *model = m_grid->m_model;
+    const int lastRow = qMin(m_row2, model->gridRows() - 1);
+    const int lastCol = qMin(m_col2, model->gridCols() - 1);
+    if (m_row1 < 1 || m_row1 > lastRow || m_col1 > lastCol)
+        return;
+    const QModelIndex first = model->index(m_row1 - 1, m_col1);
+    const QModelIndex last = model->index(lastRow - 1, lastCol);
+    QItemSelectionModel *selection = m_grid->selectionModel();
+    selection->setCurrentIndex(first, QItemSelectionModel::NoUpdate);
+    selection->select(QItemSelection(first, last), QItemSelectionModel::ClearAndSelect);
+}
+
+void GridRange::setLocked(bool locked)
+{
+    for (int r = m_row1; r <= m_row2; ++r)
+        for (int c = m_col1; c <= m_col2; ++c)
+            m_grid->Cell(r, c).setLocked(locked);
+}
+
+void GridRange::setBackColor(const QColor &color)
+{
+    for (int r = m_row1; r <= m_row2; ++r)
+        for (int c = m_col1; c <= m_col2; ++c)
+            m_grid->Cell(r, c).setBackColor(color);
+}
+
+void GridRange::setFontBold(bool bold)
+{
+    for (int r = m_row1; r <= m_row2; ++r)
+        for (int c = m_col1; c <= m_col2; ++c)
+            m_grid->Cell(r, c).setFontBold(bold);
+}
+
+void GridRange::Merge()
+{
+    if (m_row1 < 1 || (m_row1 == m_row2 && m_col1 == m_col2))
+        return;
+    m_grid->setSpan(m_row1 - 1, m_col1, m_row2 - m_row1 + 1, m_col2 - m_col1 + 1);
+}
+
+void GridRange::ClearText()
+{
+    for (int r = m_row1; r <= m_row2; ++r)
+        for (int c = m_col1; c <= m_col2; ++c)
+            m_grid->Cell(r, c).setText(QString());
+}
+
+void GridRange::DeleteRows()
+{
+    const int first = qMax(1, m_row1);
+    if (m_row2 >= first)
+        m_grid->RemoveRow(first, m_row2 - first + 1);
+}
+
+// ---- Grid ----
+
+Grid::Grid(QWidget *parent)
+    : QTableView(parent)
+{
+    m_columns.resize(1);
+    m_model = new GridModel(this);
+    setModel(m_model);
+    setItemDelegate(new GridDelegate(this));
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed
+                    | QAbstractItemView::AnyKeyPressed | QAbstractItemView::SelectedClicked);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    verticalHeader()->setVisible(false);
+    verticalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setDefaultSectionSize(m_defaultRowHeight);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    horizontalHeader()->setMinimumSectionSize(1);
+    horizontalHeader()->setDefaultSectionSize(64);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setSectionsClickable(false);
+    applyColumnWidth(0);
+    applyHeaderHeight();
+    setBackColorBkg(m_backColorBkg);
+
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this,
+            [this](int col, int, int newSize) {
+                if (m_settingWidth || col < 0 || col >= m_columns.size())
+                    return;
+                m_columns[col].width = newSize;
+                emit ColumnResize(col);
+            });
+    connect(selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &now, const QModelIndex &before) {
+                if (!before.isValid())
+                    return;
+                emit LeaveCell(before.row() + 1, before.column(), now.isValid() ? now.row() + 1 : 0,
+                               now.column());
+            });
+    connect(qApp, &QApplication::focusChanged, this, &Grid::onFocusChanged);
+}
+
+Grid::~Grid() = default;
+
+int Grid::Rows() const
+{
+    return m_model->gridRows();
+}
+
+void Grid::setRows(int rows)
+{
+    m_model->setGridRows(rows);
+}
+
+int Grid::Cols() const
+{
+    return m_model->gridCols();
+}
+
+void Grid::setCols(int cols)
+{
+    cols = qMax(1, cols);
+    if (cols == Cols())
+        return;
+    clearSpans();
+    m_columns.resize(cols);
+    m_model->setGridCols(cols);
+    // The reset gave every section the default size: put the stored widths and heights back.
+    for (int c = 0; c < cols; ++c)
+        applyColumnWidth(c);
+    if (!m_virtualRows) {
+        for (int r = 1; r < Rows(); ++r) {
+            if (m_model->rowHeight(r) != m_defaultRowHeight)
+                setRowHeight(r, m_model->rowHeight(r));
+        }
+    }
+}
+
+int Grid::ColumnWidth(int col) const
+{
+    return m_columns.value(col).width;
+}
+
+void Grid::setColumnWidth(int col, int pixels)
+{
+    if (col < 0 || col >= m_columns.size())
+        return;
+    m_columns[col].width = qMax(0, pixels);
+    applyColumnWidth(col);
+}
+
+int Grid::ColumnAlignment(int col) const
+{
+    return m_columns.value(col).alignment;
+}
+
+void Grid::setColumnAlignment(int col, int code)
+{
+    if (col < 0 || col >= m_columns.size())
+        return;
+    m_columns[col].alignment = code;
+    if (m_autoRedraw)
+        viewport()->update();
+}
+
+int Grid::ColumnCellType(int col) const
+{
+    const int type = m_columns.value(col).cellType;
+    return type < 0 ? CellTypeText : type;
+}
+
+void Grid::setColumnCellType(int col, int type)
+{
+    if (col < 0 || col >= m_columns.size())
+        return;
+    m_columns[col].cellType = type;
+}
+
+int Grid::RowHeight(int row) const
+{
+    if (row == 0)
+        return m_headerHeight;
+    return m_model->rowHeight(row);
+}
+
+void Grid::setRowHeight(int row, int pixels)
+{
+    pixels = qMax(0, pixels);
+    if (row == 0) {
+        m_headerHeight = pixels;
+        applyHeaderHeight();
+        return;
+    }
+    if (row < 1 || row >= Rows())
+        return;
+    m_model->setRowHeightValue(row, pixels);
+    verticalHeader()->setSectionHidden(row - 1, pixels == 0);
+    if (pixels > 0)
+        verticalHeader()->resizeSection(row - 1, pixels);
+}
+
+void Grid::setDefaultRowHeight(int pixels)
+{
+    m_defaultRowHeight = qMax(1, pixels);
+    verticalHeader()->setDefaultSectionSize(m_defaultRowHeight);
+}
+
+void Grid::InsertRow(int row, int count)
+{
+    m_model->insertGridRows(row, count);
+}
+
+void Grid::RemoveRow(int row, int count)
+{
+    m_model->removeGridRows(row, count);
+}
+
+void Grid::setAutoRedraw(bool on)
+{
+    if (m_autoRedraw == on)
+        return;
+    m_autoRedraw = on;
+    viewport()->setUpdatesEnabled(on);
+    horizontalHeader()->viewport()->setUpdatesEnabled(on);
+    if (on)
+        Refresh();
+}
+
+void Grid::Refresh()
+{
+    if (!m_autoRedraw)
+        return;
+    m_model->refreshAll();
+    viewport()->update();
+}
+
+void Grid::setSelectMode(int mode)
+{
+    m_selectMode = mode;
+    setSelectionBehavior(mode == 1 ? QAbstractItemView::SelectRows
+                                   : QAbstractItemView::SelectItems);
+}
+
+void Grid::setScrollBarsShown(int bars)
+{
+    m_scrollBars = bars;
+    const Qt::ScrollBarPolicy policy = bars == 0 ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded;
+    setHorizontalScrollBarPolicy(policy);
+    setVerticalScrollBarPolicy(policy);
+}
+
+GridCell Grid::CurrentCell()
+{
+    const QModelIndex current = currentIndex();
+    if (!current.isValid())
+        return GridCell(this, 0, 0);
+    return GridCell(this, current.row() + 1, current.column());
+}
+
+GridRange Grid::SelectionRange()
+{
+    const QModelIndexList selected = selectionModel()->selectedIndexes();
+    if (selected.isEmpty()) {
+        const GridCell current = CurrentCell();
+        return GridRange(this, current.Row(), current.Col(), current.Row(), current.Col());
+    }
+    int row1 = INT_MAX, col1 = INT_MAX, row2 = -1, col2 = -1;
+    for (const QModelIndex &index : selected) {
+        row1 = qMin(row1, index.row() + 1);
+        col1 = qMin(col1, index.column());
+        row2 = qMax(row2, index.row() + 1);
+        col2 = qMax(col2, index.column());
+    }
+    return GridRange(this, row1, col1, row2, col2);
+}
+
+void Grid::setBackColorBkg(const QColor &color)
+{
+    m_backColorBkg = color;
+    QPalette palette = viewport()->palette();
+    palette.setColor(QPalette::Base, color);
+    viewport()->setPalette(palette);
+    setPalette(palette);
+}
+
+void Grid::setEditCaret(int position)
+{
+    if (m_lineEditor)
+        m_lineEditor->setCursorPosition(position);
+}
+
+void Grid::setVirtualRows(RowArray *rows, const QList<int> &columnFields)
+{
+    if (rows == m_virtualRows && columnFields == m_columnFields)
+        return;
+    clearSpans();
+    m_columnFields = columnFields;
+    m_virtualRows = rows;
+    m_model->resetRows();
+}
+
+void Grid::applyCommonLook()
+{
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setFrameShape(QFrame::StyledPanel);
+    setShowGrid(true);
+    setGridStyle(Qt::SolidLine);
+    setAlternatingRowColors(false);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Highlight, QColor(0x2B, 0x3A, 0x4E));
+    palette.setColor(QPalette::HighlightedText, Qt::white);
+    palette.setColor(QPalette::Inactive, QPalette::Highlight, QColor(0x44, 0x55, 0x6B));
+    palette.setColor(QPalette::Inactive, QPalette::HighlightedText, Qt::white);
+    palette.setColor(QPalette::Text, Qt::black);
+    setPalette(palette);
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+void Grid::mouseDoubleClickEvent(QMouseEvent *event)
+{
+    QTableView::mouseDoubleClickEvent(event);
+    emit DblClick();
+}
+
+void Grid::applyColumnWidth(int col)
+{
+    if (col < 0 || col >= m_columns.size() || col >= Cols())
+        return;
+    m_settingWidth = true;
+    const int width = m_columns.at(col).width;
+    horizontalHeader()->setSectionHidden(col, width == 0);
+    if (width > 0)
+        horizontalHeader()->resizeSection(col, width);
+    m_settingWidth = false;
+}
+
+void Grid::applyHeaderHeight()
+{
+    horizontalHeader()->setVisible(m_headerHeight > 0);
+    if (m_headerHeight > 0)
+        horizontalHeader()->setFixedHeight(qMax(m_headerHeight, fontMetrics().height() + 6));
+}
+
+bool Grid::ownsWidget(const QWidget *widget) const
+{
+    for (const QWidget *w = widget; w; w = w->parentWidget()) {
+        if (w == this)
+            return true;
+    }
+    return false;
+}
+
+void Grid::onFocusChanged(QWidget *old, QWidget *now)
+{
+    if (!old || !ownsWidget(old))
+        return;
+    // A drop-down's list or a date popup is a window of its own but still the grid's editor.
+    if (now && (ownsWidget(now) || (now->window()->windowFlags() & Qt::Popup) == Qt::Popup))
+        return;
+    emit LostFocus();
+}
+
+void StyleGrid(QWidget *window)
+{
+    if (!window)
+        return;
+    for (Grid *grid : window->findChildren<Grid *>())
+        grid->applyCommonLook();
+}
+
+} // namespace kx

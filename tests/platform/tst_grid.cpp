@@ -1,0 +1,349 @@
+// Tests of the grid: on-demand list rows, cell changes, row edits, cell kinds and notifications.
+#include "platform/grid.h"
+#include "tests/support/kxtest.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+using namespace kx;
+
+namespace {
+
+// count cards of three fields: id, code "K<n>", name "NAME <n>"; every tenth name is Null.
+RowArray makeCards(int count)
+{
+    RowArray rows(3, count);
+    for (int i = 0; i < count; ++i) {
+        rows(0, i) = i + 1;
+        rows(1, i) = QStringLiteral("K%1").arg(i);
+        if (i % 10 != 9)
+            rows(2, i) = QStringLiteral("NAME %1").arg(i);
+    }
+    return rows;
+}
+
+// The text the view itself would paint for grid cell (row, col).
+QString shownText(Grid &grid, int row, int col)
+{
+    return grid.model()->index(row - 1, col).data(Qt::DisplayRole).toString();
+}
+
+} // namespace
+
+class TestGrid : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void onDemandRowsAreReadNotCopied()
+    {
+        RowArray cards = makeCards(100000);
+        Grid grid;
+        grid.setCols(3);
+        grid.setVirtualRows(&cards);
+        grid.setRows(cards.recordCount() + 1);
+        QCOMPARE(grid.Rows(), 100001);
+        QCOMPARE(grid.Cell(1, 1).Text(), QStringLiteral("K0"));
+        QCOMPARE(shownText(grid, 99999, 2), QStringLiteral("NAME 99998"));
+        QCOMPARE(grid.Cell(100000, 0).Text(), QStringLiteral("100000"));
+        // A Null field shows as an empty cell.
+        QCOMPARE(grid.Cell(10, 2).Text(), QString());
+        // A change of the array shows at once: the grid holds no copy.
+        cards(2, 4) = QStringLiteral("CHANGED");
+        QCOMPARE(shownText(grid, 5, 2), QStringLiteral("CHANGED"));
+        // Rows past the array's end read empty instead of failing.
+        grid.setRows(100010);
+        QCOMPARE(grid.Cell(100005, 1).Text(), QString());
+    }
+
+    void onDemandColumnMapAndEdits()
+    {
+        RowArray cards = makeCards(5);
+        Grid grid;
+        grid.setCols(3);
+        grid.setVirtualRows(&cards, { 0, 2, 1 });
+        grid.setRows(6);
+        QCOMPARE(grid.Cell(2, 1).Text(), QStringLiteral("NAME 1"));
+        QCOMPARE(grid.Cell(2, 2).Text(), QStringLiteral("K1"));
+        QSignalSpy changes(&grid, &Grid::CellChange);
+        grid.Cell(3, 2).setText(QStringLiteral("NEW"));
+        QCOMPARE(cards.text(1, 2), QStringLiteral("NEW"));
+        QCOMPARE(changes.count(), 1);
+        // The header row stays the grid's own.
+        grid.Cell(0, 1).setText(QStringLiteral("Stok Adı"));
+        QCOMPARE(grid.model()->headerData(1, Qt::Horizontal).toString(),
+                 QStringLiteral("Stok Adı"));
+        QCOMPARE(cards.text(0, 0), QStringLiteral("1"));
+        // Leaving the mode gives back an empty grid of stored cells.
+        grid.setVirtualRows(nullptr);
+        QCOMPARE(grid.Rows(), 1);
+        grid.setRows(2);
+        QCOMPARE(grid.Cell(1, 1).Text(), QString());
+    }
+
+    void cellChangeOnRealChangesOnly()
+    {
+        Grid grid;
+        grid.setCols(4);
+        grid.setRows(3);
+        QSignalSpy changes(&grid, &Grid::CellChange);
+        grid.Cell(1, 2).setText(QStringLiteral("5"));
+        grid.Cell(1, 2).setText(QStringLiteral("5"));
+        grid.setAutoRedraw(false);
+        grid.Cell(2, 3).setText(QStringLiteral("x")); // handlers tell bulk fills by AutoRedraw
+        grid.setAutoRedraw(true);
+        grid.Cell(7, 1).setText(QStringLiteral("out of range"));
+        QCOMPARE(changes.count(), 2);
+        QCOMPARE(changes.at(0), (QList<QVariant> { 1, 2 }));
+        QCOMPARE(changes.at(1), (QList<QVariant> { 2, 3 }));
+        QCOMPARE(grid.Cell(7, 1).Text(), QString());
+    }
+
+    void typingReportsEachKeystroke()
+    {
+        Grid grid;
+        grid.setCols(3);
+        grid.setRows(2);
+        grid.resize(400, 200);
+        grid.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&grid));
+        grid.Cell(1, 1).Select();
+        grid.setFocus();
+        QStringList seen;
+        connect(&grid, &Grid::CellChange, this,
+                [&](int row, int col) { seen << grid.Cell(row, col).Text(); });
+        QTest::keyClick(&grid, Qt::Key_1);
+        auto *editor = grid.findChild<QLineEdit *>();
+        QVERIFY(editor);
+        QTest::keyClicks(editor, QStringLiteral("25"));
+        QCOMPARE(seen, (QStringList { "1", "12", "125" }));
+        editor->setCursorPosition(0);
+        grid.setEditCaret(3);
+        QCOMPARE(editor->cursorPosition(), 3);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QCOMPARE(grid.Cell(1, 1).Text(), QStringLiteral("125"));
+        QCOMPARE(seen.size(), 3); // the commit itself changes nothing more
+    }
+
+    void lockedAndRowModeCellsDoNotEdit()
+    {
+        Grid grid;
+        grid.setCols(3);
+        grid.setRows(3);
+        grid.Range(1, 1, 1, 2).setLocked(true);
+        grid.ColumnAt(2).setLocked(true);
+        const auto editable = [&](int row, int col) {
+            return bool(grid.model()->index(row - 1, col).flags() & Qt::ItemIsEditable);
+        };
+        QVERIFY(!editable(1, 1));
+        QVERIFY(!editable(2, 2));
+        QVERIFY(editable(2, 1));
+        grid.setSelectMode(1);
+        QVERIFY(!editable(2, 1));
+        QCOMPARE(grid.selectionBehavior(), QAbstractItemView::SelectRows);
+    }
+
+    void insertAndDeleteRowsKeepTheirCells()
+    {
+        Grid grid;
+        grid.setCols(3);
+        grid.setRows(4);
+        for (int r = 1; r < 4; ++r)
+            grid.Cell(r, 1).setText(QString::number(r));
+        grid.setRowHeight(2, 17);
+        grid.Cell(3, 0).setData(42);
+        grid.InsertRow(2, 2);
+        QCOMPARE(grid.Rows(), 6);
+        QCOMPARE(grid.Cell(1, 1).Text(), QStringLiteral("1"));
+        QCOMPARE(grid.Cell(2, 1).Text(), QString());
+        QCOMPARE(grid.RowHeight(3), 18);
+        QCOMPARE(grid.Cell(4, 1).Text(), QStringLiteral("2"));
+        QCOMPARE(grid.RowHeight(4), 17);
+        QCOMPARE(grid.Cell(5, 0).Data().toInt(), 42);
+        QCOMPARE(grid.verticalHeader()->sectionSize(3), 17);
+        grid.InsertRow(grid.Rows()); // at the end: append
+        QCOMPARE(grid.Rows(), 7);
+
+        grid.Cell(4, 1).Select();
+        grid.SelectionRange().DeleteRows();
+        QCOMPARE(grid.Rows(), 6);
+        QCOMPARE(grid.Cell(4, 1).Text(), QStringLiteral("3"));
+        // A changed column count keeps rows, texts and heights.
+        grid.setRowHeight(1, 25);
+        grid.setCols(5);
+        QCOMPARE(grid.Cell(4, 1).Text(), QStringLiteral("3"));
+        QCOMPARE(grid.verticalHeader()->sectionSize(0), 25);
+        grid.setRows(1);
+        QCOMPARE(grid.Rows(), 1);
+        grid.setRows(0);
+        QCOMPARE(grid.Rows(), 1); // the header row always stays
+    }
+
+    void checkBoxCellToggles()
+    {
+        Grid grid;
+        grid.setCols(3);
+        grid.setRows(3);
+        grid.ColumnAt(1).setCellType(CellTypeCheckBox);
+        grid.Cell(1, 1).setText(QStringLiteral("1"));
+        QSignalSpy changes(&grid, &Grid::CellChange);
+        QAbstractItemModel *model = grid.model();
+        QCOMPARE(model->index(0, 1).data(Qt::CheckStateRole).toInt(), int(Qt::Checked));
+        QCOMPARE(model->index(1, 1).data(Qt::CheckStateRole).toInt(), int(Qt::Unchecked));
+        grid.resize(300, 200);
+        grid.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&grid));
+        const QRect box = grid.visualRect(model->index(0, 1));
+        QTest::mouseClick(grid.viewport(), Qt::LeftButton, {}, box.center());
+        QCOMPARE(grid.Cell(1, 1).Text(), QStringLiteral("0"));
+        QCOMPARE(changes.count(), 1);
+        grid.setFocus();
+        grid.Cell(2, 1).Select();
+        QTest::keyClick(&grid, Qt::Key_Space);
+        QCOMPARE(grid.Cell(2, 1).Text(), QStringLiteral("1"));
+    }
+
+    void dropDownAsksForItsListFirst()
+    {
+        Grid grid;
+        grid.setCols(3);
+        grid.setRows(2);
+        grid.Cell(1, 2).setCellType(CellTypeComboBox);
+        QStringList order;
+        connect(&grid, &Grid::OpenRow, this, [&](int, int) {
+            order << "open";
+            grid.ComboList().Clear();
+        });
+        connect(&grid, &Grid::ComboDropDown, this, [&](int row, int col) {
+            order << QStringLiteral("drop %1,%2").arg(row).arg(col);
+            grid.ComboList().AddItem(QStringLiteral("Kasada"));
+            grid.ComboList().AddItem(QStringLiteral("Ödendi"));
+        });
+        grid.resize(300, 200);
+        grid.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&grid));
+        for (int round = 0; round < 2; ++round) {
+            grid.edit(grid.model()->index(0, 2));
+            auto *combo = grid.findChild<QComboBox *>();
+            QVERIFY(combo);
+            QCOMPARE(combo->count(), 2); // cleared before each filling
+            combo->setCurrentIndex(1);
+            QTest::keyClick(combo, Qt::Key_Return);
+            QTRY_VERIFY(!grid.findChild<QComboBox *>());
+        }
+        QCOMPARE(order, (QStringList { "open", "drop 1,2", "open", "drop 1,2" }));
+        QCOMPARE(grid.Cell(1, 2).Text(), QStringLiteral("Ödendi"));
+    }
+
+    void leaveCellAndLostFocus()
+    {
+        QWidget window;
+        auto *grid = new Grid(&window);
+        auto *other = new QLineEdit(&window);
+        grid->setGeometry(0, 0, 300, 150);
+        other->setGeometry(0, 160, 100, 20);
+        grid->setCols(3);
+        grid->setRows(3);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.activateWindow();
+        grid->setFocus();
+        grid->Cell(1, 1).Select();
+        QSignalSpy leaves(grid, &Grid::LeaveCell);
+        QSignalSpy lost(grid, &Grid::LostFocus);
+        QTest::keyClick(grid, Qt::Key_Down);
+        QCOMPARE(leaves.count(), 1);
+        QCOMPARE(leaves.at(0), (QList<QVariant> { 1, 1, 2, 1 }));
+        QCOMPARE(grid->CurrentCell().Row(), 2);
+        // Typing opens the cell editor: the focus stays with the grid.
+        QTest::keyClick(grid, Qt::Key_7);
+        QCOMPARE(lost.count(), 0);
+        other->setFocus();
+        QCOMPARE(lost.count(), 1);
+    }
+
+    void columnResizeOnlyForTheUser()
+    {
+        Grid grid;
+        grid.setCols(4);
+        QSignalSpy resized(&grid, &Grid::ColumnResize);
+        grid.setColumnWidth(2, 120);
+        grid.setColumnWidth(3, 0);
+        QCOMPARE(resized.count(), 0);
+        QCOMPARE(grid.ColumnWidth(2), 120);
+        QVERIFY(grid.horizontalHeader()->isSectionHidden(3));
+        grid.setColumnWidth(3, 50);
+        QVERIFY(!grid.horizontalHeader()->isSectionHidden(3));
+        // A drag reaches the header as a section resize.
+        grid.horizontalHeader()->resizeSection(2, 90);
+        QCOMPARE(resized.count(), 1);
+        QCOMPARE(resized.at(0).at(0).toInt(), 2);
+        QCOMPARE(grid.ColumnWidth(2), 90);
+    }
+
+    void headerRowHeightZeroHidesTitles()
+    {
+        Grid grid;
+        grid.setCols(2);
+        grid.setRowHeight(0, 0);
+        QVERIFY(grid.horizontalHeader()->isHidden());
+        QCOMPARE(grid.RowHeight(0), 0);
+    }
+
+    void alignmentCodes_data()
+    {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("expected");
+        const int left = Qt::AlignLeft | Qt::AlignVCenter;
+        const int right = Qt::AlignRight | Qt::AlignVCenter;
+        QTest::newRow("header 2") << 2 << int(Qt::AlignCenter);
+        QTest::newRow("list left 4") << 4 << left;
+        QTest::newRow("report left 6") << 6 << left;
+        QTest::newRow("list right 12") << 12 << right;
+        QTest::newRow("document right 14") << 14 << right;
+        QTest::newRow("not set") << -1 << left;
+    }
+    void alignmentCodes()
+    {
+        QFETCH(int, code);
+        QFETCH(int, expected);
+        Grid grid;
+        grid.setCols(3);
+        grid.setRows(3);
+        grid.ColumnAt(1).setAlignment(code);
+        QCOMPARE(grid.model()->index(0, 1).data(Qt::TextAlignmentRole).toInt(), expected);
+        // A cell's own code wins over its column's.
+        grid.Cell(2, 1).setCellAlignment(2);
+        QCOMPARE(grid.model()->index(1, 1).data(Qt::TextAlignmentRole).toInt(),
+                 int(Qt::AlignCenter));
+        QCOMPARE(grid.ColumnAt(1).Alignment(), code);
+    }
+
+    void rangeSelectAndStyle()
+    {
+        Grid grid;
+        grid.setCols(19);
+        grid.setRows(4);
+        grid.setSelectMode(1);
+        grid.Range(1, 0, 1, 18).RangeSelect();
+        QCOMPARE(grid.CurrentCell().Row(), 1);
+        const GridRange selected = grid.SelectionRange();
+        QCOMPARE(selected.FirstRow(), 1);
+        QCOMPARE(selected.LastRow(), 1);
+        grid.Range(2, 1, 3, 2).setFontBold(true);
+        grid.Range(2, 1, 3, 2).setBackColor(grid.BackColorBkg());
+        QVERIFY(grid.Cell(3, 2).FontBold());
+        QCOMPARE(grid.Cell(2, 1).BackColor(), grid.BackColorBkg());
+        QVERIFY(!grid.Cell(1, 1).FontBold());
+        grid.Range(2, 4, 2, 18).Merge();
+        QCOMPARE(grid.columnSpan(1, 4), 15);
+    }
+};
+
+KX_TEST(TestGrid)
+
+#include "tst_grid.moc"

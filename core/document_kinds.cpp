@@ -2,6 +2,7 @@
 #include "core/document_kinds.h"
 
 #include "core/document_values.h"
+#include "core/sql_builders.h"
 #include "core/state.h"
 
 #include <array>
@@ -51,7 +52,7 @@ QString ComputeAccountBalance(qint64 accountId, bool ownConnection, qint64 dateB
 
     // One read of the account's invoice and payment headers; the amounts are text, so they
     // are added up here rather than in the statement.
-    QString sql = QStringLiteral("select bmod, gircik, yekun from ") + quoted(s.TblBelge)
+    QString sql = QStringLiteral("select bmod, gircik, yekun from ") + sqlTable(s.TblBelge)
                   + QStringLiteral(" where cariid=? and bmod>=4 and bmod<=6");
     QVariantList values{accountId};
     if (dateBound != 0) {

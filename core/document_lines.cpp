@@ -1,6 +1,8 @@
 // The goods lines of a document in the main grid, and its totals.
 #include "core/document_lines.h"
 
+#include "core/delivery_notes.h"
+
 #include "core/document_values.h"
 #include "core/messages.h"
 #include "core/state.h"
@@ -10,7 +12,7 @@ namespace kx {
 
 namespace {
 
-constexpr int LineRowHeight = 18;
+
 
 double cellAmount(Grid *grid, int row, int col)
 {

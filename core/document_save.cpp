@@ -3,6 +3,7 @@
 
 #include "core/document_values.h"
 #include "core/messages.h"
+#include "core/sql_builders.h"
 #include "core/state.h"
 #include "platform/adodb.h"
 
@@ -18,12 +19,12 @@ QString documentNumber(const QVariant &series, const QVariant &number)
 // The rows of one document go, without a transaction of their own.
 void deleteRows(Connection &conn, const QString &table, qint64 id, int kind)
 {
-    conn.Execute(QStringLiteral("delete from ") + quoted(table) + QStringLiteral(" where id=?"), {id});
+    conn.Execute(QStringLiteral("delete from ") + sqlTable(table) + QStringLiteral(" where id=?"), {id});
     if (kind == 3 || kind == 5)
-        conn.Execute(QStringLiteral("delete from ") + quoted(table) + QStringLiteral(" where belgeid=?"),
+        conn.Execute(QStringLiteral("delete from ") + sqlTable(table) + QStringLiteral(" where belgeid=?"),
                      {id});
     else
-        conn.Execute(QStringLiteral("update ") + quoted(table)
+        conn.Execute(QStringLiteral("update ") + sqlTable(table)
                          + QStringLiteral(" set ftrdrm=0 where ftrdrm=?"),
                      {id});
 }
@@ -33,7 +34,7 @@ QString linkRefusal(Connection &conn, const QString &table, qint64 noteId,
                     const DocumentInput &input)
 {
     Recordset rs;
-    rs.Open(QStringLiteral("select bmod, gircik, cariid, ftrdrm, serino, sirano from ") + quoted(table)
+    rs.Open(QStringLiteral("select bmod, gircik, cariid, ftrdrm, serino, sirano from ") + sqlTable(table)
                 + QStringLiteral(" where id=?"),
             conn, {noteId});
     if (rs.Eof() || rs.Fields(0).toInt() != 3)
@@ -50,14 +51,14 @@ QString linkRefusal(Connection &conn, const QString &table, qint64 noteId,
 void insertHeader(Connection &conn, const QString &table, const DocumentInput &input)
 {
     if (input.kind == 3) {
-        conn.Execute(QStringLiteral("insert into ") + quoted(table)
+        conn.Execute(QStringLiteral("insert into ") + sqlTable(table)
                          + QStringLiteral(" (cariid,bmod,gircik,serino,sirano,btarihi,fstarihi,"
                                           "aciklama,ftrdrm) values (?,3,?,?,?,?,?,?,0)"),
                      {input.accountId, input.direction, input.series, input.number,
                       input.documentDate, input.dispatchDate, input.note});
         return;
     }
-    conn.Execute(QStringLiteral("insert into ") + quoted(table)
+    conn.Execute(QStringLiteral("insert into ") + sqlTable(table)
                      + QStringLiteral(" (cariid,bmod,gircik,serino,sirano,btarihi,fstarihi,"
                                       "aciklama,kdvdh,kdv1,kdv2,kdv3,iskonto,yekun) values "
                                       "(?,?,?,?,?,?,?,?,?,?,?,?,?,?)"),
@@ -79,7 +80,7 @@ qint64 findDuplicateDocument(Connection &conn, const QString &table, int kind,
                              const QString &series, const QString &number)
 {
     Recordset rs;
-    rs.Open(QStringLiteral("select id from ") + quoted(table)
+    rs.Open(QStringLiteral("select id from ") + sqlTable(table)
                 + QStringLiteral(" where bmod=? and serino=? and sirano=? order by id"),
             conn, {kind, series, number});
     return rs.Eof() ? 0 : rs.Fields(0).toLongLong();
@@ -91,8 +92,8 @@ QString deleteRefusal(Connection &conn, const QString &table, qint64 id, int kin
         return {};
     Recordset rs;
     // Deleting a taken-over note would strip its lines from the invoice that holds them.
-    rs.Open(QStringLiteral("select f.serino, f.sirano from ") + quoted(table) + QStringLiteral(" n, ")
-                + quoted(table)
+    rs.Open(QStringLiteral("select f.serino, f.sirano from ") + sqlTable(table) + QStringLiteral(" n, ")
+                + sqlTable(table)
                 + QStringLiteral(" f where n.id=? and n.ftrdrm<>0 and f.id=n.ftrdrm"),
             conn, {id});
     if (rs.Eof())
@@ -126,7 +127,7 @@ SaveOutcome writeDocument(Connection &conn, const QString &table, const Document
                     return outcome;
                 }
                 const int linked = conn.Execute(
-                    QStringLiteral("update ") + quoted(table)
+                    QStringLiteral("update ") + sqlTable(table)
                         + QStringLiteral(" set ftrdrm=? where id=? and bmod=3 and "
                                          "(ftrdrm=0 or ftrdrm is null)"),
                     {id, noteId});
@@ -137,7 +138,7 @@ SaveOutcome writeDocument(Connection &conn, const QString &table, const Document
             for (const DocumentLine &line : input.lines) {
                 if (!input.deliveryNotes.contains(line.noteId))
                     continue;
-                conn.Execute(QStringLiteral("update ") + quoted(table)
+                conn.Execute(QStringLiteral("update ") + sqlTable(table)
                                  + QStringLiteral(" set stokadi=?, miktar=?, birimfiyat=?, "
                                                   "kdvoran=?, serial=?, stokinftr=? "
                                                   "where id=? and belgeid=?"),
@@ -148,13 +149,13 @@ SaveOutcome writeDocument(Connection &conn, const QString &table, const Document
             const QString inout = stockDirection(input);
             for (const DocumentLine &line : input.lines) {
                 if (input.kind == 3)
-                    conn.Execute(QStringLiteral("insert into ") + quoted(table)
+                    conn.Execute(QStringLiteral("insert into ") + sqlTable(table)
                                      + QStringLiteral(" (belgeid,stokid,stokadi,miktar,serial,"
                                                       "inout) values (?,?,?,?,?,?)"),
                                  {id, line.stockId, line.stockName, line.quantity, line.serial,
                                   inout});
                 else
-                    conn.Execute(QStringLiteral("insert into ") + quoted(table)
+                    conn.Execute(QStringLiteral("insert into ") + sqlTable(table)
                                      + QStringLiteral(" (belgeid,stokid,stokadi,miktar,"
                                                       "birimfiyat,kdvoran,serial,inout) values "
                                                       "(?,?,?,?,?,?,?,?)"),

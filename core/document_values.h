@@ -14,10 +14,4 @@ inline double amountOf(const QVariant &value)
     return ParseAmount(value).toDouble();
 }
 
-// A table of the fixed set as statement text; the names begin with a digit.
-inline QString quoted(const QString &table)
-{
-    return QLatin1Char('"') + table + QLatin1Char('"');
-}
-
 } // namespace kx

@@ -3,6 +3,7 @@
 
 #include "core/document_values.h"
 #include "core/messages.h"
+#include "core/sql_builders.h"
 #include "core/state.h"
 
 namespace kx {
@@ -25,7 +26,7 @@ QVariant StockOnHand(const QVariant &stockId, bool warn)
     Recordset &rs = *s.Rs2;
     rs.Open(QStringLiteral("select sum(case when inout='i' then miktar else 0 end) as girenx,"
                            " sum(case when inout='o' then miktar else 0 end) as cikanx from ")
-                + quoted(s.TblBelge) + QStringLiteral(" where stokid=?"),
+                + sqlTable(s.TblBelge) + QStringLiteral(" where stokid=?"),
             *s.Conn2, {qint64(numberValue(stockId.toString()))});
     const double incoming = rs.Fields(0).isNull() ? 0 : rs.Fields(0).toDouble();
     const double outgoing = rs.Fields(1).isNull() ? 0 : rs.Fields(1).toDouble();

@@ -14,7 +14,8 @@ DateField::DateField(QWidget *parent)
 {
     setLocale(QLocale(QLocale::Turkish, QLocale::Turkey));
     setDisplayFormat(DisplayFormat);
-    setCalendarPopup(true);
+    // The fields are drawn narrow (ten characters); buttons would hide the year.
+    setButtonSymbols(QAbstractSpinBox::NoButtons);
 }
 
 QString DateField::DateText() const

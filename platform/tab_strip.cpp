@@ -1,7 +1,6 @@
 // A tab strip whose pages are sets of child widgets.
 #include "platform/tab_strip.h"
 
-#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionTabWidgetFrame>
 #include <QStylePainter>
@@ -14,6 +13,8 @@ TabStrip::TabStrip(QWidget *parent)
 {
     bar->setDrawBase(false);
     bar->setExpanding(false);
+    // The strip is no stop on the Tab walk through a form's fields.
+    bar->setFocusPolicy(Qt::NoFocus);
     bar->installEventFilter(this);
     connect(bar, &QTabBar::currentChanged, this, [this](int page) {
         showSelectedPage();
@@ -50,6 +51,11 @@ QString TabStrip::TabCaption(int page) const
 void TabStrip::setTabCaption(int page, const QString &caption)
 {
     bar->setTabText(page, caption);
+}
+
+void TabStrip::setTabShown(int page, bool shown)
+{
+    bar->setTabVisible(page, shown);
 }
 
 int TabStrip::SelectedIndex() const
@@ -112,25 +118,6 @@ bool TabStrip::eventFilter(QObject *watched, QEvent *event)
     case QEvent::Wheel:
         // A wheel turn over the tabs would step through the pages without asking.
         return true;
-    case QEvent::KeyPress: {
-        const auto *key = static_cast<QKeyEvent *>(event);
-        int target = -1;
-        if (key->key() == Qt::Key_Left || key->key() == Qt::Key_Up)
-            target = SelectedIndex() - 1;
-        else if (key->key() == Qt::Key_Right || key->key() == Qt::Key_Down)
-            target = SelectedIndex() + 1;
-        else if (key->key() == Qt::Key_Home)
-            target = 0;
-        else if (key->key() == Qt::Key_End)
-            target = bar->count() - 1;
-        else
-            return false;
-        if (target < 0 || target >= bar->count())
-            return true;
-        if (userMayLeaveFor(target))
-            bar->setCurrentIndex(target);
-        return true;
-    }
     default:
         return false;
     }

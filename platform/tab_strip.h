@@ -12,8 +12,8 @@ namespace kx {
 // page with AddChild().
 //
 // SelectedChanged(index) follows every change of the selection, by code or by the user.
-// SelectedChanging(index, cancel) comes before a switch that the user starts (click, wheel,
-// keys); setting *cancel to true keeps the current page. setSelectedIndex() never asks.
+// SelectedChanging(index, cancel) comes before a switch that the user starts with a click
+// (the wheel does not switch pages); setting *cancel to true keeps the current page. setSelectedIndex() never asks.
 class TabStrip : public QWidget
 {
     Q_OBJECT
@@ -26,6 +26,8 @@ public:
     int TabCount() const;
     QString TabCaption(int page) const;
     void setTabCaption(int page, const QString &caption);
+    // A hidden tab keeps its page; it only cannot be seen or clicked.
+    void setTabShown(int page, bool shown);
 
     int SelectedIndex() const;
     // Selects page (0 .. TabCount() - 1); returns false and changes nothing for another value.

@@ -28,3 +28,12 @@ build="${KX_BUILD_DIR:-$root/build}"
 if [[ ! -f "$build/build.ninja" ]]; then
     cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 fi
+
+# A source file added since the last build must get its moc run even where Qt's code generator
+# thinks it is up to date.
+sources="$(cd "$root" && find app core panels platform reports settings tests bench \
+    \( -name '*.cpp' -o -name '*.h' \) 2>/dev/null | sort | md5sum)"
+if [[ "$(cat "$build/.kx_sources" 2>/dev/null)" != "$sources" ]]; then
+    find "$build" -path '*_autogen/timestamp' -delete
+    echo "$sources" >"$build/.kx_sources"
+fi

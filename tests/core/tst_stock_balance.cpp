@@ -1,5 +1,6 @@
 // Stock on hand and account balances over a small company with every document kind.
 #include "core/document_kinds.h"
+#include "core/lists.h"
 #include "core/messages.h"
 #include "core/state.h"
 #include "core/stock_balance.h"
@@ -20,24 +21,6 @@ struct Booking
     QString yekun;
     int date = 20260115;
 };
-
-// What the list load puts into the state: settings rows and all cards.
-void loadLists()
-{
-    kx::ModuleState &s = kx::state();
-    auto read = [&](const QString &sql) {
-        s.Rs2->Open(sql, *s.Conn);
-        kx::RowArray rows = s.Rs2->GetRows();
-        s.Rs2->Close();
-        return rows;
-    };
-    if (read("select * from \"1Ayar\"").recordCount() == 53)
-        s.Conn->Execute("insert into \"1Ayar\" (nedir,a1,a2,a3,a4,a5,a6) values "
-                        "('stok ve cari tablolari','0','0','1','1','1','1')");
-    s.AyarRows = read("select * from \"1Ayar\" order by id");
-    s.StokAllRows = read("select * from \"1Stok\" order by a2");
-    s.CariAllRows = read("select * from \"1Cari\" order by a2");
-}
 
 } // namespace
 
@@ -80,7 +63,7 @@ class TestStockOnHand : public QObject
                                           .ftrdrm = int(invoice)});
         addLine(taken, {.stokid = somun, .miktar = 0.5, .inout = "o", .stokinftr = invoice});
 
-        loadLists();
+        kx::LoadLists(true, true, true);
         kx::state().Conn2->Open(kx::state().Conn->path());
     }
 
@@ -134,7 +117,7 @@ private slots:
         kx::ModuleState &s = kx::state();
         s.Conn->Execute("update \"1Stok\" set a5=? where id=?", {level, vida});
         s.Conn->Execute("update \"1Ayar\" set a6=? where id=54", {settingSwitch});
-        loadLists();
+        kx::LoadLists(true, true, true);
         QCOMPARE(kx::StockOnHand(vida, warn).toDouble(), 14.0);
         const auto &shown = kx::messageScript().shown;
         QCOMPARE(shown.size(), message.isEmpty() ? 0 : 1);
@@ -146,7 +129,7 @@ private slots:
     {
         kx::state().Conn->Execute("update \"1Stok\" set a5='9' where id=?", {somun});
         kx::state().Conn->Execute("update \"1Stok\" set a9='3,5' where id=?", {somun});
-        loadLists();
+        kx::LoadLists(true, true, true);
         QCOMPARE(kx::StockOnHand(somun, true).toDouble(), 4.5);
         QVERIFY(kx::messageScript().shown.value(0).text.endsWith("Stoktaki Miktar : 4,5"));
     }
@@ -227,7 +210,7 @@ private slots:
             h.cariid = other; // another account's documents never count
             addDocument(h);
         }
-        loadLists();
+        kx::LoadLists(true, true, true);
 
         QCOMPARE(kx::ComputeAccountBalance(account, bound != 0, bound), result);
         QCOMPARE(kx::state().AccountDebtSum.toDouble(), debit);

@@ -1,0 +1,137 @@
+// The open delivery notes of an account on the invoice page, and their lines under them.
+#include "core/delivery_notes.h"
+
+#include "core/conversions.h"
+#include "core/document_lines.h"
+#include "core/document_values.h"
+#include "core/sql_builders.h"
+#include "core/state.h"
+#include "platform/grid.h"
+
+namespace kx {
+
+namespace {
+
+const QColor lineHighlight(0xFF, 0xFF, 0xE1);
+
+// Gives the line rows that have not been laid out yet their look and locks; the mark on the
+// column-1 cell keeps a row from being laid out twice.
+void layOutLineRows(Grid *grid)
+{
+    const ModuleState &s = state();
+    const int last = grid->Cols() - 1;
+    for (int r = 1; r < grid->Rows(); ++r) {
+        if (!grid->Cell(r, s.ColBelge).Text().isEmpty() || grid->Cell(r, 1).Data().toBool())
+            continue;
+        grid->Range(r, 1, r, last).setLocked(false);
+        GridRange blank = grid->Range(r, 1, r, 3);
+        blank.Merge();
+        blank.setBackColor(grid->BackColorBkg());
+        grid->Range(r, 4, r, 6).setBackColor(lineHighlight);
+        grid->Range(r, s.ColKdvsizFiyat, r, last).setLocked(true);
+        grid->Cell(r, 1).setData(true);
+    }
+}
+
+} // namespace
+
+void LoadOpenDeliveryNotes(const DocumentView &view)
+{
+    ModuleState &s = state();
+    Grid *grid = view.Grid1;
+    if (!grid)
+        return;
+    grid->setRows(1);
+    const int account = fieldIndex(view.RB1, "XCCari");
+    if (account < 0 || s.CariVar == QLatin1String("yok"))
+        return;
+
+    // Out notes for the two sale directions, in notes for the two purchase ones; no direction
+    // chosen (-1) matches none.
+    const int direction = fieldIndex(view.RB1, "XCBelge");
+    Recordset &rs = *s.Rs;
+    rs.Open(QStringLiteral("select id, serino, sirano, btarihi from ") + sqlTable(s.TblBelge)
+                + QStringLiteral(" where ftrdrm=0 and bmod=3 and cariid=? and silindi=0 and "
+                                 "gircik=? order by id"),
+            *s.Conn, {s.CariRows.value(0, account), direction < 0 ? -1 : direction % 2});
+    const RowArray notes = rs.GetRows();
+    rs.Close();
+
+    grid->setAutoRedraw(false);
+    const int first = grid->Rows();
+    grid->setRows(first + notes.recordCount());
+    const int last = grid->Cols() - 1;
+    for (int i = 0; i < notes.recordCount(); ++i) {
+        const int r = first + i;
+        grid->Cell(r, 0).setText(notes.text(0, i));
+        grid->Cell(r, s.ColBelge).setText(notes.text(1, i) + notes.text(2, i));
+        grid->Cell(r, s.ColTarih).setText(DateKeyToText(notes.value(3, i)));
+        GridRange rest = grid->Range(r, s.ColStokKodu, r, last);
+        rest.Merge();
+        rest.setBackColor(grid->BackColorBkg());
+        grid->Range(r, 2, r, 4).setLocked(true);
+        grid->setRowHeight(r, NoteRowHeight);
+    }
+    grid->setAutoRedraw(true);
+    grid->Refresh();
+}
+
+void LoadDocumentLines(const DocumentView &view, int row, int col)
+{
+    ModuleState &s = state();
+    Grid *grid = view.Grid1;
+    if (!grid || row < 1 || row >= grid->Rows())
+        return;
+    grid->setAutoRedraw(false);
+
+    if (numberValue(grid->Cell(row, col).Text()) == 1) {
+        Recordset &rs = *s.Rs;
+        rs.Open(QStringLiteral("select id, stokid, stokadi, miktar, serial, birimfiyat from ")
+                    + sqlTable(s.TblBelge) + QStringLiteral(" where belgeid=? order by id"),
+                *s.Conn, {qint64(numberValue(grid->Cell(row, 0).Text()))});
+        const RowArray lines = rs.GetRows();
+        rs.Close();
+        const int count = lines.recordCount();
+        if (count > 0) {
+            if (row == grid->Rows() - 1)
+                grid->setRows(grid->Rows() + count);
+            else
+                grid->InsertRow(row + 1, count);
+        }
+        // Sales compare with the card's sale price, purchases with its purchase price.
+        const bool outgoing = fieldIndex(view.RB1, "XCBelge") % 2 == 0;
+        for (int i = 0; i < count; ++i) {
+            const int r = row + 1 + i;
+            const QVariant stockId = lines.value(1, i);
+            const QVariant found = FindListIndex(QStringLiteral("S"), stockId);
+            const int card = found.isNull() ? -1 : found.toInt();
+            const RowArray &cards = s.StokAllRows;
+            grid->Cell(r, 0).setText(lines.text(0, i));
+            grid->Cell(r, 0).setData(stockId);
+            grid->Cell(r, s.ColStokKodu).setText(card < 0 ? QString() : cards.text(1, card));
+            grid->Cell(r, s.ColStokAdi).setText(lines.text(2, i));
+            grid->Cell(r, s.ColMiktar).setText(plainNumberText(lines.value(3, i).toDouble()));
+            grid->Cell(r, s.ColBarkod).setText(card < 0 ? QString() : cards.text(11, card));
+            grid->Cell(r, s.ColSeriNo).setText(lines.text(4, i));
+            QString price = lines.text(5, i);
+            if (price.isEmpty() && card >= 0)
+                price = cards.text(outgoing ? 6 : 4, card);
+            grid->Cell(r, s.ColFiyat).setText(price);
+            grid->Cell(r, s.ColKdvOrani).setText(card < 0 ? QString() : cards.text(3, card));
+            grid->setRowHeight(r, LineRowHeight);
+        }
+    } else {
+        int end = row + 1;
+        while (end < grid->Rows() && grid->Cell(end, s.ColBelge).Text().isEmpty())
+            ++end;
+        if (end > row + 1)
+            grid->RemoveRow(row + 1, end - row - 1);
+    }
+
+    layOutLineRows(grid);
+    grid->setAutoRedraw(true);
+    grid->Refresh();
+    RecalcDocument(view);
+}
+
+} // namespace kx

@@ -1,0 +1,230 @@
+// Saving the document entered on a page, and offering its changed prices to the stock cards.
+#include "core/document_entry.h"
+
+#include "core/conversions.h"
+#include "core/delivery_notes.h"
+#include "core/document_panels.h"
+#include "core/document_print.h"
+#include "core/document_values.h"
+#include "core/lists.h"
+#include "core/messages.h"
+#include "core/sql_builders.h"
+#include "core/state.h"
+#include "core/stock_balance.h"
+#include "platform/adodb.h"
+#include "platform/grid.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QWidget>
+
+namespace kx {
+
+namespace {
+
+void refuse(QObject *panel, const QString &message, const char *focus)
+{
+    ShowSystemMessage(message, IconError);
+    if (focus)
+        focusField(panel, focus);
+}
+
+// The first failing input check, reported; false when one failed.
+bool checkInput(const DocumentView &view, QObject *panel)
+{
+    const ModuleState &s = state();
+    Grid *grid = view.Grid1;
+    const int account = fieldIndex(panel, "XCCari");
+    if (account < 0 || account >= s.CariRows.recordCount() || s.CariVar == QLatin1String("yok")) {
+        refuse(panel, QStringLiteral("Cariyi kontrol edip tekrar deneyiniz!"), "XCCari");
+        return false;
+    }
+    if (!IsLetterCode(fieldText(panel, "XTSeriNo"))) {
+        setFieldText(panel, "XTSeriNo", QString());
+        refuse(panel, QStringLiteral("Geçerli bir seri numarası giriniz!"), "XTSeriNo");
+        return false;
+    }
+    if (amountOf(fieldText(panel, "XTSiraNo")) == 0) {
+        refuse(panel, QStringLiteral("Geçerli bir sıra numarası giriniz!"), "XTSiraNo");
+        return false;
+    }
+    if (s.CurrentPage != 4 && grid->Rows() == 1) {
+        refuse(panel, QStringLiteral("Belgeye ürün ekleyiniz!"), "XTAciklama");
+        // On to the field after the note.
+        if (auto *note = qobject_cast<QWidget *>(panelField(panel, "XTAciklama"))) {
+            QKeyEvent tab(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier);
+            QApplication::sendEvent(note, &tab);
+        }
+        return false;
+    }
+    if (s.CurrentPage == 4) {
+        bool chosen = false;
+        for (int r = 1; r < grid->Rows() && !chosen; ++r)
+            chosen = numberValue(grid->Cell(r, 1).Text()) == 1;
+        if (!chosen) {
+            refuse(panel, QStringLiteral("Belgeye irsaliye ekleyiniz!"), nullptr);
+            return false;
+        }
+    }
+    return true;
+}
+
+// The stock card id of a goods line: on the invoice over notes the cell text is the line's
+// own id and the card id is the cell's hidden value.
+qint64 lineStockId(Grid *grid, int row, int page)
+{
+    const GridCell cell = grid->Cell(row, 0);
+    return qint64(numberValue(page == 4 ? cell.Data().toString() : cell.Text()));
+}
+
+} // namespace
+
+DocumentInput readDocument(const DocumentView &view)
+{
+    const ModuleState &s = state();
+    const int page = s.CurrentPage;
+    QObject *panel = view.panelOfPage(page);
+    Grid *grid = view.Grid1;
+    DocumentInput input;
+    input.kind = page;
+    input.accountId = s.CariRows.value(0, fieldIndex(panel, "XCCari")).toLongLong();
+    input.direction = fieldIndex(panel, "XCBelge");
+    input.series = fieldText(panel, "XTSeriNo");
+    input.number = fieldText(panel, "XTSiraNo");
+    input.documentDate = fieldDateKey(panel, "XDBelge");
+    input.dispatchDate = fieldDateKey(panel, "XDSevk");
+    input.note = fieldText(panel, "XTAciklama");
+    if (Grid *totals = view.totalsOfPage(page)) {
+        input.vatMode = fieldIndex(panel, "XCKdv");
+        input.kdv1 = totals->Cell(4, 3).Text();
+        input.kdv2 = totals->Cell(5, 3).Text();
+        input.kdv3 = totals->Cell(6, 3).Text();
+        input.discount = FormatNumber(amountOf(totals->Cell(2, 3).Text()), s.NumberFormat);
+        input.grandTotal = totals->Cell(7, 3).Text();
+    }
+
+    qint64 note = 0;
+    for (int r = 1; r < grid->Rows(); ++r) {
+        if (page == 4) {
+            const int height = grid->RowHeight(r);
+            if (height == NoteRowHeight) {
+                note = qint64(numberValue(grid->Cell(r, 0).Text()));
+                if (numberValue(grid->Cell(r, 1).Text()) == 1)
+                    input.deliveryNotes << note;
+                continue;
+            }
+            if (height != LineRowHeight)
+                continue;
+        }
+        DocumentLine line;
+        line.stockId = lineStockId(grid, r, page);
+        line.stockName = grid->Cell(r, s.ColStokAdi).Text();
+        line.quantity = amountOf(grid->Cell(r, s.ColMiktar).Text());
+        line.price = grid->Cell(r, s.ColFiyat).Text();
+        line.vatRate = grid->Cell(r, s.ColKdvOrani).Text();
+        line.serial = grid->Cell(r, s.ColSeriNo).Text();
+        if (page == 4) {
+            line.lineId = qint64(numberValue(grid->Cell(r, 0).Text()));
+            line.noteId = note;
+        }
+        input.lines << line;
+    }
+    return input;
+}
+
+bool SaveDocument(const DocumentView &view)
+{
+    ModuleState &s = state();
+    const int page = s.CurrentPage;
+    QObject *panel = view.panelOfPage(page);
+    if (page < 3 || page > 5 || !panel || !view.Grid1)
+        return false;
+    if (!checkInput(view, panel))
+        return false;
+
+    const DocumentInput input = readDocument(view);
+    SaveOutcome outcome;
+    try {
+        const qint64 older = findDuplicateDocument(*s.Conn, s.TblBelge, page, input.series,
+                                                   input.number);
+        if (older != 0
+            && !AskYesNo(QStringLiteral("Aynı belge numaralı daha eski bir kayıt tespit "
+                                        "edildi!\nDevam ederek eski kaydı silip yerine bu "
+                                        "belgeyi kaydetmek istiyor musunuz?")))
+            return false;
+        outcome = writeDocument(*s.Conn, s.TblBelge, input, older);
+    } catch (const DatabaseError &) {
+        outcome.refusal = QStringLiteral("Belge kaydedilemedi!");
+    }
+    if (!outcome.saved) {
+        ShowSystemMessage(outcome.refusal, IconError);
+        return false;
+    }
+    s.LastBelgeId = outcome.documentId;
+
+    // What needs the saved rows comes after the commit; the document stays saved whatever
+    // happens here.
+    try {
+        if (page != 4) {
+            s.Conn2->Open(s.Conn->path());
+            for (const DocumentLine &line : input.lines)
+                StockOnHand(line.stockId, true);
+            s.Conn2->Close();
+        }
+        CheckDocumentPrices(view);
+
+        if (page != 3)
+            s.FieldValues[1] = QString::number(fieldIndex(panel, "XCKdv"));
+        if (page != 4) {
+            s.FieldValues[2] = QString::number(fieldIndex(panel, "XCBarkod"));
+            s.FieldValues[3] = QString::number(fieldIndex(panel, "XCSerial"));
+        }
+        s.FieldValues[page + 5] = input.series;
+        ExecUpdate(s.TblAyar, 3);
+        LoadLists(true, false, false);
+    } catch (const DatabaseError &) {
+        if (s.Conn2)
+            s.Conn2->Close();
+        s.FieldValues.fill(SkipSlot);
+        ShowSystemMessage(QStringLiteral("Belge kaydedildi, ancak ayarlar güncellenemedi!"),
+                          IconError);
+    }
+
+    ShowSystemMessage(QStringLiteral("Belge kaydedildi..."), IconSuccess);
+    PrintDocument(view.Grid1, fieldIndex(panel, "XCPrint"));
+    ResetPanel(view);
+    return true;
+}
+
+void CheckDocumentPrices(const DocumentView &view)
+{
+    ModuleState &s = state();
+    const int page = s.CurrentPage;
+    if (numberValue(s.AyarRows.text(6, 53)) != 1 || (page != 4 && page != 5))
+        return;
+    Grid *grid = view.Grid1;
+    const int direction = fieldIndex(view.panelOfPage(page), "XCBelge");
+    // Sales compare with the sale price a6, purchases with the purchase price a4.
+    const int column = direction == 0 || direction == 2 ? 6 : 4;
+    for (int r = 1; r < grid->Rows(); ++r) {
+        if (grid->RowHeight(r) != LineRowHeight)
+            continue;
+        const QString priceText = grid->Cell(r, s.ColFiyat).Text();
+        const qint64 stockId = lineStockId(grid, r, page);
+        const QVariant card = FindListIndex(QStringLiteral("S"), stockId);
+        if (card.isNull())
+            continue;
+        if (amountOf(s.StokAllRows.value(column, card.toInt())) == amountOf(priceText))
+            continue;
+        if (!AskYesNo(grid->Cell(r, s.ColStokAdi).Text()
+                      + QStringLiteral(" isimli ürünün stok kartındaki fiyati ile bu belgedeki "
+                                       "fiyatı aynı değildir.\nBelgedeki fiyatı (")
+                      + priceText + QStringLiteral(") stok kartına kaydetmek ister misiniz?")))
+            continue;
+        s.FieldValues[column] = priceText;
+        ExecUpdate(s.TblStok, stockId);
+    }
+    LoadLists(false, true, false);
+}
+
+} // namespace kx

@@ -1,11 +1,11 @@
 // The version page and exchange-rate check over HTTP.
 #include "core/version_check.h"
 
+#include "core/database.h"
 #include "core/messages.h"
 #include "core/state.h"
 #include "platform/ribbon.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
@@ -175,9 +175,7 @@ bool IsOnline()
 
 QString updaterPath()
 {
-    QString folder = qEnvironmentVariable("KANTARIX_DIR");
-    if (folder.isEmpty())
-        folder = QCoreApplication::applicationDirPath();
+    const QString folder = programFolder();
 #ifdef Q_OS_WIN
     return QDir(folder).filePath(QStringLiteral("Guncelleme.exe"));
 #else

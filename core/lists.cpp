@@ -86,34 +86,36 @@ char16_t letterWeight(QChar c)
     return char16_t(std::min<int>(0x1000 + c.unicode(), 0xFFFF));
 }
 
-// Orders the records by the Turkish key of the name (a2), keeping the database's order for
-// equal keys, and keeps only live cards when asked.
-RowArray orderedCards(const RowArray &rows, int silindiField, bool liveOnly)
+// The records in Turkish order of the name (a2); equal keys keep the order of the ids.
+QList<int> turkishOrder(const RowArray &rows)
 {
     const int count = rows.recordCount();
-    QList<int> order;
-    order.reserve(count);
-    for (int r = 0; r < count; ++r) {
-        if (liveOnly) {
-            const QVariant deleted = rows.value(silindiField, r);
-            if (deleted.isNull() || deleted.toLongLong() != 0)
-                continue;
-        }
-        order << r;
-    }
     QList<QString> keys(count);
-    for (int r : order)
+    for (int r = 0; r < count; ++r)
         keys[r] = turkishSortKey(rows.text(2, r));
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return keys[a] < keys[b]; });
+    QList<int> order(count);
+    std::iota(order.begin(), order.end(), 0);
+    QList<qint64> ids(count);
+    for (int r = 0; r < count; ++r)
+        ids[r] = rows.value(0, r).toLongLong();
+    std::sort(order.begin(), order.end(), [&](int a, int b) {
+        const int byName = keys.at(a).compare(keys.at(b));
+        return byName != 0 ? byName < 0 : ids.at(a) < ids.at(b);
+    });
+    return order;
+}
 
-    RowArray sorted(rows.fieldCount(), int(order.size()));
+// The records in the given order; `rows` gives up its values when it may.
+RowArray pickRecords(RowArray &rows, const QList<int> &records, bool take)
+{
+    RowArray picked(rows.fieldCount(), int(records.size()));
     for (int f = 0; f < rows.fieldCount(); ++f) {
-        const QList<QVariant> &from = rows.field(f);
-        QList<QVariant> &to = sorted.field(f);
-        for (int r = 0; r < order.size(); ++r)
-            to[r] = from.at(order.at(r));
+        QList<QVariant> &from = rows.field(f);
+        QList<QVariant> &to = picked.field(f);
+        for (int r = 0; r < records.size(); ++r)
+            to[r] = take ? std::move(from[records.at(r)]) : from.at(records.at(r));
     }
-    return sorted;
+    return picked;
 }
 
 void loadSettings(ModuleState &s)
@@ -173,24 +175,33 @@ void loadCards(ModuleState &s, const QString &tableName, RowArray &all, RowArray
                QString &flag, CardIndex &allIndex, CardIndex &liveIndex)
 {
     Recordset &rs = *s.Rs2;
-    // One read serves both lists: the live ones are the rows with silindi 0.
-    rs.Open(QStringLiteral("select * from ") + sqlTable(tableName) + QStringLiteral(" order by a2"),
-            *s.Conn);
-    const RowArray rows = rs.GetRows();
+    // One read serves both lists, the live ones being the rows with silindi 0. The order
+    // comes from the Turkish sort below, so the database need not sort.
+    rs.Open(QStringLiteral("select * from ") + sqlTable(tableName), *s.Conn);
+    RowArray rows = rs.GetRows();
     const int silindiField = int(rs.fieldNames().indexOf(QStringLiteral("silindi")));
     rs.Close();
-    if (rows.recordCount() > 0) {
-        all = orderedCards(rows, silindiField, false);
-        allIndex.build(all);
-    }
-    RowArray liveRows = silindiField >= 0 ? orderedCards(rows, silindiField, true) : RowArray();
-    if (liveRows.recordCount() > 0) {
-        live = std::move(liveRows);
-        liveIndex.build(live);
-        flag = QStringLiteral("var");
-    } else {
+    if (rows.recordCount() == 0) {
         flag = QStringLiteral("yok");
+        return;
     }
+    const QList<int> order = turkishOrder(rows);
+    QList<int> liveRecords; // positions in the sorted list
+    liveRecords.reserve(order.size());
+    for (int r = 0; r < order.size(); ++r) {
+        const QVariant deleted = rows.value(silindiField, order.at(r));
+        if (!deleted.isNull() && deleted.toLongLong() == 0)
+            liveRecords << r;
+    }
+    all = pickRecords(rows, order, true);
+    allIndex.build(all);
+    if (liveRecords.isEmpty()) {
+        flag = QStringLiteral("yok");
+        return;
+    }
+    live = pickRecords(all, liveRecords, false);
+    liveIndex.build(live);
+    flag = QStringLiteral("var");
 }
 } // namespace
 

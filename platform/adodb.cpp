@@ -47,16 +47,131 @@ void amountFunction(sqlite3_context *context, int, sqlite3_value **arguments)
     }
 }
 
-void bindAll(QSqlQuery &query, const QVariantList &values)
+// One prepared statement on the connection's own SQLite handle, values bound in order. The
+// rows are read straight from SQLite: the list loads read whole card tables, and Qt's
+// per-value path costs several times as much.
+class Statement
 {
-    for (int i = 0; i < values.size(); ++i)
-        query.bindValue(i, values.at(i));
-}
+public:
+    Statement(const QSqlDatabase &db, const QString &sql, const QVariantList &values)
+        : m_sql(sql)
+    {
+        m_handle = db.isOpen() ? sqliteHandle(db) : nullptr;
+        if (!m_handle)
+            throw DatabaseError(QStringLiteral("Veritabanı bağlantısı açık değil."));
+        const QByteArray text = sql.toUtf8();
+        if (sqlite3_prepare_v2(m_handle, text.constData(), int(text.size()), &m_statement, nullptr)
+            != SQLITE_OK)
+            fail();
+        if (!m_statement)
+            throw DatabaseError(QStringLiteral("Boş komut."));
+        if (sqlite3_bind_parameter_count(m_statement) != values.size())
+            throw DatabaseError(QStringLiteral("Değer sayısı komuttaki yer sayısına uymuyor [")
+                                + sql + u']');
+        for (int i = 0; i < values.size(); ++i)
+            bind(i + 1, values.at(i));
+    }
+    ~Statement() { sqlite3_finalize(m_statement); }
+    Statement(const Statement &) = delete;
+    Statement &operator=(const Statement &) = delete;
+
+    // True while there is a row to read.
+    bool step()
+    {
+        const int result = sqlite3_step(m_statement);
+        if (result == SQLITE_ROW)
+            return true;
+        if (result != SQLITE_DONE)
+            fail();
+        return false;
+    }
+
+    int columnCount() const { return sqlite3_column_count(m_statement); }
+    QString columnName(int column) const
+    {
+        return QString::fromUtf8(sqlite3_column_name(m_statement, column));
+    }
+
+    QVariant value(int column) const
+    {
+        switch (sqlite3_column_type(m_statement, column)) {
+        case SQLITE_INTEGER:
+            return QVariant(qlonglong(sqlite3_column_int64(m_statement, column)));
+        case SQLITE_FLOAT:
+            return QVariant(sqlite3_column_double(m_statement, column));
+        case SQLITE_BLOB:
+            return QByteArray(static_cast<const char *>(sqlite3_column_blob(m_statement, column)),
+                              sqlite3_column_bytes(m_statement, column));
+        case SQLITE_NULL:
+            // Null stays apart from the empty text, but reads as one.
+            return QVariant(QMetaType::fromType<QString>());
+        default: {
+            const auto *text
+                = reinterpret_cast<const char *>(sqlite3_column_text(m_statement, column));
+            return QString::fromUtf8(text, sqlite3_column_bytes(m_statement, column));
+        }
+        }
+    }
+
+    int changes() const { return sqlite3_changes(m_handle); }
+    qint64 lastInsertId() const { return sqlite3_last_insert_rowid(m_handle); }
+
+private:
+    void bind(int index, const QVariant &value)
+    {
+        int result = SQLITE_OK;
+        if (value.isNull()) {
+            result = sqlite3_bind_null(m_statement, index);
+        } else {
+            switch (value.metaType().id()) {
+            case QMetaType::Bool:
+            case QMetaType::Int:
+            case QMetaType::UInt:
+            case QMetaType::Long:
+            case QMetaType::LongLong:
+            case QMetaType::Short:
+            case QMetaType::UShort:
+                result = sqlite3_bind_int64(m_statement, index, value.toLongLong());
+                break;
+            case QMetaType::ULongLong:
+            case QMetaType::ULong:
+            case QMetaType::Double:
+            case QMetaType::Float:
+                result = sqlite3_bind_double(m_statement, index, value.toDouble());
+                break;
+            case QMetaType::QByteArray: {
+                const QByteArray bytes = value.toByteArray();
+                result = sqlite3_bind_blob(m_statement, index, bytes.constData(), int(bytes.size()),
+                                           SQLITE_TRANSIENT);
+                break;
+            }
+            default: {
+                const QByteArray text = value.toString().toUtf8();
+                result = sqlite3_bind_text(m_statement, index, text.constData(), int(text.size()),
+                                           SQLITE_TRANSIENT);
+                break;
+            }
+            }
+        }
+        if (result != SQLITE_OK)
+            fail();
+    }
+
+    [[noreturn]] void fail() const
+    {
+        throw DatabaseError(QString::fromUtf8(sqlite3_errmsg(m_handle)) + QStringLiteral(" [")
+                            + m_sql + u']');
+    }
+
+    sqlite3 *m_handle = nullptr;
+    sqlite3_stmt *m_statement = nullptr;
+    QString m_sql;
+};
 } // namespace
 
 Connection::Connection(QString name)
     : m_name(std::move(name))
-{}
+{ }
 
 Connection::~Connection()
 {
@@ -74,8 +189,8 @@ void Connection::Open(const QString &databasePath)
 {
     Close();
     QSqlDatabase db = QSqlDatabase::contains(m_name)
-                          ? QSqlDatabase::database(m_name, false)
-                          : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+        ? QSqlDatabase::database(m_name, false)
+        : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
     db.setDatabaseName(databasePath);
     // Other computers may open the same file over a network folder: no WAL, wait when busy.
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
@@ -88,7 +203,7 @@ void Connection::Open(const QString &databasePath)
     if (!handle
         || sqlite3_create_function_v2(handle, "amount", 1, SQLITE_UTF8 | SQLITE_DETERMINISTIC,
                                       nullptr, amountFunction, nullptr, nullptr, nullptr)
-               != SQLITE_OK) {
+            != SQLITE_OK) {
         db.close();
         throw DatabaseError(QStringLiteral("Veritabanı işlevleri kurulamadı."));
     }
@@ -115,19 +230,10 @@ bool Connection::IsOpen() const
 
 int Connection::Execute(const QString &sql, const QVariantList &values)
 {
-    QSqlDatabase db = database();
-    if (!db.isOpen())
-        throw DatabaseError(QStringLiteral("Veritabanı bağlantısı açık değil."));
-    QSqlQuery query(db);
-    if (!query.prepare(sql))
-        throw DatabaseError(errorText(query.lastError()) + QStringLiteral(" [") + sql + ']');
-    bindAll(query, values);
-    if (!query.exec())
-        throw DatabaseError(errorText(query.lastError()) + QStringLiteral(" [") + sql + ']');
-    const QVariant id = query.lastInsertId();
-    if (id.isValid())
-        m_lastInsertId = id.toLongLong();
-    return query.numRowsAffected();
+    Statement statement(database(), sql, values);
+    while (statement.step()) { }
+    m_lastInsertId = statement.lastInsertId();
+    return statement.changes();
 }
 
 void Connection::ExecuteScript(const QString &script)
@@ -172,28 +278,15 @@ void Connection::RollbackTrans()
 void Recordset::Open(const QString &sql, Connection &connection, const QVariantList &values)
 {
     Close();
-    QSqlDatabase db = connection.database();
-    if (!db.isOpen())
-        throw DatabaseError(QStringLiteral("Veritabanı bağlantısı açık değil."));
-    QSqlQuery query(db);
-    query.setForwardOnly(true);
-    if (!query.prepare(sql))
-        throw DatabaseError(errorText(query.lastError()) + QStringLiteral(" [") + sql + ']');
-    bindAll(query, values);
-    if (!query.exec())
-        throw DatabaseError(errorText(query.lastError()) + QStringLiteral(" [") + sql + ']');
-
-    const QSqlRecord record = query.record();
-    const int fields = record.count();
+    Statement statement(connection.database(), sql, values);
+    const int fields = statement.columnCount();
     for (int i = 0; i < fields; ++i)
-        m_names << record.fieldName(i);
+        m_names << statement.columnName(i);
     m_rows.resize(fields, 0);
-    while (query.next()) {
+    while (statement.step()) {
         for (int i = 0; i < fields; ++i)
-            m_rows.field(i).append(query.value(i));
+            m_rows.field(i).append(statement.value(i));
     }
-    if (query.lastError().isValid())
-        throw DatabaseError(errorText(query.lastError()));
     m_position = 0;
     m_open = true;
 }

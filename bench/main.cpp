@@ -1,0 +1,65 @@
+// kxbench: runs each measured step a few times and prints "name: median ms" per figure.
+#include "bench/generator.h"
+
+#include "core/lists.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QTextStream>
+
+#include <algorithm>
+#include <functional>
+
+namespace {
+double medianMs(int runs, const std::function<void()> &step)
+{
+    QList<double> times;
+    for (int i = 0; i < runs; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        step();
+        times << timer.nsecsElapsed() / 1e6;
+    }
+    std::sort(times.begin(), times.end());
+    return times.at(times.size() / 2);
+}
+
+void print(const char *name, double ms)
+{
+    QTextStream(stdout) << name << ": " << QString::number(ms, 'f', 1) << " ms\n";
+}
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Kantarix benchmarks"));
+    parser.addHelpOption();
+    const QCommandLineOption stock(QStringLiteral("stock"), QStringLiteral("Stock cards."),
+                                   QStringLiteral("n"), QStringLiteral("20000"));
+    const QCommandLineOption accounts(QStringLiteral("accounts"), QStringLiteral("Accounts."),
+                                      QStringLiteral("n"), QStringLiteral("5000"));
+    const QCommandLineOption runs(QStringLiteral("runs"), QStringLiteral("Runs per figure."),
+                                  QStringLiteral("n"), QStringLiteral("5"));
+    parser.addOptions({ stock, accounts, runs });
+    parser.process(app);
+
+    kxbench::Sizes sizes;
+    sizes.stock = parser.value(stock).toInt();
+    sizes.accounts = parser.value(accounts).toInt();
+    const int runCount = std::max(1, parser.value(runs).toInt());
+
+    kxbench::BenchData data(sizes);
+    // The first load upgrades the settings; the figures measure the loads that follow.
+    kx::LoadLists(true, true, true);
+
+    // One entry per figure, in the order they are printed; add new figures here.
+    const QList<std::pair<const char *, std::function<void()>>> figures = {
+        { "loadlists", [] { kx::LoadLists(true, true, true); } },
+    };
+    for (const auto &[name, step] : figures)
+        print(name, medianMs(runCount, step));
+    return 0;
+}

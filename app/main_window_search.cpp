@@ -48,15 +48,13 @@ void FMain::connectSearch()
 
 void FMain::TBul_Change(const QString &text)
 {
-    const int rows = Grid1->Rows();
-    const QString folded = searchFold(text);
-    for (int r = 1; r < rows; ++r) {
-        if (searchMatches(folded, Grid1->Cell(r, 2).Text())) {
-            Grid1->Range(r, 0, r, 18).RangeSelect();
-            Grid1->scrollTo(Grid1->model()->index(r - 1, 2));
-            return;
-        }
-    }
+    const int row
+        = firstMatchingRow(text, Grid1->Rows(), [this](int r) { return Grid1->Cell(r, 2).Text(); });
+    // No match keeps the selection as it was.
+    if (row < 1)
+        return;
+    Grid1->Range(row, 0, row, 18).RangeSelect();
+    Grid1->scrollTo(Grid1->model()->index(row - 1, 2));
 }
 
 } // namespace kx

@@ -125,6 +125,7 @@ F1Pop::F1Pop(const QStringList &selectedCard, QWidget *parent)
         QWidget *widget = nullptr;
         if (isListField(index)) {
             widget = new QComboBox(frame);
+            widget->setObjectName(QStringLiteral("Combo1_%1").arg(index));
         } else {
             auto *edit = new QLineEdit(frame);
             edit->setObjectName(QStringLiteral("Text1_%1").arg(index));

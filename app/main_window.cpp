@@ -131,6 +131,7 @@ FMain::FMain(QWidget *parent)
     TabX->setGeometry(10, 4, 1000, twipsToPixels(1200));
 
     qApp->installEventFilter(this);
+    connectEvents();
 }
 
 FMain::~FMain()

@@ -61,7 +61,47 @@ private:
 
     QWidget *m_client = nullptr;
     bool m_startupRunning = false;
+
+    // Handlers of the commands, grids, panels and search box (app/main_window_*.cpp).
+public:
+    // Connects the handlers below; the constructor calls it once.
+    void connectEvents();
+    void CMBar_Execute(int commandId);
+    void Grid1_CellChange(int row, int col);
+    void Grid1_ColumnResize(int col);
+    void Grid1_OpenRow(int row, int col);
+    void Grid1_ComboDropDown(int row, int col);
+    void Grid1_DblClick();
+    void Grid1_LeaveCell(int row, int col, int newRow, int newCol);
+    void Grid1_LostFocus();
+    void GridB_CellChange(Grid *totals, int row, int col);
+    void GridB_LeaveCell(Grid *totals, int row, int col);
+    void GridB_LostFocus(Grid *totals);
+    void Panel_CCariCL(QObject *panel);
+    void Panel_CStokCL(QObject *panel);
+    void Panel_BarkodBul(QObject *panel);
+    void Panel_EntrySwitch(QObject *panel, const char *switchField, const char *entryField,
+                           int column);
+    void TBul_Change(const QString &text);
+
+private:
+    void connectGridEvents();
+    void connectPanelEvents();
+    void connectSearch();
+    void keepPageTab(int index);
+    bool recordTab() const;
+    bool documentTab() const;
+    bool reportTab() const;
+    void newCard(int commandId);
+    void editCard();
+    void deleteCard();
+    void afterCardSaved(int popKind, bool isNew);
+    void runLaterCommand(int commandId);
+    void sendEnter();
 };
+
+// The help page on the product's web site.
+QString helpAddress();
 
 // Stores every stock card's code and name of table again in plain upper-case letters, in one
 // transaction, writing only the cards whose folded code or name differs. Returns the number of

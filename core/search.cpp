@@ -23,4 +23,14 @@ bool searchMatches(const QString &foldedSearch, const QString &cellText)
     return true;
 }
 
+int firstMatchingRow(const QString &search, int rows, const std::function<QString(int)> &cellText)
+{
+    const QString folded = searchFold(search);
+    for (int r = 1; r < rows; ++r) {
+        if (searchMatches(folded, cellText(r)))
+            return r;
+    }
+    return 0;
+}
+
 } // namespace kx

@@ -34,8 +34,7 @@ public:
         ready = panel && QTest::qWaitForWindowActive(window.get());
     }
 
-    template<typename Child = QWidget>
-    Child *child(const char *property) const
+    template <typename Child = QWidget> Child *child(const char *property) const
     {
         return qobject_cast<Child *>(kx::PanelChild(panel, QString::fromLatin1(property)));
     }
@@ -67,8 +66,8 @@ public:
     // Types one character as a real key press (also outside Latin-1).
     static void type(const QString &character)
     {
-        QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown,
-                            character, Qt::NoModifier);
+        QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown, character,
+                            Qt::NoModifier);
     }
 
     std::unique_ptr<QWidget> window;

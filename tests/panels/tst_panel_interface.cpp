@@ -23,95 +23,51 @@ struct PropertyRow
 
 // Every property of the four panels with the dispatch id the host binds to.
 const PropertyRow Properties[] = {
-        {"RA", "XTInfo", 0x6803000E},
-        {"RA", "XTSeriNo", 0x6803000D},
-        {"RA", "XTSiraNo", 0x6803000C},
-        {"RA", "XCCari", 0x6803000B},
-        {"RA", "XTAciklama", 0x6803000A},
-        {"RA", "XTBarkod", 0x68030009},
-        {"RA", "XTSerial", 0x68030008},
-        {"RA", "XCStok", 0x68030007},
-        {"RA", "XTMiktar", 0x68030006},
-        {"RA", "XCBelge", 0x68030005},
-        {"RA", "XCBarkod", 0x68030004},
-        {"RA", "XCSerial", 0x68030003},
-        {"RA", "XDBelge", 0x68030002},
-        {"RA", "XDSevk", 0x68030001},
-        {"RA", "XCPrint", 0x68030000},
-        {"RB", "XTInfo", 0x6803000C},
-        {"RB", "XTSeriNo", 0x6803000B},
-        {"RB", "XTSiraNo", 0x6803000A},
-        {"RB", "XCCari", 0x68030009},
-        {"RB", "XTIsk1", 0x68030008},
-        {"RB", "XTIsk2", 0x68030007},
-        {"RB", "XTIsk3", 0x68030006},
-        {"RB", "XTAciklama", 0x68030005},
-        {"RB", "XCBelge", 0x68030004},
-        {"RB", "XCKdv", 0x68030003},
-        {"RB", "XDBelge", 0x68030002},
-        {"RB", "XDSevk", 0x68030001},
-        {"RB", "XCPrint", 0x68030000},
-        {"RC", "XTInfo", 0x68030013},
-        {"RC", "XTSeriNo", 0x68030012},
-        {"RC", "XTSiraNo", 0x68030011},
-        {"RC", "XCCari", 0x68030010},
-        {"RC", "XTIsk1", 0x6803000F},
-        {"RC", "XTIsk2", 0x6803000E},
-        {"RC", "XTIsk3", 0x6803000D},
-        {"RC", "XTAciklama", 0x6803000C},
-        {"RC", "XTBarkod", 0x6803000B},
-        {"RC", "XTSerial", 0x6803000A},
-        {"RC", "XCStok", 0x68030009},
-        {"RC", "XTMiktar", 0x68030008},
-        {"RC", "XTFiyat", 0x68030007},
-        {"RC", "XCBelge", 0x68030006},
-        {"RC", "XCKdv", 0x68030005},
-        {"RC", "XCBarkod", 0x68030004},
-        {"RC", "XCSerial", 0x68030003},
-        {"RC", "XDBelge", 0x68030002},
-        {"RC", "XDSevk", 0x68030001},
-        {"RC", "XCPrint", 0x68030000},
-        {"RX", "XTTab", 0x68030028},
-        {"RX", "XODisarida", 0x68030027},
-        {"RX", "XOKasada", 0x68030026},
-        {"RX", "XOCiro", 0x68030025},
-        {"RX", "XOTahsil", 0x68030024},
-        {"RX", "XOTumu8", 0x68030023},
-        {"RX", "XOOdenen", 0x68030022},
-        {"RX", "XOMaliyet", 0x68030021},
-        {"RX", "XOOrtMal", 0x68030020},
-        {"RX", "XOAlis", 0x6803001F},
-        {"RX", "XOSatis", 0x6803001E},
-        {"RX", "XBTar6", 0x6803001D},
-        {"RX", "XCStok", 0x6803001C},
-        {"RX", "XDTarA6", 0x6803001B},
-        {"RX", "XDTarB6", 0x6803001A},
-        {"RX", "XOGiris5", 0x68030019},
-        {"RX", "XOCikis5", 0x68030018},
-        {"RX", "XOTumu5", 0x68030017},
-        {"RX", "XBTar5", 0x68030016},
-        {"RX", "XDTarA5", 0x68030015},
-        {"RX", "XDTarB5", 0x68030014},
-        {"RX", "XOBorclu", 0x68030013},
-        {"RX", "XOAlacakli", 0x68030012},
-        {"RX", "XOBakiyeli", 0x68030011},
-        {"RX", "XOTumu4", 0x68030010},
-        {"RX", "XOAylik", 0x6803000F},
-        {"RX", "XOGunluk", 0x6803000E},
-        {"RX", "XOGunDetay", 0x6803000D},
-        {"RX", "XCKasaAy", 0x6803000C},
-        {"RX", "XDTar3", 0x6803000B},
-        {"RX", "XTArti", 0x6803000A},
-        {"RX", "XOGiris2", 0x68030009},
-        {"RX", "XOCikis2", 0x68030008},
-        {"RX", "XBArti", 0x68030007},
-        {"RX", "XBEksi", 0x68030006},
-        {"RX", "XTEksi", 0x68030005},
-        {"RX", "XBTar1", 0x68030004},
-        {"RX", "XCCari", 0x68030003},
-        {"RX", "XBStok", 0x68030002},
-        {"RX", "XDTarA1", 0x68030001},
-        {"RX", "XDTarB1", 0x68030000},
+    { "RA", "XTInfo", 0x6803000E },     { "RA", "XTSeriNo", 0x6803000D },
+    { "RA", "XTSiraNo", 0x6803000C },   { "RA", "XCCari", 0x6803000B },
+    { "RA", "XTAciklama", 0x6803000A }, { "RA", "XTBarkod", 0x68030009 },
+    { "RA", "XTSerial", 0x68030008 },   { "RA", "XCStok", 0x68030007 },
+    { "RA", "XTMiktar", 0x68030006 },   { "RA", "XCBelge", 0x68030005 },
+    { "RA", "XCBarkod", 0x68030004 },   { "RA", "XCSerial", 0x68030003 },
+    { "RA", "XDBelge", 0x68030002 },    { "RA", "XDSevk", 0x68030001 },
+    { "RA", "XCPrint", 0x68030000 },    { "RB", "XTInfo", 0x6803000C },
+    { "RB", "XTSeriNo", 0x6803000B },   { "RB", "XTSiraNo", 0x6803000A },
+    { "RB", "XCCari", 0x68030009 },     { "RB", "XTIsk1", 0x68030008 },
+    { "RB", "XTIsk2", 0x68030007 },     { "RB", "XTIsk3", 0x68030006 },
+    { "RB", "XTAciklama", 0x68030005 }, { "RB", "XCBelge", 0x68030004 },
+    { "RB", "XCKdv", 0x68030003 },      { "RB", "XDBelge", 0x68030002 },
+    { "RB", "XDSevk", 0x68030001 },     { "RB", "XCPrint", 0x68030000 },
+    { "RC", "XTInfo", 0x68030013 },     { "RC", "XTSeriNo", 0x68030012 },
+    { "RC", "XTSiraNo", 0x68030011 },   { "RC", "XCCari", 0x68030010 },
+    { "RC", "XTIsk1", 0x6803000F },     { "RC", "XTIsk2", 0x6803000E },
+    { "RC", "XTIsk3", 0x6803000D },     { "RC", "XTAciklama", 0x6803000C },
+    { "RC", "XTBarkod", 0x6803000B },   { "RC", "XTSerial", 0x6803000A },
+    { "RC", "XCStok", 0x68030009 },     { "RC", "XTMiktar", 0x68030008 },
+    { "RC", "XTFiyat", 0x68030007 },    { "RC", "XCBelge", 0x68030006 },
+    { "RC", "XCKdv", 0x68030005 },      { "RC", "XCBarkod", 0x68030004 },
+    { "RC", "XCSerial", 0x68030003 },   { "RC", "XDBelge", 0x68030002 },
+    { "RC", "XDSevk", 0x68030001 },     { "RC", "XCPrint", 0x68030000 },
+    { "RX", "XTTab", 0x68030028 },      { "RX", "XODisarida", 0x68030027 },
+    { "RX", "XOKasada", 0x68030026 },   { "RX", "XOCiro", 0x68030025 },
+    { "RX", "XOTahsil", 0x68030024 },   { "RX", "XOTumu8", 0x68030023 },
+    { "RX", "XOOdenen", 0x68030022 },   { "RX", "XOMaliyet", 0x68030021 },
+    { "RX", "XOOrtMal", 0x68030020 },   { "RX", "XOAlis", 0x6803001F },
+    { "RX", "XOSatis", 0x6803001E },    { "RX", "XBTar6", 0x6803001D },
+    { "RX", "XCStok", 0x6803001C },     { "RX", "XDTarA6", 0x6803001B },
+    { "RX", "XDTarB6", 0x6803001A },    { "RX", "XOGiris5", 0x68030019 },
+    { "RX", "XOCikis5", 0x68030018 },   { "RX", "XOTumu5", 0x68030017 },
+    { "RX", "XBTar5", 0x68030016 },     { "RX", "XDTarA5", 0x68030015 },
+    { "RX", "XDTarB5", 0x68030014 },    { "RX", "XOBorclu", 0x68030013 },
+    { "RX", "XOAlacakli", 0x68030012 }, { "RX", "XOBakiyeli", 0x68030011 },
+    { "RX", "XOTumu4", 0x68030010 },    { "RX", "XOAylik", 0x6803000F },
+    { "RX", "XOGunluk", 0x6803000E },   { "RX", "XOGunDetay", 0x6803000D },
+    { "RX", "XCKasaAy", 0x6803000C },   { "RX", "XDTar3", 0x6803000B },
+    { "RX", "XTArti", 0x6803000A },     { "RX", "XOGiris2", 0x68030009 },
+    { "RX", "XOCikis2", 0x68030008 },   { "RX", "XBArti", 0x68030007 },
+    { "RX", "XBEksi", 0x68030006 },     { "RX", "XTEksi", 0x68030005 },
+    { "RX", "XBTar1", 0x68030004 },     { "RX", "XCCari", 0x68030003 },
+    { "RX", "XBStok", 0x68030002 },     { "RX", "XDTarA1", 0x68030001 },
+    { "RX", "XDTarB1", 0x68030000 },
 };
 
 struct EventRow
@@ -121,12 +77,13 @@ struct EventRow
 };
 
 const EventRow Events[] = {
-        {"RA", {"CBelgeCL", "CCariCL", "CBarkodCL", "CSerialCL", "CStokCL", "BarkodBul", "UrunEkle"}},
-        {"RB", {"CBelgeCL", "CCariCL", "CKdvCL", "TIsk1CH", "TIsk2CH", "TIsk3CH"}},
-        {"RC",
-         {"CBelgeCL", "CCariCL", "CKdvCL", "CBarkodCL", "CSerialCL", "CStokCL", "TIsk1CH", "TIsk2CH",
-          "TIsk3CH", "BarkodBul", "UrunEkle"}},
-        {"RX", {"CekYeni", "CekSil", "CekKaydet"}},
+    { "RA",
+      { "CBelgeCL", "CCariCL", "CBarkodCL", "CSerialCL", "CStokCL", "BarkodBul", "UrunEkle" } },
+    { "RB", { "CBelgeCL", "CCariCL", "CKdvCL", "TIsk1CH", "TIsk2CH", "TIsk3CH" } },
+    { "RC",
+      { "CBelgeCL", "CCariCL", "CKdvCL", "CBarkodCL", "CSerialCL", "CStokCL", "TIsk1CH", "TIsk2CH",
+        "TIsk3CH", "BarkodBul", "UrunEkle" } },
+    { "RX", { "CekYeni", "CekSil", "CekKaydet" } },
 };
 
 QString progId(const char *panel)
@@ -145,7 +102,7 @@ private slots:
         // No registration: the loader takes the library beside the test program.
         QVERIFY(configHome.isValid());
         qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());
-        for (const char *panel : {"RA", "RB", "RC", "RX"}) {
+        for (const char *panel : { "RA", "RB", "RC", "RX" }) {
             hosted.insert(panel, std::make_shared<HostedPanel>(progId(panel)));
             QVERIFY2(hosted.value(panel)->ready, panel);
         }
@@ -159,8 +116,8 @@ private slots:
         QTest::addColumn<int>("dispatchId");
         for (const PropertyRow &row : Properties)
             QTest::addRow("%s.%s", row.panel, row.property)
-                    << QString::fromLatin1(row.panel) << QString::fromLatin1(row.property)
-                    << row.dispatchId;
+                << QString::fromLatin1(row.panel) << QString::fromLatin1(row.property)
+                << row.dispatchId;
     }
     void propertyDispatchIds()
     {
@@ -233,7 +190,7 @@ private slots:
         for (const EventRow &row : Events) {
             for (int k = 0; k < row.events.size(); ++k)
                 QTest::addRow("%s.%s", row.panel, qPrintable(row.events.at(k)))
-                        << QString::fromLatin1(row.panel) << row.events.at(k) << k + 1;
+                    << QString::fromLatin1(row.panel) << row.events.at(k) << k + 1;
         }
     }
     void eventNumbers()
@@ -255,8 +212,8 @@ private slots:
     {
         QWidget *host = hosted.value("RA")->panel;
         bool called = false;
-        QVERIFY(!kx::ConnectPanelEvent(host, QStringLiteral("CKdvCL"), host,
-                                       [&] { called = true; }));
+        QVERIFY(
+            !kx::ConnectPanelEvent(host, QStringLiteral("CKdvCL"), host, [&] { called = true; }));
         QVERIFY(!kx::ConnectPanelEvent(host, QStringLiteral("destroyed"), host,
                                        [&] { called = true; }));
         QCOMPARE(kx::PanelEventNumber(host->metaObject(), QStringLiteral("destroyed")), 0);
@@ -295,27 +252,42 @@ private slots:
         QTest::addColumn<QString>("panel");
         QTest::addColumn<QString>("property");
         QTest::addColumn<QStringList>("items");
-        const QStringList copies{"Yazıcı kopya sayısı : 0", "Yazıcı kopya sayısı : 1",
-                                 "Yazıcı kopya sayısı : 2", "Yazıcı kopya sayısı : 3",
-                                 "Yazıcı kopya sayısı : 4", "Yazıcı kopya sayısı : 5"};
-        const QStringList invoice{"Açık Çıkış", "Açık Giriş", "Kapalı Çıkış", "Kapalı Giriş"};
-        const QStringList onOff{"Açık", "Kapalı"};
-        const QStringList vat{"Dahil", "Hariç"};
-        QTest::newRow("RA direction") << "RA" << "XCBelge" << QStringList{"Çıkış", "Giriş"};
-        QTest::newRow("RA copies") << "RA" << "XCPrint" << copies;
-        QTest::newRow("RA barcode") << "RA" << "XCBarkod" << onOff;
-        QTest::newRow("RA serial") << "RA" << "XCSerial" << onOff;
-        QTest::newRow("RA accounts") << "RA" << "XCCari" << QStringList();
-        QTest::newRow("RB direction") << "RB" << "XCBelge" << invoice;
-        QTest::newRow("RB copies") << "RB" << "XCPrint" << copies;
-        QTest::newRow("RB vat") << "RB" << "XCKdv" << vat;
-        QTest::newRow("RC direction") << "RC" << "XCBelge" << invoice;
-        QTest::newRow("RC copies") << "RC" << "XCPrint" << copies;
-        QTest::newRow("RC barcode") << "RC" << "XCBarkod" << onOff;
-        QTest::newRow("RC serial") << "RC" << "XCSerial" << onOff;
-        QTest::newRow("RC vat") << "RC" << "XCKdv" << vat;
-        QTest::newRow("RC stock") << "RC" << "XCStok" << QStringList();
-        QTest::newRow("RX months") << "RX" << "XCKasaAy" << QStringList();
+        const QStringList copies { "Yazıcı kopya sayısı : 0", "Yazıcı kopya sayısı : 1",
+                                   "Yazıcı kopya sayısı : 2", "Yazıcı kopya sayısı : 3",
+                                   "Yazıcı kopya sayısı : 4", "Yazıcı kopya sayısı : 5" };
+        const QStringList invoice { "Açık Çıkış", "Açık Giriş", "Kapalı Çıkış", "Kapalı Giriş" };
+        const QStringList onOff { "Açık", "Kapalı" };
+        const QStringList vat { "Dahil", "Hariç" };
+        QTest::newRow("RA direction") << "RA"
+                                      << "XCBelge" << QStringList { "Çıkış", "Giriş" };
+        QTest::newRow("RA copies") << "RA"
+                                   << "XCPrint" << copies;
+        QTest::newRow("RA barcode") << "RA"
+                                    << "XCBarkod" << onOff;
+        QTest::newRow("RA serial") << "RA"
+                                   << "XCSerial" << onOff;
+        QTest::newRow("RA accounts") << "RA"
+                                     << "XCCari" << QStringList();
+        QTest::newRow("RB direction") << "RB"
+                                      << "XCBelge" << invoice;
+        QTest::newRow("RB copies") << "RB"
+                                   << "XCPrint" << copies;
+        QTest::newRow("RB vat") << "RB"
+                                << "XCKdv" << vat;
+        QTest::newRow("RC direction") << "RC"
+                                      << "XCBelge" << invoice;
+        QTest::newRow("RC copies") << "RC"
+                                   << "XCPrint" << copies;
+        QTest::newRow("RC barcode") << "RC"
+                                    << "XCBarkod" << onOff;
+        QTest::newRow("RC serial") << "RC"
+                                   << "XCSerial" << onOff;
+        QTest::newRow("RC vat") << "RC"
+                                << "XCKdv" << vat;
+        QTest::newRow("RC stock") << "RC"
+                                  << "XCStok" << QStringList();
+        QTest::newRow("RX months") << "RX"
+                                   << "XCKasaAy" << QStringList();
     }
     void fixedLists()
     {
@@ -337,34 +309,31 @@ private slots:
     {
         QTest::addColumn<QString>("panel");
         QTest::addColumn<QStringList>("captions");
-        const QStringList head{"Belge -----------------", "Belge No -----------",
-                               "Cari --------------------", "Belge Tarihi -------",
-                               "Sevk Tarihi --------"};
-        const QStringList lines{"Barkod No ---------", "Seri No --------------",
-                                "Stok ------------------", "Miktar ----------------"};
-        const QStringList switches{"Barkod Durum ---", "Seri No Durum ---"};
-        const QStringList discounts{"% İskonto  ---------", "Kdv -------------------"};
+        const QStringList head { "Belge -----------------", "Belge No -----------",
+                                 "Cari --------------------", "Belge Tarihi -------",
+                                 "Sevk Tarihi --------" };
+        const QStringList lines { "Barkod No ---------", "Seri No --------------",
+                                  "Stok ------------------", "Miktar ----------------" };
+        const QStringList switches { "Barkod Durum ---", "Seri No Durum ---" };
+        const QStringList discounts { "% İskonto  ---------", "Kdv -------------------" };
         QTest::newRow("RA") << "RA"
-                            << head + switches + QStringList{"Açıklama -----------"} + lines
-                                       + QStringList{"Bilgi -------------------"};
+                            << head + switches + QStringList { "Açıklama -----------" } + lines
+                + QStringList { "Bilgi -------------------" };
         QTest::newRow("RB") << "RB"
                             << head + discounts
-                                       + QStringList{"Açıklama -----------",
-                                                     "Bilgi -------------------"};
+                + QStringList { "Açıklama -----------", "Bilgi -------------------" };
         QTest::newRow("RC") << "RC"
-                            << head + discounts + switches + QStringList{"Açıklama -----------"}
-                                       + lines
-                                       + QStringList{"Fiyat ------------------",
-                                                     "Bilgi -------------------"};
-        QTest::newRow("RX") << "RX" << QStringList{"Cari -", "Stok -"};
+                            << head + discounts + switches + QStringList { "Açıklama -----------" }
+                + lines + QStringList { "Fiyat ------------------", "Bilgi -------------------" };
+        QTest::newRow("RX") << "RX" << QStringList { "Cari -", "Stok -" };
     }
     void captionLabels()
     {
         QFETCH(QString, panel);
         QFETCH(QStringList, captions);
         QMap<int, QString> byIndex;
-        for (QLabel *label : hosted.value(panel)->panel->findChildren<QLabel *>(
-                     QStringLiteral("LabeL")))
+        for (QLabel *label :
+             hosted.value(panel)->panel->findChildren<QLabel *>(QStringLiteral("LabeL")))
             byIndex.insert(label->property("Index").toInt(), label->text());
         QCOMPARE(byIndex.values(), captions);
         if (panel != u"RX")

@@ -11,9 +11,9 @@
 
 namespace {
 
-const QStringList DocumentEvents{"CBelgeCL", "CCariCL",  "CKdvCL",    "CBarkodCL",
-                                 "CSerialCL", "CStokCL", "TIsk1CH",   "TIsk2CH",
-                                 "TIsk3CH",  "BarkodBul", "UrunEkle"};
+const QStringList DocumentEvents { "CBelgeCL",  "CCariCL",   "CKdvCL",  "CBarkodCL",
+                                   "CSerialCL", "CStokCL",   "TIsk1CH", "TIsk2CH",
+                                   "TIsk3CH",   "BarkodBul", "UrunEkle" };
 
 QString progId(const QString &panel)
 {
@@ -41,34 +41,52 @@ private slots:
         QTest::addColumn<int>("added");
         QTest::addColumn<int>("barcodes");
         const int none = Qt::NoModifier;
-        QTest::newRow("RA quantity adds the line") << "RA" << "TMiktar" << none << "TMiktar" << 1 << 0;
-        QTest::newRow("RA quantity, Shift") << "RA" << "TMiktar" << int(Qt::ShiftModifier)
-                                            << "TMiktar" << 1 << 0;
-        QTest::newRow("RA quantity, Ctrl") << "RA" << "TMiktar" << int(Qt::ControlModifier)
-                                           << "TMiktar" << 1 << 0;
-        QTest::newRow("RA quantity, Alt") << "RA" << "TMiktar" << int(Qt::AltModifier)
-                                          << "TMiktar" << 1 << 0;
-        QTest::newRow("RA barcode searches, moves on") << "RA" << "TBarkod" << none << "TSerial"
-                                                       << 0 << 1;
-        QTest::newRow("RA barcode, Shift") << "RA" << "TBarkod" << int(Qt::ShiftModifier)
-                                           << "TSerial" << 0 << 1;
-        QTest::newRow("RA direction") << "RA" << "CBelge" << none << "CPrint" << 0 << 0;
-        QTest::newRow("RA account") << "RA" << "CCari" << none << "DBelge" << 0 << 0;
-        QTest::newRow("RA document date") << "RA" << "DBelge" << none << "DSevk" << 0 << 0;
-        QTest::newRow("RA description") << "RA" << "TAciklama" << none << "TBarkod" << 0 << 0;
-        QTest::newRow("RA stock") << "RA" << "CStok" << none << "TMiktar" << 0 << 0;
-        QTest::newRow("RB VAT mode") << "RB" << "CKdv" << none << "TAciklama" << 0 << 0;
-        QTest::newRow("RB last field keeps the focus") << "RB" << "TAciklama" << none
-                                                       << "TAciklama" << 0 << 0;
-        QTest::newRow("RB last field, Ctrl") << "RB" << "TAciklama" << int(Qt::ControlModifier)
-                                             << "TAciklama" << 0 << 0;
-        QTest::newRow("RB third discount") << "RB" << "TIsk3" << none << "CKdv" << 0 << 0;
-        QTest::newRow("RC quantity moves to the price") << "RC" << "TMiktar" << none << "TFiyat"
-                                                        << 0 << 0;
-        QTest::newRow("RC price adds the line") << "RC" << "TFiyat" << none << "TFiyat" << 1 << 0;
-        QTest::newRow("RC barcode") << "RC" << "TBarkod" << none << "TSerial" << 0 << 1;
-        QTest::newRow("RC serial") << "RC" << "TSerial" << none << "CStok" << 0 << 0;
-        QTest::newRow("RC description") << "RC" << "TAciklama" << none << "TBarkod" << 0 << 0;
+        QTest::newRow("RA quantity adds the line") << "RA"
+                                                   << "TMiktar" << none << "TMiktar" << 1 << 0;
+        QTest::newRow("RA quantity, Shift")
+            << "RA"
+            << "TMiktar" << int(Qt::ShiftModifier) << "TMiktar" << 1 << 0;
+        QTest::newRow("RA quantity, Ctrl")
+            << "RA"
+            << "TMiktar" << int(Qt::ControlModifier) << "TMiktar" << 1 << 0;
+        QTest::newRow("RA quantity, Alt")
+            << "RA"
+            << "TMiktar" << int(Qt::AltModifier) << "TMiktar" << 1 << 0;
+        QTest::newRow("RA barcode searches, moves on") << "RA"
+                                                       << "TBarkod" << none << "TSerial" << 0 << 1;
+        QTest::newRow("RA barcode, Shift")
+            << "RA"
+            << "TBarkod" << int(Qt::ShiftModifier) << "TSerial" << 0 << 1;
+        QTest::newRow("RA direction") << "RA"
+                                      << "CBelge" << none << "CPrint" << 0 << 0;
+        QTest::newRow("RA account") << "RA"
+                                    << "CCari" << none << "DBelge" << 0 << 0;
+        QTest::newRow("RA document date") << "RA"
+                                          << "DBelge" << none << "DSevk" << 0 << 0;
+        QTest::newRow("RA description") << "RA"
+                                        << "TAciklama" << none << "TBarkod" << 0 << 0;
+        QTest::newRow("RA stock") << "RA"
+                                  << "CStok" << none << "TMiktar" << 0 << 0;
+        QTest::newRow("RB VAT mode") << "RB"
+                                     << "CKdv" << none << "TAciklama" << 0 << 0;
+        QTest::newRow("RB last field keeps the focus")
+            << "RB"
+            << "TAciklama" << none << "TAciklama" << 0 << 0;
+        QTest::newRow("RB last field, Ctrl")
+            << "RB"
+            << "TAciklama" << int(Qt::ControlModifier) << "TAciklama" << 0 << 0;
+        QTest::newRow("RB third discount") << "RB"
+                                           << "TIsk3" << none << "CKdv" << 0 << 0;
+        QTest::newRow("RC quantity moves to the price") << "RC"
+                                                        << "TMiktar" << none << "TFiyat" << 0 << 0;
+        QTest::newRow("RC price adds the line") << "RC"
+                                                << "TFiyat" << none << "TFiyat" << 1 << 0;
+        QTest::newRow("RC barcode") << "RC"
+                                    << "TBarkod" << none << "TSerial" << 0 << 1;
+        QTest::newRow("RC serial") << "RC"
+                                   << "TSerial" << none << "CStok" << 0 << 0;
+        QTest::newRow("RC description") << "RC"
+                                        << "TAciklama" << none << "TBarkod" << 0 << 0;
     }
     void enter()
     {
@@ -121,8 +139,10 @@ private slots:
     {
         QTest::addColumn<QString>("panel");
         QTest::addColumn<QString>("addField");
-        QTest::newRow("RA") << "RA" << "XTMiktar";
-        QTest::newRow("RC") << "RC" << "XTFiyat";
+        QTest::newRow("RA") << "RA"
+                            << "XTMiktar";
+        QTest::newRow("RC") << "RC"
+                            << "XTFiyat";
     }
     void handlerMovingTheFocus()
     {
@@ -134,12 +154,11 @@ private slots:
             order << "UrunEkle";
             host.child("XTBarkod")->setFocus();
         });
-        kx::ConnectPanelEvent(host.panel, "BarkodBul", host.window.get(), [&] {
-            order << "BarkodBul:" + host.focusedName();
-        });
+        kx::ConnectPanelEvent(host.panel, "BarkodBul", host.window.get(),
+                              [&] { order << "BarkodBul:" + host.focusedName(); });
         host.child(addField.toLatin1().constData())->setFocus();
         HostedPanel::press(Qt::Key_Return);
-        QCOMPARE(order, (QStringList{"UrunEkle", "BarkodBul:TBarkod"}));
+        QCOMPARE(order, (QStringList { "UrunEkle", "BarkodBul:TBarkod" }));
         QCOMPARE(host.focusedName(), QStringLiteral("TSerial"));
     }
 
@@ -149,27 +168,29 @@ private slots:
         QTest::addColumn<QString>("panel");
         QTest::addColumn<QString>("page");
         QTest::addColumn<QStringList>("walk");
-        QTest::newRow("RA") << "RA" << ""
-                            << QStringList{"CBelge",  "CPrint",   "TSeriNo", "TSiraNo", "CCari",
-                                           "DBelge",  "DSevk",    "CBarkod", "CSerial",
-                                           "TAciklama", "TBarkod", "TSerial", "CStok",
-                                           "TMiktar", "AfterPanel"};
-        QTest::newRow("RB") << "RB" << ""
-                            << QStringList{"CBelge", "CPrint", "TSeriNo", "TSiraNo", "CCari",
-                                           "DBelge", "DSevk",  "TIsk1",   "TIsk2",   "TIsk3",
-                                           "CKdv",   "TAciklama", "AfterPanel"};
-        QTest::newRow("RC") << "RC" << ""
-                            << QStringList{"CBelge",  "CPrint",  "TSeriNo",   "TSiraNo",
-                                           "CCari",   "DBelge",  "DSevk",     "TIsk1",
-                                           "TIsk2",   "TIsk3",   "CKdv",      "CBarkod",
-                                           "CSerial", "TAciklama", "TBarkod", "TSerial",
-                                           "CStok",   "TMiktar", "TFiyat",    "AfterPanel"};
+        QTest::newRow("RA") << "RA"
+                            << "" << QStringList { "CBelge",  "CPrint",    "TSeriNo",   "TSiraNo",
+                                                   "CCari",   "DBelge",    "DSevk",     "CBarkod",
+                                                   "CSerial", "TAciklama", "TBarkod",   "TSerial",
+                                                   "CStok",   "TMiktar",   "AfterPanel" };
+        QTest::newRow("RB") << "RB"
+                            << ""
+                            << QStringList { "CBelge", "CPrint",    "TSeriNo",   "TSiraNo", "CCari",
+                                             "DBelge", "DSevk",     "TIsk1",     "TIsk2",   "TIsk3",
+                                             "CKdv",   "TAciklama", "AfterPanel" };
+        QTest::newRow("RC") << "RC"
+                            << ""
+                            << QStringList { "CBelge",  "CPrint",    "TSeriNo", "TSiraNo",
+                                             "CCari",   "DBelge",    "DSevk",   "TIsk1",
+                                             "TIsk2",   "TIsk3",     "CKdv",    "CBarkod",
+                                             "CSerial", "TAciklama", "TBarkod", "TSerial",
+                                             "CStok",   "TMiktar",   "TFiyat",  "AfterPanel" };
         QTest::newRow("RX account statement")
-                << "RX" << "0"
-                << QStringList{"CCari", "BStok", "BTar1", "DTarA1", "DTarB1", "AfterPanel"};
-        QTest::newRow("RX cheques") << "RX" << "7"
-                                    << QStringList{"ODisarida", "BYeni", "BSil", "BKaydet",
-                                                   "AfterPanel"};
+            << "RX"
+            << "0" << QStringList { "CCari", "BStok", "BTar1", "DTarA1", "DTarB1", "AfterPanel" };
+        QTest::newRow("RX cheques")
+            << "RX"
+            << "7" << QStringList { "ODisarida", "BYeni", "BSil", "BKaydet", "AfterPanel" };
     }
     void tabOrder()
     {
@@ -180,7 +201,7 @@ private slots:
         if (!page.isEmpty())
             host.child<QLineEdit>("XTTab")->setText(page);
         host.child(("X" + walk.first()).toLatin1().constData())->setFocus();
-        QStringList visited{host.focusedName()};
+        QStringList visited { host.focusedName() };
         while (visited.size() < walk.size()) {
             HostedPanel::press(Qt::Key_Tab);
             visited << host.focusedName();
@@ -194,13 +215,27 @@ private slots:
         QTest::addColumn<QString>("panel");
         QTest::addColumn<QString>("property");
         QTest::addColumn<QString>("text");
-        QTest::newRow("RA series") << "RA" << "XTSeriNo" << "A";
-        QTest::newRow("RA quantity") << "RA" << "XTMiktar" << "1,5";
-        QTest::newRow("RA empty barcode") << "RA" << "XTBarkod" << "";
-        QTest::newRow("RB discount") << "RB" << "XTIsk2" << "10";
-        QTest::newRow("RC price") << "RC" << "XTFiyat" << "12,50";
-        QTest::newRow("RX up percent") << "RX" << "XTArti" << "0";
-        QTest::newRow("RX down percent") << "RX" << "XTEksi" << "15";
+        QTest::newRow("RA series") << "RA"
+                                   << "XTSeriNo"
+                                   << "A";
+        QTest::newRow("RA quantity") << "RA"
+                                     << "XTMiktar"
+                                     << "1,5";
+        QTest::newRow("RA empty barcode") << "RA"
+                                          << "XTBarkod"
+                                          << "";
+        QTest::newRow("RB discount") << "RB"
+                                     << "XTIsk2"
+                                     << "10";
+        QTest::newRow("RC price") << "RC"
+                                  << "XTFiyat"
+                                  << "12,50";
+        QTest::newRow("RX up percent") << "RX"
+                                       << "XTArti"
+                                       << "0";
+        QTest::newRow("RX down percent") << "RX"
+                                         << "XTEksi"
+                                         << "15";
     }
     void selectAllOnFocus()
     {
@@ -223,37 +258,60 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("i") << "i" << "I";
-        QTest::newRow("dotless ı") << "ı" << "I";
-        QTest::newRow("dotted İ") << "İ" << "I";
-        QTest::newRow("ş") << "ş" << "S";
-        QTest::newRow("Ş") << "Ş" << "S";
-        QTest::newRow("ğ") << "ğ" << "G";
-        QTest::newRow("Ğ") << "Ğ" << "G";
-        QTest::newRow("ü") << "ü" << "U";
-        QTest::newRow("Ü") << "Ü" << "U";
-        QTest::newRow("ç") << "ç" << "C";
-        QTest::newRow("Ç") << "Ç" << "C";
-        QTest::newRow("ö") << "ö" << "O";
-        QTest::newRow("Ö") << "Ö" << "O";
-        QTest::newRow("a") << "a" << "A";
-        QTest::newRow("z") << "z" << "Z";
-        QTest::newRow("upper Q") << "Q" << "Q";
-        QTest::newRow("digit") << "7" << "7";
-        QTest::newRow("blank") << " " << " ";
-        QTest::newRow("Latin-1 eth") << "ð" << "ð";
-        QTest::newRow("Latin-1 y acute") << "ý" << "ý";
-        QTest::newRow("Latin-1 thorn") << "þ" << "þ";
-        QTest::newRow("e acute") << "é" << "é";
+        QTest::newRow("i") << "i"
+                           << "I";
+        QTest::newRow("dotless ı") << "ı"
+                                   << "I";
+        QTest::newRow("dotted İ") << "İ"
+                                  << "I";
+        QTest::newRow("ş") << "ş"
+                           << "S";
+        QTest::newRow("Ş") << "Ş"
+                           << "S";
+        QTest::newRow("ğ") << "ğ"
+                           << "G";
+        QTest::newRow("Ğ") << "Ğ"
+                           << "G";
+        QTest::newRow("ü") << "ü"
+                           << "U";
+        QTest::newRow("Ü") << "Ü"
+                           << "U";
+        QTest::newRow("ç") << "ç"
+                           << "C";
+        QTest::newRow("Ç") << "Ç"
+                           << "C";
+        QTest::newRow("ö") << "ö"
+                           << "O";
+        QTest::newRow("Ö") << "Ö"
+                           << "O";
+        QTest::newRow("a") << "a"
+                           << "A";
+        QTest::newRow("z") << "z"
+                           << "Z";
+        QTest::newRow("upper Q") << "Q"
+                                 << "Q";
+        QTest::newRow("digit") << "7"
+                               << "7";
+        QTest::newRow("blank") << " "
+                               << " ";
+        QTest::newRow("Latin-1 eth") << "ð"
+                                     << "ð";
+        QTest::newRow("Latin-1 y acute") << "ý"
+                                         << "ý";
+        QTest::newRow("Latin-1 thorn") << "þ"
+                                       << "þ";
+        QTest::newRow("e acute") << "é"
+                                 << "é";
     }
     // Every account and stock combo of every panel folds what is typed into it.
     void fold()
     {
         QFETCH(QString, typed);
         QFETCH(QString, shown);
-        const QList<QPair<QString, const char *>> combos{
-                {"RA", "XCCari"}, {"RA", "XCStok"}, {"RB", "XCCari"}, {"RC", "XCCari"},
-                {"RC", "XCStok"}, {"RX", "XCCari"}, {"RX", "XCStok"}};
+        const QList<QPair<QString, const char *>> combos { { "RA", "XCCari" }, { "RA", "XCStok" },
+                                                           { "RB", "XCCari" }, { "RC", "XCCari" },
+                                                           { "RC", "XCStok" }, { "RX", "XCCari" },
+                                                           { "RX", "XCStok" } };
         for (const auto &[panel, property] : combos) {
             HostedPanel host(progId(panel));
             if (panel == u"RX" && QByteArray(property) == "XCStok")
@@ -272,7 +330,8 @@ private slots:
         HostedPanel host(progId("RC"));
         auto *description = host.child<QLineEdit>("XTAciklama");
         description->setFocus();
-        for (const QString &letter : {QStringLiteral("ş"), QStringLiteral("i"), QStringLiteral("ç")})
+        for (const QString &letter :
+             { QStringLiteral("ş"), QStringLiteral("i"), QStringLiteral("ç") })
             HostedPanel::type(letter);
         QCOMPARE(description->text(), QStringLiteral("şiç"));
     }
@@ -313,24 +372,78 @@ private slots:
         QTest::addColumn<QString>("property");
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("event");
-        QTest::newRow("RA direction by key") << "RA" << "XCBelge" << "key" << "CBelgeCL";
-        QTest::newRow("RA account by code") << "RA" << "XCCari" << "code" << "CCariCL";
-        QTest::newRow("RA barcode switch by key") << "RA" << "XCBarkod" << "key" << "CBarkodCL";
-        QTest::newRow("RA serial switch by code") << "RA" << "XCSerial" << "code" << "CSerialCL";
-        QTest::newRow("RA stock by code") << "RA" << "XCStok" << "code" << "CStokCL";
-        QTest::newRow("RA account typed") << "RA" << "XCCari" << "type" << "";
-        QTest::newRow("RA account cleared") << "RA" << "XCCari" << "clear" << "";
-        QTest::newRow("RB VAT by key") << "RB" << "XCKdv" << "key" << "CKdvCL";
-        QTest::newRow("RB discount typed") << "RB" << "XTIsk1" << "type" << "TIsk1CH";
-        QTest::newRow("RB discount by host") << "RB" << "XTIsk2" << "text" << "TIsk2CH";
-        QTest::newRow("RB third discount by host") << "RB" << "XTIsk3" << "text" << "TIsk3CH";
-        QTest::newRow("RB description typed") << "RB" << "XTAciklama" << "type" << "";
-        QTest::newRow("RC VAT by code") << "RC" << "XCKdv" << "code" << "CKdvCL";
-        QTest::newRow("RC barcode switch by key") << "RC" << "XCBarkod" << "key" << "CBarkodCL";
-        QTest::newRow("RC stock by code") << "RC" << "XCStok" << "code" << "CStokCL";
-        QTest::newRow("RC first discount typed") << "RC" << "XTIsk1" << "type" << "TIsk1CH";
-        QTest::newRow("RC price typed") << "RC" << "XTFiyat" << "type" << "";
-        QTest::newRow("RC copies by key") << "RC" << "XCPrint" << "key" << "";
+        QTest::newRow("RA direction by key") << "RA"
+                                             << "XCBelge"
+                                             << "key"
+                                             << "CBelgeCL";
+        QTest::newRow("RA account by code") << "RA"
+                                            << "XCCari"
+                                            << "code"
+                                            << "CCariCL";
+        QTest::newRow("RA barcode switch by key") << "RA"
+                                                  << "XCBarkod"
+                                                  << "key"
+                                                  << "CBarkodCL";
+        QTest::newRow("RA serial switch by code") << "RA"
+                                                  << "XCSerial"
+                                                  << "code"
+                                                  << "CSerialCL";
+        QTest::newRow("RA stock by code") << "RA"
+                                          << "XCStok"
+                                          << "code"
+                                          << "CStokCL";
+        QTest::newRow("RA account typed") << "RA"
+                                          << "XCCari"
+                                          << "type"
+                                          << "";
+        QTest::newRow("RA account cleared") << "RA"
+                                            << "XCCari"
+                                            << "clear"
+                                            << "";
+        QTest::newRow("RB VAT by key") << "RB"
+                                       << "XCKdv"
+                                       << "key"
+                                       << "CKdvCL";
+        QTest::newRow("RB discount typed") << "RB"
+                                           << "XTIsk1"
+                                           << "type"
+                                           << "TIsk1CH";
+        QTest::newRow("RB discount by host") << "RB"
+                                             << "XTIsk2"
+                                             << "text"
+                                             << "TIsk2CH";
+        QTest::newRow("RB third discount by host") << "RB"
+                                                   << "XTIsk3"
+                                                   << "text"
+                                                   << "TIsk3CH";
+        QTest::newRow("RB description typed") << "RB"
+                                              << "XTAciklama"
+                                              << "type"
+                                              << "";
+        QTest::newRow("RC VAT by code") << "RC"
+                                        << "XCKdv"
+                                        << "code"
+                                        << "CKdvCL";
+        QTest::newRow("RC barcode switch by key") << "RC"
+                                                  << "XCBarkod"
+                                                  << "key"
+                                                  << "CBarkodCL";
+        QTest::newRow("RC stock by code") << "RC"
+                                          << "XCStok"
+                                          << "code"
+                                          << "CStokCL";
+        QTest::newRow("RC first discount typed") << "RC"
+                                                 << "XTIsk1"
+                                                 << "type"
+                                                 << "TIsk1CH";
+        QTest::newRow("RC price typed") << "RC"
+                                        << "XTFiyat"
+                                        << "type"
+                                        << "";
+        QTest::newRow("RC copies by key") << "RC"
+                                          << "XCPrint"
+                                          << "key"
+                                          << "";
     }
     void childEvents()
     {

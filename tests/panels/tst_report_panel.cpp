@@ -5,6 +5,7 @@
 #include "tests/panels/panel_fixture.h"
 #include "tests/support/kxtest.h"
 
+#include <QAbstractButton>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTabBar>
@@ -13,9 +14,9 @@
 
 namespace {
 
-const QStringList PageCaptions{"Hesap Ekstresi", "Fiyat Listesi", "Kasa Raporu",
-                               "Borç / Alacak",  "Kdv Raporu",    "Stok Hareket",
-                               "Stok Envanter",  "Çekler"};
+const QStringList PageCaptions { "Hesap Ekstresi", "Fiyat Listesi", "Kasa Raporu",
+                                 "Borç / Alacak",  "Kdv Raporu",    "Stok Hareket",
+                                 "Stok Envanter",  "Çekler" };
 
 void click(QWidget *widget)
 {
@@ -39,7 +40,7 @@ private slots:
         QVERIFY(host->ready);
         strip = host->panel->findChild<kx::TabStrip *>(QStringLiteral("TabX"));
         QVERIFY(strip);
-        host->countEvents({"CekYeni", "CekSil", "CekKaydet"});
+        host->countEvents({ "CekYeni", "CekSil", "CekKaydet" });
     }
     void cleanup() { host.reset(); }
 
@@ -47,7 +48,7 @@ private slots:
     {
         QCOMPARE(strip->SelectedIndex(), 0);
         QCOMPARE(strip->TabCount(), 8);
-        QCOMPARE(shownCaptions(), QStringList{"Hesap Ekstresi"});
+        QCOMPARE(shownCaptions(), QStringList { "Hesap Ekstresi" });
         QCOMPARE(host->child<QLineEdit>("XTTab")->text(), QStringLiteral("0"));
         QVERIFY(!host->child("XTTab")->isVisible());
         QVERIFY(host->child("XCCari")->isVisible());
@@ -59,10 +60,81 @@ private slots:
             if (option->Value())
                 selected << option->objectName();
         }
-        QCOMPARE(selected, QStringList{"OCikis2"});
+        QCOMPARE(selected, QStringList { "OCikis2" });
         for (auto *box : host->panel->findChildren<kx::CheckBox *>())
             QVERIFY2(box->Value() == 0, qPrintable(box->objectName()));
         QCOMPARE(host->raised.size(), 0);
+    }
+
+    // The captions the user reads, blanks included.
+    void choiceCaptions_data()
+    {
+        QTest::addColumn<QString>("property");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("XBStok") << "XBStok"
+                                << " Stok Detay ";
+        QTest::newRow("XBTar1") << "XBTar1"
+                                << "";
+        QTest::newRow("XOGiris2") << "XOGiris2"
+                                  << " Giriş ";
+        QTest::newRow("XOCikis2") << "XOCikis2"
+                                  << " Çıkış ";
+        QTest::newRow("XBArti") << "XBArti"
+                                << " + (%) ";
+        QTest::newRow("XBEksi") << "XBEksi"
+                                << " - (%) ";
+        QTest::newRow("XOAylik") << "XOAylik"
+                                 << " Aylık ";
+        QTest::newRow("XOGunluk") << "XOGunluk"
+                                  << " Günlük ";
+        QTest::newRow("XOGunDetay") << "XOGunDetay"
+                                    << " Gün Detayları ";
+        QTest::newRow("XOBorclu") << "XOBorclu"
+                                  << " Sadece Borçlular ";
+        QTest::newRow("XOAlacakli") << "XOAlacakli"
+                                    << " Sadece Alacaklılar ";
+        QTest::newRow("XOBakiyeli") << "XOBakiyeli"
+                                    << " Sadece Bakiyesi Olanlar ";
+        QTest::newRow("XOTumu4") << "XOTumu4"
+                                 << " Tüm Cariler ";
+        QTest::newRow("XOGiris5") << "XOGiris5"
+                                  << " Sadece Giriş Faturaları ";
+        QTest::newRow("XOCikis5") << "XOCikis5"
+                                  << " Sadece Çıkış Faturaları ";
+        QTest::newRow("XOTumu5") << "XOTumu5"
+                                 << " Tüm Faturalar ";
+        QTest::newRow("XBTar5") << "XBTar5"
+                                << "";
+        QTest::newRow("XBTar6") << "XBTar6"
+                                << "";
+        QTest::newRow("XOMaliyet") << "XOMaliyet"
+                                   << " Son Maliyete Göre ";
+        QTest::newRow("XOOrtMal") << "XOOrtMal"
+                                  << " Ortalama Maliyete Göre ";
+        QTest::newRow("XOAlis") << "XOAlis"
+                                << " S.K. Alış Fiyatına Göre ";
+        QTest::newRow("XOSatis") << "XOSatis"
+                                 << " S.K. Satış Fiyatına Göre ";
+        QTest::newRow("XODisarida") << "XODisarida"
+                                    << " Dışarıdakiler ";
+        QTest::newRow("XOKasada") << "XOKasada"
+                                  << " Kasadakiler ";
+        QTest::newRow("XOCiro") << "XOCiro"
+                                << " Ciro Edilenler ";
+        QTest::newRow("XOTahsil") << "XOTahsil"
+                                  << " Tahsil Edilenler ";
+        QTest::newRow("XOOdenen") << "XOOdenen"
+                                  << " Ödenenler ";
+        QTest::newRow("XOTumu8") << "XOTumu8"
+                                 << " Tümü ";
+    }
+    void choiceCaptions()
+    {
+        QFETCH(QString, property);
+        QFETCH(QString, caption);
+        auto *button = host->child<QAbstractButton>(property.toLatin1().constData());
+        QVERIFY(button);
+        QCOMPARE(button->text(), caption);
     }
 
     void pageByTheHost_data()
@@ -88,13 +160,14 @@ private slots:
         pageSwitch->setText("4");
         pageSwitch->setText(text);
         QCOMPARE(strip->SelectedIndex(), page);
-        QCOMPARE(shownCaptions(), QStringList{PageCaptions.at(page)});
+        QCOMPARE(shownCaptions(), QStringList { PageCaptions.at(page) });
         QVERIFY(host->child(visibleChild.toLatin1().constData())->isVisible());
         // Exactly the children of the chosen page show.
         for (QWidget *child : host->panel->findChildren<QWidget *>()) {
             const int childPage = strip->PageOf(child);
             if (childPage >= 0)
-                QVERIFY2(child->isVisible() == (childPage == page), qPrintable(child->objectName()));
+                QVERIFY2(child->isVisible() == (childPage == page),
+                         qPrintable(child->objectName()));
         }
     }
 
@@ -106,7 +179,7 @@ private slots:
             QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(x, bar->height() / 2));
         QTest::mouseClick(strip, Qt::LeftButton, {}, QPoint(strip->width() / 2, 2));
         QCOMPARE(strip->SelectedIndex(), 3);
-        QCOMPARE(shownCaptions(), QStringList{"Borç / Alacak"});
+        QCOMPARE(shownCaptions(), QStringList { "Borç / Alacak" });
     }
 
     // Options are exclusive within their own page only.
@@ -116,9 +189,12 @@ private slots:
         QTest::addColumn<QString>("option");
         QTest::addColumn<QStringList>("selected");
         QTest::newRow("monthly keeps outgoing prices")
-                << "2" << "XOAylik" << QStringList{"OCikis2", "OAylik"};
-        QTest::newRow("incoming replaces outgoing") << "1" << "XOGiris2" << QStringList{"OGiris2"};
-        QTest::newRow("all cheques") << "7" << "XOTumu8" << QStringList{"OCikis2", "OTumu8"};
+            << "2"
+            << "XOAylik" << QStringList { "OCikis2", "OAylik" };
+        QTest::newRow("incoming replaces outgoing") << "1"
+                                                    << "XOGiris2" << QStringList { "OGiris2" };
+        QTest::newRow("all cheques") << "7"
+                                     << "XOTumu8" << QStringList { "OCikis2", "OTumu8" };
     }
     void optionGroupsPerPage()
     {
@@ -184,9 +260,15 @@ private slots:
         QTest::addColumn<QString>("button");
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("event");
-        QTest::newRow("new") << "BYeni" << "Yeni" << "CekYeni";
-        QTest::newRow("delete") << "BSil" << "Sil" << "CekSil";
-        QTest::newRow("save") << "BKaydet" << "Kaydet" << "CekKaydet";
+        QTest::newRow("new") << "BYeni"
+                             << "Yeni"
+                             << "CekYeni";
+        QTest::newRow("delete") << "BSil"
+                                << "Sil"
+                                << "CekSil";
+        QTest::newRow("save") << "BKaydet"
+                              << "Kaydet"
+                              << "CekKaydet";
     }
     void chequeButtons()
     {
@@ -198,7 +280,7 @@ private slots:
         QVERIFY(push && push->isVisible());
         QCOMPARE(push->text(), caption);
         QTest::mouseClick(push, Qt::LeftButton);
-        QCOMPARE(host->raised, (QMap<QString, int>{{event, 1}}));
+        QCOMPARE(host->raised, (QMap<QString, int> { { event, 1 } }));
     }
 
     // Enter has no meaning on this panel: it reaches the field and moves nothing.

@@ -182,7 +182,7 @@ private slots:
         // Days and months that sort against time: 28-01-2026 comes after 01-12-2026 by name.
         QList<QDateTime> times;
         for (int i = 0; i < existing; ++i)
-            times << QDateTime(QDate(2025, 1, 1).addDays(i * 11), QTime(i % 24, 7, 9));
+            times << QDateTime(QDate(2025, 1, 20).addDays(i * 11), QTime(i % 24, 7, 9));
         QStringList byName;
         for (const QDateTime &time : times) {
             writeFile(m_folder + '/' + kx::autoBackupName(time), "eski");

@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QStandardPaths>
 #include <QStorageInfo>
@@ -34,37 +35,66 @@ QString templateScript(const QDate &today)
     return script;
 }
 
-// Looks at the file without writing to it: the SQLite header, then the table names.
-bool isProgramDatabase(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    if (file.read(16) != QByteArray("SQLite format 3\0", 16))
-        return false;
-    file.close();
+enum class FileCheck { Ours, Foreign, Unreadable };
 
+// Opens the file and looks for the eleven tables. Read-only unless `readWrite`: only SQLite
+// itself then writes, to roll back what a crashed save left in the journal.
+FileCheck checkTables(const QString &path, bool readWrite, int *sqliteCode)
+{
     const QString name = QStringLiteral("kx_check_") + QUuid::createUuid().toString(QUuid::Id128);
-    bool valid = false;
+    FileCheck result = FileCheck::Unreadable;
+    *sqliteCode = 0;
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         db.setDatabaseName(path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000"));
+        db.setConnectOptions(readWrite
+                                 ? QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000")
+                                 : QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000"));
         if (db.open()) {
             QSqlQuery query(db);
             QStringList found;
             if (query.exec(QStringLiteral("select name from sqlite_master where type='table'"))) {
                 while (query.next())
                     found << query.value(0).toString();
-                valid = std::all_of(requiredTables.begin(), requiredTables.end(),
-                                    [&](const QString &table) { return found.contains(table); });
+                const bool all = std::all_of(requiredTables.begin(), requiredTables.end(),
+                                             [&](const QString &table) {
+                                                 return found.contains(table);
+                                             });
+                result = all ? FileCheck::Ours : FileCheck::Foreign;
+            } else {
+                // Extended result codes carry the primary code in the low byte.
+                *sqliteCode = query.lastError().nativeErrorCode().toInt() & 0xff;
             }
             query.finish();
             db.close();
         }
     }
     QSqlDatabase::removeDatabase(name);
-    return valid;
+    return result;
+}
+
+// Looks at the file without changing what it holds: the SQLite header, then the table names.
+FileCheck checkDatabase(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return FileCheck::Unreadable;
+    if (file.read(16) != QByteArray("SQLite format 3\0", 16))
+        return FileCheck::Foreign;
+    file.close();
+
+    constexpr int sqliteBusy = 5, sqliteLocked = 6, sqliteReadOnly = 8, sqliteIoError = 10,
+                  sqliteCantOpen = 14;
+    int code = 0;
+    FileCheck result = checkTables(path, false, &code);
+    // A save cut short (a crash, a lost network) leaves a journal that must be rolled back
+    // before the file can be read; a read-only look cannot do that.
+    if (code == sqliteReadOnly && QFileInfo::exists(path + QStringLiteral("-journal")))
+        result = checkTables(path, true, &code);
+    if (code == 0 || code == sqliteBusy || code == sqliteLocked || code == sqliteReadOnly
+        || code == sqliteIoError || code == sqliteCantOpen)
+        return result;
+    return FileCheck::Foreign; // not a database, or a damaged one
 }
 } // namespace
 
@@ -172,7 +202,15 @@ QString prepareDatabase(const QString &path)
         createDatabase(path);
     if (!QFileInfo(path).isReadable())
         return unreadableDatabaseMessage();
-    return isProgramDatabase(path) ? QString() : invalidDatabaseMessage();
+    switch (checkDatabase(path)) {
+    case FileCheck::Ours:
+        return {};
+    case FileCheck::Foreign:
+        return invalidDatabaseMessage();
+    case FileCheck::Unreadable:
+        break;
+    }
+    return unreadableDatabaseMessage();
 }
 
 void openDatabase(Connection &connection, const QString &path)

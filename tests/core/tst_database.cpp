@@ -281,6 +281,43 @@ private slots:
         QCOMPARE(QDir(fixture.folder()).entryList(QDir::Files), QStringList { "Data.mdb" });
     }
 
+    // A save cut short by a crash leaves a journal beside the file; the file is still ours
+    // and opens with what was committed before.
+    void fileLeftByCrashedSaveOpens()
+    {
+        kxtest::Fixture fixture;
+        fixture.login(1);
+        kx::Connection &conn = *kx::state().Conn;
+        const QString name(200, u'x');
+        conn.BeginTrans();
+        for (int i = 0; i < 3000; ++i)
+            kxtest::addStock(QString::number(i), name);
+        conn.CommitTrans();
+
+        // A second computer's save, big enough to reach the file, caught half-way.
+        kx::Connection saving("saving");
+        saving.Open(fixture.databasePath());
+        saving.Execute("PRAGMA cache_size=10");
+        saving.BeginTrans();
+        saving.Execute("update \"1Stok\" set a2='y' || a2");
+        const QString crashed = fixture.folder() + "/kaza";
+        QVERIFY(QDir().mkpath(crashed));
+        QVERIFY(QFile::copy(fixture.databasePath(), crashed + "/Data.mdb"));
+        QVERIFY(QFile::copy(fixture.databasePath() + "-journal", crashed + "/Data.mdb-journal"));
+        saving.RollbackTrans();
+        saving.Close();
+
+        QCOMPARE(kx::prepareDatabase(crashed + "/Data.mdb"), QString());
+        kx::Connection reopened("reopened");
+        kx::openDatabase(reopened, crashed + "/Data.mdb");
+        kx::Recordset rs;
+        rs.Open("select count(*), sum(a2 like 'y%') from \"1Stok\"", reopened);
+        QCOMPARE(rs.Fields(0).toInt(), 3000);
+        QCOMPARE(rs.Fields(1).toInt(), 0);
+        rs.Close();
+        reopened.Close();
+    }
+
     void programFolderFollowsEnvironment()
     {
         kxtest::Fixture fixture;

@@ -263,9 +263,9 @@ void Connection::ExecuteScript(const QString &script)
 
 void Connection::BeginTrans()
 {
-    QSqlDatabase db = database();
-    if (!db.transaction())
-        throw DatabaseError(errorText(db.lastError()));
+    // The write lock is taken here, waiting out another computer's save: taken later, at the
+    // first write after a read, two saves at once would fail at once instead of waiting.
+    Execute(QStringLiteral("BEGIN IMMEDIATE"));
     m_inTransaction = true;
 }
 

@@ -2,6 +2,7 @@
 #include "platform/adodb.h"
 #include "tests/support/kxtest.h"
 
+#include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -120,6 +121,33 @@ private slots:
         QCOMPARE(rs.RecordCount(), 3);
         rs.MoveLast();
         QCOMPARE(rs.Fields(0).toInt(), 4);
+    }
+
+    // A transaction holds the write lock from its start, so another computer's save waits
+    // for it instead of failing half-way.
+    void transactionTakesWriteLockAtOnce()
+    {
+        Database db;
+        const QString name = QStringLiteral("other computer");
+        {
+            QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+            other.setDatabaseName(db.conn.path());
+            other.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=0"));
+            QVERIFY(other.open());
+            QSqlQuery query(other);
+            db.conn.BeginTrans();
+            QVERIFY(!query.exec(QStringLiteral("BEGIN IMMEDIATE")));
+            db.conn.Execute("insert into t (n) values (?)", { 1 });
+            db.conn.CommitTrans();
+            QVERIFY(query.exec(QStringLiteral("BEGIN IMMEDIATE")));
+            QVERIFY(query.exec(QStringLiteral("ROLLBACK")));
+            query.finish();
+            other.close();
+        }
+        QSqlDatabase::removeDatabase(name);
+        kx::Recordset rs;
+        rs.Open("select n from t", db.conn);
+        QCOMPARE(rs.RecordCount(), 1);
     }
 
     void getRowsFromCurrentRecord()

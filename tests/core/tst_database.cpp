@@ -237,6 +237,25 @@ private slots:
         QVERIFY(!QFile::exists(fixture.databasePath() + ".yeni"));
     }
 
+    // A folder where no file can be made: a Turkish message, and nothing half-made left.
+    void unwritableFolderGivesMessage()
+    {
+        kxtest::Fixture fixture;
+        const QString blocked = fixture.folder() + "/dosya";
+        QFile file(blocked);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        QString message;
+        try {
+            kx::createDatabase(blocked + "/Data.mdb");
+        } catch (const kx::DatabaseError &error) {
+            message = error.message();
+        }
+        QVERIFY2(message.startsWith("Veritabanı dosyası oluşturulamadı: " + blocked + "/Data.mdb"),
+                 qPrintable(message));
+        QCOMPARE(QDir(fixture.folder()).entryList(QDir::Files), QStringList({ "Data.mdb", "dosya" }));
+    }
+
     void foreignFileRefusedUntouched_data()
     {
         QTest::addColumn<QByteArray>("content");

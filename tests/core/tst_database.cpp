@@ -123,7 +123,7 @@ private slots:
         // Print layouts: every attribute 0, the size rows (the sixth of each group) 10.
         for (int id = 17; id <= 52; ++id) {
             const bool sizeRow = (id - 17) % 6 == 5;
-            for (int c = 1; c <= 44; ++c)
+            for (int c = 1; c <= 50; ++c)
                 QCOMPARE(cell(id, c), sizeRow ? QStringLiteral("10") : QStringLiteral("0"));
         }
         for (int c = 1; c <= 9; ++c)

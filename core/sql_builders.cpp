@@ -18,7 +18,16 @@ bool isSkipped(const QVariant &slot)
 {
     if (!slot.isValid())
         return true;
-    return slot.metaType().id() == QMetaType::QString && slot.toString() == SkipSlot;
+    // The test is on the slot's text: a number is always written, "¿" as a string or as a
+    // single character is left out.
+    switch (slot.metaType().id()) {
+    case QMetaType::QString:
+    case QMetaType::QChar:
+    case QMetaType::QByteArray:
+        return slot.toString() == SkipSlot;
+    default:
+        return false;
+    }
 }
 
 // Slots hold texts or numbers; numbers go in as the text the program shows for them.

@@ -58,6 +58,9 @@ private slots:
         QTest::newRow("numbers as text") << "1Ayar" << Slots { { 1, 1500 }, { 2, 2.5 } }
                                          << "update \"1Ayar\" set a1=?,a2=? where id=?"
                                          << Columns { { 1, "1500" }, { 2, "2,5" } };
+        QTest::newRow("skip mark as a character")
+            << "1Stok" << Slots { { 3, QChar(u'\u00BF') }, { 4, "9,90" } }
+            << "update \"1Stok\" set a4=? where id=?" << Columns { { 3, "20" }, { 4, "9,90" } };
         QTest::newRow("quote and semicolon")
             << "1Stok" << Slots { { 2, "O'Brien'; drop table \"1Stok\"; --" }, { 18, "a'b" } }
             << "update \"1Stok\" set a2=?,a18=? where id=?"

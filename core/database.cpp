@@ -47,19 +47,18 @@ FileCheck checkTables(const QString &path, bool readWrite, int *sqliteCode)
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
         db.setDatabaseName(path);
-        db.setConnectOptions(readWrite
-                                 ? QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000")
-                                 : QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000"));
+        db.setConnectOptions(
+            readWrite ? QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000")
+                      : QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000"));
         if (db.open()) {
             QSqlQuery query(db);
             QStringList found;
             if (query.exec(QStringLiteral("select name from sqlite_master where type='table'"))) {
                 while (query.next())
                     found << query.value(0).toString();
-                const bool all = std::all_of(requiredTables.begin(), requiredTables.end(),
-                                             [&](const QString &table) {
-                                                 return found.contains(table);
-                                             });
+                const bool all
+                    = std::all_of(requiredTables.begin(), requiredTables.end(),
+                                  [&](const QString &table) { return found.contains(table); });
                 result = all ? FileCheck::Ours : FileCheck::Foreign;
             } else {
                 // Extended result codes carry the primary code in the low byte.

@@ -253,7 +253,8 @@ private slots:
         }
         QVERIFY2(message.startsWith("Veritabanı dosyası oluşturulamadı: " + blocked + "/Data.mdb"),
                  qPrintable(message));
-        QCOMPARE(QDir(fixture.folder()).entryList(QDir::Files), QStringList({ "Data.mdb", "dosya" }));
+        QCOMPARE(QDir(fixture.folder()).entryList(QDir::Files),
+                 QStringList({ "Data.mdb", "dosya" }));
     }
 
     void foreignFileRefusedUntouched_data()

@@ -185,22 +185,31 @@ private slots:
 
     void clickCloses_data()
     {
-        QTest::addColumn<bool>("modalOpen");
-        QTest::newRow("no other window") << false;
-        QTest::newRow("over a modal window") << true;
+        QTest::addColumn<QString>("modal");
+        QTest::newRow("no other window") << "none";
+        QTest::newRow("over a modal window") << "before";
+        QTest::newRow("a question opened after the notice") << "after";
     }
     void clickCloses()
     {
-        QFETCH(bool, modalOpen);
-        QDialog modal;
-        if (modalOpen) {
-            modal.setWindowModality(Qt::ApplicationModal);
-            modal.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&modal));
-        }
+        QFETCH(QString, modal);
+        QDialog question;
+        question.setWindowModality(Qt::ApplicationModal);
+        auto openQuestion = [&question] {
+            question.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&question));
+        };
+        if (modal == QLatin1String("before"))
+            openQuestion();
         ShowSystemMessage(QStringLiteral("Hatalı şifre girişi yaptınız!"), IconError);
         PopupControl *popup = Pop1();
         QVERIFY(QTest::qWaitForWindowExposed(popup));
+        if (modal == QLatin1String("after")) {
+            openQuestion();
+            QTest::qWait(50);
+            QTRY_VERIFY(popup->isVisible());
+            QVERIFY(QTest::qWaitForWindowExposed(popup));
+        }
         QSignalSpy clicked(popup, &PopupControl::closedByClick);
 
         // Through the window system, so that a modal window would swallow the click.

@@ -22,6 +22,7 @@
 #include <QWindow>
 
 #include <functional>
+#include <memory>
 
 using namespace kx;
 
@@ -189,17 +190,25 @@ private slots:
         QTest::newRow("no other window") << "none";
         QTest::newRow("over a modal window") << "before";
         QTest::newRow("a question opened after the notice") << "after";
+        // The login form says "saved" and closes at once; the notice must stay behind it.
+        QTest::newRow("the modal window closes and goes") << "gone";
     }
     void clickCloses()
     {
         QFETCH(QString, modal);
-        QDialog question;
-        question.setWindowModality(Qt::ApplicationModal);
+        // The main window the questions and forms belong to, as in the program.
+        QWidget main;
+        main.setGeometry(100, 100, 800, 600);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        state().FMain = &main;
+        auto question = std::make_unique<QDialog>(&main);
+        question->setWindowModality(Qt::ApplicationModal);
         auto openQuestion = [&question] {
-            question.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&question));
+            question->show();
+            QVERIFY(QTest::qWaitForWindowExposed(question.get()));
         };
-        if (modal == QLatin1String("before"))
+        if (modal == QLatin1String("before") || modal == QLatin1String("gone"))
             openQuestion();
         ShowSystemMessage(QStringLiteral("Hatalı şifre girişi yaptınız!"), IconError);
         PopupControl *popup = Pop1();
@@ -208,6 +217,11 @@ private slots:
             openQuestion();
             QTest::qWait(50);
             QTRY_VERIFY(popup->isVisible());
+            QVERIFY(QTest::qWaitForWindowExposed(popup));
+        } else if (modal == QLatin1String("gone")) {
+            question->accept();
+            question.reset();
+            QVERIFY(popup->isVisible());
             QVERIFY(QTest::qWaitForWindowExposed(popup));
         }
         QSignalSpy clicked(popup, &PopupControl::closedByClick);

@@ -100,26 +100,26 @@ FMain::FMain(QWidget *parent)
 
     auto *noteTab = new QWidget;
     RA1 = panel("Belgepano.RA", QStringLiteral("RA1"), QSize(760, 210), noteTab);
-    RA1->move(4, 4);
+    RA1->move(2, 0);
     TabX->addTab(noteTab, QStringLiteral("İrsaliye"));
 
     auto *invoiceTab = new QWidget;
     RB1 = panel("Belgepano.RB", QStringLiteral("RB1"), QSize(760, 210), invoiceTab);
-    RB1->move(4, 4);
+    RB1->move(2, 0);
     GridB2 = totalsGrid(QStringLiteral("GridB2"), invoiceTab);
     GridB2->move(RB1->width() + 12, 8);
     TabX->addTab(invoiceTab, QStringLiteral("Fatura"));
 
     auto *linesTab = new QWidget;
     RC1 = panel("Belgepano.RC", QStringLiteral("RC1"), QSize(760, 210), linesTab);
-    RC1->move(4, 4);
+    RC1->move(2, 0);
     GridB3 = totalsGrid(QStringLiteral("GridB3"), linesTab);
     GridB3->move(RC1->width() + 12, 8);
     TabX->addTab(linesTab, QStringLiteral("İrsaliyeli Fatura"));
 
     auto *reportTab = new QWidget;
     RX1 = panel("Belgepano.RX", QStringLiteral("RX1"), QSize(760, 50), reportTab);
-    RX1->move(4, 2);
+    RX1->move(2, 0);
     TabX->addTab(reportTab, QStringLiteral("Hesap Ekstresi"));
 
     Grid1 = new Grid(m_client);

@@ -12,6 +12,10 @@
 #include <algorithm>
 #include <functional>
 
+namespace kxbench {
+std::pair<const char *, std::function<void()>> searchKeyFigure();
+}
+
 namespace {
 double medianMs(int runs, const std::function<void()> &step)
 {
@@ -66,6 +70,7 @@ int main(int argc, char **argv)
     // One entry per figure, in the order they are printed; add new figures here.
     const QList<std::pair<const char *, std::function<void()>>> figures = {
         { "loadlists", [] { kx::LoadLists(true, true, true); } },
+        kxbench::searchKeyFigure(),
     };
     for (const auto &[name, step] : figures)
         print(name, medianMs(runCount, step));

@@ -284,8 +284,12 @@ private slots:
     void programFolderFollowsEnvironment()
     {
         kxtest::Fixture fixture;
-        QCOMPARE(kx::programFolder(), QDir(fixture.folder()).canonicalPath());
+        QCOMPARE(QDir(kx::programFolder()).canonicalPath(), QDir(fixture.folder()).canonicalPath());
         QCOMPARE(kx::databasePath(), kx::programFolder() + "/Data.mdb");
+        const QString missing = fixture.folder() + "/yeni/klasor";
+        qputenv("KANTARIX_DIR", missing.toUtf8());
+        QCOMPARE(kx::programFolder(), missing);
+        QVERIFY(QDir(missing).exists());
     }
 
     void networkFileSystems_data()

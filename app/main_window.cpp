@@ -1,0 +1,317 @@
+// FMain: building the window, the first activation's start-up, the Enter rule and the resize.
+#include "app/main_window.h"
+
+#include "app/panel_loader.h"
+#include "app/ribbon_menu.h"
+#include "core/conversions.h"
+#include "core/database.h"
+#include "core/document_panels.h"
+#include "core/lists.h"
+#include "core/login_form.h"
+#include "core/messages.h"
+#include "core/sql_builders.h"
+#include "core/state.h"
+#include "core/version_check.h"
+#include "platform/grid.h"
+#include "platform/ribbon.h"
+#include "platform/twips.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTabWidget>
+#include <QTimer>
+
+// The style sheet lives in the program's static library; its resource must be registered.
+static void initMainWindowResources()
+{
+    Q_INIT_RESOURCE(mainwin);
+}
+
+namespace kx {
+
+namespace {
+
+// One of Belgepano's panels; when the library cannot give it, an empty place of its size keeps
+// the window usable and the reason goes to the log.
+QWidget *panel(const char *progId, const QString &name, QSize size, QWidget *parent)
+{
+    QString error;
+    QWidget *made = CreatePanel(QString::fromLatin1(progId), parent, &error);
+    if (!made) {
+        qWarning("%s: %s", progId, qPrintable(error));
+        made = new QWidget(parent);
+        made->setFixedSize(size);
+    }
+    made->setObjectName(name);
+    return made;
+}
+
+Grid *totalsGrid(const QString &name, QWidget *parent)
+{
+    auto *grid = new Grid(parent);
+    grid->setObjectName(name);
+    grid->setCols(4);
+    grid->setRows(8);
+    grid->setFixedSize(160, 7 * 18 + 4);
+    grid->setScrollBarsShown(0);
+    return grid;
+}
+
+} // namespace
+
+FMain::FMain(QWidget *parent)
+    : QMainWindow(parent)
+{
+    setObjectName(QStringLiteral("FMain"));
+    setWindowTitle(QStringLiteral("Kantarix"));
+    state().FMain = this;
+
+    initMainWindowResources();
+    QFile style(QStringLiteral(":/style.qss"));
+    if (style.open(QIODevice::ReadOnly))
+        setStyleSheet(QString::fromUtf8(style.readAll()));
+
+    CMBar = new Ribbon(this, QStringLiteral("The Ribbon"));
+    setMenuWidget(CMBar);
+    StatusBar = new RibbonStatusBar(this);
+    setStatusBar(StatusBar);
+    BuildMenu(CMBar, StatusBar);
+
+    m_client = new QWidget(this);
+    m_client->setObjectName(QStringLiteral("client"));
+    setCentralWidget(m_client);
+
+    TabX = new QTabWidget(m_client);
+    TabX->setObjectName(QStringLiteral("TabX"));
+    auto *records = new QWidget;
+    LabeL = new QLabel(QStringLiteral("Arama ----"), records);
+    LabeL->setGeometry(10, 14, 70, 22);
+    TBul = new QLineEdit(records);
+    TBul->setObjectName(QStringLiteral("TBul"));
+    TBul->setGeometry(84, 12, 260, 24);
+    LabTotal = new QLabel(QStringLiteral("Toplam Kayıt Sayısı : 0"), records);
+    LabTotal->setObjectName(QStringLiteral("LabTotal"));
+    LabTotal->setGeometry(360, 14, 260, 22);
+    TabX->addTab(records, QStringLiteral("Kayıtlar"));
+
+    auto *noteTab = new QWidget;
+    RA1 = panel("Belgepano.RA", QStringLiteral("RA1"), QSize(760, 210), noteTab);
+    RA1->move(2, 0);
+    TabX->addTab(noteTab, QStringLiteral("İrsaliye"));
+
+    auto *invoiceTab = new QWidget;
+    RB1 = panel("Belgepano.RB", QStringLiteral("RB1"), QSize(760, 210), invoiceTab);
+    RB1->move(2, 0);
+    GridB2 = totalsGrid(QStringLiteral("GridB2"), invoiceTab);
+    GridB2->move(RB1->width() + 12, 8);
+    TabX->addTab(invoiceTab, QStringLiteral("Fatura"));
+
+    auto *linesTab = new QWidget;
+    RC1 = panel("Belgepano.RC", QStringLiteral("RC1"), QSize(760, 210), linesTab);
+    RC1->move(2, 0);
+    GridB3 = totalsGrid(QStringLiteral("GridB3"), linesTab);
+    GridB3->move(RC1->width() + 12, 8);
+    TabX->addTab(linesTab, QStringLiteral("İrsaliyeli Fatura"));
+
+    auto *reportTab = new QWidget;
+    RX1 = panel("Belgepano.RX", QStringLiteral("RX1"), QSize(760, 50), reportTab);
+    RX1->move(2, 0);
+    TabX->addTab(reportTab, QStringLiteral("Hesap Ekstresi"));
+
+    Grid1 = new Grid(m_client);
+    Grid1->setObjectName(QStringLiteral("Grid1"));
+
+    // No page until the user picks one.
+    TabX->setVisible(false);
+    Grid1->setVisible(false);
+    TabX->setGeometry(10, 4, 1000, twipsToPixels(1200));
+
+    qApp->installEventFilter(this);
+    connectEvents();
+}
+
+FMain::~FMain()
+{
+    qApp->removeEventFilter(this);
+}
+
+DocumentView FMain::documentView() const
+{
+    DocumentView view;
+    view.Grid1 = Grid1;
+    view.GridB2 = GridB2;
+    view.GridB3 = GridB3;
+    view.RA1 = RA1;
+    view.RB1 = RB1;
+    view.RC1 = RC1;
+    view.RX1 = RX1;
+    view.TBul = TBul;
+    view.window = const_cast<FMain *>(this);
+    return view;
+}
+
+void FMain::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow()) {
+        // Out of the activation itself, so that the modal login runs from the event loop.
+        QTimer::singleShot(0, this, &FMain::Form_Activate);
+    } else if (event->type() == QEvent::WindowStateChange) {
+        keepMaximised();
+    }
+}
+
+void FMain::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    keepMaximised();
+    if (!(windowState() & Qt::WindowMinimized))
+        placeGrid();
+}
+
+// The window stays maximised; restoring it from the task bar maximises it again.
+void FMain::keepMaximised()
+{
+    if (windowState() & (Qt::WindowMinimized | Qt::WindowMaximized))
+        return;
+    QTimer::singleShot(0, this, [this] {
+        if (isVisible() && !(windowState() & (Qt::WindowMinimized | Qt::WindowMaximized)))
+            setWindowState(windowState() | Qt::WindowMaximized);
+    });
+}
+
+void FMain::placeGrid()
+{
+    const int left = TabX->x();
+    TabX->resize(width() - twipsToPixels(300), TabX->height());
+    const int top = TabX->y() + TabX->height() + twipsToPixels(100);
+    // The window's height counts from its top; the grid's top from the client area.
+    const int clientTop = m_client->mapTo(this, QPoint(0, 0)).y();
+    const int height = this->height() - clientTop - top - twipsToPixels(600);
+    Grid1->setGeometry(left, top, width() - twipsToPixels(300), qMax(height, 60));
+}
+
+void FMain::Form_Activate()
+{
+    ModuleState &s = state();
+    if (!s.FirmaAdi.isEmpty() || m_startupRunning || !isActiveWindow())
+        return;
+    m_startupRunning = true;
+    try {
+        FGiris login(this);
+        if (login.exec() != QDialog::Accepted) {
+            // Closing the login without a company ends the program, with no backup.
+            hide();
+            QCoreApplication::exit(0);
+            m_startupRunning = false;
+            return;
+        }
+        if (!s.FirmaAdi.isEmpty())
+            startAfterLogin();
+    } catch (const DatabaseError &error) {
+        QMessageBox::critical(this, QStringLiteral("Kantarix"), error.message());
+        hide();
+        QCoreApplication::exit(1);
+    }
+    m_startupRunning = false;
+}
+
+void FMain::startAfterLogin()
+{
+    ModuleState &s = state();
+    // The login company's own stock table, before the table choice may switch it.
+    cleanStockNames(s.TblStok);
+    LoadLists(true, false, false);
+    const CardTables tables = chooseCardTables(s.FirmaId);
+    s.TblStok = tables.stock;
+    s.TblCari = tables.accounts;
+    LoadLists(false, true, true);
+    FillPanelLists(documentView());
+    // The panel preparation ends with the silent check when the computer is online.
+    CheckVersionAndRates(0);
+}
+
+bool FMain::insideDocumentPanel(const QObject *object) const
+{
+    for (; object; object = object->parent()) {
+        if (object == RA1 || object == RB1 || object == RC1)
+            return true;
+    }
+    return false;
+}
+
+// Enter at window level: the document panels walk their fields with it and the cheque page's
+// grid edits with it; elsewhere it goes no further, and on report pages it builds the report.
+bool FMain::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+        return false;
+    const auto *key = static_cast<QKeyEvent *>(event);
+    if (key->key() != Qt::Key_Return && key->key() != Qt::Key_Enter)
+        return false;
+    auto *widget = static_cast<QWidget *>(watched);
+    if (widget->window() != this || insideDocumentPanel(widget))
+        return false;
+    const int page = state().CurrentPage;
+    if (page == 13)
+        return false;
+    if (page > 5 && page < 13) {
+        // The report builder ShowReport joins here with the reports work.
+    }
+    return true;
+}
+
+int cleanStockNames(const QString &table)
+{
+    ModuleState &s = state();
+    const QString name = sqlTable(table);
+    Recordset cards;
+    cards.Open(QStringLiteral("select id, a1, a2 from ") + name + QStringLiteral(" order by a2"),
+               *s.Conn);
+    // Null stays Null; only texts are folded.
+    const auto folded = [](const QVariant &value) {
+        return value.isNull() ? QVariant() : QVariant(UpperAsciiText(value));
+    };
+    const auto sameValue = [](const QVariant &a, const QVariant &b) {
+        return a.isNull() == b.isNull() && a.toString() == b.toString();
+    };
+    int written = 0;
+    s.Conn->BeginTrans();
+    try {
+        for (; !cards.Eof(); cards.MoveNext()) {
+            const QVariant code = cards.Fields(1);
+            const QVariant cardName = cards.Fields(2);
+            const QVariant newCode = folded(code);
+            const QVariant newName = folded(cardName);
+            if (sameValue(newCode, code) && sameValue(newName, cardName))
+                continue;
+            s.Conn->Execute(QStringLiteral("update ") + name
+                                + QStringLiteral(" set a1=?, a2=? where id=?"),
+                            { newCode, newName, cards.Fields(0) });
+            ++written;
+        }
+        s.Conn->CommitTrans();
+    } catch (...) {
+        s.Conn->RollbackTrans();
+        throw;
+    }
+    return written;
+}
+
+CardTables chooseCardTables(int firmaId)
+{
+    const RowArray &settings = state().AyarRows;
+    // Settings row 54, columns a1/a2 for the first company, a3/a4 for any other.
+    const int first = firmaId == 2 ? 1 : 3;
+    const auto tableOf = [&](int column, const char *kind) {
+        const double value = numberValue(settings.text(column + 1, 53));
+        return QString::fromLatin1(value == 0 ? "1" : "2") + QLatin1String(kind);
+    };
+    return { tableOf(first, "Stok"), tableOf(first + 1, "Cari") };
+}
+
+} // namespace kx

@@ -1,0 +1,119 @@
+// FMain, the main window: ribbon, page tabs with the panels, the main grid and the start-up.
+#pragma once
+
+#include "core/panel_fields.h"
+
+#include <QMainWindow>
+
+class QLabel;
+class QLineEdit;
+class QTabWidget;
+
+namespace kx {
+
+class Grid;
+class Ribbon;
+class RibbonStatusBar;
+
+class FMain : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // The load: builds the ribbon, the tabs, the grids and the panels; shows no page yet.
+    explicit FMain(QWidget *parent = nullptr);
+    ~FMain() override;
+
+    Ribbon *CMBar = nullptr;
+    RibbonStatusBar *StatusBar = nullptr;
+    QTabWidget *TabX = nullptr;
+    Grid *Grid1 = nullptr;
+    Grid *GridB2 = nullptr;
+    Grid *GridB3 = nullptr;
+    QWidget *RA1 = nullptr;
+    QWidget *RB1 = nullptr;
+    QWidget *RC1 = nullptr;
+    QWidget *RX1 = nullptr;
+    QLineEdit *TBul = nullptr;
+    QLabel *LabeL = nullptr;
+    QLabel *LabTotal = nullptr;
+
+    // What the document routines work on.
+    DocumentView documentView() const;
+
+    // Switches the main grid to page kind (1 to 13) and rebuilds it completely.
+    void ShowPage(int kind);
+
+    // Start-up after a successful login: stock-name clean-up, settings, table choice, lists,
+    // panel preparation and the silent version check. Throws DatabaseError.
+    void startAfterLogin();
+
+protected:
+    void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void Form_Activate();
+    void placeGrid();
+    void keepMaximised();
+    bool insideDocumentPanel(const QObject *object) const;
+
+    QWidget *m_client = nullptr;
+    bool m_startupRunning = false;
+
+    // Handlers of the commands, grids, panels and search box (app/main_window_*.cpp).
+public:
+    // Connects the handlers below; the constructor calls it once.
+    void connectEvents();
+    void CMBar_Execute(int commandId);
+    void Grid1_CellChange(int row, int col);
+    void Grid1_ColumnResize(int col);
+    void Grid1_OpenRow(int row, int col);
+    void Grid1_ComboDropDown(int row, int col);
+    void Grid1_DblClick();
+    void Grid1_LeaveCell(int row, int col, int newRow, int newCol);
+    void Grid1_LostFocus();
+    void GridB_CellChange(Grid *totals, int row, int col);
+    void GridB_LeaveCell(Grid *totals, int row, int col);
+    void GridB_LostFocus(Grid *totals);
+    void Panel_CCariCL(QObject *panel);
+    void Panel_CStokCL(QObject *panel);
+    void Panel_BarkodBul(QObject *panel);
+    void Panel_EntrySwitch(QObject *panel, const char *switchField, const char *entryField,
+                           int column);
+    void TBul_Change(const QString &text);
+
+private:
+    void connectGridEvents();
+    void connectPanelEvents();
+    void connectSearch();
+    void keepPageTab(int index);
+    bool recordTab() const;
+    bool documentTab() const;
+    bool reportTab() const;
+    void newCard(int commandId);
+    void editCard();
+    void deleteCard();
+    void afterCardSaved(int popKind, bool isNew);
+    void runLaterCommand(int commandId);
+    void sendEnter();
+};
+
+// The help page on the product's web site.
+QString helpAddress();
+
+// Stores every stock card's code and name of table again in plain upper-case letters, in one
+// transaction, writing only the cards whose folded code or name differs. Returns the number of
+// cards written. Throws DatabaseError (nothing is written then).
+int cleanStockNames(const QString &table);
+
+// The stock and account tables that settings row 54 gives company firmaId.
+struct CardTables
+{
+    QString stock;
+    QString accounts;
+};
+CardTables chooseCardTables(int firmaId);
+
+} // namespace kx

@@ -1,0 +1,300 @@
+// The main window's command dispatch: pages, card commands, document and report commands.
+#include "app/card_editor.h"
+#include "app/main_window.h"
+#include "core/database.h"
+#include "core/document_entry.h"
+#include "core/document_panels.h"
+#include "core/lists.h"
+#include "core/messages.h"
+#include "core/rights.h"
+#include "core/sql_builders.h"
+#include "core/state.h"
+#include "core/version_check.h"
+#include "platform/combo_box.h"
+#include "platform/grid.h"
+#include "platform/ribbon.h"
+
+#include <QDesktopServices>
+#include <QLabel>
+#include <QTabWidget>
+#include <QUrl>
+
+namespace kx {
+
+namespace {
+
+// The tab that holds each page's panel; a page is shown only with its own tab.
+int tabOfPage(int page)
+{
+    if (page == 1 || page == 2)
+        return 0;
+    if (page >= 3 && page <= 5)
+        return page - 2;
+    if (page >= 6 && page <= 13)
+        return 4;
+    return -1;
+}
+
+QString cardTable(int page)
+{
+    return page == 1 ? state().TblStok : state().TblCari;
+}
+
+// The panels' card lists of one kind: stock lists on RA1, RC1 and RX1, account lists on all four.
+QList<ComboBox *> cardLists(const DocumentView &view, int kind)
+{
+    QList<ComboBox *> lists;
+    const char *property = kind == 1 ? "XCStok" : "XCCari";
+    QList<QObject *> panels = { view.RA1, view.RC1, view.RX1 };
+    if (kind != 1)
+        panels.insert(1, view.RB1);
+    for (QObject *panel : panels) {
+        if (auto *list = qobject_cast<ComboBox *>(panelField(panel, property)))
+            lists.append(list);
+    }
+    return lists;
+}
+
+} // namespace
+
+QString helpAddress()
+{
+    return hostUrl(webHost(), QStringLiteral("/yardim.asp"));
+}
+
+void FMain::connectEvents()
+{
+    connect(CMBar, &Ribbon::Execute, this, &FMain::CMBar_Execute);
+    // The tabs follow the page: a tab chosen by hand would leave the page's commands acting on
+    // the table of another page, so the tab of the current page is put back at once.
+    connect(TabX, &QTabWidget::currentChanged, this, &FMain::keepPageTab);
+    connectGridEvents();
+    connectPanelEvents();
+    connectSearch();
+}
+
+void FMain::keepPageTab(int index)
+{
+    const int pageTab = tabOfPage(state().CurrentPage);
+    if (pageTab >= 0 && index != pageTab)
+        TabX->setCurrentIndex(pageTab);
+}
+
+// The tab conditions: the strip is shown, its selected caption is the page kind's, and the
+// current page is one of that kind.
+bool FMain::recordTab() const
+{
+    const int page = state().CurrentPage;
+    return !TabX->isHidden() && TabX->tabText(TabX->currentIndex()) == QStringLiteral("Kayıtlar")
+        && (page == 1 || page == 2);
+}
+
+bool FMain::documentTab() const
+{
+    const int page = state().CurrentPage;
+    const QString caption = TabX->tabText(TabX->currentIndex());
+    return !TabX->isHidden()
+        && (caption == QStringLiteral("İrsaliye") || caption == QStringLiteral("Fatura")
+            || caption == QStringLiteral("İrsaliyeli Fatura"))
+        && page >= 3 && page <= 5;
+}
+
+bool FMain::reportTab() const
+{
+    const int page = state().CurrentPage;
+    return !TabX->isHidden()
+        && TabX->tabText(TabX->currentIndex()) == QStringLiteral("Hesap Ekstresi") && page >= 6
+        && page <= 13;
+}
+
+void FMain::CMBar_Execute(int commandId)
+{
+    ModuleState &s = state();
+    if (commandId >= 101 && commandId <= 105) {
+        ShowPage(commandId - 100);
+        return;
+    }
+    if (commandId >= 131 && commandId <= 138) {
+        ShowPage(commandId - 125);
+        return;
+    }
+    switch (commandId) {
+    case 106:
+    case 110:
+    case 171:
+        runLaterCommand(commandId);
+        break;
+    case 108:
+        if (CheckRight(RightSettings))
+            runLaterCommand(commandId);
+        break;
+    case 109:
+        QDesktopServices::openUrl(QUrl(helpAddress()));
+        break;
+    case 121:
+    case 122:
+    case 141:
+        newCard(commandId);
+        break;
+    case 142:
+        editCard();
+        break;
+    case 143:
+        deleteCard();
+        break;
+    case 151:
+        if (documentTab() && CheckRight(RightSaveDocument))
+            SaveDocument(documentView());
+        break;
+    case 152:
+        if (documentTab())
+            ResetPanel(documentView());
+        break;
+    case 153:
+        if (!documentTab() || !CheckRight(RightSavedDocuments))
+            break;
+        runLaterCommand(commandId);
+        // The saved-documents window leaves the flag set unless it handed a document over.
+        if (s.ClearAfterKayitli) {
+            ResetPanel(documentView());
+            s.ClearAfterKayitli = false;
+        }
+        break;
+    case 161:
+    case 162:
+    case 163:
+        if (reportTab())
+            runLaterCommand(commandId);
+        break;
+    case 172:
+        if (IsOnline())
+            CheckVersionAndRates(1);
+        break;
+    default:
+        break;
+    }
+}
+
+// The windows and report output that later issues bring: payment 106, settings 108, about 110,
+// saved documents 153, show / save / print report 161-163, warranty 171. The conditions and
+// rights are checked before this is reached; each issue wires its window here.
+void FMain::runLaterCommand(int commandId)
+{
+    Q_UNUSED(commandId);
+}
+
+void FMain::newCard(int commandId)
+{
+    ModuleState &s = state();
+    int kind = commandId == 121 ? 1 : 2;
+    if (commandId == 141) {
+        // On the lists only: its kind comes from the page.
+        if (!recordTab())
+            return;
+        kind = s.CurrentPage;
+    }
+    if (!CheckRight(kind == 1 ? RightNewStock : RightNewCari))
+        return;
+    s.PopKind = kind;
+    s.PopMode = QStringLiteral("y");
+    ShowCardEditor(this, {}, [this](int popKind, bool isNew) { afterCardSaved(popKind, isNew); });
+}
+
+void FMain::editCard()
+{
+    ModuleState &s = state();
+    if (!recordTab())
+        return;
+    if (!CheckRight(s.CurrentPage == 1 ? RightEditStock : RightEditCari))
+        return;
+    const int row = Grid1->CurrentCell().Row();
+    if (row < 1) {
+        ShowSystemMessage(QStringLiteral("Önce listeden düzenlemek istediğiniz kaydı seçiniz!"),
+                          IconError);
+        return;
+    }
+    QStringList card;
+    for (int c = 0; c <= 18; ++c)
+        card.append(Grid1->Cell(row, c).Text());
+    s.PopKind = s.CurrentPage;
+    s.PopMode = QStringLiteral("e");
+    ShowCardEditor(this, card, [this](int popKind, bool isNew) { afterCardSaved(popKind, isNew); });
+}
+
+void FMain::deleteCard()
+{
+    ModuleState &s = state();
+    if (!recordTab())
+        return;
+    const int page = s.CurrentPage;
+    if (!CheckRight(page == 1 ? RightDeleteStock : RightDeleteCari))
+        return;
+    const int row = Grid1->CurrentCell().Row();
+    if (row < 1) {
+        ShowSystemMessage(QStringLiteral("Önce listeden silmek istediğiniz kaydı seçiniz!"),
+                          IconError);
+        return;
+    }
+    if (!AskYesNo(QStringLiteral("Bu kaydı silmek istediğinize emin misiniz?")))
+        return;
+
+    const QString id = Grid1->Cell(row, 0).Text();
+    try {
+        s.Conn->Execute(QStringLiteral("update ") + sqlTable(cardTable(page))
+                            + QStringLiteral(" set silindi=1 where id=?"),
+                        { id.toLongLong() });
+        LoadLists(false, page == 1, page != 1);
+    } catch (const DatabaseError &) {
+        ShowSystemMessage(QStringLiteral("Kayıt silinemedi!"), IconError);
+        return;
+    }
+
+    // Grid rows and list entries come from the same live rows in the same order.
+    for (ComboBox *list : cardLists(documentView(), page))
+        list->RemoveItem(row - 1);
+    const RowArray &rows = page == 1 ? s.StokRows : s.CariRows;
+    const bool present = (page == 1 ? s.StokVar : s.CariVar) == QLatin1String("var");
+    // With the last live card gone the list keeps its old rows in memory; the page shows none.
+    if (!present)
+        Grid1->setVirtualRows(nullptr);
+    Grid1->setRows(present ? rows.recordCount() + 1 : 1);
+    Grid1->Refresh();
+    LabTotal->setText(QStringLiteral("Toplam Kayıt Sayısı : ")
+                      + QString::number(Grid1->Rows() - 1));
+    ShowSystemMessage(QStringLiteral("Kayıt silindi!"), IconSuccess);
+
+    const int current = qMin(row, Grid1->Rows() - 1);
+    if (current >= 1)
+        Grid1->Range(current, 0, current, Grid1->Cols() - 1).RangeSelect();
+}
+
+// After the card editor saved: the panels' lists and the list page follow the reloaded list.
+void FMain::afterCardSaved(int popKind, bool isNew)
+{
+    ModuleState &s = state();
+    const RowArray &rows = popKind == 1 ? s.StokRows : s.CariRows;
+    const bool present = (popKind == 1 ? s.StokVar : s.CariVar) == QLatin1String("var");
+    QStringList entries;
+    if (present) {
+        for (int r = 0; r < rows.recordCount(); ++r)
+            entries.append(cardEntry(rows, r));
+    }
+    for (ComboBox *list : cardLists(documentView(), popKind)) {
+        list->Clear();
+        list->addItems(entries);
+    }
+
+    if (s.CurrentPage != popKind)
+        return;
+    if (isNew && present) {
+        // The page may have shown no rows before this first card.
+        Grid1->setVirtualRows(popKind == 1 ? &s.StokRows : &s.CariRows);
+        Grid1->setRows(rows.recordCount() + 1);
+    }
+    Grid1->Refresh();
+    if (isNew)
+        LabTotal->setText(QStringLiteral("Toplam Kayıt Sayısı : ")
+                          + QString::number(Grid1->Rows() - 1));
+}
+
+} // namespace kx

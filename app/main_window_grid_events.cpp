@@ -1,0 +1,256 @@
+// The main window's handling of its grids: document lines, widths, cheque cells, drill-downs,
+// and the discount cell of the totals grids.
+#include "app/main_window.h"
+#include "core/conversions.h"
+#include "core/database.h"
+#include "core/delivery_notes.h"
+#include "core/document_kinds.h"
+#include "core/document_lines.h"
+#include "core/document_panels.h"
+#include "core/lists.h"
+#include "core/messages.h"
+#include "core/sql_builders.h"
+#include "core/state.h"
+#include "platform/combo_box.h"
+#include "platform/grid.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+
+namespace kx {
+
+namespace {
+
+const char *const ChequeStates[]
+    = { "Kasada", "Dışarıda", "Ciro Edildi", "Tahsil Edildi", "Ödendi" };
+
+QString amountText(const QString &text, const QString &format)
+{
+    return FormatNumber(ParseAmount(text).toDouble(), format);
+}
+
+// Chooses the first item whose text equals text exactly; no match keeps the old choice.
+void chooseItem(QObject *panel, const char *property, const QString &text)
+{
+    auto *list = qobject_cast<ComboBox *>(panelField(panel, property));
+    if (!list)
+        return;
+    for (int i = 0; i < list->ListCount(); ++i) {
+        if (list->List(i) == text) {
+            list->setListIndex(i);
+            return;
+        }
+    }
+}
+
+// "05-Ocak-2024" (day, separator, month name, separator, year) as 05.01.2024; empty when the
+// text holds no month name there.
+QString dayRowDate(const QString &text)
+{
+    if (text.size() < 9)
+        return {};
+    const QVariant month = MonthNumber(text.mid(3, text.size() - 8));
+    if (month.isNull() || month.toString().isEmpty())
+        return {};
+    return text.left(2) + QLatin1Char('.') + month.toString() + QLatin1Char('.') + text.right(4);
+}
+
+} // namespace
+
+void FMain::connectGridEvents()
+{
+    connect(Grid1, &Grid::CellChange, this, &FMain::Grid1_CellChange);
+    connect(Grid1, &Grid::ColumnResize, this, &FMain::Grid1_ColumnResize);
+    connect(Grid1, &Grid::OpenRow, this, &FMain::Grid1_OpenRow);
+    connect(Grid1, &Grid::ComboDropDown, this, &FMain::Grid1_ComboDropDown);
+    connect(Grid1, &Grid::DblClick, this, &FMain::Grid1_DblClick);
+    connect(Grid1, &Grid::LeaveCell, this, &FMain::Grid1_LeaveCell);
+    connect(Grid1, &Grid::LostFocus, this, &FMain::Grid1_LostFocus);
+    for (Grid *totals : { GridB2, GridB3 }) {
+        connect(totals, &Grid::CellChange, this,
+                [this, totals](int row, int col) { GridB_CellChange(totals, row, col); });
+        connect(totals, &Grid::LeaveCell, this,
+                [this, totals](int row, int col) { GridB_LeaveCell(totals, row, col); });
+        connect(totals, &Grid::LostFocus, this, [this, totals] { GridB_LostFocus(totals); });
+    }
+}
+
+void FMain::Grid1_CellChange(int row, int col)
+{
+    const ModuleState &s = state();
+    const int page = s.CurrentPage;
+    const bool byUser = Grid1->AutoRedraw();
+
+    // A delivery note ticked or unticked on the invoice page brings or takes its lines.
+    if (page == 4 && byUser && col == 1 && row >= 1)
+        LoadDocumentLines(documentView(), row, col);
+
+    if (byUser && (col == s.ColMiktar || col == s.ColFiyat)) {
+        if (page == 4 || page == 5)
+            RecalcDocument(documentView());
+        Grid1->setEditCaret(int(Grid1->Cell(row, col).Text().size()));
+    }
+
+    // A line unticked: remove exactly that row, or put the tick back.
+    if ((page == 3 || page == 5) && col == 1 && row >= 1 && row < Grid1->Rows()
+        && numberValue(Grid1->Cell(row, col).Text()) == 0) {
+        if (AskYesNo(QStringLiteral("Bu ürünü listeden kaldırmak istediğinize emin misiniz?"))) {
+            Grid1->RemoveRow(row);
+            if (page == 5)
+                RecalcDocument(documentView());
+        } else {
+            Grid1->Cell(row, col).setText(QStringLiteral("1"));
+        }
+    }
+}
+
+void FMain::Grid1_ColumnResize(int col)
+{
+    ModuleState &s = state();
+    const int width = Grid1->ColumnWidth(col);
+    // A hidden column keeps its stored width; a bulk fill's widths are not the user's.
+    if (width <= 0 || !Grid1->AutoRedraw() || col < 1 || col > 50 || s.CurrentPage < 1
+        || s.CurrentPage > 13)
+        return;
+    s.FieldValues[col] = width;
+    try {
+        ExecUpdate(s.TblAyar, s.CurrentPage + 3);
+        LoadLists(true, false, false);
+    } catch (const DatabaseError &) {
+        ShowSystemMessage(QStringLiteral("Sütun genişliği kaydedilemedi!"), IconError);
+    }
+}
+
+void FMain::Grid1_OpenRow(int row, int col)
+{
+    // Emptied before each filling, so that the items do not pile up.
+    if (state().CurrentPage == 13 && Grid1->Cell(row, col).CellType() == CellTypeComboBox)
+        Grid1->ComboList().Clear();
+}
+
+void FMain::Grid1_ComboDropDown(int row, int col)
+{
+    Q_UNUSED(row);
+    const ModuleState &s = state();
+    if (s.CurrentPage != 13)
+        return;
+    GridComboList &list = Grid1->ComboList();
+    if ((col == 4 || col == 5) && s.CariVar != QLatin1String("yok")) {
+        for (int i = 0; i < s.CariRows.recordCount(); ++i)
+            list.AddItem(cardEntry(s.CariRows, i));
+    } else if (col == 7) {
+        for (const char *name : ChequeStates)
+            list.AddItem(QString::fromUtf8(name));
+    }
+}
+
+void FMain::Grid1_DblClick()
+{
+    ModuleState &s = state();
+    const int page = s.CurrentPage;
+    const int row = Grid1->CurrentCell().Row();
+    if (row < 1 || row >= Grid1->Rows())
+        return;
+
+    if (page == 1 || page == 2) {
+        CMBar_Execute(142);
+        return;
+    }
+    // Only data rows drill down: a total row is bold, a title or carry-over row carries no key
+    // or stands in row 1.
+    const bool totalRow = Grid1->Cell(row, 1).FontBold() || Grid1->Cell(row, 0).FontBold();
+    if (page == 6 || page == 10 || page == 11) {
+        const QString key = Grid1->Cell(row, 0).Text();
+        if (row < 2 || totalRow || key.isEmpty())
+            return;
+        s.PendingDocKey = key;
+        runLaterCommand(153);
+        return;
+    }
+    if (page == 9) {
+        const QString account = Grid1->Cell(row, 1).Text();
+        if (Grid1->Rows() < 2 || row == Grid1->Rows() - 1 || totalRow || account.isEmpty())
+            return;
+        ShowPage(6);
+        chooseItem(RX1, "XCCari", account);
+        sendEnter();
+        return;
+    }
+    if (page == 8) {
+        const QString text = Grid1->Cell(row, 1).Text();
+        if (totalRow || text.isEmpty())
+            return;
+        if (fieldValue(RX1, "XOAylik") != 0) {
+            setFieldValue(RX1, "XOGunluk", 1);
+            chooseItem(RX1, "XCKasaAy", text);
+            sendEnter();
+        } else if (fieldValue(RX1, "XOGunluk") != 0) {
+            const QString date = dayRowDate(text);
+            if (date.isEmpty())
+                return;
+            setFieldValue(RX1, "XOGunDetay", 1);
+            setFieldDate(RX1, "XDTar3", date);
+            sendEnter();
+        }
+    }
+}
+
+// The Enter key at window level builds the report of a report page.
+void FMain::sendEnter()
+{
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QCoreApplication::sendEvent(this, &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+    QCoreApplication::sendEvent(this, &release);
+}
+
+void FMain::Grid1_LeaveCell(int row, int col, int newRow, int newCol)
+{
+    Q_UNUSED(newRow);
+    Q_UNUSED(newCol);
+    const ModuleState &s = state();
+    if (row < 1 || row >= Grid1->Rows())
+        return;
+    if (s.CurrentPage == 13 && col == 6) {
+        GridCell cell = Grid1->Cell(row, 6);
+        cell.setText(amountText(cell.Text(), s.NumberFormat));
+    } else if ((s.CurrentPage == 4 || s.CurrentPage == 5) && col == s.ColFiyat) {
+        GridCell cell = Grid1->Cell(row, col);
+        cell.setText(amountText(cell.Text(), s.PriceFormat));
+    }
+}
+
+void FMain::Grid1_LostFocus()
+{
+    const ModuleState &s = state();
+    if (s.CurrentPage == 13) {
+        for (int r = 1; r < Grid1->Rows(); ++r) {
+            GridCell cell = Grid1->Cell(r, 6);
+            cell.setText(amountText(cell.Text(), s.NumberFormat));
+        }
+    } else if (s.CurrentPage == 4 || s.CurrentPage == 5) {
+        GridCell current = Grid1->CurrentCell();
+        if (current.Row() >= 1 && current.Col() == s.ColFiyat)
+            current.setText(amountText(current.Text(), s.PriceFormat));
+    }
+}
+
+void FMain::GridB_CellChange(Grid *totals, int row, int col)
+{
+    if (row == 2 && col == 3 && totals->AutoRedraw())
+        RecalcFooter(documentView(), totals);
+}
+
+void FMain::GridB_LeaveCell(Grid *totals, int row, int col)
+{
+    if (row == 2 && col == 3)
+        GridB_LostFocus(totals);
+}
+
+void FMain::GridB_LostFocus(Grid *totals)
+{
+    GridCell discount = totals->Cell(2, 3);
+    discount.setText(amountText(discount.Text(), state().NumberFormat));
+}
+
+} // namespace kx

@@ -1,0 +1,109 @@
+// The main window's side of the document panels' events: information lines, prices, barcode
+// search and the barcode and serial entry switches.
+#include "app/main_window.h"
+#include "app/panel_loader.h"
+#include "core/conversions.h"
+#include "core/database.h"
+#include "core/delivery_notes.h"
+#include "core/document_kinds.h"
+#include "core/document_lines.h"
+#include "core/messages.h"
+#include "core/state.h"
+#include "core/stock_balance.h"
+#include "core/stock_choice.h"
+#include "platform/grid.h"
+
+#include <QWidget>
+
+namespace kx {
+
+void FMain::connectPanelEvents()
+{
+    const auto on = [this](QObject *panel, const char *event, std::function<void()> handler) {
+        ConnectPanelEvent(panel, QString::fromLatin1(event), this, std::move(handler));
+    };
+    for (QObject *panel :
+         { static_cast<QObject *>(RA1), static_cast<QObject *>(RB1), static_cast<QObject *>(RC1) })
+        on(panel, "CCariCL", [this, panel] { Panel_CCariCL(panel); });
+    for (QObject *panel : { static_cast<QObject *>(RA1), static_cast<QObject *>(RC1) }) {
+        on(panel, "CStokCL", [this, panel] { Panel_CStokCL(panel); });
+        on(panel, "BarkodBul", [this, panel] { Panel_BarkodBul(panel); });
+        on(panel, "CBarkodCL",
+           [this, panel] { Panel_EntrySwitch(panel, "XCBarkod", "XTBarkod", state().ColBarkod); });
+        on(panel, "CSerialCL",
+           [this, panel] { Panel_EntrySwitch(panel, "XCSerial", "XTSerial", state().ColSeriNo); });
+        on(panel, "UrunEkle", [this] { AddDocumentLine(documentView()); });
+    }
+    for (QObject *panel : { static_cast<QObject *>(RB1), static_cast<QObject *>(RC1) })
+        on(panel, "CKdvCL", [this] { RecalcDocument(documentView()); });
+}
+
+void FMain::Panel_CCariCL(QObject *panel)
+{
+    const ModuleState &s = state();
+    try {
+        if (panel == RB1)
+            LoadOpenDeliveryNotes(documentView());
+        const int record = fieldIndex(panel, "XCCari");
+        if (record < 0)
+            return;
+        // Ids are carried whole: a 16-bit id would wrap above 32767 and name another account.
+        const qint64 accountId = s.CariRows.value(0, record).toLongLong();
+        setFieldText(panel, "XTInfo", AccountStatusText(accountId));
+    } catch (const DatabaseError &) {
+        ShowSystemMessage(QStringLiteral("Cari hesap durumu okunamadı!"), IconError);
+    }
+}
+
+void FMain::Panel_CStokCL(QObject *panel)
+{
+    ModuleState &s = state();
+    const int record = fieldIndex(panel, "XCStok");
+    if (panel == RC1 && record > -1)
+        setFieldText(panel, "XTFiyat", priceForDirection(record, fieldIndex(panel, "XCBelge")));
+
+    try {
+        s.Conn2->Open(databasePath());
+    } catch (const DatabaseError &) {
+        ShowSystemMessage(QStringLiteral("Stok miktarı okunamadı!"), IconError);
+        return;
+    }
+    try {
+        if (record > -1) {
+            const QVariant onHand = StockOnHand(s.StokRows.value(0, record).toLongLong(), false);
+            setFieldText(panel, "XTInfo", stockInfoText(record, onHand));
+        }
+    } catch (const DatabaseError &) {
+        ShowSystemMessage(QStringLiteral("Stok miktarı okunamadı!"), IconError);
+    }
+    s.Conn2->Close();
+}
+
+void FMain::Panel_BarkodBul(QObject *panel)
+{
+    setFieldText(panel, "XCStok", QString());
+    setFieldIndex(panel, "XCStok", -1);
+    if (panel == RC1)
+        setFieldText(panel, "XTFiyat", QStringLiteral("0,00"));
+    const int record = findBarcodeRecord(fieldText(panel, "XTBarkod"));
+    if (record >= 0)
+        setFieldIndex(panel, "XCStok", record);
+}
+
+void FMain::Panel_EntrySwitch(QObject *panel, const char *switchField, const char *entryField,
+                              int column)
+{
+    const ModuleState &s = state();
+    const bool on = fieldIndex(panel, switchField) == 0;
+    if (auto *entry = qobject_cast<QWidget *>(panelField(panel, entryField)))
+        entry->setEnabled(on);
+    // Only the page of this panel has the column; the start-up's panel preparation comes
+    // before any page.
+    if (documentView().panelOfPage(s.CurrentPage) != panel || column < 1)
+        return;
+    // Settings row CurrentPage + 3 holds the page's widths, its column aN that of column N.
+    const int stored = int(numberValue(s.AyarRows.text(column + 1, s.CurrentPage + 2)));
+    Grid1->setColumnWidth(column, on ? stored : 0);
+}
+
+} // namespace kx

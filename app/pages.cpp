@@ -1,0 +1,219 @@
+// The thirteen pages of the main grid: columns, titles, widths, tabs, context groups.
+#include "app/main_window.h"
+
+#include "app/ribbon_menu.h"
+#include "core/conversions.h"
+#include "core/document_panels.h"
+#include "core/state.h"
+#include "platform/grid.h"
+#include "platform/ribbon.h"
+#include "platform/twips.h"
+
+#include <QLabel>
+#include <QTabWidget>
+
+namespace kx {
+
+namespace {
+
+struct Column
+{
+    const char *title;
+    int alignment; // -1 none
+    int cellType; // -1 none
+};
+
+const Column stockColumns[] = {
+    { "Stok Kodu", 4, -1 },         { "Stok Adı", 4, -1 },
+    { "KDV Oranı (%)", 12, -1 },    { "Alış Fiyatı", 12, -1 },
+    { "Uyarı Seviyesi", 12, -1 },   { "Satış Fiyatı", 12, -1 },
+    { "Kur Sembolü", 4, -1 },       { "Birimi", 4, -1 },
+    { "D.B.Stok Miktarı", 12, -1 }, { "D.B.Envanter Değeri", 12, -1 },
+    { "Barkod No", 4, -1 },         { "Garanti Süresi", 4, -1 },
+};
+
+const Column accountColumns[] = {
+    { "Cari Kodu", 4, -1 },        { "Cari Adı", 4, -1 },         { "Cari Tipi", 4, -1 },
+    { "Adres Satırı (1)", 4, -1 }, { "Adres Satırı (2)", 4, -1 }, { "Adres Satırı (3)", 4, -1 },
+    { "E-Posta", 4, -1 },          { "Vergi Dairesi", 4, -1 },    { "Vergi Numarası", 12, -1 },
+    { "D.B.Borcu", 12, -1 },       { "D.B.Alacağı", 12, -1 },     { "İskonto (%)", 12, -1 },
+};
+
+const Column documentColumns[] = {
+    { "Dahil", -1, CellTypeCheckBox }, { "Belge", -1, -1 },    { "Tarih", -1, -1 },
+    { "Stok Kodu", -1, -1 },           { "Stok Adı", -1, -1 }, { "Miktarı", 14, -1 },
+    { "Barkod No", -1, -1 },           { "Seri No", -1, -1 },  { "Birim Fiyatı", 14, -1 },
+    { "KDV'siz Fiyat", 14, -1 },       { "Tutar", 14, -1 },    { "Kdv Oranı", 14, -1 },
+    { "Kdv Değeri", 14, -1 },
+};
+
+// Pages 6 to 13; the VAT report's rate titles are made at each switch.
+const QList<QList<Column>> &reportColumns()
+{
+    static const QList<QList<Column>> reports = {
+        { { "Tarih/Miktar", 6, -1 },
+          { "Belge/Ürün", 6, -1 },
+          { "Borç/Fiyat", 14, -1 },
+          { "Alacak", 14, -1 },
+          { "Borç Bakiye", 14, -1 },
+          { "Alacak Bakiye", 14, -1 } },
+        { { "Stok Kodu", 6, -1 },
+          { "Stok Adı", 6, -1 },
+          { "Birimi", 6, -1 },
+          { "Kur Sembolü", 6, -1 },
+          { "Birim Fiyatı", 14, -1 } },
+        { { "Tarih", 6, -1 },
+          { "Belge", 6, -1 },
+          { "Borç", 14, -1 },
+          { "Alacak", 14, -1 },
+          { "Bakiye", 14, -1 } },
+        { { "Cari", 6, -1 }, { "Borcu", 14, -1 }, { "Alacağı", 14, -1 } },
+        { { "Tarih", 6, -1 },
+          { "Belge", 6, -1 },
+          { "G.KDV%", 14, -1 },
+          { "G.KDV%", 14, -1 },
+          { "G.KDV%", 14, -1 },
+          { "Ç.KDV%", 14, -1 },
+          { "Ç.KDV%", 14, -1 },
+          { "Ç.KDV%", 14, -1 },
+          { "Belge Tutarı(G)", 14, -1 },
+          { "Belge Tutarı(Ç)", 14, -1 } },
+        { { "Tarih", 6, -1 },
+          { "Belge", 6, -1 },
+          { "Cari", 6, -1 },
+          { "Miktar", 14, -1 },
+          { "Birim Fiyat", 14, -1 } },
+        { { "Stok", 6, -1 },
+          { "Stok Miktarı", 14, -1 },
+          { "Birim Fiyatı", 14, -1 },
+          { "Stok Değeri", 14, -1 } },
+        { { "Vade", 6, CellTypeDate },
+          { "Çek No", 6, -1 },
+          { "Banka / Şube", 6, -1 },
+          { "Veren", 6, -1 },
+          { "Alan", 6, -1 },
+          { "Tutar", 14, -1 },
+          { "Durum", 6, -1 } },
+    };
+    return reports;
+}
+
+// Settings row id, column a<column>, as text.
+QString setting(int row, int column)
+{
+    return state().AyarRows.text(column + 1, row - 1);
+}
+
+void writeColumns(Grid *grid, const Column *first, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        const int c = i + 1;
+        grid->Cell(0, c).setText(QString::fromUtf8(first[i].title));
+        if (first[i].alignment >= 0)
+            grid->ColumnAt(c).setAlignment(first[i].alignment);
+        if (first[i].cellType >= 0)
+            grid->ColumnAt(c).setCellType(first[i].cellType);
+    }
+}
+
+} // namespace
+
+void FMain::ShowPage(int kind)
+{
+    ModuleState &s = state();
+    s.CurrentPage = kind;
+
+    Grid1->setAutoRedraw(false);
+    Grid1->setVirtualRows(nullptr);
+    Grid1->setRows(1);
+    Grid1->setCols(1);
+    Grid1->setScrollBarsShown(0);
+    Grid1->setColumnWidth(0, 0);
+    Grid1->setSelectMode(0);
+
+    if (kind == 1 || kind == 2) {
+        TabX->setCurrentIndex(0);
+        Grid1->setCols(19);
+        writeColumns(Grid1, kind == 1 ? stockColumns : accountColumns, 12);
+        // The list pages draw their cells from the loaded rows, never copied into the grid.
+        RowArray &rows = kind == 1 ? s.StokRows : s.CariRows;
+        const QString &loaded = kind == 1 ? s.StokVar : s.CariVar;
+        if (loaded == QLatin1String("var")) {
+            Grid1->setVirtualRows(&rows);
+            Grid1->setRows(rows.recordCount() + 1);
+            Grid1->Range(1, 0, 1, 18).RangeSelect();
+        } else {
+            Grid1->setRows(1);
+        }
+        LabTotal->setText(QStringLiteral("Toplam Kayıt Sayısı : ")
+                          + QString::number(Grid1->Rows() - 1));
+        for (int c = 13; c <= 18; ++c)
+            Grid1->Cell(0, c).setText(setting(kind, c + 6));
+    } else if (kind >= 3 && kind <= 5) {
+        TabX->setCurrentIndex(kind - 2);
+        Grid1->setCols(kind == 3 ? 9 : 14);
+        Grid1->setRows(1);
+        writeColumns(Grid1, documentColumns, Grid1->Cols() - 1);
+    } else if (kind >= 6 && kind <= 13) {
+        setFieldText(RX1, "XTTab", QString::number(kind - 6));
+        TabX->setCurrentIndex(4);
+        const QList<Column> &columns = reportColumns().at(kind - 6);
+        Grid1->setCols(int(columns.size()) + 1);
+        writeColumns(Grid1, columns.constData(), int(columns.size()));
+        if (kind == 10) {
+            const QString rates[]
+                = { s.KdvOrani1.toString(), s.KdvOrani2.toString(), s.KdvOrani3.toString() };
+            for (int i = 0; i < 3; ++i) {
+                Grid1->Cell(0, 3 + i).setText(QStringLiteral("G.KDV%") + rates[i]);
+                Grid1->Cell(0, 6 + i).setText(QStringLiteral("Ç.KDV%") + rates[i]);
+            }
+        }
+    }
+
+    if (kind < 3 || (kind > 5 && kind < 13))
+        Grid1->setSelectMode(1);
+
+    for (int c = 1; c < Grid1->Cols(); ++c) {
+        Grid1->Cell(0, c).setCellAlignment(2);
+        Grid1->setColumnWidth(c, int(numberValue(setting(kind + 3, c))));
+        if (kind <= 2 && numberValue(setting(kind, c)) == 0)
+            Grid1->setColumnWidth(c, 0);
+        if (kind >= 3 && kind <= 5) {
+            if (c == s.ColBarkod && numberValue(setting(3, 2)) == 1)
+                Grid1->setColumnWidth(c, 0);
+            if (c == s.ColSeriNo && numberValue(setting(3, 3)) == 1)
+                Grid1->setColumnWidth(c, 0);
+        }
+    }
+
+    TabX->resize(TabX->width(), twipsToPixels(kind >= 3 && kind <= 5 ? 3720 : 1200));
+    placeGrid();
+
+    Grid1->setScrollBarsShown(3);
+    Grid1->setAutoRedraw(true);
+    Grid1->Refresh();
+
+    if (Grid1->isHidden()) {
+        Grid1->setVisible(true);
+        TabX->setVisible(true);
+    }
+
+    for (int id = 101; id <= 105; ++id) {
+        RibbonControl *button = CMBar->CommandById(id);
+        if (id - 100 != s.CurrentPage && button->CommandChecked())
+            button->setCommandChecked(false);
+    }
+    if (s.CurrentPage < 6)
+        CMBar->CommandById(s.CurrentPage + 100)->setCommandChecked(true);
+
+    if (kind < 3)
+        ShowContextTab(5);
+    if (kind >= 3 && kind <= 5)
+        ShowContextTab(6);
+    if (kind > 5)
+        ShowContextTab(7);
+
+    ResetPanel(documentView());
+}
+
+} // namespace kx

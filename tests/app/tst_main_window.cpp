@@ -1,0 +1,423 @@
+// Tests of the main window: start-up, stock-name clean-up, table choice, pages, Enter, resize.
+#include "app/main_window.h"
+#include "core/lists.h"
+#include "core/sql_builders.h"
+#include "core/state.h"
+#include "platform/grid.h"
+#include "platform/ribbon.h"
+#include "tests/support/builders.h"
+#include "tests/support/fixture.h"
+#include "tests/support/kxtest.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QTabWidget>
+#include <QTcpServer>
+#include <QTest>
+
+#include <memory>
+
+using namespace kx;
+
+namespace {
+
+// Points the version check at a port where nothing listens, so a start-up fetches nothing.
+void closeTheWeb()
+{
+    QTcpServer closed;
+    closed.listen(QHostAddress::LocalHost);
+    const QByteArray host = "127.0.0.1:" + QByteArray::number(closed.serverPort());
+    qputenv("KANTARIX_WEB_HOST", host);
+    qputenv("KANTARIX_RATE_HOST", host);
+}
+
+QString cardText(const QString &table, qint64 id, const char *column)
+{
+    Recordset rs;
+    rs.Open(QStringLiteral("select %1 from %2 where id=?").arg(column, sqlTable(table)),
+            *state().Conn, { id });
+    return rs.Fields(0).toString();
+}
+
+void setSetting(int row, int column, const QString &value)
+{
+    state().FieldValues[column] = value;
+    ExecUpdate(state().TblAyar, row);
+}
+
+// Counts the Enter presses that reach an object.
+class EnterCounter : public QObject
+{
+public:
+    int count = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::KeyPress
+            && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Return)
+            ++count;
+        return false;
+    }
+};
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<kxtest::Fixture> m_fixture;
+
+private slots:
+    void init()
+    {
+        m_fixture = std::make_unique<kxtest::Fixture>();
+        closeTheWeb();
+    }
+    void cleanup()
+    {
+        m_fixture.reset();
+        qunsetenv("KANTARIX_WEB_HOST");
+        qunsetenv("KANTARIX_RATE_HOST");
+    }
+
+    void loadBuildsAnEmptyWindow()
+    {
+        FMain window;
+        QCOMPARE(window.windowTitle(), QStringLiteral("Kantarix"));
+        QCOMPARE(state().FMain.data(), &window);
+        QVERIFY(window.Grid1->isHidden());
+        QVERIFY(window.TabX->isHidden());
+        const QStringList tabs { "Kayıtlar", "İrsaliye", "Fatura", "İrsaliyeli Fatura",
+                                 "Hesap Ekstresi" };
+        for (int i = 0; i < tabs.size(); ++i)
+            QCOMPARE(window.TabX->tabText(i), tabs.at(i));
+        QCOMPARE(window.LabTotal->text(), QStringLiteral("Toplam Kayıt Sayısı : 0"));
+        QCOMPARE(window.LabeL->text(), QStringLiteral("Arama ----"));
+    }
+
+    void startUpFoldsStockNamesOnce()
+    {
+        m_fixture->login(1);
+        const qint64 sugar = kxtest::addStock(QStringLiteral("çiğ-1"), QStringLiteral("çiğ şeker"));
+        const qint64 plain = kxtest::addStock(QStringLiteral("K2"), QStringLiteral("TUZ"));
+        kxtest::addAccount(QStringLiteral("C1"), QStringLiteral("Ali"));
+        FMain window;
+        window.startAfterLogin();
+        QCOMPARE(cardText(QStringLiteral("1Stok"), sugar, "a1"), QStringLiteral("CIG-1"));
+        QCOMPARE(cardText(QStringLiteral("1Stok"), sugar, "a2"), QStringLiteral("CIG SEKER"));
+        QCOMPARE(cardText(QStringLiteral("1Stok"), plain, "a2"), QStringLiteral("TUZ"));
+        QCOMPARE(state().StokVar, QStringLiteral("var"));
+        QCOMPARE(state().CariVar, QStringLiteral("var"));
+        QCOMPARE(state().StokRows.recordCount(), 2);
+        QCOMPARE(state().CurrentPage, 0);
+        QVERIFY(window.Grid1->isHidden());
+        // The next start finds nothing to change and writes nothing.
+        QCOMPARE(cleanStockNames(state().TblStok), 0);
+    }
+
+    void cleanUpKeepsNullsAndWritesOnlyChanges()
+    {
+        m_fixture->login(1);
+        const qint64 folded = kxtest::addStock(QStringLiteral("A1"), QStringLiteral("ÇAY"));
+        kxtest::addStock(QStringLiteral("B1"), QStringLiteral("SU"));
+        state().Conn->Execute(QStringLiteral("update \"1Stok\" set a1=NULL where id=?"),
+                              { folded });
+        QCOMPARE(cleanStockNames(QStringLiteral("1Stok")), 1);
+        Recordset rs;
+        rs.Open(QStringLiteral("select a1, a2 from \"1Stok\" where id=?"), *state().Conn,
+                { folded });
+        QVERIFY(rs.Fields(0).isNull());
+        QCOMPARE(rs.Fields(1).toString(), QStringLiteral("CAY"));
+        QCOMPARE(cleanStockNames(QStringLiteral("1Stok")), 0);
+    }
+
+    void secondCompanyOnTheFirstCompanysCards()
+    {
+        m_fixture->login(1);
+        const qint64 firstCard = kxtest::addStock(QStringLiteral("K1"), QStringLiteral("çay"));
+        m_fixture->login(2);
+        const qint64 ownCard = kxtest::addStock(QStringLiteral("K9"), QStringLiteral("şeker"));
+        LoadLists(true, false, false); // gives the settings row 54
+        setSetting(54, 3, QStringLiteral("0"));
+        FMain window;
+        window.startAfterLogin();
+        QCOMPARE(state().TblStok, QStringLiteral("1Stok"));
+        QCOMPARE(state().TblCari, QStringLiteral("2Cari"));
+        QCOMPARE(state().TblBelge, QStringLiteral("2Belge"));
+        // The clean-up ran on the login company's own table only.
+        QCOMPARE(cardText(QStringLiteral("2Stok"), ownCard, "a2"), QStringLiteral("SEKER"));
+        QCOMPARE(cardText(QStringLiteral("1Stok"), firstCard, "a2"), QStringLiteral("çay"));
+        QCOMPARE(state().StokRows.text(2, 0), QStringLiteral("çay"));
+    }
+
+    void tableChoice_data()
+    {
+        QTest::addColumn<int>("firmaId");
+        QTest::addColumn<QStringList>("row54"); // a1..a4
+        QTest::addColumn<QString>("stock");
+        QTest::addColumn<QString>("accounts");
+        const QStringList upgrade { "0", "0", "1", "1" };
+        QTest::newRow("first company, default") << 2 << upgrade << "1Stok"
+                                                << "1Cari";
+        QTest::newRow("second company, default") << 3 << upgrade << "2Stok"
+                                                 << "2Cari";
+        QTest::newRow("second on first's stock")
+            << 3 << QStringList { "0", "0", "0", "1" } << "1Stok"
+            << "2Cari";
+        QTest::newRow("first on second's accounts")
+            << 2 << QStringList { "0", "2", "1", "1" } << "1Stok"
+            << "2Cari";
+        QTest::newRow("text values count as 0")
+            << 3 << QStringList { "0", "0", "abc", "" } << "1Stok"
+            << "1Cari";
+    }
+    void tableChoice()
+    {
+        QFETCH(int, firmaId);
+        QFETCH(QStringList, row54);
+        RowArray settings(52, 54);
+        for (int k = 0; k < 4; ++k)
+            settings(k + 2, 53) = row54.at(k);
+        state().AyarRows = settings;
+        const CardTables tables = chooseCardTables(firmaId);
+        QTEST(tables.stock, "stock");
+        QTEST(tables.accounts, "accounts");
+    }
+
+    void pageLayouts_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<int>("selectMode");
+        QTest::addColumn<int>("context");
+        QTest::addColumn<QString>("reportTab");
+        QTest::addColumn<QStringList>("titles");
+        const QStringList documents { "Dahil",    "Belge",   "Tarih",     "Stok Kodu",
+                                      "Stok Adı", "Miktarı", "Barkod No", "Seri No" };
+        const QStringList invoice = documents
+            + QStringList { "Birim Fiyatı", "KDV'siz Fiyat", "Tutar", "Kdv Oranı", "Kdv Değeri" };
+        const QStringList userFields { "Özel Alan 1", "Özel Alan 2", "Özel Alan 3",
+                                       "Özel Alan 4", "Özel Alan 5", "Özel Alan 6" };
+        QTest::newRow("1 stock list")
+            << 1 << 0 << 1 << 5 << ""
+            << QStringList { "Stok Kodu",           "Stok Adı",       "KDV Oranı (%)",
+                             "Alış Fiyatı",         "Uyarı Seviyesi", "Satış Fiyatı",
+                             "Kur Sembolü",         "Birimi",         "D.B.Stok Miktarı",
+                             "D.B.Envanter Değeri", "Barkod No",      "Garanti Süresi" }
+                + userFields;
+        QTest::newRow("2 account list")
+            << 2 << 0 << 1 << 5 << ""
+            << QStringList { "Cari Kodu",        "Cari Adı",         "Cari Tipi",
+                             "Adres Satırı (1)", "Adres Satırı (2)", "Adres Satırı (3)",
+                             "E-Posta",          "Vergi Dairesi",    "Vergi Numarası",
+                             "D.B.Borcu",        "D.B.Alacağı",      "İskonto (%)" }
+                + userFields;
+        QTest::newRow("3 delivery note") << 3 << 1 << 0 << 6 << "" << documents;
+        QTest::newRow("4 invoice") << 4 << 2 << 0 << 6 << "" << invoice;
+        QTest::newRow("5 invoice with lines") << 5 << 3 << 0 << 6 << "" << invoice;
+        QTest::newRow("6 account statement")
+            << 6 << 4 << 1 << 7 << "0"
+            << QStringList { "Tarih/Miktar", "Belge/Ürün",  "Borç/Fiyat",
+                             "Alacak",       "Borç Bakiye", "Alacak Bakiye" };
+        QTest::newRow("7 price list")
+            << 7 << 4 << 1 << 7 << "1"
+            << QStringList { "Stok Kodu", "Stok Adı", "Birimi", "Kur Sembolü", "Birim Fiyatı" };
+        QTest::newRow("8 cash report")
+            << 8 << 4 << 1 << 7 << "2"
+            << QStringList { "Tarih", "Belge", "Borç", "Alacak", "Bakiye" };
+        QTest::newRow("9 debts and credits")
+            << 9 << 4 << 1 << 7 << "3" << QStringList { "Cari", "Borcu", "Alacağı" };
+        QTest::newRow("10 VAT report")
+            << 10 << 4 << 1 << 7
+            << "4" << QStringList { "Tarih",           "Belge",          "G.KDV%1",  "G.KDV%10",
+                                    "G.KDV%20",        "Ç.KDV%1",        "Ç.KDV%10", "Ç.KDV%20",
+                                    "Belge Tutarı(G)", "Belge Tutarı(Ç)" };
+        QTest::newRow("11 stock movements")
+            << 11 << 4 << 1 << 7 << "5"
+            << QStringList { "Tarih", "Belge", "Cari", "Miktar", "Birim Fiyat" };
+        QTest::newRow("12 stock inventory")
+            << 12 << 4 << 1 << 7 << "6"
+            << QStringList { "Stok", "Stok Miktarı", "Birim Fiyatı", "Stok Değeri" };
+        QTest::newRow("13 cheques")
+            << 13 << 4 << 0 << 7 << "7"
+            << QStringList { "Vade", "Çek No", "Banka / Şube", "Veren", "Alan", "Tutar", "Durum" };
+    }
+    void pageLayouts()
+    {
+        QFETCH(int, page);
+        QFETCH(int, tab);
+        QFETCH(int, selectMode);
+        QFETCH(int, context);
+        QFETCH(QStringList, titles);
+        m_fixture->login(1);
+        FMain window;
+        window.startAfterLogin();
+        // Coming from another page: nothing of it may survive.
+        window.ShowPage(page == 4 ? 5 : 4);
+        window.ShowPage(page);
+        Grid *grid = window.Grid1;
+        QCOMPARE(state().CurrentPage, page);
+        QCOMPARE(grid->Cols(), int(titles.size()) + 1);
+        QCOMPARE(grid->Rows(), 1);
+        QStringList shown;
+        for (int c = 1; c < grid->Cols(); ++c) {
+            shown << grid->Cell(0, c).Text();
+            QCOMPARE(grid->Cell(0, c).CellAlignment(), 2);
+        }
+        QCOMPARE(shown, titles);
+        QCOMPARE(grid->ColumnWidth(0), 0);
+        QCOMPARE(grid->SelectMode(), selectMode);
+        QCOMPARE(grid->ScrollBarsShown(), 3);
+        QVERIFY(grid->AutoRedraw());
+        QVERIFY(!grid->isHidden() && !window.TabX->isHidden());
+        QCOMPARE(window.TabX->currentIndex(), tab);
+        QCOMPARE(window.TabX->height(), page >= 3 && page <= 5 ? 248 : 80);
+        QCOMPARE(grid->y(), window.TabX->y() + window.TabX->height() + 7);
+        for (int id = 101; id <= 105; ++id)
+            QCOMPARE(window.CMBar->CommandById(id)->CommandChecked(), id - 100 == page);
+        for (int group = 5; group <= 7; ++group)
+            QCOMPARE(window.CMBar->FindGroup(group)->isHidden(), group != context);
+        // Report columns: left 6, right 14; the cheques' due date is a date cell.
+        if (page == 13) {
+            QCOMPARE(grid->ColumnCellType(1), int(CellTypeDate));
+            QCOMPARE(grid->ColumnAlignment(6), 14);
+        }
+        if (page >= 3 && page <= 5) {
+            QCOMPARE(grid->ColumnCellType(1), int(CellTypeCheckBox));
+            QCOMPARE(grid->ColumnAlignment(6), 14);
+            QCOMPARE(grid->ColumnCellType(2), int(CellTypeText));
+        }
+    }
+
+    void stockListDrawsTheLoadedRows()
+    {
+        m_fixture->login(1);
+        for (const char *name : { "ELMA", "ARMUT", "KİRAZ" })
+            kxtest::addStock(QStringLiteral("K-") + QString::fromUtf8(name),
+                             QString::fromUtf8(name), { { 5, QStringLiteral("3") } });
+        LoadLists(true, false, false);
+        setSetting(1, 5, QStringLiteral("0"));
+        setSetting(4, 5, QStringLiteral("150"));
+        setSetting(4, 2, QStringLiteral("240"));
+        FMain window;
+        window.startAfterLogin();
+        window.ShowPage(1);
+        Grid *grid = window.Grid1;
+        QCOMPARE(grid->Rows(), 4);
+        QVERIFY(grid->isVirtual());
+        QCOMPARE(window.LabTotal->text(), QStringLiteral("Toplam Kayıt Sayısı : 3"));
+        QCOMPARE(grid->CurrentCell().Row(), 1);
+        QCOMPARE(grid->Cell(1, 2).Text(), QStringLiteral("ARMUT"));
+        QCOMPARE(grid->Cell(3, 2).Text(), QStringLiteral("KIRAZ"));
+        QCOMPARE(grid->Cell(1, 0).Text(), state().StokRows.text(0, 0));
+        QCOMPARE(grid->ColumnWidth(5), 0);
+        QCOMPARE(grid->ColumnWidth(2), 240);
+        QCOMPARE(grid->ColumnAlignment(3), 12);
+        QCOMPARE(grid->ColumnAlignment(1), 4);
+    }
+
+    void emptyAccountListAndHiddenUserFields()
+    {
+        m_fixture->login(1);
+        LoadLists(true, false, false);
+        for (int c = 13; c <= 18; ++c)
+            setSetting(2, c, QStringLiteral("0"));
+        for (int c = 19; c <= 24; ++c)
+            setSetting(2, c, QString());
+        FMain window;
+        window.startAfterLogin();
+        window.ShowPage(2);
+        QCOMPARE(window.Grid1->Rows(), 1);
+        QCOMPARE(window.LabTotal->text(), QStringLiteral("Toplam Kayıt Sayısı : 0"));
+        for (int c = 13; c <= 18; ++c) {
+            QCOMPARE(window.Grid1->Cell(0, c).Text(), QString());
+            QCOMPARE(window.Grid1->ColumnWidth(c), 0);
+        }
+        QVERIFY(window.Grid1->ColumnWidth(12) > 0);
+    }
+
+    void barcodeAndSerialSwitches_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("barcode");
+        QTest::addColumn<QString>("serial");
+        QTest::newRow("3 both off") << 3 << "1"
+                                    << "1";
+        QTest::newRow("4 barcode on") << 4 << "0"
+                                      << "1";
+        QTest::newRow("5 both on") << 5 << "0"
+                                   << "0";
+    }
+    void barcodeAndSerialSwitches()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, barcode);
+        QFETCH(QString, serial);
+        m_fixture->login(1);
+        LoadLists(true, false, false);
+        setSetting(3, 2, barcode);
+        setSetting(3, 3, serial);
+        setSetting(page + 3, 7, QStringLiteral("77"));
+        setSetting(page + 3, 8, QStringLiteral("88"));
+        FMain window;
+        window.startAfterLogin();
+        window.ShowPage(page);
+        QCOMPARE(window.Grid1->ColumnWidth(7), barcode == "1" ? 0 : 77);
+        QCOMPARE(window.Grid1->ColumnWidth(8), serial == "1" ? 0 : 88);
+    }
+
+    void enterRule_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<bool>("reachesGrid");
+        QTest::newRow("stock list") << 1 << false;
+        QTest::newRow("delivery note") << 3 << false;
+        QTest::newRow("report") << 8 << false;
+        QTest::newRow("cheques") << 13 << true;
+    }
+    void enterRule()
+    {
+        QFETCH(int, page);
+        QFETCH(bool, reachesGrid);
+        m_fixture->login(1);
+        FMain window;
+        window.startAfterLogin();
+        window.ShowPage(page);
+        EnterCounter counter;
+        window.Grid1->installEventFilter(&counter);
+        QTest::keyClick(window.Grid1, Qt::Key_Return);
+        QCOMPARE(counter.count, reachesGrid ? 1 : 0);
+        // Other keys pass.
+        QTest::keyClick(window.Grid1, Qt::Key_Down);
+    }
+
+    void activationAfterLoginDoesNothing()
+    {
+        m_fixture->login(1);
+        FMain window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::qWait(20);
+        QVERIFY(!window.findChild<QDialog *>());
+        QCOMPARE(state().CurrentPage, 0);
+    }
+
+    void staysMaximised()
+    {
+        m_fixture->login(1);
+        FMain window;
+        window.showNormal();
+        QTRY_VERIFY(window.windowState() & Qt::WindowMaximized);
+        window.showMinimized();
+        window.showNormal();
+        QTRY_VERIFY(window.windowState() & Qt::WindowMaximized);
+        window.startAfterLogin();
+        window.ShowPage(1);
+        QTRY_COMPARE(window.Grid1->width(), window.width() - 20);
+    }
+};
+
+KX_TEST(TestMainWindow)
+
+#include "tst_main_window.moc"

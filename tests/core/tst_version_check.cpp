@@ -1,0 +1,327 @@
+// Tests of the version and rate check against an HTTP server started on 127.0.0.1.
+#include "core/messages.h"
+#include "core/state.h"
+#include "core/version_check.h"
+#include "platform/ribbon.h"
+#include "tests/support/kxtest.h"
+
+#include <QHash>
+#include <QMainWindow>
+#include <QTcpServer>
+#include <QTcpSocket>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace kx;
+
+namespace {
+
+// Serves fixed bodies by path; other paths get 404. Counts the requests per path.
+class PageServer : public QObject
+{
+public:
+    PageServer()
+    {
+        connect(&m_server, &QTcpServer::newConnection, this, [this] {
+            while (QTcpSocket *socket = m_server.nextPendingConnection()) {
+                connect(socket, &QTcpSocket::readyRead, socket, [this, socket] { answer(socket); });
+                connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
+            }
+        });
+        m_server.listen(QHostAddress::LocalHost);
+    }
+    QString host() const { return QStringLiteral("127.0.0.1:%1").arg(m_server.serverPort()); }
+    void setPage(const QString &path, const QByteArray &body) { m_pages[path] = body; }
+    int requests(const QString &path) const { return m_requests.value(path); }
+
+private:
+    void answer(QTcpSocket *socket)
+    {
+        QByteArray &buffer = m_buffers[socket];
+        buffer += socket->readAll();
+        if (!buffer.contains("\r\n\r\n"))
+            return;
+        const QString path = QString::fromLatin1(buffer.split(' ').value(1));
+        m_buffers.remove(socket);
+        ++m_requests[path];
+        const bool known = m_pages.contains(path);
+        const QByteArray body = known ? m_pages.value(path) : QByteArray("yok");
+        socket->write((known ? "HTTP/1.1 200 OK\r\n" : "HTTP/1.1 404 Not Found\r\n")
+                      + QByteArray("Content-Type: text/html\r\nConnection: close\r\n")
+                      + "Content-Length: " + QByteArray::number(body.size()) + "\r\n\r\n" + body);
+        socket->disconnectFromHost();
+    }
+
+    QTcpServer m_server;
+    QHash<QString, QByteArray> m_pages;
+    QHash<QString, int> m_requests;
+    QHash<QTcpSocket *, QByteArray> m_buffers;
+};
+
+const QString versionPath = QStringLiteral("/kx3/kxver.html");
+const QString ratePath = QStringLiteral("/kurlar/today.xml");
+
+// The bank's file as it comes: elements on their own lines, indented with tabs.
+QByteArray bankFile(const char *usdBuy, const char *usdSell, const char *eurBuy,
+                    const char *eurSell)
+{
+    return QByteArray(
+               "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n"
+               "<?xml-stylesheet type=\"text/xsl\" href=\"isokur.xsl\"?>\r\n"
+               "<Tarih_Date Tarih=\"10.12.2026\" Date=\"12/10/2026\" Bulten_No=\"2026/231\" >\r\n"
+               "\t<Currency CrossOrder=\"0\" Kod=\"USD\" CurrencyCode=\"USD\">\r\n"
+               "\t\t\t<Unit>1</Unit>\r\n"
+               "\t\t\t<Isim>ABD DOLARI</Isim>\r\n"
+               "\t\t\t<CurrencyName>US DOLLAR</CurrencyName>\r\n"
+               "\t\t\t<ForexBuying>")
+        + usdBuy
+        + "</ForexBuying>\r\n"
+          "\t\t\t<ForexSelling>"
+        + usdSell
+        + "</ForexSelling>\r\n"
+          "\t\t\t<BanknoteBuying>48.8666</BanknoteBuying>\r\n"
+          "\t\t\t<BanknoteSelling>49.0624</BanknoteSelling>\r\n"
+          "\t\t\t\t<CrossRateUSD/>\r\n"
+          "\t\t\t\t<CrossRateOther/>\r\n"
+          "\t</Currency>\r\n"
+          "\t<Currency CrossOrder=\"1\" Kod=\"AUD\" CurrencyCode=\"AUD\">\r\n"
+          "\t\t\t<Unit>1</Unit>\r\n"
+          "\t\t\t<Isim>AVUSTRALYA DOLARI</Isim>\r\n"
+          "\t\t\t<CurrencyName>AUSTRALIAN DOLLAR</CurrencyName>\r\n"
+          "\t\t\t<ForexBuying>31.1234</ForexBuying>\r\n"
+          "\t\t\t<ForexSelling>31.3456</ForexSelling>\r\n"
+          "\t</Currency>\r\n"
+          "\t<Currency CrossOrder=\"9\" Kod=\"EUR\" CurrencyCode=\"EUR\">\r\n"
+          "\t\t\t<Unit>1</Unit>\r\n"
+          "\t\t\t<Isim>EURO</Isim>\r\n"
+          "\t\t\t<CurrencyName>EURO</CurrencyName>\r\n"
+          "\t\t\t<ForexBuying>"
+        + eurBuy
+        + "</ForexBuying>\r\n"
+          "\t\t\t<ForexSelling>"
+        + eurSell
+        + "</ForexSelling>\r\n"
+          "\t</Currency>\r\n"
+          "</Tarih_Date>\r\n";
+}
+
+QByteArray versionPageFor(int version, const char *tail = "")
+{
+    return "<html><body>un = yedekci/un pw = s1fre/pw vrs = " + QByteArray::number(version) + tail
+        + "!</body></html>";
+}
+
+} // namespace
+
+class TestVersionCheck : public QObject
+{
+    Q_OBJECT
+
+private:
+    int revision() const { return programVersion().microVersion(); }
+
+    PageServer *m_server = nullptr;
+    QMainWindow *m_window = nullptr;
+    RibbonStatusBar *m_status = nullptr;
+    QTemporaryDir *m_dir = nullptr;
+
+private slots:
+    void init()
+    {
+        resetState();
+        messageScript().clear();
+        messageScript().suppressNotices = true;
+        m_server = new PageServer;
+        m_dir = new QTemporaryDir;
+        qputenv("KANTARIX_WEB_HOST", m_server->host().toUtf8());
+        qputenv("KANTARIX_RATE_HOST", m_server->host().toUtf8());
+        qputenv("KANTARIX_DIR", m_dir->path().toUtf8());
+        m_window = new QMainWindow;
+        m_status = new RibbonStatusBar(m_window);
+        m_window->setStatusBar(m_status);
+        for (int id = 1; id <= 3; ++id)
+            m_status->AddPane(id);
+        m_status->setPaneText(1, QStringLiteral("placeholder"));
+        state().FMain = m_window;
+        m_server->setPage(ratePath, bankFile("48.9008", "48.9889", "57.0123", "57.1150"));
+    }
+    void cleanup()
+    {
+        delete m_window;
+        delete m_server;
+        delete m_dir;
+        qunsetenv("KANTARIX_WEB_HOST");
+        qunsetenv("KANTARIX_RATE_HOST");
+        qunsetenv("KANTARIX_DIR");
+        messageScript().clear();
+    }
+
+    void parseVersionPage_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<bool>("parsed");
+        QTest::addColumn<QString>("user");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<int>("version");
+        QTest::newRow("plain") << "un = ali/un pw = gizli/pw vrs = 240!" << true << "ali"
+                               << "gizli" << 240;
+        QTest::newRow("text after the number")
+            << "un = a/un pw = b/pw vrs = 240 xyz!" << true << "a"
+            << "b" << 240;
+        QTest::newRow("no digits") << "un = a/un pw = b/pw vrs = yeni!" << true << "a"
+                                   << "b" << 0;
+        // Without "vrs" the version text runs from the sixth character to the "!".
+        QTest::newRow("no vrs") << "un = a/un pw = b/pw 999!" << true << "a"
+                                << "b" << 0;
+        QTest::newRow("no /un") << "un = a pw = b/pw vrs = 240!" << false << ""
+                                << "" << 0;
+        QTest::newRow("no /pw") << "un = a/un pw = b vrs = 240!" << false << ""
+                                << "" << 0;
+        QTest::newRow("no !") << "un = a/un pw = b/pw vrs = 240" << false << ""
+                              << "" << 0;
+        QTest::newRow("end before start") << "/pw un = a/un pw = b vrs = 240!" << false << ""
+                                          << "" << 0;
+    }
+    void parseVersionPage()
+    {
+        QFETCH(QString, page);
+        QFETCH(bool, parsed);
+        const auto marks = kx::parseVersionPage(page);
+        QCOMPARE(marks.has_value(), parsed);
+        if (!parsed)
+            return;
+        QTEST(marks->user, "user");
+        QTEST(marks->password, "password");
+        QTEST(leadingNumber(marks->versionText), "version");
+    }
+
+    void ratesOfTheBankLayout()
+    {
+        const Rates rates
+            = parseRates(QString::fromUtf8(bankFile("48.9008", "48.9889", "5.8256", "57.115")));
+        QCOMPARE(rates.usdBuy, QStringLiteral("48,9008"));
+        QCOMPARE(rates.usdSell, QStringLiteral("48,9889"));
+        QCOMPARE(rates.eurBuy, QStringLiteral("5,8256"));
+        QCOMPARE(rates.eurSell, QStringLiteral("57,115"));
+        QCOMPARE(rateText(rates),
+                 QStringLiteral("($) : 48,9008 / 48,9889      (€) : 5,8256 / 57,115"));
+        const Rates none = parseRates(QString());
+        QVERIFY(none.usdBuy.isEmpty() && none.eurSell.isEmpty());
+    }
+
+    void hostAddresses_data()
+    {
+        QTest::addColumn<QString>("host");
+        QTest::addColumn<QString>("url");
+        QTest::newRow("host") << "www.example.com"
+                              << "http://www.example.com/kx3/kxver.html";
+        QTest::newRow("port") << "127.0.0.1:8080"
+                              << "http://127.0.0.1:8080/kx3/kxver.html";
+        QTest::newRow("scheme") << "https://example.com/"
+                                << "https://example.com/kx3/kxver.html";
+    }
+    void hostAddresses()
+    {
+        QFETCH(QString, host);
+        QTEST(hostUrl(host, versionPath), "url");
+    }
+
+    void upToDate_data()
+    {
+        QTest::addColumn<int>("showUpToDate");
+        QTest::newRow("on request") << 1;
+        QTest::newRow("at start-up") << 0;
+    }
+    void upToDate()
+    {
+        QFETCH(int, showUpToDate);
+        m_server->setPage(versionPath, versionPageFor(revision()));
+        runVersionCheck(showUpToDate);
+        QCOMPARE(state().BackupUser, QStringLiteral("yedekci"));
+        QCOMPARE(state().BackupPassword, QStringLiteral("s1fre"));
+        QCOMPARE(state().RateUsdBuy, QStringLiteral("48,9008"));
+        QCOMPARE(state().RateEurSell, QStringLiteral("57,1150"));
+        QCOMPARE(m_status->PaneText(1),
+                 QStringLiteral("($) : 48,9008 / 48,9889      (€) : 57,0123 / 57,1150"));
+        const auto &shown = messageScript().shown;
+        if (showUpToDate == 1) {
+            QCOMPARE(shown.size(), 1);
+            QCOMPARE(shown.at(0).kind, QStringLiteral("notice"));
+            QCOMPARE(shown.at(0).text,
+                     QStringLiteral("Döviz bilgileri ve Kantarix sürüm kontrol dosyası alındı.\r\n"
+                                    "En güncel sürüm kullanımda..."));
+        } else {
+            QVERIFY(shown.isEmpty());
+        }
+    }
+
+    void newerVersionOffered_data()
+    {
+        QTest::addColumn<int>("showUpToDate");
+        QTest::addColumn<QByteArray>("tail");
+        QTest::newRow("at start-up") << 0 << QByteArray();
+        QTest::newRow("on request, text after the number") << 1 << QByteArray(" xyz");
+    }
+    void newerVersionOffered()
+    {
+        QFETCH(int, showUpToDate);
+        QFETCH(QByteArray, tail);
+        m_server->setPage(versionPath, versionPageFor(revision() + 1, tail.constData()));
+        messageScript().answers = { AnswerNo };
+        runVersionCheck(showUpToDate);
+        const auto &shown = messageScript().shown;
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown.at(0).kind, QStringLiteral("question"));
+        QCOMPARE(shown.at(0).text,
+                 QStringLiteral("Döviz bilgileri ve Kantarix sürüm kontrol dosyası alındı.\r\n"
+                                "Daha güncel bir sürüm tespit edildi, şimdi yüklemek istiyor "
+                                "musunuz?"));
+        QCOMPARE(state().MsgResult, int(AnswerNo));
+        QCOMPARE(state().RateUsdSell, QStringLiteral("48,9889"));
+    }
+
+    void acceptedOfferWithoutUpdaterGoesOn()
+    {
+        m_server->setPage(versionPath, versionPageFor(revision() + 5));
+        messageScript().answers = { AnswerYes };
+        runVersionCheck(0);
+        // Still running: the missing updater was reported.
+        const MessageRecord last = messageScript().shown.last();
+        QCOMPARE(last.kind, QStringLiteral("popup"));
+        QCOMPARE(last.icon, int(IconError));
+        QVERIFY(last.text.contains(QStringLiteral("Guncelleme")));
+    }
+
+    void silentStops_data()
+    {
+        QTest::addColumn<QByteArray>("page");
+        QTest::newRow("empty page") << QByteArray();
+        QTest::newRow("missing marks") << QByteArray("<html>bakimdayiz</html>");
+        QTest::newRow("no page") << QByteArray("404");
+    }
+    void silentStops()
+    {
+        QFETCH(QByteArray, page);
+        if (page != "404")
+            m_server->setPage(versionPath, page);
+        state().BackupUser = QStringLiteral("eski");
+        runVersionCheck(1);
+        QVERIFY(messageScript().shown.isEmpty());
+        QCOMPARE(state().BackupUser, QStringLiteral("eski"));
+        QCOMPARE(m_status->PaneText(1), QStringLiteral("placeholder"));
+        QCOMPARE(m_server->requests(ratePath), 0);
+    }
+
+    void refusedConnectionIsAnEmptyPage()
+    {
+        QTcpServer closed;
+        closed.listen(QHostAddress::LocalHost);
+        const quint16 port = closed.serverPort();
+        closed.close();
+        QVERIFY(fetchPage(QStringLiteral("http://127.0.0.1:%1/x").arg(port), 3000).isEmpty());
+    }
+};
+
+KX_TEST(TestVersionCheck)
+
+#include "tst_version_check.moc"

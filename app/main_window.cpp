@@ -1,6 +1,7 @@
 // FMain: building the window, the first activation's start-up, the Enter rule and the resize.
 #include "app/main_window.h"
 
+#include "app/panel_loader.h"
 #include "app/ribbon_menu.h"
 #include "core/conversions.h"
 #include "core/database.h"
@@ -28,12 +29,16 @@ namespace kx {
 
 namespace {
 
-// A panel's place until the panel library is loaded into it.
+// The Belgepano panel of that name ("RA1" is Belgepano.RA); an empty place of the panel's size
+// when the library cannot be loaded.
 QWidget *panelPlace(const QString &name, QSize size, QWidget *parent)
 {
-    auto *panel = new QWidget(parent);
+    QWidget *panel = CreatePanel(QStringLiteral("Belgepano.") + name.left(2), parent);
+    if (!panel) {
+        panel = new QWidget(parent);
+        panel->setFixedSize(size);
+    }
     panel->setObjectName(name);
-    panel->setFixedSize(size);
     return panel;
 }
 

@@ -1,4 +1,5 @@
 // Command dispatch of the main window: the rights of other computers and the page-bound commands.
+#include "app/card_editor.h"
 #include "app/main_window.h"
 #include "core/messages.h"
 #include "core/rights.h"
@@ -12,6 +13,7 @@
 
 #include <QDesktopServices>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -330,6 +332,72 @@ private slots:
         QCOMPARE(countWhere("select id from \"1Stok\" where silindi=1"), 0);
         QCOMPARE(w.Grid1->Rows(), 3);
         QCOMPARE(kx::fieldCount(w.RC1, "XCStok"), 2);
+    }
+
+    // A new card saved from the editor lands in the list page and in every panel list at its
+    // place in name order, so that choosing an entry still picks the card it names.
+    void newCardFollowsIntoListsAndPanels_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("place");
+
+        QTest::newRow("account sorting first") << 122 << 2 << "AAA FIRMA" << 0;
+        QTest::newRow("account sorting in between") << 141 << 2 << "CAN" << 2;
+        QTest::newRow("stock from the account list") << 121 << 2 << "PUL" << 0;
+    }
+    void newCardFollowsIntoListsAndPanels()
+    {
+        QFETCH(int, command);
+        QFETCH(int, page);
+        QFETCH(QString, name);
+        QFETCH(int, place);
+        EventsWindow env;
+        addCards();
+        kx::FMain &w = env.start();
+        w.ShowPage(page);
+        const bool stock = command == 121;
+        const int rowsBefore = w.Grid1->Rows();
+        kx::messageScript().answers = { kx::AnswerNo }; // no further card
+        QTimer::singleShot(0, [name, stock] {
+            auto *editor = qobject_cast<kx::F1Pop *>(QApplication::activeModalWidget());
+            if (!editor)
+                return;
+            editor->Text1(stock ? 1 : 19)->setText(name);
+            editor->Btn1C_Click();
+        });
+        w.CMBar_Execute(command);
+
+        QCOMPARE(kx::messageScript().lastPopupText(), QStringLiteral("Kayıt oluşturuldu..."));
+        const char *property = stock ? "XCStok" : "XCCari";
+        QList<QObject *> panels = { w.RA1, w.RC1, w.RX1 };
+        if (!stock)
+            panels << w.RB1;
+        const kx::RowArray &rows = stock ? kx::state().StokRows : kx::state().CariRows;
+        for (QObject *panel : panels) {
+            QCOMPARE(kx::fieldCount(panel, property), rows.recordCount());
+            QVERIFY(kx::fieldItem(panel, property, place).startsWith(name + " ("));
+            for (int i = 0; i < rows.recordCount(); ++i)
+                QVERIFY(kx::fieldItem(panel, property, i).startsWith(rows.text(2, i) + " ("));
+        }
+        // The account list on screen grows only by an account.
+        QCOMPARE(w.Grid1->Rows(), rowsBefore + (stock ? 0 : 1));
+        QCOMPARE(w.LabTotal->text(),
+                 QStringLiteral("Toplam Kayıt Sayısı : ") + QString::number(w.Grid1->Rows() - 1));
+        if (!stock)
+            QCOMPARE(w.Grid1->Cell(place + 1, 2).Text(), name);
+    }
+
+    // Closing the main window closes the connection; without a backup drive nothing is shown.
+    void closingTheWindow()
+    {
+        EventsWindow env;
+        kx::FMain &w = env.start();
+        QVERIFY(kx::state().Conn->IsOpen());
+        w.close();
+        QVERIFY(!kx::state().Conn->IsOpen());
+        QVERIFY(kx::messageScript().shown.isEmpty());
     }
 
     void helpOpensTheProductPage()

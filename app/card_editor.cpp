@@ -8,7 +8,6 @@
 #include "core/state.h"
 #include "platform/twips.h"
 
-#include <QComboBox>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
@@ -124,7 +123,8 @@ F1Pop::F1Pop(const QStringList &selectedCard, QWidget *parent)
         const int row = index % CardFieldCount;
         QWidget *widget = nullptr;
         if (isListField(index)) {
-            widget = new QComboBox(frame);
+            widget = new ComboBox(frame);
+            widget->setObjectName(QStringLiteral("Combo1_%1").arg(index));
         } else {
             auto *edit = new QLineEdit(frame);
             edit->setObjectName(QStringLiteral("Text1_%1").arg(index));
@@ -167,9 +167,9 @@ QLineEdit *F1Pop::Text1(int index) const
     return qobject_cast<QLineEdit *>(field(index));
 }
 
-QComboBox *F1Pop::Combo1(int index) const
+ComboBox *F1Pop::Combo1(int index) const
 {
-    return qobject_cast<QComboBox *>(field(index));
+    return qobject_cast<ComboBox *>(field(index));
 }
 
 QWidget *F1Pop::field(int index) const
@@ -205,8 +205,9 @@ void F1Pop::Form_Load()
                                                        { 11, WarrantyEntries },
                                                        { 20, AccountKindEntries } };
     for (const auto &[index, entries] : lists) {
-        Combo1(index)->clear();
-        Combo1(index)->addItems(entries);
+        Combo1(index)->Clear();
+        for (const QString &entry : entries)
+            Combo1(index)->AddItem(entry);
     }
 
     // Settings rows 1 and 2 (records 0 and 1) carry the user-field captions in a19 to a24.
@@ -221,11 +222,11 @@ void F1Pop::Form_Load()
     if (editing) {
         for (int i = 0; i < CardFieldCount; ++i) {
             const QString cell = m_selectedCard.value(i + 1);
-            if (QComboBox *combo = Combo1(first + i)) {
-                combo->setCurrentIndex(-1);
-                for (int entry = 0; entry < combo->count(); ++entry) {
-                    if (combo->itemText(entry) == cell)
-                        combo->setCurrentIndex(entry);
+            if (ComboBox *combo = Combo1(first + i)) {
+                combo->setListIndex(-1);
+                for (int entry = 0; entry < combo->ListCount(); ++entry) {
+                    if (combo->List(entry) == cell)
+                        combo->setListIndex(entry);
                 }
             } else {
                 Text1(first + i)->setText(cell);
@@ -238,7 +239,7 @@ void F1Pop::Form_Load()
         if (QLineEdit *edit = Text1(i))
             edit->clear();
         else
-            Combo1(i)->setCurrentIndex(0);
+            Combo1(i)->setListIndex(0);
     }
     if (stock) {
         Text1(3)->setText(FormatNumber(0, s.PriceFormat));
@@ -323,8 +324,8 @@ void F1Pop::Btn1C_Click()
             const int index = first + k - 1;
             if (QLineEdit *edit = Text1(index))
                 s.FieldValues[k] = edit->text();
-            else if (Combo1(index)->currentIndex() >= 0 || !editing)
-                s.FieldValues[k] = Combo1(index)->currentText();
+            else if (Combo1(index)->ListIndex() >= 0 || !editing)
+                s.FieldValues[k] = Combo1(index)->Text();
             else // a stored text that is no longer an entry is kept, not wiped
                 s.FieldValues[k] = m_selectedCard.value(k);
         }

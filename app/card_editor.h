@@ -1,13 +1,14 @@
 // The stock and account card editor F1Pop: the eighteen fields of one card, new or edited.
 #pragma once
 
+#include "platform/combo_box.h"
+
 #include <QDialog>
 #include <QList>
 #include <QStringList>
 
 #include <functional>
 
-class QComboBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -33,7 +34,7 @@ public:
 
     // Text1 or Combo1 of a field number (0 to 35); the other is null.
     QLineEdit *Text1(int index) const;
-    QComboBox *Combo1(int index) const;
+    ComboBox *Combo1(int index) const;
     QWidget *field(int index) const;
     QLabel *Label1(int index) const;
     QGroupBox *Frame(int index) const;

@@ -9,6 +9,13 @@
 
 namespace {
 
+// The module state holds the connections; they must go while Qt SQL is still there, not among
+// the static objects after main().
+struct StateRelease
+{
+    ~StateRelease() { kx::resetState(); }
+};
+
 void showStartError(const QString &text)
 {
     QMessageBox::critical(nullptr, QStringLiteral("Kantarix"), text);
@@ -19,6 +26,7 @@ void showStartError(const QString &text)
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    StateRelease releaseState;
     QApplication::setApplicationName(QStringLiteral("Kantarix"));
     QApplication::setApplicationVersion(QStringLiteral(KANTARIX_VERSION));
     kx::installTurkishTranslations();

@@ -25,21 +25,29 @@
 #include <QTabWidget>
 #include <QTimer>
 
+// The style sheet lives in the program's static library; its resource must be registered.
+static void initMainWindowResources()
+{
+    Q_INIT_RESOURCE(mainwin);
+}
+
 namespace kx {
 
 namespace {
 
-// The Belgepano panel of that name ("RA1" is Belgepano.RA); an empty place of the panel's size
-// when the library cannot be loaded.
-QWidget *panelPlace(const QString &name, QSize size, QWidget *parent)
+// One of Belgepano's panels; when the library cannot give it, an empty place of its size keeps
+// the window usable and the reason goes to the log.
+QWidget *panel(const char *progId, const QString &name, QSize size, QWidget *parent)
 {
-    QWidget *panel = CreatePanel(QStringLiteral("Belgepano.") + name.left(2), parent);
-    if (!panel) {
-        panel = new QWidget(parent);
-        panel->setFixedSize(size);
+    QString error;
+    QWidget *made = CreatePanel(QString::fromLatin1(progId), parent, &error);
+    if (!made) {
+        qWarning("%s: %s", progId, qPrintable(error));
+        made = new QWidget(parent);
+        made->setFixedSize(size);
     }
-    panel->setObjectName(name);
-    return panel;
+    made->setObjectName(name);
+    return made;
 }
 
 Grid *totalsGrid(const QString &name, QWidget *parent)
@@ -62,6 +70,7 @@ FMain::FMain(QWidget *parent)
     setWindowTitle(QStringLiteral("Kantarix"));
     state().FMain = this;
 
+    initMainWindowResources();
     QFile style(QStringLiteral(":/style.qss"));
     if (style.open(QIODevice::ReadOnly))
         setStyleSheet(QString::fromUtf8(style.readAll()));
@@ -90,27 +99,27 @@ FMain::FMain(QWidget *parent)
     TabX->addTab(records, QStringLiteral("Kayıtlar"));
 
     auto *noteTab = new QWidget;
-    RA1 = panelPlace(QStringLiteral("RA1"), QSize(760, 210), noteTab);
-    RA1->move(4, 4);
+    RA1 = panel("Belgepano.RA", QStringLiteral("RA1"), QSize(760, 210), noteTab);
+    RA1->move(2, 0);
     TabX->addTab(noteTab, QStringLiteral("İrsaliye"));
 
     auto *invoiceTab = new QWidget;
-    RB1 = panelPlace(QStringLiteral("RB1"), QSize(760, 210), invoiceTab);
-    RB1->move(4, 4);
+    RB1 = panel("Belgepano.RB", QStringLiteral("RB1"), QSize(760, 210), invoiceTab);
+    RB1->move(2, 0);
     GridB2 = totalsGrid(QStringLiteral("GridB2"), invoiceTab);
     GridB2->move(RB1->width() + 12, 8);
     TabX->addTab(invoiceTab, QStringLiteral("Fatura"));
 
     auto *linesTab = new QWidget;
-    RC1 = panelPlace(QStringLiteral("RC1"), QSize(760, 210), linesTab);
-    RC1->move(4, 4);
+    RC1 = panel("Belgepano.RC", QStringLiteral("RC1"), QSize(760, 210), linesTab);
+    RC1->move(2, 0);
     GridB3 = totalsGrid(QStringLiteral("GridB3"), linesTab);
     GridB3->move(RC1->width() + 12, 8);
     TabX->addTab(linesTab, QStringLiteral("İrsaliyeli Fatura"));
 
     auto *reportTab = new QWidget;
-    RX1 = panelPlace(QStringLiteral("RX1"), QSize(760, 50), reportTab);
-    RX1->move(4, 2);
+    RX1 = panel("Belgepano.RX", QStringLiteral("RX1"), QSize(760, 50), reportTab);
+    RX1->move(2, 0);
     TabX->addTab(reportTab, QStringLiteral("Hesap Ekstresi"));
 
     Grid1 = new Grid(m_client);

@@ -24,8 +24,7 @@ public:
     PanelEventRelay(std::function<void()> handler, QObject *parent)
         : QObject(parent)
         , handler(std::move(handler))
-    {
-    }
+    { }
 
 public slots:
     void raise() { handler(); }
@@ -74,7 +73,7 @@ void setError(QString *error, const QString &text)
 QString PanelLibraryBesideProgram()
 {
     return QCoreApplication::applicationDirPath() + QLatin1Char('/')
-           + QLatin1String(belgepano::LibraryFileName);
+        + QLatin1String(belgepano::LibraryFileName);
 }
 
 QWidget *CreatePanel(const QString &progIdOrClassId, QWidget *parent, QString *error)
@@ -96,18 +95,19 @@ QWidget *CreatePanel(const QString &progIdOrClassId, QWidget *parent, QString *e
     QLibrary *library = loadedLibrary(libraryPath, error);
     if (!library)
         return nullptr;
-    auto getClassObject =
-            reinterpret_cast<GetClassObjectFunction>(library->resolve("DllGetClassObject"));
+    auto getClassObject
+        = reinterpret_cast<GetClassObjectFunction>(library->resolve("DllGetClassObject"));
     if (!getClassObject) {
         setError(error, QStringLiteral("%1 has no class objects").arg(libraryPath));
         return nullptr;
     }
     void *object = nullptr;
-    const Status status = getClassObject(classId.toLatin1().constData(), ClassFactoryInterfaceId,
-                                         &object);
+    const Status status
+        = getClassObject(classId.toLatin1().constData(), ClassFactoryInterfaceId, &object);
     if (status != StatusOk || !object) {
-        setError(error, QStringLiteral("class %1 not available (0x%2)")
-                                .arg(classId, QString::number(quint32(status), 16)));
+        setError(error,
+                 QStringLiteral("class %1 not available (0x%2)")
+                     .arg(classId, QString::number(quint32(status), 16)));
         return nullptr;
     }
     return static_cast<ControlClassFactory *>(object)->CreateInstance(parent);
@@ -170,12 +170,12 @@ bool ConnectPanelEvent(QObject *panel, const QString &event, QObject *context,
     if (!panel || !context || PanelEventNumber(panel->metaObject(), event) == 0)
         return false;
     const QMetaObject *panelClass = panel->metaObject();
-    const QMetaMethod signal = panelClass->method(
-            panelClass->indexOfSignal((event.toLatin1() + "()").constData()));
+    const QMetaMethod signal
+        = panelClass->method(panelClass->indexOfSignal((event.toLatin1() + "()").constData()));
     auto *relay = new PanelEventRelay(std::move(handler), context);
     QObject::connect(panel, &QObject::destroyed, relay, &QObject::deleteLater);
-    const QMetaMethod slot =
-            relay->metaObject()->method(relay->metaObject()->indexOfSlot("raise()"));
+    const QMetaMethod slot
+        = relay->metaObject()->method(relay->metaObject()->indexOfSlot("raise()"));
     return QObject::connect(panel, signal, relay, slot, Qt::DirectConnection);
 }
 

@@ -3,6 +3,7 @@
 
 #include "core/conversions.h"
 #include "core/database.h"
+#include "core/sql_builders.h"
 #include "core/state.h"
 
 #include <QRandomGenerator>
@@ -82,8 +83,8 @@ BenchData::BenchData(const Sizes &sizes)
     login();
     kx::Connection &conn = *kx::state().Conn;
     conn.BeginTrans();
-    addCards(kx::state().TblStok, sizes.stock, 1);
-    addCards(kx::state().TblCari, sizes.accounts, 2);
+    addCards(kx::state().TblStok, sizes.stock, 1, m_stockIds);
+    addCards(kx::state().TblCari, sizes.accounts, 2, m_accountIds);
     conn.CommitTrans();
 }
 
@@ -114,23 +115,32 @@ void BenchData::login()
     s.FieldValues.fill(kx::SkipSlot);
 }
 
-void BenchData::addCards(const QString &table, int count, int seed)
+qint64 BenchData::insert(const QString &table, const QStringList &columns,
+                         const QVariantList &values)
+{
+    QStringList marks;
+    for (qsizetype i = 0; i < values.size(); ++i)
+        marks << QStringLiteral("?");
+    kx::Connection &conn = *kx::state().Conn;
+    conn.Execute(QStringLiteral("insert into ") + kx::sqlTable(table) + QStringLiteral(" (")
+                     + columns.join(u',') + QStringLiteral(") values (") + marks.join(u',') + u')',
+                 values);
+    return conn.LastInsertId();
+}
+
+void BenchData::addCards(const QString &table, int count, int seed, QList<qint64> &ids)
 {
     QRandomGenerator random(seed);
     QStringList columns;
-    QStringList marks;
-    for (int k = 1; k <= 18; ++k) {
+    for (int k = 1; k <= 18; ++k)
         columns << QStringLiteral("a%1").arg(k);
-        marks << QStringLiteral("?");
-    }
-    const QString sql = QStringLiteral("insert into \"%1\" (%2,silindi) values (%3,?)")
-                            .arg(table, columns.join(','), marks.join(','));
+    columns << QStringLiteral("silindi");
     const bool stock = table.endsWith(QStringLiteral("Stok"));
-    kx::Connection &conn = *kx::state().Conn;
+    ids.reserve(count);
     for (int i = 1; i <= count; ++i) {
         QVariantList values = stock ? stockCard(random, i) : accountCard(random, i);
         values << (random.bounded(20) == 0 ? 1 : 0); // one card in twenty deleted
-        conn.Execute(sql, values);
+        ids << insert(table, columns, values);
     }
 }
 

@@ -1,10 +1,11 @@
 // kxbench: runs each measured step a few times and prints "name: median ms" per figure.
+#include "bench/bench_documents.h"
 #include "bench/generator.h"
 
 #include "core/lists.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
+#include <QApplication>
 #include <QElapsedTimer>
 #include <QTextStream>
 
@@ -37,7 +38,10 @@ void print(const char *name, double ms)
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    // The document figures drive the panels and the grid, which are widgets.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Kantarix benchmarks"));
     parser.addHelpOption();
@@ -47,7 +51,11 @@ int main(int argc, char **argv)
                                       QStringLiteral("n"), QStringLiteral("5000"));
     const QCommandLineOption runs(QStringLiteral("runs"), QStringLiteral("Runs per figure."),
                                   QStringLiteral("n"), QStringLiteral("5"));
-    parser.addOptions({ stock, accounts, runs });
+    const QCommandLineOption documents(QStringLiteral("documents"), QStringLiteral("Documents."),
+                                       QStringLiteral("n"), QStringLiteral("200000"));
+    const QCommandLineOption lines(QStringLiteral("lines"), QStringLiteral("Document lines."),
+                                   QStringLiteral("n"), QStringLiteral("1000000"));
+    parser.addOptions({ stock, accounts, runs, documents, lines });
     parser.process(app);
 
     kxbench::Sizes sizes;
@@ -66,5 +74,10 @@ int main(int argc, char **argv)
     };
     for (const auto &[name, step] : figures)
         print(name, medianMs(runCount, step));
+
+    kxbench::DocumentSizes documentSizes;
+    documentSizes.documents = parser.value(documents).toInt();
+    documentSizes.lines = parser.value(lines).toInt();
+    kxbench::runDocumentFigures(documentSizes, runCount, print);
     return 0;
 }

@@ -164,14 +164,21 @@ QString DateKeyToText(const QVariant &key)
     return text.right(2) + u'.' + text.mid(4, 2) + u'.' + text.left(4);
 }
 
-double roundNumber(double value, int decimals)
+namespace {
+// The one rounding rule: value · 10^decimals, half away from zero, as a whole number. Fifteen
+// digits first drop the binary noise of the product, so 1,005 rounds to 1,01.
+double roundedScaled(double value, int decimals)
 {
     if (!std::isfinite(value))
         return 0;
-    const double scale = std::pow(10.0, decimals);
-    // Fifteen digits drop the binary noise of the product, so 1,005 rounds to 1,01.
-    const double scaled = QString::number(value * scale, 'g', 15).toDouble();
-    return std::round(scaled) / scale;
+    const double scaled = value * std::pow(10.0, decimals);
+    return std::round(QString::number(scaled, 'g', 15).toDouble());
+}
+} // namespace
+
+double roundNumber(double value, int decimals)
+{
+    return roundedScaled(value, decimals) / std::pow(10.0, decimals);
 }
 
 QString FormatNumber(double value, const QString &pattern)
@@ -179,10 +186,7 @@ QString FormatNumber(double value, const QString &pattern)
     const qsizetype point = pattern.indexOf(u'.');
     const int decimals = point < 0 ? 0 : int(pattern.size() - point - 1);
     const bool grouping = pattern.contains(u',');
-    if (!std::isfinite(value))
-        value = 0;
-    const double scale = std::pow(10.0, decimals);
-    const double scaled = std::round(QString::number(value * scale, 'g', 15).toDouble());
+    const double scaled = roundedScaled(value, decimals);
     const bool negative = scaled < 0;
     QString digits = QString::number(std::fabs(scaled), 'f', 0);
     if (digits.size() <= decimals)

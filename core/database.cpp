@@ -91,9 +91,27 @@ QString databasePath()
 bool isNetworkFileSystem(const QByteArray &type)
 {
     static const QList<QByteArray> network = {
-        "nfs",   "nfs4",       "cifs", "smb3",        "smbfs",       "smb2",
-        "sshfs", "fuse.sshfs", "9p",   "afs",         "ncpfs",       "davfs",
-        "coda",  "glusterfs",  "ceph", "fuse.rclone", "fuse.davfs2", "fuse.glusterfs",
+        "nfs",
+        "nfs4",
+        "cifs",
+        "smb3",
+        "smbfs",
+        "smb2",
+        "sshfs",
+        "fuse.sshfs",
+        "9p",
+        "afs",
+        "ncpfs",
+        "davfs",
+        "coda",
+        "glusterfs",
+        "ceph",
+        "fuse.rclone",
+        "fuse.davfs2",
+        "fuse.glusterfs",
+        "fuse.gvfsd-fuse",
+        "fuse.s3fs",
+        "fuse.curlftpfs",
     };
     return network.contains(type.toLower());
 }
@@ -111,6 +129,12 @@ QString invalidDatabaseMessage()
     return QStringLiteral("Program klasöründeki Data.mdb dosyası geçerli bir Kantarix "
                           "veritabanı değil. Dosya değiştirilmedi; lütfen doğru veritabanı "
                           "dosyasını program klasörüne koyunuz...");
+}
+
+QString unreadableDatabaseMessage()
+{
+    return QStringLiteral("Program klasöründeki Data.mdb dosyası okunamadı. Lütfen dosyanın "
+                          "izinlerini kontrol ediniz...");
 }
 
 void createDatabase(const QString &path, const QDate &today)
@@ -136,16 +160,18 @@ void createDatabase(const QString &path, const QDate &today)
     }
     if (!QFile::rename(partial, path)) {
         QFile::remove(partial);
-        throw DatabaseError(QStringLiteral("Veritabanı dosyası oluşturulamadı: ") + path);
+        // Another computer may have made it in the meantime; that file is checked as any.
+        if (!QFileInfo::exists(path))
+            throw DatabaseError(QStringLiteral("Veritabanı dosyası oluşturulamadı: ") + path);
     }
 }
 
 QString prepareDatabase(const QString &path)
 {
-    if (!QFileInfo::exists(path)) {
+    if (!QFileInfo::exists(path))
         createDatabase(path);
-        return {};
-    }
+    if (!QFileInfo(path).isReadable())
+        return unreadableDatabaseMessage();
     return isProgramDatabase(path) ? QString() : invalidDatabaseMessage();
 }
 

@@ -20,8 +20,9 @@ bool isNetworkFileSystem(const QByteArray &type);
 // True when the folder lies on a local file system: the main computer.
 bool detectMainComputer(const QString &folder = programFolder());
 
-// The message shown when Data.mdb is not a database of the program.
+// The messages shown when Data.mdb is not a database of the program, or cannot be read.
 QString invalidDatabaseMessage();
+QString unreadableDatabaseMessage();
 
 // Makes a new database file from the delivered script; `today` becomes the working date.
 // Throws DatabaseError; never leaves a half-made file behind.

@@ -206,6 +206,7 @@ void CheckDocumentPrices(const DocumentView &view)
     const int direction = fieldIndex(view.panelOfPage(page), "XCBelge");
     // Sales compare with the sale price a6, purchases with the purchase price a4.
     const int column = direction == 0 || direction == 2 ? 6 : 4;
+    bool written = false;
     for (int r = 1; r < grid->Rows(); ++r) {
         if (grid->RowHeight(r) != LineRowHeight)
             continue;
@@ -223,8 +224,12 @@ void CheckDocumentPrices(const DocumentView &view)
             continue;
         s.FieldValues[column] = priceText;
         ExecUpdate(s.TblStok, stockId);
+        written = true;
     }
-    LoadLists(false, true, false);
+    // Only a written price needs the stock lists read again; a whole reload per save costs
+    // more than the save itself on a large company.
+    if (written)
+        LoadLists(false, true, false);
 }
 
 } // namespace kx

@@ -15,7 +15,8 @@ bool SaveDocument(const DocumentView &view);
 DocumentInput readDocument(const DocumentView &view);
 
 // On an invoice page, when the settings ask for it: asks per line whose price differs from
-// the card's whether to store the document's price on the card; then reloads the stock lists.
+// the card's whether to store the document's price on the card; reloads the stock lists when
+// one was stored.
 void CheckDocumentPrices(const DocumentView &view);
 
 } // namespace kx

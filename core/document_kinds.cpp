@@ -4,6 +4,7 @@
 #include "core/document_values.h"
 #include "core/sql_builders.h"
 #include "core/state.h"
+#include "platform/grid.h"
 
 #include <array>
 
@@ -140,6 +141,14 @@ QVariant MonthNumber(const QVariant &name)
             return QStringLiteral("%1").arg(m, 2, 10, QLatin1Char('0'));
     }
     return {};
+}
+
+double SumGridColumn(Grid *grid, int col, int firstRow, int lastRow)
+{
+    double sum = 0;
+    for (int r = firstRow; grid && r <= lastRow; ++r)
+        sum += amountOf(grid->Cell(r, col).Text());
+    return sum;
 }
 
 } // namespace kx

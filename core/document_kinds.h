@@ -6,6 +6,8 @@
 
 namespace kx {
 
+class Grid;
+
 // The short label of a (bmod, gircik) pair; empty for any pair outside the twelve.
 QString DocumentKindName(const QVariant &bmod, const QVariant &gircik);
 
@@ -21,5 +23,9 @@ QString AccountStatusText(qint64 accountId);
 QVariant MonthName(const QVariant &month);
 // "01" .. "12" for an exact month name, else an empty value.
 QVariant MonthNumber(const QVariant &name);
+
+// The sum of the amounts in one column from firstRow to lastRow inclusive; 0 when firstRow
+// lies after lastRow.
+double SumGridColumn(Grid *grid, int col, int firstRow, int lastRow);
 
 } // namespace kx

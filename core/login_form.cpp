@@ -110,29 +110,9 @@ QLabel *linkLabel(const QString &caption, QWidget *parent)
 
 } // namespace
 
-LoginDateField::LoginDateField(QWidget *parent)
-    : QDateEdit(QDate::currentDate(), parent)
-{
-    setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
-    setCalendarPopup(true);
-}
-
-void LoginDateField::DateText(const QString &text)
-{
-    const QDate value = QDate::fromString(text, QStringLiteral("dd.MM.yyyy"));
-    if (value.isValid())
-        setDate(value);
-}
-
-int LoginDateField::DateValue() const
-{
-    const QDate value = date();
-    return value.year() * 10000 + value.month() * 100 + value.day();
-}
-
 QString FGiris::productAddress()
 {
-    return QStringLiteral("https://www.kantarix.com.tr");
+    return QStringLiteral("http://www.kantarix.com");
 }
 
 QString FGiris::helpAddress()
@@ -142,12 +122,12 @@ QString FGiris::helpAddress()
 
 QString FGiris::contactMail()
 {
-    return QStringLiteral("destek@kantarix.com.tr");
+    return QStringLiteral("destek@kantarix.com");
 }
 
 QString FGiris::makerAddress()
 {
-    return QStringLiteral("https://www.kantarixyazilim.com.tr");
+    return QStringLiteral("http://www.kantarixyazilim.com");
 }
 
 FGiris::FGiris(QWidget *parent)
@@ -222,7 +202,7 @@ void FGiris::buildSettingsPage()
         Text1[i] = new QLineEdit(Picture2);
         Text1[i]->setGeometry(twipsRect(1740, 240 + i * 465, 5820, 360));
     }
-    Date1 = new LoginDateField(Picture2);
+    Date1 = new DateField(Picture2);
     Date1->setGeometry(twipsRect(1740, 240 + 3 * 465, 1800, 360));
     for (int i = 0; i < 3; ++i) {
         Combo1[i] = new QComboBox(Picture2);
@@ -345,7 +325,7 @@ void FGiris::openSettingsPage()
     s.Rs2->Close();
 
     Text1[2]->setText(FormatNumber(s.KasaAmount, MoneyFormat));
-    Date1->DateText(DateKeyToText(s.WorkDate));
+    Date1->setDateText(DateKeyToText(s.WorkDate));
     TabX->setCurrentIndex(1);
     Picture2->setAutoFillBackground(true);
     QPalette background = Picture2->palette();
@@ -534,8 +514,16 @@ void FGiris::keyPressEvent(QKeyEvent *event)
 void FGiris::closeEvent(QCloseEvent *event)
 {
     // Our own ways out never close the window through a close event, so this is the close
-    // box (or the system menu, Alt+F4): the program ends, whichever page is shown.
+    // box (or the system menu, Alt+F4).
     event->accept();
+    Form_QueryUnload(0);
+}
+
+void FGiris::Form_QueryUnload(int UnloadMode)
+{
+    // The program ends whichever page is shown; whoever showed the form does the ending.
+    if (UnloadMode != 0)
+        return;
     EndRequested = true;
     emit endProgram();
     done(EndProgram);

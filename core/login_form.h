@@ -1,7 +1,8 @@
 // FGiris, the login window: company and password, then optionally the company's settings.
 #pragma once
 
-#include <QDateEdit>
+#include "platform/date_field.h"
+
 #include <QDialog>
 
 #include <array>
@@ -12,17 +13,6 @@ class QLineEdit;
 class QTabWidget;
 
 namespace kx {
-
-// The login form's date field: takes day.month.year text, gives the date as yyyymmdd.
-class LoginDateField : public QDateEdit
-{
-    Q_OBJECT
-public:
-    explicit LoginDateField(QWidget *parent = nullptr);
-    // A text that is no date leaves the field as it was.
-    void DateText(const QString &text);
-    int DateValue() const;
-};
 
 // Use:
 //     FGiris login(parent);          // the load: opens Conn, lists the companies; may throw
@@ -56,7 +46,7 @@ public:
     QWidget *Picture2 = nullptr;
     std::array<QLabel *, 6> LabeL {};
     std::array<QLineEdit *, 3> Text1 {};
-    LoginDateField *Date1 = nullptr;
+    DateField *Date1 = nullptr;
     std::array<QComboBox *, 4> Combo1 {};
     QLabel *Picture3 = nullptr;
 
@@ -73,6 +63,9 @@ public:
     void Text1_KeyPress(int index, int &KeyAscii);
     void Text1_GotFocus(int index);
     void Text1_LostFocus(int index);
+
+    // UnloadMode 0: closed by the user from the close box or the system menu.
+    void Form_QueryUnload(int UnloadMode);
 
     void LinkHELP_Click();
     void LinkINFO_Click();

@@ -10,8 +10,12 @@
 namespace kx {
 
 namespace {
+// A slot never filled (before the start-up sets the marks) is left out too: writing it would
+// blank every column of the row.
 bool isSkipped(const QVariant &slot)
 {
+    if (!slot.isValid())
+        return true;
     return slot.metaType().id() == QMetaType::QString && slot.toString() == SkipSlot;
 }
 
@@ -22,8 +26,6 @@ QVariant slotText(const QVariant &slot)
     case QMetaType::Double:
     case QMetaType::Float:
         return plainNumberText(slot.toDouble());
-    case QMetaType::UnknownType:
-        return QStringLiteral("");
     default:
         return slot.isNull() ? QStringLiteral("") : slot.toString();
     }

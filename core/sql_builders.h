@@ -13,7 +13,8 @@ namespace kx {
 QString sqlTable(const QString &table);
 
 // Updates columns a1..a50 of the row `id` from the FieldValues slots that do not hold the
-// skip mark, values bound; resets slots 1..50. With no slot set nothing is run.
+// skip mark, values bound; resets slots 1..50. With no slot set nothing is run. A slot that
+// was never filled counts as skipped; an empty text is written as ''.
 void ExecUpdate(const QString &table, const QVariant &id);
 // Inserts a row from slots 1..18; resets slots 1..18. Returns the new row's id (0 when no
 // slot was set and nothing was run).

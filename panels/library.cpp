@@ -17,15 +17,14 @@ using namespace kx::belgepano;
 
 namespace {
 
-std::atomic<int> serverLocks{0};
+std::atomic<int> serverLocks { 0 };
 
 class PanelFactory : public ControlClassFactory
 {
 public:
     explicit PanelFactory(std::function<QWidget *(QWidget *)> make)
         : make(std::move(make))
-    {
-    }
+    { }
     QWidget *CreateInstance(QWidget *parent) override { return make(parent); }
     void LockServer(bool lock) override { serverLocks += lock ? 1 : -1; }
 
@@ -36,10 +35,10 @@ private:
 PanelFactory &factoryFor(int classIndex)
 {
     static PanelFactory factories[] = {
-            PanelFactory([](QWidget *parent) { return new RA(parent); }),
-            PanelFactory([](QWidget *parent) { return new RB(parent); }),
-            PanelFactory([](QWidget *parent) { return new RC(parent); }),
-            PanelFactory([](QWidget *parent) { return new RX(parent); }),
+        PanelFactory([](QWidget *parent) { return new RA(parent); }),
+        PanelFactory([](QWidget *parent) { return new RB(parent); }),
+        PanelFactory([](QWidget *parent) { return new RC(parent); }),
+        PanelFactory([](QWidget *parent) { return new RX(parent); }),
     };
     return factories[classIndex];
 }
@@ -57,7 +56,7 @@ bool isOurs(const QString &classId, const QString &progId)
 ClassRegistryContents withoutOurEntries(ClassRegistryContents contents)
 {
     contents.classes.removeIf(
-            [](const RegisteredClass &entry) { return isOurs(entry.classId, entry.progId); });
+        [](const RegisteredClass &entry) { return isOurs(entry.classId, entry.progId); });
     contents.typeLibraries.removeIf([](const RegisteredTypeLibrary &entry) {
         return sameId(entry.id, QLatin1String(TypeLibraryId));
     });
@@ -66,7 +65,7 @@ ClassRegistryContents withoutOurEntries(ClassRegistryContents contents)
 
 QString thisLibraryPath()
 {
-    Dl_info info{};
+    Dl_info info {};
     if (dladdr(reinterpret_cast<void *>(&thisLibraryPath), &info) == 0 || !info.dli_fname)
         return QString();
     return QFileInfo(QString::fromLocal8Bit(info.dli_fname)).absoluteFilePath();
@@ -84,16 +83,18 @@ Q_DECL_EXPORT Status DllRegisterServer()
     ClassRegistryContents contents = withoutOurEntries(readClassRegistry());
     for (const ControlClassInfo &info : ControlClasses) {
         const QString name = QLatin1String(info.name);
-        contents.classes.append({QLatin1String(info.progId),
-                                 QLatin1String(info.classId),
-                                 {QLatin1Char('_') + name, QLatin1String(info.defaultInterfaceId)},
-                                 {QStringLiteral("__") + name, QLatin1String(info.eventInterfaceId)},
-                                 library,
-                                 QLatin1String(TypeLibraryId)});
+        contents.classes.append(
+            { QLatin1String(info.progId),
+              QLatin1String(info.classId),
+              { QLatin1Char('_') + name, QLatin1String(info.defaultInterfaceId) },
+              { QStringLiteral("__") + name, QLatin1String(info.eventInterfaceId) },
+              library,
+              QLatin1String(TypeLibraryId) });
     }
-    contents.typeLibraries.append({QLatin1String(TypeLibraryName), QLatin1String(TypeLibraryId),
-                                   QLatin1String(TypeLibraryVersion),
-                                   QLatin1String(TypeLibraryLocale), library});
+    contents.typeLibraries.append({ QLatin1String(TypeLibraryName), QLatin1String(TypeLibraryId),
+                                    QLatin1String(TypeLibraryVersion),
+                                    QLatin1String(TypeLibraryLocale), library,
+                                    QLatin1String(FileVersion) });
     return writeClassRegistry(contents) ? StatusOk : StatusRegisterClassFailed;
 }
 
@@ -107,8 +108,7 @@ Q_DECL_EXPORT Status DllUnregisterServer()
     return writeClassRegistry(rest) ? StatusOk : StatusRegisterClassFailed;
 }
 
-Q_DECL_EXPORT Status DllGetClassObject(const char *classId, const char *interfaceId,
-                                       void **factory)
+Q_DECL_EXPORT Status DllGetClassObject(const char *classId, const char *interfaceId, void **factory)
 {
     if (!factory)
         return StatusPointer;

@@ -18,7 +18,7 @@ namespace kx::belgepano {
 
 namespace {
 
-std::atomic<int> livePanels{0};
+std::atomic<int> livePanels { 0 };
 
 bool isEnterKey(const QEvent *event)
 {
@@ -43,16 +43,15 @@ void sendTab(QWidget *target)
 
 PanelBase::PanelBase(int widthTwips, int heightTwips, QWidget *parent)
     : QWidget(parent)
-    , fixedSize(twipsSize(widthTwips, heightTwips))
 {
     ++livePanels;
     // The layouts were drawn for this face and size; where it is missing, a face of about its
     // width keeps the captions inside their fields.
     QFont face = font();
-    face.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                      QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                      QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans Condensed"),
-                      QStringLiteral("DejaVu Sans")});
+    face.setFamilies({ QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                       QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
+                       QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans Condensed"),
+                       QStringLiteral("DejaVu Sans") });
     face.setPointSizeF(8.25);
     setFont(face);
     // Option and check captions begin with a blank of their own, and their widths leave no room
@@ -60,7 +59,8 @@ PanelBase::PanelBase(int widthTwips, int heightTwips, QWidget *parent)
     setStyleSheet(QStringLiteral("QRadioButton, QCheckBox { spacing: 1px; }"
                                  "QRadioButton::indicator, QCheckBox::indicator"
                                  " { width: 13px; height: 13px; }"));
-    setFixedSize(fixedSize);
+    // Fixed: whatever size the host asks for, the panel keeps its own.
+    setFixedSize(twipsSize(widthTwips, heightTwips));
 }
 
 PanelBase::~PanelBase()
@@ -82,8 +82,8 @@ void PanelBase::placeChild(QWidget *child, const char *name, int tabIndex, int l
     orderedChildren.append(child);
 }
 
-QLabel *PanelBase::addCaption(QWidget *parent, int index, const QString &caption, int left,
-                              int top, int width, int height)
+QLabel *PanelBase::addCaption(QWidget *parent, int index, const QString &caption, int left, int top,
+                              int width, int height)
 {
     auto *label = new QLabel(caption, parent);
     label->setObjectName(QStringLiteral("LabeL"));
@@ -179,11 +179,11 @@ QWidget *PanelBase::activeChild() const
 bool PanelBase::handleEnter()
 {
     // The active child is read anew before each step: a host handler may move the focus.
-    if (QWidget *active = activeChild(); active && !addFieldName.isEmpty()
-        && active->objectName() == addFieldName)
+    if (QWidget *active = activeChild();
+        active && !addFieldName.isEmpty() && active->objectName() == addFieldName)
         addFieldEntered();
-    if (QWidget *active = activeChild(); active && !barcodeFieldName.isEmpty()
-        && active->objectName() == barcodeFieldName)
+    if (QWidget *active = activeChild();
+        active && !barcodeFieldName.isEmpty() && active->objectName() == barcodeFieldName)
         barcodeEntered();
     if (QWidget *active = activeChild(); active && tabIndexOf(active) < enterBound) {
         if (QWidget *target = QApplication::focusWidget())
@@ -228,22 +228,14 @@ bool PanelBase::eventFilter(QObject *watched, QEvent *event)
             return foldKey(watched, event);
         break;
     case QEvent::FocusIn:
-        if (auto *field = qobject_cast<QLineEdit *>(watched); field
-            && selectOnFocus.contains(field))
+        if (auto *field = qobject_cast<QLineEdit *>(watched);
+            field && selectOnFocus.contains(field))
             SelectControlText(field);
         break;
     default:
         break;
     }
     return QWidget::eventFilter(watched, event);
-}
-
-void PanelBase::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    // The host cannot stretch or shrink a panel.
-    if (size() != fixedSize)
-        resize(fixedSize);
 }
 
 } // namespace kx::belgepano

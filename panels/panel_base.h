@@ -3,9 +3,9 @@
 
 #include <QList>
 
-#include <initializer_list>
 #include <QString>
 #include <QWidget>
+#include <initializer_list>
 
 class QLabel;
 class QLineEdit;
@@ -13,7 +13,7 @@ class QLineEdit;
 namespace kx {
 class ComboBox;
 class DateField;
-}
+} // namespace kx
 
 namespace kx::belgepano {
 
@@ -46,7 +46,7 @@ protected:
     PanelBase(int widthTwips, int heightTwips, QWidget *parent);
 
     // Names the child, gives it its tab index and places it (twips, relative to its parent).
-    template<typename Child>
+    template <typename Child>
     Child *place(Child *child, const char *name, int tabIndex, int left, int top, int width,
                  int height)
     {
@@ -73,11 +73,10 @@ protected:
     // by each panel's constructor.
     void finishSetUp();
 
-    virtual void addFieldEntered() {}
-    virtual void barcodeEntered() {}
+    virtual void addFieldEntered() { }
+    virtual void barcodeEntered() { }
 
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void placeChild(QWidget *child, const char *name, int tabIndex, int left, int top, int width,
@@ -86,7 +85,6 @@ private:
     bool handleEnter();
     bool foldKey(QObject *watched, QEvent *event);
 
-    QSize fixedSize;
     QList<QWidget *> orderedChildren;
     QList<QLineEdit *> selectOnFocus;
     QList<QObject *> foldTargets;

@@ -29,30 +29,30 @@ RA::RA(QWidget *parent)
     LabInfo = place(new QLabel(this), "LabInfo", 14, 1320, 2880, 6495, 315);
     TInfo = place(new QLineEdit(this), "TInfo", 15, 2640, 720, 135, 135);
 
-    addDocumentCaptions({{0, "Belge -----------------", CaptionLeftColumn, 0},
-                         {1, "Belge No -----------", CaptionRightColumn, 0},
-                         {2, "Cari --------------------", CaptionLeftColumn, 360},
-                         {3, "Belge Tarihi -------", CaptionLeftColumn, 720},
-                         {4, "Sevk Tarihi --------", CaptionRightColumn, 720},
-                         {5, "Barkod Durum ---", CaptionLeftColumn, 1080},
-                         {6, "Seri No Durum ---", CaptionRightColumn, 1080},
-                         {7, "Açıklama -----------", CaptionLeftColumn, 1440},
-                         {8, "Barkod No ---------", CaptionLeftColumn, 1800},
-                         {9, "Seri No --------------", CaptionRightColumn, 1800},
-                         {10, "Stok ------------------", CaptionLeftColumn, 2160},
-                         {11, "Miktar ----------------", CaptionLeftColumn, 2520}},
+    addDocumentCaptions({ { 0, "Belge -----------------", CaptionLeftColumn, 0 },
+                          { 1, "Belge No -----------", CaptionRightColumn, 0 },
+                          { 2, "Cari --------------------", CaptionLeftColumn, 360 },
+                          { 3, "Belge Tarihi -------", CaptionLeftColumn, 720 },
+                          { 4, "Sevk Tarihi --------", CaptionRightColumn, 720 },
+                          { 5, "Barkod Durum ---", CaptionLeftColumn, 1080 },
+                          { 6, "Seri No Durum ---", CaptionRightColumn, 1080 },
+                          { 7, "Açıklama -----------", CaptionLeftColumn, 1440 },
+                          { 8, "Barkod No ---------", CaptionLeftColumn, 1800 },
+                          { 9, "Seri No --------------", CaptionRightColumn, 1800 },
+                          { 10, "Stok ------------------", CaptionLeftColumn, 2160 },
+                          { 11, "Miktar ----------------", CaptionLeftColumn, 2520 } },
                         2880);
 
     CBelge->AddItem(QStringLiteral("Çıkış"));
     CBelge->AddItem(QStringLiteral("Giriş"));
     fillPrintCopies(CPrint);
-    for (ComboBox *entrySwitch : {CBarkod, CSerial}) {
+    for (ComboBox *entrySwitch : { CBarkod, CSerial }) {
         entrySwitch->AddItem(QStringLiteral("Açık"));
         entrySwitch->AddItem(QStringLiteral("Kapalı"));
     }
 
-    selectAllOnFocus({TSeriNo, TSiraNo, TAciklama, TBarkod, TSerial, TMiktar});
-    foldWhileTyping({CCari, CStok});
+    selectAllOnFocus({ TSeriNo, TSiraNo, TAciklama, TBarkod, TSerial, TMiktar });
+    foldWhileTyping({ CCari, CStok });
     setEnterRule(13, QStringLiteral("TMiktar"), QStringLiteral("TBarkod"));
     followDocumentDate(DBelge, DSevk);
     mirrorInfo(TInfo, LabInfo);

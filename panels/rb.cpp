@@ -27,24 +27,24 @@ RB::RB(QWidget *parent)
     TInfo = place(new QLineEdit(this), "TInfo", 12, 2640, 720, 135, 135);
     LabInfo = place(new QLabel(this), "LabInfo", 13, 1320, 1800, 6495, 315);
 
-    addDocumentCaptions({{0, "Belge -----------------", CaptionLeftColumn, 0},
-                         {1, "Belge No -----------", CaptionRightColumn, 0},
-                         {2, "Cari --------------------", CaptionLeftColumn, 360},
-                         {3, "Belge Tarihi -------", CaptionLeftColumn, 720},
-                         {4, "Sevk Tarihi --------", CaptionRightColumn, 720},
-                         {5, "% İskonto  ---------", CaptionLeftColumn, 1080},
-                         {6, "Kdv -------------------", CaptionRightColumn, 1080},
-                         {7, "Açıklama -----------", CaptionLeftColumn, 1440}},
+    addDocumentCaptions({ { 0, "Belge -----------------", CaptionLeftColumn, 0 },
+                          { 1, "Belge No -----------", CaptionRightColumn, 0 },
+                          { 2, "Cari --------------------", CaptionLeftColumn, 360 },
+                          { 3, "Belge Tarihi -------", CaptionLeftColumn, 720 },
+                          { 4, "Sevk Tarihi --------", CaptionRightColumn, 720 },
+                          { 5, "% İskonto  ---------", CaptionLeftColumn, 1080 },
+                          { 6, "Kdv -------------------", CaptionRightColumn, 1080 },
+                          { 7, "Açıklama -----------", CaptionLeftColumn, 1440 } },
                         1800);
 
-    for (const char *direction : {"Açık Çıkış", "Açık Giriş", "Kapalı Çıkış", "Kapalı Giriş"})
+    for (const char *direction : { "Açık Çıkış", "Açık Giriş", "Kapalı Çıkış", "Kapalı Giriş" })
         CBelge->AddItem(QString::fromUtf8(direction));
     fillPrintCopies(CPrint);
     CKdv->AddItem(QStringLiteral("Dahil"));
     CKdv->AddItem(QStringLiteral("Hariç"));
 
-    selectAllOnFocus({TSeriNo, TSiraNo, TIsk1, TIsk2, TIsk3, TAciklama});
-    foldWhileTyping({CCari});
+    selectAllOnFocus({ TSeriNo, TSiraNo, TIsk1, TIsk2, TIsk3, TAciklama });
+    foldWhileTyping({ CCari });
     setEnterRule(11, QString(), QString());
     followDocumentDate(DBelge, DSevk);
     mirrorInfo(TInfo, LabInfo);

@@ -34,36 +34,36 @@ RC::RC(QWidget *parent)
     TInfo = place(new QLineEdit(this), "TInfo", 19, 2640, 720, 135, 135);
     LabInfo = place(new QLabel(this), "LabInfo", 20, 1320, 3240, 6495, 315);
 
-    addDocumentCaptions({{0, "Belge -----------------", CaptionLeftColumn, 0},
-                         {1, "Belge No -----------", CaptionRightColumn, 0},
-                         {2, "Cari --------------------", CaptionLeftColumn, 360},
-                         {3, "Belge Tarihi -------", CaptionLeftColumn, 720},
-                         {4, "Sevk Tarihi --------", CaptionRightColumn, 720},
-                         {5, "% İskonto  ---------", CaptionLeftColumn, 1080},
-                         {6, "Kdv -------------------", CaptionRightColumn, 1080},
-                         {7, "Barkod Durum ---", CaptionLeftColumn, 1440},
-                         {8, "Seri No Durum ---", CaptionRightColumn, 1440},
-                         {9, "Açıklama -----------", CaptionLeftColumn, 1800},
-                         {10, "Barkod No ---------", CaptionLeftColumn, 2160},
-                         {11, "Seri No --------------", CaptionRightColumn, 2160},
-                         {12, "Stok ------------------", CaptionLeftColumn, 2520},
-                         {13, "Miktar ----------------", CaptionLeftColumn, 2880},
-                         {14, "Fiyat ------------------", CaptionRightColumn, 2880}},
+    addDocumentCaptions({ { 0, "Belge -----------------", CaptionLeftColumn, 0 },
+                          { 1, "Belge No -----------", CaptionRightColumn, 0 },
+                          { 2, "Cari --------------------", CaptionLeftColumn, 360 },
+                          { 3, "Belge Tarihi -------", CaptionLeftColumn, 720 },
+                          { 4, "Sevk Tarihi --------", CaptionRightColumn, 720 },
+                          { 5, "% İskonto  ---------", CaptionLeftColumn, 1080 },
+                          { 6, "Kdv -------------------", CaptionRightColumn, 1080 },
+                          { 7, "Barkod Durum ---", CaptionLeftColumn, 1440 },
+                          { 8, "Seri No Durum ---", CaptionRightColumn, 1440 },
+                          { 9, "Açıklama -----------", CaptionLeftColumn, 1800 },
+                          { 10, "Barkod No ---------", CaptionLeftColumn, 2160 },
+                          { 11, "Seri No --------------", CaptionRightColumn, 2160 },
+                          { 12, "Stok ------------------", CaptionLeftColumn, 2520 },
+                          { 13, "Miktar ----------------", CaptionLeftColumn, 2880 },
+                          { 14, "Fiyat ------------------", CaptionRightColumn, 2880 } },
                         3240);
 
-    for (const char *direction : {"Açık Çıkış", "Açık Giriş", "Kapalı Çıkış", "Kapalı Giriş"})
+    for (const char *direction : { "Açık Çıkış", "Açık Giriş", "Kapalı Çıkış", "Kapalı Giriş" })
         CBelge->AddItem(QString::fromUtf8(direction));
     fillPrintCopies(CPrint);
-    for (ComboBox *entrySwitch : {CBarkod, CSerial}) {
+    for (ComboBox *entrySwitch : { CBarkod, CSerial }) {
         entrySwitch->AddItem(QStringLiteral("Açık"));
         entrySwitch->AddItem(QStringLiteral("Kapalı"));
     }
     CKdv->AddItem(QStringLiteral("Dahil"));
     CKdv->AddItem(QStringLiteral("Hariç"));
 
-    selectAllOnFocus({TSeriNo, TSiraNo, TIsk1, TIsk2, TIsk3, TAciklama, TBarkod, TSerial, TMiktar,
-                      TFiyat});
-    foldWhileTyping({CCari, CStok});
+    selectAllOnFocus(
+        { TSeriNo, TSiraNo, TIsk1, TIsk2, TIsk3, TAciklama, TBarkod, TSerial, TMiktar, TFiyat });
+    foldWhileTyping({ CCari, CStok });
     setEnterRule(18, QStringLiteral("TFiyat"), QStringLiteral("TBarkod"));
     followDocumentDate(DBelge, DSevk);
     mirrorInfo(TInfo, LabInfo);

@@ -2,15 +2,11 @@
 #pragma once
 
 #include "panels/panel_base.h"
-
-#include "platform/check_option.h"
 #include "platform/combo_box.h"
 #include "platform/date_field.h"
-#include "platform/tab_strip.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 namespace kx::belgepano {
 

@@ -36,9 +36,9 @@ RX::RX(QWidget *parent)
     : PanelBase(10500, 990, parent)
 {
     TabX = place(new TabStrip(this), "TabX", 43, 0, 0, 10500, 975);
-    const char *pageCaptions[] = {"Hesap Ekstresi", "Fiyat Listesi", "Kasa Raporu",
-                                  "Borç / Alacak",  "Kdv Raporu",    "Stok Hareket",
-                                  "Stok Envanter",  "Çekler"};
+    const char *pageCaptions[]
+        = { "Hesap Ekstresi", "Fiyat Listesi", "Kasa Raporu",   "Borç / Alacak",
+            "Kdv Raporu",     "Stok Hareket",  "Stok Envanter", "Çekler" };
     for (const char *caption : pageCaptions)
         TabX->AddPage(QString::fromUtf8(caption));
 
@@ -68,7 +68,8 @@ RX::RX(QWidget *parent)
         return onPage(page, new DateField(TabX), name, tabIndex, left, 480, 975, 315);
     };
     auto caption = [&](int page, int index, const char *text, int width) {
-        TabX->AddChild(page, addCaption(TabX, index, QString::fromUtf8(text), 120, 510, width, 195));
+        TabX->AddChild(page,
+                       addCaption(TabX, index, QString::fromUtf8(text), 120, 510, width, 195));
     };
 
     caption(0, 0, "Cari -", 360);
@@ -139,8 +140,8 @@ RX::RX(QWidget *parent)
         TabX->setTabShown(page, false);
     }
 
-    selectAllOnFocus({TArti, TEksi});
-    foldWhileTyping({CCari, CStok});
+    selectAllOnFocus({ TArti, TEksi });
+    foldWhileTyping({ CCari, CStok });
 
     connect(TTab, &QLineEdit::textChanged, this,
             [this](const QString &text) { TabX->setSelectedIndex(leadingNumber(text)); });

@@ -10,6 +10,8 @@
 
 #include <sqlite3.h>
 
+#include <memory>
+
 namespace kx {
 
 namespace {
@@ -60,25 +62,31 @@ public:
         if (!m_handle)
             throw DatabaseError(QStringLiteral("Veritabanı bağlantısı açık değil."));
         const QByteArray text = sql.toUtf8();
-        if (sqlite3_prepare_v2(m_handle, text.constData(), int(text.size()), &m_statement, nullptr)
-            != SQLITE_OK)
+        const char *tail = nullptr;
+        sqlite3_stmt *prepared = nullptr;
+        const int result
+            = sqlite3_prepare_v2(m_handle, text.constData(), int(text.size()), &prepared, &tail);
+        m_statement.reset(prepared);
+        if (result != SQLITE_OK)
             fail();
         if (!m_statement)
             throw DatabaseError(QStringLiteral("Boş komut."));
-        if (sqlite3_bind_parameter_count(m_statement) != values.size())
+        // One statement per call; a second one would otherwise be dropped without a word.
+        if (tail && !QByteArray(tail).trimmed().isEmpty())
+            throw DatabaseError(QStringLiteral("Tek komutta birden çok ifade [") + sql + u']');
+        if (sqlite3_bind_parameter_count(m_statement.get()) != values.size())
             throw DatabaseError(QStringLiteral("Değer sayısı komuttaki yer sayısına uymuyor [")
                                 + sql + u']');
         for (int i = 0; i < values.size(); ++i)
             bind(i + 1, values.at(i));
     }
-    ~Statement() { sqlite3_finalize(m_statement); }
     Statement(const Statement &) = delete;
     Statement &operator=(const Statement &) = delete;
 
     // True while there is a row to read.
     bool step()
     {
-        const int result = sqlite3_step(m_statement);
+        const int result = sqlite3_step(m_statement.get());
         if (result == SQLITE_ROW)
             return true;
         if (result != SQLITE_DONE)
@@ -86,29 +94,30 @@ public:
         return false;
     }
 
-    int columnCount() const { return sqlite3_column_count(m_statement); }
+    int columnCount() const { return sqlite3_column_count(m_statement.get()); }
     QString columnName(int column) const
     {
-        return QString::fromUtf8(sqlite3_column_name(m_statement, column));
+        return QString::fromUtf8(sqlite3_column_name(m_statement.get(), column));
     }
 
     QVariant value(int column) const
     {
-        switch (sqlite3_column_type(m_statement, column)) {
+        switch (sqlite3_column_type(m_statement.get(), column)) {
         case SQLITE_INTEGER:
-            return QVariant(qlonglong(sqlite3_column_int64(m_statement, column)));
+            return QVariant(qlonglong(sqlite3_column_int64(m_statement.get(), column)));
         case SQLITE_FLOAT:
-            return QVariant(sqlite3_column_double(m_statement, column));
+            return QVariant(sqlite3_column_double(m_statement.get(), column));
         case SQLITE_BLOB:
-            return QByteArray(static_cast<const char *>(sqlite3_column_blob(m_statement, column)),
-                              sqlite3_column_bytes(m_statement, column));
+            return QByteArray(
+                static_cast<const char *>(sqlite3_column_blob(m_statement.get(), column)),
+                sqlite3_column_bytes(m_statement.get(), column));
         case SQLITE_NULL:
             // Null stays apart from the empty text, but reads as one.
             return QVariant(QMetaType::fromType<QString>());
         default: {
             const auto *text
-                = reinterpret_cast<const char *>(sqlite3_column_text(m_statement, column));
-            return QString::fromUtf8(text, sqlite3_column_bytes(m_statement, column));
+                = reinterpret_cast<const char *>(sqlite3_column_text(m_statement.get(), column));
+            return QString::fromUtf8(text, sqlite3_column_bytes(m_statement.get(), column));
         }
         }
     }
@@ -121,7 +130,7 @@ private:
     {
         int result = SQLITE_OK;
         if (value.isNull()) {
-            result = sqlite3_bind_null(m_statement, index);
+            result = sqlite3_bind_null(m_statement.get(), index);
         } else {
             switch (value.metaType().id()) {
             case QMetaType::Bool:
@@ -131,24 +140,24 @@ private:
             case QMetaType::LongLong:
             case QMetaType::Short:
             case QMetaType::UShort:
-                result = sqlite3_bind_int64(m_statement, index, value.toLongLong());
+                result = sqlite3_bind_int64(m_statement.get(), index, value.toLongLong());
                 break;
             case QMetaType::ULongLong:
             case QMetaType::ULong:
             case QMetaType::Double:
             case QMetaType::Float:
-                result = sqlite3_bind_double(m_statement, index, value.toDouble());
+                result = sqlite3_bind_double(m_statement.get(), index, value.toDouble());
                 break;
             case QMetaType::QByteArray: {
                 const QByteArray bytes = value.toByteArray();
-                result = sqlite3_bind_blob(m_statement, index, bytes.constData(), int(bytes.size()),
-                                           SQLITE_TRANSIENT);
+                result = sqlite3_bind_blob(m_statement.get(), index, bytes.constData(),
+                                           int(bytes.size()), SQLITE_TRANSIENT);
                 break;
             }
             default: {
                 const QByteArray text = value.toString().toUtf8();
-                result = sqlite3_bind_text(m_statement, index, text.constData(), int(text.size()),
-                                           SQLITE_TRANSIENT);
+                result = sqlite3_bind_text(m_statement.get(), index, text.constData(),
+                                           int(text.size()), SQLITE_TRANSIENT);
                 break;
             }
             }
@@ -164,7 +173,9 @@ private:
     }
 
     sqlite3 *m_handle = nullptr;
-    sqlite3_stmt *m_statement = nullptr;
+    // Owned here, so that a statement is finalised also when the constructor throws.
+    std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt *)> m_statement { nullptr,
+                                                                         sqlite3_finalize };
     QString m_sql;
 };
 } // namespace
@@ -283,9 +294,14 @@ void Recordset::Open(const QString &sql, Connection &connection, const QVariantL
     for (int i = 0; i < fields; ++i)
         m_names << statement.columnName(i);
     m_rows.resize(fields, 0);
-    while (statement.step()) {
-        for (int i = 0; i < fields; ++i)
-            m_rows.field(i).append(statement.value(i));
+    try {
+        while (statement.step()) {
+            for (int i = 0; i < fields; ++i)
+                m_rows.field(i).append(statement.value(i));
+        }
+    } catch (...) {
+        Close();
+        throw;
     }
     m_position = 0;
     m_open = true;

@@ -13,8 +13,7 @@ CheckBox::CheckBox(const QString &caption, QWidget *parent)
 
 OptionButton::OptionButton(const QString &caption, QWidget *parent)
     : QRadioButton(caption, parent)
-{
-}
+{ }
 
 void OptionButton::setValue(bool value)
 {

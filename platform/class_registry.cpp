@@ -17,12 +17,12 @@ namespace {
 
 QJsonObject interfaceToJson(const RegisteredInterface &interface)
 {
-    return QJsonObject{{"name", interface.name}, {"id", interface.id}};
+    return QJsonObject { { "name", interface.name }, { "id", interface.id } };
 }
 
 RegisteredInterface interfaceFromJson(const QJsonObject &object)
 {
-    return {object.value("name").toString(), object.value("id").toString()};
+    return { object.value("name").toString(), object.value("id").toString() };
 }
 
 } // namespace
@@ -30,7 +30,7 @@ RegisteredInterface interfaceFromJson(const QJsonObject &object)
 QString classRegistryPath()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
-           + QStringLiteral("/belgepano/classes.json");
+        + QStringLiteral("/belgepano/classes.json");
 }
 
 bool sameId(const QString &a, const QString &b)
@@ -49,19 +49,18 @@ ClassRegistryContents readClassRegistry()
     const QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
     for (const QJsonValue &value : root.value("classes").toArray()) {
         const QJsonObject object = value.toObject();
-        contents.classes.append({object.value("progId").toString(),
-                                 object.value("classId").toString(),
-                                 interfaceFromJson(object.value("defaultInterface").toObject()),
-                                 interfaceFromJson(object.value("eventInterface").toObject()),
-                                 object.value("library").toString(),
-                                 object.value("typeLibrary").toString()});
+        contents.classes.append(
+            { object.value("progId").toString(), object.value("classId").toString(),
+              interfaceFromJson(object.value("defaultInterface").toObject()),
+              interfaceFromJson(object.value("eventInterface").toObject()),
+              object.value("library").toString(), object.value("typeLibrary").toString() });
     }
     for (const QJsonValue &value : root.value("typeLibraries").toArray()) {
         const QJsonObject object = value.toObject();
         contents.typeLibraries.append(
-                {object.value("name").toString(), object.value("id").toString(),
-                 object.value("version").toString(), object.value("locale").toString(),
-                 object.value("library").toString()});
+            { object.value("name").toString(), object.value("id").toString(),
+              object.value("version").toString(), object.value("locale").toString(),
+              object.value("library").toString(), object.value("fileVersion").toString() });
     }
     return contents;
 }
@@ -74,20 +73,22 @@ bool writeClassRegistry(const ClassRegistryContents &contents)
 
     QJsonArray classes;
     for (const RegisteredClass &entry : contents.classes) {
-        classes.append(QJsonObject{{"progId", entry.progId},
-                                   {"classId", entry.classId},
-                                   {"defaultInterface", interfaceToJson(entry.defaultInterface)},
-                                   {"eventInterface", interfaceToJson(entry.eventInterface)},
-                                   {"library", entry.library},
-                                   {"typeLibrary", entry.typeLibraryId}});
+        classes.append(
+            QJsonObject { { "progId", entry.progId },
+                          { "classId", entry.classId },
+                          { "defaultInterface", interfaceToJson(entry.defaultInterface) },
+                          { "eventInterface", interfaceToJson(entry.eventInterface) },
+                          { "library", entry.library },
+                          { "typeLibrary", entry.typeLibraryId } });
     }
     QJsonArray typeLibraries;
     for (const RegisteredTypeLibrary &entry : contents.typeLibraries) {
-        typeLibraries.append(QJsonObject{{"name", entry.name},
-                                         {"id", entry.id},
-                                         {"version", entry.version},
-                                         {"locale", entry.locale},
-                                         {"library", entry.library}});
+        typeLibraries.append(QJsonObject { { "name", entry.name },
+                                           { "id", entry.id },
+                                           { "version", entry.version },
+                                           { "locale", entry.locale },
+                                           { "library", entry.library },
+                                           { "fileVersion", entry.fileVersion } });
     }
     if (!QDir().mkpath(QFileInfo(path).absolutePath()))
         return false;
@@ -95,7 +96,7 @@ bool writeClassRegistry(const ClassRegistryContents &contents)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    const QJsonObject root{{"classes", classes}, {"typeLibraries", typeLibraries}};
+    const QJsonObject root { { "classes", classes }, { "typeLibraries", typeLibraries } };
     file.write(QJsonDocument(root).toJson());
     return file.commit();
 }

@@ -39,8 +39,8 @@ public:
 // The C entry points of a control library, by these names.
 extern "C" {
 using RegisterServerFunction = Status (*)();
-using GetClassObjectFunction = Status (*)(const char *classId, const char *interfaceId,
-                                          void **factory);
+using GetClassObjectFunction
+    = Status (*)(const char *classId, const char *interfaceId, void **factory);
 using CanUnloadNowFunction = Status (*)();
 }
 
@@ -67,6 +67,7 @@ struct RegisteredTypeLibrary
     QString version;
     QString locale;
     QString library;
+    QString fileVersion;
 };
 
 struct ClassRegistryContents

@@ -9,8 +9,9 @@ namespace kx {
 //
 // DateText() and Value() give the date as "31.12.2026"; RValue() and DateValue() give the same
 // date as the number 20261231. Tab leaves the field (it does not step through the day,
-// month and year parts, which the arrow keys and the typed dots reach). Setters take the same forms; a text or number that is no valid
-// date leaves the field unchanged and returns false. LostFocus() is raised on every focus loss.
+// month and year parts, which the arrow keys and the typed dots reach). Setters take the same
+// forms; a text or number that is no valid date leaves the field unchanged and returns false.
+// LostFocus() is raised on every focus loss.
 class DateField : public QDateEdit
 {
     Q_OBJECT

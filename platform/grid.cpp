@@ -920,6 +920,16 @@ void Grid::applyCommonLook()
     palette.setColor(QPalette::Text, Qt::black);
     setPalette(palette);
     setFocusPolicy(Qt::StrongFocus);
+    // One small sans-serif font for cells and titles, titles not bold.
+    QFont small = font();
+    small.setFamily(QStringLiteral("Sans Serif"));
+    small.setPointSize(8);
+    small.setStretch(QFont::SemiCondensed);
+    setFont(small);
+    QFont titles = small;
+    titles.setBold(false);
+    horizontalHeader()->setFont(titles);
+    applyHeaderHeight();
 }
 
 void Grid::mouseDoubleClickEvent(QMouseEvent *event)

@@ -86,7 +86,55 @@ QList<QAction *> RibbonControl::items() const
 
 void RibbonControl::setWidth(double pixels)
 {
-    setFixedWidth(int(std::lround(pixels)));
+    m_width = int(std::lround(pixels));
+    applyWidth();
+}
+
+// Large buttons take their width exactly and wrap their caption; buttons with the caption
+// beside the icon never cut it, so the width is their least.
+void RibbonControl::applyWidth()
+{
+    if (m_width <= 0)
+        return;
+    if (toolButtonStyle() == Qt::ToolButtonTextUnderIcon) {
+        setFixedWidth(m_width);
+    } else {
+        setMinimumWidth(m_width);
+        setMaximumWidth(QWIDGETSIZE_MAX);
+    }
+    updateDisplayText();
+}
+
+// A large button's caption wraps onto a second line when it is wider than the button; the
+// caption itself stays as given.
+void RibbonControl::updateDisplayText()
+{
+    const int room = maximumWidth() - 8;
+    const QFontMetrics metrics(font());
+    QString shown = m_caption;
+    if (toolButtonStyle() == Qt::ToolButtonTextUnderIcon && maximumWidth() < QWIDGETSIZE_MAX
+        && metrics.horizontalAdvance(m_caption) > room) {
+        // Break at a wide gap first ("Fatura  ( F5 )"), else after the words that fit.
+        const qsizetype gap = m_caption.indexOf(QStringLiteral("  "));
+        if (gap > 0) {
+            shown = m_caption.left(gap) + QLatin1Char('\n') + m_caption.mid(gap).trimmed();
+        } else {
+            const QStringList words = m_caption.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            QString first;
+            int split = 0;
+            while (split < words.size()) {
+                const QString longer = first.isEmpty() ? words.at(split)
+                                                       : first + QLatin1Char(' ') + words.at(split);
+                if (!first.isEmpty() && metrics.horizontalAdvance(longer) > room)
+                    break;
+                first = longer;
+                ++split;
+            }
+            if (split < words.size())
+                shown = first + QLatin1Char('\n') + words.mid(split).join(QLatin1Char(' '));
+        }
+    }
+    setText(shown);
 }
 
 void RibbonControl::setDescriptionText(const QString &text)
@@ -112,6 +160,7 @@ void RibbonControl::setDisplayStyle(int style)
     if (style == 3) {
         setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
         setIconSize(QSize(smallIcon, smallIcon));
+        applyWidth();
     }
 }
 
@@ -180,6 +229,7 @@ void RibbonGroup::placeControl(RibbonControl *control)
         control->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
         m_controlsLayout->addWidget(control, 0, index);
     }
+    control->applyWidth();
 }
 
 // ---- RibbonTab ----

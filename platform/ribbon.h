@@ -47,7 +47,7 @@ public:
     QAction *AddItem(int id, const QString &caption);
     QList<QAction *> items() const;
 
-    // Width in pixels; a fractional width is rounded.
+    // Width in pixels, rounded; the least width of a button with its caption beside the icon.
     void setWidth(double pixels);
     // The second text member: the hint shown on hover. Empty shows none.
     QString DescriptionText() const { return m_description; }
@@ -61,6 +61,8 @@ public:
     bool CommandChecked() const { return isChecked(); }
     void setCommandChecked(bool checked);
     void setCommandIcon(const QIcon &icon);
+    void updateDisplayText();
+    void applyWidth();
 
 private:
     Ribbon *m_ribbon;
@@ -70,6 +72,7 @@ private:
     QString m_description;
     int m_flags = 0;
     int m_displayStyle = 0;
+    int m_width = 0;
     QMenu *m_menu = nullptr;
 };
 

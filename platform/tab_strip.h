@@ -13,7 +13,8 @@ namespace kx {
 //
 // SelectedChanged(index) follows every change of the selection, by code or by the user.
 // SelectedChanging(index, cancel) comes before a switch that the user starts with a click
-// (the wheel does not switch pages); setting *cancel to true keeps the current page. setSelectedIndex() never asks.
+// (the wheel does not switch pages); setting *cancel to true keeps the current page.
+// setSelectedIndex() never asks.
 class TabStrip : public QWidget
 {
     Q_OBJECT

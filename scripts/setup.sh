@@ -6,7 +6,7 @@ packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libqt6sql6-sqlite qt6-translations-l10n
     libzip-dev libcurl4-openssl-dev libsqlite3-dev
-    fonts-dejavu-core
+    fonts-dejavu-core fonts-liberation2
 )
 [[ -n "${KX_EXTRA_PACKAGES:-}" ]] && read -r -a extra <<<"$KX_EXTRA_PACKAGES" && packages+=("${extra[@]}")
 
@@ -27,4 +27,13 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${KX_BUILD_DIR:-$root/build}"
 if [[ ! -f "$build/build.ninja" ]]; then
     cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+fi
+
+# A source file added since the last build must get its moc run even where Qt's code generator
+# thinks it is up to date.
+sources="$(cd "$root" && find app core panels platform reports settings tests bench \
+    \( -name '*.cpp' -o -name '*.h' \) 2>/dev/null | sort | md5sum)"
+if [[ "$(cat "$build/.kx_sources" 2>/dev/null)" != "$sources" ]]; then
+    find "$build" -path '*_autogen/timestamp' -delete
+    echo "$sources" >"$build/.kx_sources"
 fi

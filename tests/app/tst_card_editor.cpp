@@ -12,9 +12,11 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -662,6 +664,41 @@ private slots:
         // The slots are free again for the next statement.
         for (int k = 1; k <= kx::CardFieldCount; ++k)
             QCOMPARE(kx::state().FieldValues[k].toString(), kx::SkipSlot);
+    }
+
+    // The ribbon's way in: modal in its instance slot, the main window's follow-up called
+    // after the save, the window gone once closed. Editing without a selected card opens nothing.
+    void showModally()
+    {
+        kx::state().PopKind = Stock;
+        kx::state().PopMode = QStringLiteral("e");
+        kx::ShowCardEditor(nullptr, {});
+        QVERIFY(kx::state().F1Pop.isNull());
+
+        kx::state().PopMode = QStringLiteral("y");
+        kx::messageScript().answers = { kx::AnswerNo };
+        QList<QVariantList> followUps;
+        bool wasModal = false;
+        QTimer::singleShot(0, [&] {
+            QPointer<kx::F1Pop> window = qobject_cast<kx::F1Pop *>(kx::state().F1Pop.data());
+            if (!window || !QTest::qWaitForWindowActive(window))
+                return;
+            wasModal = window->isModal();
+            window->Text1(1)->setFocus(Qt::TabFocusReason);
+            type(QStringLiteral("kablo"));
+            QTest::mouseClick(window->Btn1C(), Qt::LeftButton);
+            if (window) // a save that went wrong must not leave the test waiting
+                window->close();
+        });
+        kx::ShowCardEditor(nullptr, {}, [&](int kind, bool isNew) {
+            followUps << QVariantList { kind, isNew };
+            // The lists are already reloaded when the main window is told.
+            QCOMPARE(kx::state().StokRows.text(2, 0), QStringLiteral("KABLO"));
+        });
+        QVERIFY(wasModal);
+        QCOMPARE(followUps, (QList<QVariantList> { { Stock, true } }));
+        QCOMPARE(storedCard(Stock, newestId(Stock)).at(1), QStringLiteral("KABLO"));
+        QTRY_VERIFY(kx::state().F1Pop.isNull());
     }
 
     void apostropheRoundTrips()

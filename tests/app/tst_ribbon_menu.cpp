@@ -109,7 +109,7 @@ private slots:
         if (id >= 101 && id <= 110)
             QCOMPARE(control->width(), 68);
         if (group >= 5)
-            QCOMPARE(control->width(), 170);
+            QCOMPARE(control->minimumWidth(), 170);
         if (id == 172)
             QCOMPARE(control->Flags(), 1);
         if (group == 0)

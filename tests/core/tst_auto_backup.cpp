@@ -182,9 +182,16 @@ private slots:
         // Days and months that sort against time: 28-01-2026 comes after 01-12-2026 by name.
         QList<QDateTime> times;
         for (int i = 0; i < existing; ++i)
-            times << QDateTime(QDate(2025, 1, 1).addDays(i * 17), QTime(i % 24, 7, 9));
-        for (const QDateTime &time : times)
+            times << QDateTime(QDate(2025, 1, 20).addDays(i * 11), QTime(i % 24, 7, 9));
+        QStringList byName;
+        for (const QDateTime &time : times) {
             writeFile(m_folder + '/' + kx::autoBackupName(time), "eski");
+            byName << kx::autoBackupName(time);
+        }
+        byName.sort();
+        // The case only shows the fault when the name order would pick other files.
+        if (deleted > 0)
+            QVERIFY(byName.first() != kx::autoBackupName(times.first()));
         const QStringList foreign
             = { QStringLiteral("01-01-2020 00-00-00.ZIP"),
                 QStringLiteral("31-02-2020 10-00-00.zip"), QStringLiteral("notlar.zip"),

@@ -284,15 +284,20 @@ private slots:
     void programFolderFollowsEnvironment()
     {
         kxtest::Fixture fixture;
-        QCOMPARE(kx::programFolder(), QDir(fixture.folder()).canonicalPath());
+        QCOMPARE(QDir(kx::programFolder()).canonicalPath(), QDir(fixture.folder()).canonicalPath());
         QCOMPARE(kx::databasePath(), kx::programFolder() + "/Data.mdb");
+        const QString missing = fixture.folder() + "/yeni/klasor";
+        qputenv("KANTARIX_DIR", missing.toUtf8());
+        QCOMPARE(kx::programFolder(), missing);
+        QVERIFY(QDir(missing).exists());
     }
 
     void networkFileSystems_data()
     {
         QTest::addColumn<QByteArray>("type");
         QTest::addColumn<bool>("network");
-        for (const char *type : { "nfs", "nfs4", "cifs", "smb3", "smbfs", "sshfs", "fuse.sshfs" })
+        for (const char *type :
+             { "nfs", "nfs4", "cifs", "smb3", "smbfs", "sshfs", "fuse.sshfs", "fuse.gvfsd-fuse" })
             QTest::newRow(type) << QByteArray(type) << true;
         for (const char *type : { "ext4", "btrfs", "xfs", "tmpfs", "vfat", "ntfs", "overlay", "" })
             QTest::newRow(*type ? type : "unknown") << QByteArray(type) << false;

@@ -1,5 +1,6 @@
 // Document kind labels and the month names both ways.
 #include "core/document_kinds.h"
+#include "platform/grid.h"
 #include "tests/support/kxtest.h"
 
 #include <QTest>
@@ -75,6 +76,32 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QVariant, number);
         QCOMPARE(kx::MonthNumber(name), number);
+    }
+
+    void columnSum_data()
+    {
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("last");
+        QTest::addColumn<double>("sum");
+        QTest::newRow("amounts, a negative and an empty cell") << 1 << 3 << 1224.5;
+        QTest::newRow("one row") << 2 << 2 << -10.0;
+        QTest::newRow("first after last") << 3 << 1 << 0.0;
+        QTest::newRow("text without digits counts 0") << 3 << 4 << 0.0;
+    }
+    void columnSum()
+    {
+        QFETCH(int, first);
+        QFETCH(int, last);
+        QFETCH(double, sum);
+        kx::Grid grid;
+        grid.setCols(3);
+        grid.setRows(5);
+        const QStringList texts{"1.234,50", "-10,00", "", "yok"};
+        for (int r = 1; r <= 4; ++r) {
+            grid.Cell(r, 2).setText(texts[r - 1]);
+            grid.Cell(r, 1).setText("999");
+        }
+        QCOMPARE(kx::SumGridColumn(&grid, 2, first, last), sum);
     }
 
     // Every name goes back to its own number.

@@ -7,11 +7,13 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
+#include <QUrl>
 
 #include <memory>
 
@@ -327,7 +329,7 @@ private slots:
         typeOnFocus(QStringLiteral("1234,5"));
         pressOnFocus(Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), form->Date1);
-        form->Date1->DateText(QStringLiteral("05.03.2027"));
+        QVERIFY(form->Date1->setDateText(QStringLiteral("05.03.2027")));
         form->Combo1[0]->setCurrentIndex(18);
         form->Combo1[1]->setCurrentIndex(8);
         form->Combo1[2]->setCurrentIndex(0);
@@ -451,5 +453,55 @@ private slots:
     }
 };
 
+// Catches what QDesktopServices would hand to the browser or the mail program.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl &url) { opened.append(url); }
+};
+
+class TestLoginLinks : public QObject
+{
+    Q_OBJECT
+private slots:
+    void linksOpenTheirAddresses_data()
+    {
+        QTest::addColumn<QString>("link");
+        QTest::addColumn<QUrl>("address");
+        QTest::newRow("help") << "LinkHELP" << QUrl(FGiris::helpAddress());
+        QTest::newRow("mail") << "LinkINFO" << QUrl("mailto:" + FGiris::contactMail());
+        QTest::newRow("maker") << "LinkMAKER" << QUrl(FGiris::makerAddress());
+        QTest::newRow("product") << "LinkKX" << QUrl(FGiris::productAddress());
+    }
+    void linksOpenTheirAddresses()
+    {
+        QFETCH(QString, link);
+        QFETCH(QUrl, address);
+        QVERIFY(FGiris::helpAddress().endsWith(QStringLiteral("/yardim.asp")));
+        kxtest::Fixture fixture;
+        UrlCatcher catcher;
+        for (const char *scheme : {"http", "https", "mailto"})
+            QDesktopServices::setUrlHandler(scheme, &catcher, "open");
+        FGiris form;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+
+        QLabel *label = link == "LinkHELP" ? form.LinkHELP
+                        : link == "LinkINFO" ? form.LinkINFO
+                        : link == "LinkMAKER" ? form.LinkMAKER
+                                              : form.LinkKX;
+        // A point on the link's text, whichever side the label aligns it to.
+        const int x = label->alignment() & Qt::AlignRight ? label->width() - 4 : 4;
+        QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(x, label->height() / 2));
+        for (const char *scheme : {"http", "https", "mailto"})
+            QDesktopServices::unsetUrlHandler(scheme);
+        QCOMPARE(catcher.opened, QList<QUrl>{address});
+    }
+};
+
 KX_TEST(TestLoginForm)
+KX_TEST(TestLoginLinks)
 #include "tst_login.moc"

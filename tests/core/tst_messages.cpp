@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -142,6 +143,33 @@ private slots:
         QVERIFY(rects[message].bottom() < rects[last].top());
         for (const QRect &r : rects)
             QVERIFY2(popup->rect().contains(r), qPrintable(QStringLiteral("item outside the box")));
+    }
+
+    void sitsAtTheBottomRight_data()
+    {
+        QTest::addColumn<bool>("mainWindow");
+        QTest::newRow("of the main window") << true;
+        QTest::newRow("of the screen") << false;
+    }
+    void sitsAtTheBottomRight()
+    {
+        QFETCH(bool, mainWindow);
+        QWidget window;
+        window.setGeometry(120, 80, 700, 500);
+        if (mainWindow) {
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            state().FMain = &window;
+        }
+        ShowSystemMessage(QStringLiteral("Belge kaydedildi..."), IconSuccess);
+        const QRect area = mainWindow ? window.geometry()
+                                      : QGuiApplication::primaryScreen()->availableGeometry();
+        const QRect box = Pop1()->geometry();
+        QVERIFY(area.contains(box));
+        // Close to the corner: within a small margin of the right and bottom edges.
+        QVERIFY(area.right() - box.right() <= 16);
+        QVERIFY(area.bottom() - box.bottom() <= 16);
+        QVERIFY(box.left() > area.center().x());
     }
 
     void noPermissionNotice()

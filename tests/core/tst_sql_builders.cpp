@@ -97,6 +97,20 @@ private slots:
         QCOMPARE(readRow("1Ayar", 3).text(9, 0), QStringLiteral("A"));
     }
 
+    // Slots never filled (a fresh state, before the start-up marks them) write nothing.
+    void unfilledSlotsWriteNothing()
+    {
+        kxtest::Fixture fixture;
+        fixture.login(1);
+        kx::state().FieldValues = kx::SlotArray();
+        kx::state().FieldValues[7] = QStringLiteral("#,##0.000");
+        kx::ExecUpdate("1Ayar", 3);
+        QCOMPARE(kx::state().SqlText, QStringLiteral("update \"1Ayar\" set a7=? where id=?"));
+        const kx::RowArray row = readRow("1Ayar", 3);
+        QCOMPARE(row.text(8, 0), QStringLiteral("#,##0.000"));
+        QCOMPARE(row.text(5, 0), QStringLiteral("1"));
+    }
+
     void nothingSetRunsNothing()
     {
         kxtest::Fixture fixture;

@@ -109,8 +109,8 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<int>("listIndex");
         QTest::addColumn<QString>("text");
-        QTest::newRow("one more letter") << QStringLiteral("X") << -1
-                                         << QStringLiteral("SOMUN M8 (1025)X");
+        QTest::newRow("one more letter")
+            << QStringLiteral("X") << -1 << QStringLiteral("SOMUN M8 (1025)X");
         QTest::newRow("back to the item") << QString() << 1 << QStringLiteral("SOMUN M8 (1025)");
     }
     void typingOverTheChoiceDropsIt()
@@ -146,14 +146,13 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<int>("listIndex");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("editable, other text") << true << QStringLiteral("PUL") << -1
-                                              << QStringLiteral("PUL");
+        QTest::newRow("editable, other text")
+            << true << QStringLiteral("PUL") << -1 << QStringLiteral("PUL");
         QTest::newRow("editable, empty") << true << QString() << -1 << QString();
         QTest::newRow("editable, the chosen item")
-                << true << QStringLiteral("SOMUN M8 (1025)") << 1
-                << QStringLiteral("SOMUN M8 (1025)");
-        QTest::newRow("list, an item") << false << QStringLiteral("PUL (1026)") << 2
-                                       << QStringLiteral("PUL (1026)");
+            << true << QStringLiteral("SOMUN M8 (1025)") << 1 << QStringLiteral("SOMUN M8 (1025)");
+        QTest::newRow("list, an item")
+            << false << QStringLiteral("PUL (1026)") << 2 << QStringLiteral("PUL (1026)");
         QTest::newRow("list, no item") << false << QStringLiteral("PUL") << -1 << QString();
     }
     void textSetByCode()
@@ -199,10 +198,10 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("dateText");
         QTest::addColumn<int>("key");
-        QTest::newRow("end of year") << QStringLiteral("31.12.2026") << QStringLiteral("31.12.2026")
-                                     << 20261231;
-        QTest::newRow("one-digit parts") << QStringLiteral("1.2.2026")
-                                         << QStringLiteral("01.02.2026") << 20260201;
+        QTest::newRow("end of year")
+            << QStringLiteral("31.12.2026") << QStringLiteral("31.12.2026") << 20261231;
+        QTest::newRow("one-digit parts")
+            << QStringLiteral("1.2.2026") << QStringLiteral("01.02.2026") << 20260201;
         QTest::newRow("leap day") << QStringLiteral("29.02.2024") << QStringLiteral("29.02.2024")
                                   << 20240229;
     }

@@ -82,6 +82,7 @@ private slots:
         QTest::newRow("too few values") << "insert into t (n, s) values (?, ?)" << 1;
         QTest::newRow("too many values") << "insert into t (n) values (?)" << 2;
         QTest::newRow("empty") << "" << 0;
+        QTest::newRow("second statement") << "select 1; delete from t" << 0;
     }
     void failuresThrow()
     {

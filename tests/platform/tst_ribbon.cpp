@@ -109,6 +109,10 @@ private slots:
         QCOMPARE(tabRow->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
         group->setCompact(true);
         QCOMPARE(page->toolButtonStyle(), Qt::ToolButtonTextBesideIcon);
+        // Beside the icon the width is the least, so a long caption is never cut.
+        page->setWidth(10);
+        QCOMPARE(page->minimumWidth(), 10);
+        QVERIFY(page->maximumWidth() > 1000);
     }
 
     void statusPanes()

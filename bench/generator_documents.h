@@ -1,0 +1,28 @@
+// Benchmark data: the documents and lines of a large company, on top of the generated cards.
+#pragma once
+
+#include <QtGlobal>
+
+namespace kxbench {
+
+struct DocumentSizes
+{
+    int documents = 200000;
+    int lines = 1000000;
+    int openNotes = 500; // free delivery notes of the one account the figures look at
+};
+
+struct GeneratedDocuments
+{
+    qint64 busyAccount = 0; // the account with openNotes free outgoing notes
+    qint64 someAccount = 0; // an account with an ordinary share of documents
+    qint64 someStock = 0;   // a stock card with an ordinary share of lines
+};
+
+// Inserts, through the real schema in one transaction, groups of documents as a shop makes
+// them: an invoice over three delivery notes, two free notes, three invoices with their own
+// lines and a payment, each group for one account; the lines spread over the line-owning
+// documents. Needs the logged-in company of BenchData with its cards.
+GeneratedDocuments addDocuments(const DocumentSizes &sizes);
+
+} // namespace kxbench

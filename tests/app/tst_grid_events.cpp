@@ -288,6 +288,27 @@ private slots:
         QCOMPARE(storedSetting(settingsRow, col), QStringLiteral("123"));
     }
 
+    // A drag by the mouse stores the width once, when the mouse lets go.
+    void columnDragged()
+    {
+        EventsWindow env;
+        addCards();
+        kx::FMain &w = env.start();
+        w.ShowPage(1);
+        QHeaderView *header = w.Grid1->horizontalHeader();
+        const QString before = storedSetting(4, 3);
+        const int start = header->sectionViewportPosition(3) + header->sectionSize(3) - 1;
+        const int y = header->height() / 2;
+        QTest::mousePress(header->viewport(), Qt::LeftButton, {}, QPoint(start, y));
+        for (int step = 1; step <= 8; ++step)
+            QTest::mouseMove(header->viewport(), QPoint(start + 5 * step, y));
+        QCOMPARE(storedSetting(4, 3), before);
+        const int dragged = w.Grid1->ColumnWidth(3);
+        QCOMPARE(dragged, before.toInt() + 40);
+        QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, QPoint(start + 40, y));
+        QCOMPARE(storedSetting(4, 3), QString::number(dragged));
+    }
+
     // The cheque page's drop-downs: accounts for "Veren" and "Alan", the five states for
     // "Durum", each item once however often the list opens.
     void chequeDropDowns_data()

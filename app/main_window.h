@@ -83,6 +83,11 @@ public:
     void Panel_EntrySwitch(QObject *panel, const char *switchField, const char *entryField,
                            int column);
     void TBul_Change(const QString &text);
+    // The orderly end: closes Conn, then the backup on the drive labelled "KANTARIX".
+    void Form_Unload();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
 
 private:
     void connectGridEvents();

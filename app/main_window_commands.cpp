@@ -1,6 +1,7 @@
 // The main window's command dispatch: pages, card commands, document and report commands.
 #include "app/card_editor.h"
 #include "app/main_window.h"
+#include "core/auto_backup.h"
 #include "core/database.h"
 #include "core/document_entry.h"
 #include "core/document_panels.h"
@@ -14,6 +15,7 @@
 #include "platform/grid.h"
 #include "platform/ribbon.h"
 
+#include <QCloseEvent>
 #include <QDesktopServices>
 #include <QLabel>
 #include <QTabWidget>
@@ -295,6 +297,24 @@ void FMain::afterCardSaved(int popKind, bool isNew)
     if (isNew)
         LabTotal->setText(QStringLiteral("Toplam Kayıt Sayısı : ")
                           + QString::number(Grid1->Rows() - 1));
+}
+
+void FMain::closeEvent(QCloseEvent *event)
+{
+    QMainWindow::closeEvent(event);
+    if (event->isAccepted())
+        Form_Unload();
+}
+
+void FMain::Form_Unload()
+{
+    ModuleState &s = state();
+    // Without a login there is no company's data to close or to back up.
+    if (s.FirmaAdi.isEmpty())
+        return;
+    if (s.Conn)
+        s.Conn->Close();
+    RunAutoBackup(databasePath());
 }
 
 } // namespace kx

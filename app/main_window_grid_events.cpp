@@ -15,7 +15,11 @@
 #include "platform/grid.h"
 
 #include <QCoreApplication>
+#include <QHeaderView>
 #include <QKeyEvent>
+#include <QSet>
+
+#include <functional>
 
 namespace kx {
 
@@ -55,12 +59,54 @@ QString dayRowDate(const QString &text)
     return text.left(2) + QLatin1Char('.') + month.toString() + QLatin1Char('.') + text.right(4);
 }
 
+// The header reports every pixel of a drag, and each stored width is a write to the database
+// (on a network folder too): a dragged column's width is handed on once, when the mouse lets
+// go. Widths set without a drag pass at once.
+class ColumnDragWatch : public QObject
+{
+public:
+    ColumnDragWatch(QHeaderView *header, std::function<void(int)> resized)
+        : QObject(header)
+        , m_resized(std::move(resized))
+    {
+        header->viewport()->installEventFilter(this);
+    }
+    void columnResized(int col)
+    {
+        if (m_pressed)
+            m_dragged.insert(col);
+        else
+            m_resized(col);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::MouseButtonPress) {
+            m_pressed = true;
+        } else if (event->type() == QEvent::MouseButtonRelease) {
+            m_pressed = false;
+            const QSet<int> dragged = std::exchange(m_dragged, {});
+            for (int col : dragged)
+                m_resized(col);
+        }
+        return false;
+    }
+
+private:
+    std::function<void(int)> m_resized;
+    QSet<int> m_dragged;
+    bool m_pressed = false;
+};
+
 } // namespace
 
 void FMain::connectGridEvents()
 {
     connect(Grid1, &Grid::CellChange, this, &FMain::Grid1_CellChange);
-    connect(Grid1, &Grid::ColumnResize, this, &FMain::Grid1_ColumnResize);
+    auto *drag = new ColumnDragWatch(Grid1->horizontalHeader(),
+                                     [this](int col) { Grid1_ColumnResize(col); });
+    connect(Grid1, &Grid::ColumnResize, drag, &ColumnDragWatch::columnResized);
     connect(Grid1, &Grid::OpenRow, this, &FMain::Grid1_OpenRow);
     connect(Grid1, &Grid::ComboDropDown, this, &FMain::Grid1_ComboDropDown);
     connect(Grid1, &Grid::DblClick, this, &FMain::Grid1_DblClick);

@@ -5,7 +5,7 @@
 #include <QApplication>
 
 #include <functional>
-#include <memory>
+#include <utility>
 
 namespace kxbench {
 
@@ -13,14 +13,23 @@ namespace {
 
 // One main window for both figures, made and shown once: its making is the window's load,
 // which comes before the login and is not part of either figure.
+kx::FMain *window = nullptr;
+
+// The window goes with the application object, before Qt's widgets do.
+void closeMainWindow()
+{
+    delete window;
+    window = nullptr;
+}
+
 kx::FMain &mainWindow()
 {
-    static std::unique_ptr<kx::FMain> window;
     if (!window) {
         // No fetch of the version page: the figures measure the program, not the network.
         qputenv("KANTARIX_WEB_HOST", "127.0.0.1:1");
         qputenv("KANTARIX_RATE_HOST", "127.0.0.1:1");
-        window = std::make_unique<kx::FMain>();
+        window = new kx::FMain;
+        qAddPostRoutine(closeMainWindow);
         window->resize(1366, 768);
         window->show();
         QApplication::processEvents();
@@ -33,27 +42,27 @@ kx::FMain &mainWindow()
 // "startup": from the login's return to a ready window: stock-name clean-up, settings, table
 // choice, lists and panel preparation, then the window painted. Needs a QApplication and a
 // logged-in company (BenchData).
-std::function<void()> startupStep()
+std::pair<const char *, std::function<void()>> startupFigure()
 {
     kx::FMain &window = mainWindow();
-    return [&window] {
-        window.startAfterLogin();
-        window.repaint();
-        QApplication::processEvents();
-    };
+    return { "startup", [&window] {
+                window.startAfterLogin();
+                window.repaint();
+                QApplication::processEvents();
+            } };
 }
 
 // "page_stock_list": the switch to the stock list page, painted. Runs after the start-up.
-std::function<void()> pageStockListStep()
+std::pair<const char *, std::function<void()>> pageStockListFigure()
 {
     kx::FMain &window = mainWindow();
     if (kx::state().StokVar.isEmpty())
         window.startAfterLogin();
-    return [&window] {
-        window.ShowPage(1);
-        window.repaint();
-        QApplication::processEvents();
-    };
+    return { "page_stock_list", [&window] {
+                window.ShowPage(1);
+                window.repaint();
+                QApplication::processEvents();
+            } };
 }
 
 } // namespace kxbench

@@ -14,6 +14,8 @@
 
 namespace kxbench {
 std::pair<const char *, std::function<void()>> searchKeyFigure();
+std::pair<const char *, std::function<void()>> startupFigure();
+std::pair<const char *, std::function<void()>> pageStockListFigure();
 }
 
 namespace {
@@ -71,6 +73,8 @@ int main(int argc, char **argv)
     const QList<std::pair<const char *, std::function<void()>>> figures = {
         { "loadlists", [] { kx::LoadLists(true, true, true); } },
         kxbench::searchKeyFigure(),
+        kxbench::startupFigure(),
+        kxbench::pageStockListFigure(),
     };
     for (const auto &[name, step] : figures)
         print(name, medianMs(runCount, step));

@@ -24,9 +24,13 @@ void layOutLineRows(Grid *grid)
         if (!grid->Cell(r, s.ColBelge).Text().isEmpty() || grid->Cell(r, 1).Data().toBool())
             continue;
         grid->Range(r, 1, r, last).setLocked(false);
+        // The filler under the note's choice cell is no choice of its own: no check box, and
+        // nothing to type there.
         GridRange blank = grid->Range(r, 1, r, 3);
         blank.Merge();
         blank.setBackColor(grid->BackColorBkg());
+        blank.setLocked(true);
+        grid->Cell(r, 1).setCellType(CellTypeText);
         grid->Range(r, 4, r, 6).setBackColor(lineHighlight);
         grid->Range(r, s.ColKdvsizFiyat, r, last).setLocked(true);
         grid->Cell(r, 1).setData(true);
@@ -81,7 +85,8 @@ void LoadDocumentLines(const DocumentView &view, int row, int col)
 {
     ModuleState &s = state();
     Grid *grid = view.Grid1;
-    if (!grid || row < 1 || row >= grid->Rows())
+    // Only a note row's choice cell loads or removes lines; every note row holds its number.
+    if (!grid || row < 1 || row >= grid->Rows() || grid->Cell(row, s.ColBelge).Text().isEmpty())
         return;
     grid->setAutoRedraw(false);
 

@@ -166,9 +166,11 @@ bool SaveDocument(const DocumentView &view)
     // happens here.
     try {
         if (page != 4) {
-            s.Conn2->Open(s.Conn->path());
+            QList<qint64> stocks;
             for (const DocumentLine &line : input.lines)
-                StockOnHand(line.stockId, true);
+                stocks << line.stockId;
+            s.Conn2->Open(s.Conn->path());
+            WarnLowStock(stocks);
             s.Conn2->Close();
         }
         CheckDocumentPrices(view);

@@ -6,41 +6,108 @@
 #include "core/sql_builders.h"
 #include "core/state.h"
 
+#include <QHash>
+#include <QStringList>
+
 namespace kx {
 
-QVariant StockOnHand(const QVariant &stockId, bool warn)
+namespace {
+
+struct Movement
+{
+    double incoming = 0;
+    double outgoing = 0;
+};
+
+// Incoming and outgoing sums of the cards' lines, both directions of all cards in one read;
+// miktar is a number column.
+QHash<qint64, Movement> movements(const QList<qint64> &ids)
 {
     ModuleState &s = state();
-    const QVariant found = FindListIndex(QStringLiteral("S"), stockId);
-    if (!found.isValid())
-        return {};
-    const int row = found.toInt();
-    const RowArray &cards = s.StokAllRows;
-    const QVariant warningLevel = cards.value(5, row);
-    if (warningLevel.isNull())
-        return {};
-    if (cards.text(1, row) == QLatin1String("BARKOD") && cards.text(2, row) == QLatin1String("BARKOD"))
-        return 0.0;
-
-    // Both directions in one read; miktar is a number column.
+    QHash<qint64, Movement> sums;
+    if (ids.isEmpty())
+        return sums;
+    QStringList marks;
+    QVariantList values;
+    for (const qint64 id : ids) {
+        marks << QStringLiteral("?");
+        values << id;
+    }
     Recordset &rs = *s.Rs2;
-    rs.Open(QStringLiteral("select sum(case when inout='i' then miktar else 0 end) as girenx,"
-                           " sum(case when inout='o' then miktar else 0 end) as cikanx from ")
-                + sqlTable(s.TblBelge) + QStringLiteral(" where stokid=?"),
-            *s.Conn2, {qint64(numberValue(stockId.toString()))});
-    const double incoming = rs.Fields(0).isNull() ? 0 : rs.Fields(0).toDouble();
-    const double outgoing = rs.Fields(1).isNull() ? 0 : rs.Fields(1).toDouble();
+    rs.Open(QStringLiteral("select stokid, sum(case when inout='i' then miktar else 0 end),"
+                           " sum(case when inout='o' then miktar else 0 end) from ")
+                + sqlTable(s.TblBelge) + QStringLiteral(" where stokid in (")
+                + marks.join(QLatin1Char(',')) + QStringLiteral(") group by stokid"),
+            *s.Conn2, values);
+    const RowArray &rows = rs.rows();
+    for (int r = 0; r < rows.recordCount(); ++r)
+        sums.insert(rows.value(0, r).toLongLong(),
+                    {rows.value(1, r).toDouble(), rows.value(2, r).toDouble()});
     rs.Close();
-    const double onHand = amountOf(cards.value(9, row)) + incoming - outgoing;
+    return sums;
+}
 
-    if (warn && onHand < amountOf(warningLevel)
-        && numberValue(s.AyarRows.text(7, 53)) == 1) {
+// The card's record when its quantity is to be computed; -1 for no card or no warning
+// level, -2 for the "BARKOD" pseudo card.
+int countedCard(qint64 id)
+{
+    const QVariant found = FindListIndex(QStringLiteral("S"), id);
+    if (found.isNull())
+        return -1;
+    const int row = found.toInt();
+    const RowArray &cards = state().StokAllRows;
+    if (cards.value(5, row).isNull())
+        return -1;
+    if (cards.text(1, row) == QLatin1String("BARKOD") && cards.text(2, row) == QLatin1String("BARKOD"))
+        return -2;
+    return row;
+}
+
+double onHandOf(int row, const Movement &movement)
+{
+    return amountOf(state().StokAllRows.value(9, row)) + movement.incoming - movement.outgoing;
+}
+
+void warnWhenLow(int row, double onHand)
+{
+    const ModuleState &s = state();
+    const RowArray &cards = s.StokAllRows;
+    if (onHand < amountOf(cards.value(5, row)) && numberValue(s.AyarRows.text(7, 53)) == 1)
         ShowNotice(cards.text(2, row)
                    + QStringLiteral(" için belirlemiş olduğunuz stok uyarı limitinin altına "
                                     "inilmiştir!\nStoktaki Miktar : ")
                    + plainNumberText(onHand));
-    }
+}
+
+} // namespace
+
+QVariant StockOnHand(const QVariant &stockId, bool warn)
+{
+    const qint64 id = qint64(numberValue(stockId.toString()));
+    const int row = countedCard(id);
+    if (row == -1)
+        return {};
+    if (row == -2)
+        return 0.0;
+    const double onHand = onHandOf(row, movements({id}).value(id));
+    if (warn)
+        warnWhenLow(row, onHand);
     return onHand;
+}
+
+void WarnLowStock(const QList<qint64> &stockIds)
+{
+    QList<qint64> counted;
+    for (const qint64 id : stockIds) {
+        if (countedCard(id) >= 0 && !counted.contains(id))
+            counted << id;
+    }
+    const QHash<qint64, Movement> sums = movements(counted);
+    for (const qint64 id : stockIds) {
+        const int row = countedCard(id);
+        if (row >= 0)
+            warnWhenLow(row, onHandOf(row, sums.value(id)));
+    }
 }
 
 } // namespace kx

@@ -1,6 +1,7 @@
 // The combo of the panels and forms.
 #include "platform/combo_box.h"
 
+#include <QAbstractItemModel>
 #include <QLineEdit>
 #include <QSignalBlocker>
 
@@ -18,28 +19,46 @@ ComboBox::ComboBox(QWidget *parent, bool editable)
     }
     setCurrentIndex(-1);
     connect(this, qOverload<int>(&QComboBox::activated), this, &ComboBox::Click);
+    // Qt chooses the first item of a list that was empty, whichever call filled it (AddItem or
+    // QComboBox's own addItems); here only the host or the user chooses.
+    connect(model(), &QAbstractItemModel::rowsAboutToBeInserted, this, [this] {
+        if (count() == 0 && isEditable())
+            textBeforeFill = lineEdit()->text();
+    });
+    connect(model(), &QAbstractItemModel::rowsInserted, this, &ComboBox::undoChoiceOfFirstFill);
 }
 
 void ComboBox::AddItem(const QString &text, int index)
 {
-    const bool keepText = isEditable();
-    const QString typed = keepText ? lineEdit()->text() : QString();
     if (index < 0 || index > count())
         index = count();
     insertItem(index, text);
-    // The first item of a list must not become chosen by itself.
-    if (count() == 1 && currentIndex() == 0) {
-        QSignalBlocker block(this);
-        setCurrentIndex(-1);
-    }
-    if (keepText && lineEdit()->text() != typed)
-        lineEdit()->setText(typed);
 }
 
 void ComboBox::RemoveItem(int index)
 {
-    if (index >= 0 && index < count())
-        removeItem(index);
+    if (index < 0 || index >= count())
+        return;
+    const bool chosen = index == currentIndex();
+    const QString shown = Text();
+    removeItem(index);
+    // Qt would move the choice to a neighbour, a card the user never chose.
+    if (chosen) {
+        QSignalBlocker block(this);
+        setCurrentIndex(-1);
+        if (isEditable())
+            lineEdit()->setText(shown);
+    }
+}
+
+void ComboBox::undoChoiceOfFirstFill(const QModelIndex &parent, int first, int last)
+{
+    if (parent.isValid() || first != 0 || last + 1 != count() || currentIndex() < 0)
+        return;
+    QSignalBlocker block(this);
+    setCurrentIndex(-1);
+    if (isEditable())
+        lineEdit()->setText(textBeforeFill);
 }
 
 void ComboBox::Clear()

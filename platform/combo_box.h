@@ -15,6 +15,8 @@ namespace kx {
 // An editable combo drops its choice (ListIndex() becomes -1) as soon as its text, typed or set,
 // no longer equals the chosen item; the typed text stays. That keeps a line from being saved
 // with the card that was chosen before the user typed over it.
+//
+// Filling a list, by AddItem() or QComboBox's own calls, chooses nothing.
 class ComboBox : public QComboBox
 {
     Q_OBJECT
@@ -23,7 +25,8 @@ public:
 
     // Appends the item, or inserts it before position index (0 .. ListCount()).
     void AddItem(const QString &text, int index = -1);
-    // Removes the item at index; an index outside the list changes nothing.
+    // Removes the item at index; an index outside the list changes nothing. Removing the chosen
+    // item leaves no choice (an editable combo keeps its text).
     void RemoveItem(int index);
     // Removes every item and, for an editable combo, the text.
     void Clear();
@@ -47,6 +50,9 @@ signals:
 
 private:
     void dropChoiceIfTextDiffers(const QString &text);
+    void undoChoiceOfFirstFill(const QModelIndex &parent, int first, int last);
+
+    QString textBeforeFill;
 };
 
 } // namespace kx

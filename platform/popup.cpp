@@ -185,28 +185,52 @@ void PopupControl::PopupShow()
     if (QWidget *active = QApplication::activeWindow(); active && active != this)
         m_typingWindow = active;
 
-    // A modal window blocks every window outside its own family; hanging the notice under the
-    // modal one keeps it clickable without making it a child that dies with that window.
-    create();
-    if (QWindow *handle = windowHandle()) {
-        QWidget *owner = QApplication::activeModalWidget();
-        if (!owner && m_anchor)
-            owner = m_anchor->window();
-        if (owner && owner->window() != this) {
-            owner->window()->winId();
-            handle->setTransientParent(owner->window()->windowHandle());
-        } else {
-            handle->setTransientParent(nullptr);
-        }
-    }
+    QWidget *owner = QApplication::activeModalWidget();
+    if (!owner && m_anchor)
+        owner = m_anchor->window();
+    hangUnder(owner);
     show();
     raise();
     update();
     m_hideTimer.start();
 }
 
+void PopupControl::hangUnder(QWidget *owner)
+{
+    // A modal window blocks every window outside its own family; hanging the notice under the
+    // modal one keeps it clickable without making it a child that dies with that window.
+    create();
+    QWindow *handle = windowHandle();
+    if (!handle)
+        return;
+    if (owner && owner->window() != this) {
+        owner->window()->winId();
+        handle->setTransientParent(owner->window()->windowHandle());
+    } else {
+        handle->setTransientParent(nullptr);
+    }
+}
+
+void PopupControl::followModalWindow()
+{
+    QWidget *modal = QApplication::activeModalWidget();
+    if (!isVisible() || !modal || modal->window() == this)
+        return;
+    // Qt settles whether a window is blocked when it is shown, so the notice is shown anew
+    // under the question; the user goes on typing in the question, not in the window behind.
+    m_typingWindow = modal->window();
+    hangUnder(modal);
+    hide();
+    show();
+    raise();
+}
+
 bool PopupControl::event(QEvent *event)
 {
+    // A question opened while the notice is on screen would leave it unclickable behind the
+    // question's modality; once the question is up, the notice joins it.
+    if (event->type() == QEvent::WindowBlocked && isVisible())
+        QMetaObject::invokeMethod(this, &PopupControl::followModalWindow, Qt::QueuedConnection);
     // Some platforms and window managers activate every window shown, whatever its hints say;
     // the window the user was typing in gets the keyboard back at once.
     if (event->type() == QEvent::WindowActivate && m_typingWindow && m_typingWindow->isVisible())

@@ -70,6 +70,8 @@ protected:
     void leaveEvent(QEvent *event) override;
 
 private:
+    void hangUnder(QWidget *owner);
+    void followModalWindow();
     QList<QRect> layoutItems(int boxWidth) const;
     QSize boxSize() const;
     QFont itemFont(const PopupItem &item) const;

@@ -1,11 +1,23 @@
 // Command dispatch of the main window: the rights of other computers and the page-bound commands.
+#include "app/card_editor.h"
+#include "app/main_window.h"
 #include "core/messages.h"
 #include "core/rights.h"
 #include "core/state.h"
+#include "platform/combo_box.h"
+#include "platform/grid.h"
+#include "tests/app/events_window.h"
+#include "tests/support/builders.h"
 #include "tests/support/fixture.h"
 #include "tests/support/kxtest.h"
 
+#include <QDesktopServices>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
+#include <QUrl>
 
 using namespace kxtest;
 
@@ -85,5 +97,325 @@ private slots:
 };
 
 KX_TEST(TestRights)
+
+// Receives the addresses that the program opens with the desktop services.
+class UrlCatcher : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QUrl> opened;
+public slots:
+    void open(const QUrl &url) { opened << url; }
+};
+
+class TestCommandDispatch : public QObject
+{
+    Q_OBJECT
+
+    QStringList accounts = { "ALI", "BEKIR", "CEMAL", "DURSUN", "ERKAN" };
+
+    void addCards(int accountCount = 5)
+    {
+        for (int i = 0; i < accountCount; ++i)
+            addAccount(QString::number(i + 1), accounts.at(i));
+        addStock("1", "VIDA");
+        addStock("2", "SOMUN");
+    }
+    static int countWhere(const QString &sql)
+    {
+        kx::Recordset rs;
+        rs.Open(sql, *kx::state().Conn);
+        return rs.RecordCount();
+    }
+    static QList<kx::ComboBox *> accountLists(kx::FMain &w)
+    {
+        QList<kx::ComboBox *> lists;
+        for (QObject *panel : { static_cast<QObject *>(w.RA1), static_cast<QObject *>(w.RB1),
+                                static_cast<QObject *>(w.RC1), static_cast<QObject *>(w.RX1) })
+            lists << qobject_cast<kx::ComboBox *>(kx::panelField(panel, "XCCari"));
+        return lists;
+    }
+
+private slots:
+    void init() { kx::messageScript().clear(); }
+
+    // Each guarded command, refused when its own column is 0 and run when it is 1 (all other
+    // columns then 0), off the main computer.
+    void rights_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("editorKind"); // the card editor's kind when granted, else 0
+
+        QTest::newRow("121 new stock on the account list") << 121 << 2 << 1 << 1;
+        QTest::newRow("122 new account on the stock list") << 122 << 1 << 4 << 2;
+        QTest::newRow("141 new on the stock list") << 141 << 1 << 1 << 1;
+        QTest::newRow("141 new on the account list") << 141 << 2 << 4 << 2;
+        QTest::newRow("142 edit stock") << 142 << 1 << 2 << 1;
+        QTest::newRow("142 edit account") << 142 << 2 << 5 << 2;
+        QTest::newRow("143 delete stock") << 143 << 1 << 3 << 0;
+        QTest::newRow("143 delete account") << 143 << 2 << 6 << 0;
+        QTest::newRow("151 save a delivery note") << 151 << 3 << 7 << 0;
+        QTest::newRow("151 save an invoice") << 151 << 5 << 7 << 0;
+        QTest::newRow("153 saved documents") << 153 << 4 << 8 << 0;
+        QTest::newRow("108 settings") << 108 << 1 << 9 << 0;
+    }
+    void rights()
+    {
+        QFETCH(int, command);
+        QFETCH(int, page);
+        QFETCH(int, column);
+        QFETCH(int, editorKind);
+        EventsWindow env;
+        addCards();
+        kx::FMain &w = env.start();
+        w.ShowPage(page);
+        const int liveAccounts = countWhere("select id from \"1Cari\" where silindi=0");
+        const int liveStock = countWhere("select id from \"1Stok\" where silindi=0");
+
+        // Refused: the notice and nothing else; no question, no window, nothing written.
+        env.setRights({ column });
+        kx::messageScript().clear();
+        kx::messageScript().answers = { kx::AnswerYes };
+        kx::state().PopKind = 0;
+        w.CMBar_Execute(command);
+        QCOMPARE(env.shownTexts(), QStringList { NoPermissionText });
+        QCOMPARE(kx::messageScript().answers.size(), 1);
+        QCOMPARE(kx::state().PopKind, 0);
+        QCOMPARE(countWhere("select id from \"1Cari\" where silindi=0"), liveAccounts);
+        QCOMPARE(countWhere("select id from \"1Stok\" where silindi=0"), liveStock);
+        QCOMPARE(countWhere("select id from \"1Belge\""), 0);
+
+        // Granted by its own column alone.
+        QList<int> others;
+        for (int c = 1; c <= 9; ++c)
+            if (c != column)
+                others << c;
+        env.setRights(others);
+        kx::messageScript().clear();
+        kx::messageScript().answers = { kx::AnswerNo };
+        if (editorKind)
+            env.closeNextModal();
+        w.CMBar_Execute(command);
+        QCOMPARE(noPermissionNotices(), 0);
+        QCOMPARE(kx::state().PopKind, editorKind);
+    }
+
+    // Record, document and report commands off their own page do nothing and say nothing,
+    // rights not even asked.
+    void pageBoundOffTheirPage_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<int>("page");
+
+        QTest::newRow("141 on a delivery note") << 141 << 3;
+        QTest::newRow("142 on a report") << 142 << 6;
+        QTest::newRow("143 on an invoice") << 143 << 4;
+        QTest::newRow("143 on the cheques") << 143 << 13;
+        QTest::newRow("151 on the stock list") << 151 << 1;
+        QTest::newRow("151 on a report") << 151 << 9;
+        QTest::newRow("152 on the account list") << 152 << 2;
+        QTest::newRow("153 on the stock list") << 153 << 1;
+        QTest::newRow("161 on a delivery note") << 161 << 3;
+        QTest::newRow("163 on the account list") << 163 << 2;
+    }
+    void pageBoundOffTheirPage()
+    {
+        QFETCH(int, command);
+        QFETCH(int, page);
+        EventsWindow env;
+        addCards();
+        kx::FMain &w = env.start();
+        w.ShowPage(page);
+        env.setRights({ 1, 2, 3, 4, 5, 6, 7, 8, 9 });
+        kx::messageScript().clear();
+        kx::messageScript().answers = { kx::AnswerYes };
+        kx::state().PopKind = 0;
+        const int rows = w.Grid1->Rows();
+
+        w.CMBar_Execute(command);
+        QVERIFY(kx::messageScript().shown.isEmpty());
+        QCOMPARE(kx::messageScript().answers.size(), 1);
+        QCOMPARE(kx::state().PopKind, 0);
+        QCOMPARE(kx::state().CurrentPage, page);
+        QCOMPARE(w.Grid1->Rows(), rows);
+    }
+
+    // The tabs follow the page: a tab clicked by hand is put back, so a delete on the account
+    // list cannot reach another table, and a delivery note's commands stay off the list.
+    void tabClickedByHand()
+    {
+        EventsWindow env;
+        addCards();
+        kx::FMain &w = env.start();
+        w.ShowPage(3);
+        QTabBar *tabs = w.TabX->tabBar();
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
+        QCOMPARE(w.TabX->currentIndex(), 1);
+        kx::messageScript().answers = { kx::AnswerYes };
+        w.CMBar_Execute(143);
+        QCOMPARE(kx::messageScript().answers.size(), 1);
+        QCOMPARE(countWhere("select id from \"1Cari\" where silindi=1"), 0);
+
+        w.ShowPage(2);
+        QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
+        QCOMPARE(w.TabX->currentIndex(), 0);
+        w.TabX->setCurrentIndex(4);
+        QCOMPARE(w.TabX->currentIndex(), 0);
+        kx::messageScript().clear();
+        w.CMBar_Execute(151);
+        QVERIFY(kx::messageScript().shown.isEmpty());
+    }
+
+    // Ctrl+S on the account list: the chosen account is soft-deleted and leaves the grid and
+    // the four panels' account lists at the same place; the stock lists stay.
+    void softDeleteAccount_data()
+    {
+        QTest::addColumn<int>("accountCount");
+        QTest::addColumn<int>("row");
+
+        QTest::newRow("third of five") << 5 << 3;
+        QTest::newRow("fifth of five, the last row") << 5 << 5;
+        QTest::newRow("first of five") << 5 << 1;
+        QTest::newRow("the only account") << 1 << 1;
+    }
+    void softDeleteAccount()
+    {
+        QFETCH(int, accountCount);
+        QFETCH(int, row);
+        EventsWindow env;
+        addCards(accountCount);
+        kx::FMain &w = env.start();
+        w.ShowPage(2);
+        w.Grid1->Range(row, 0, row, 18).RangeSelect();
+        const QString id = w.Grid1->Cell(row, 0).Text();
+        QCOMPARE(w.Grid1->Cell(row, 2).Text(), accounts.at(row - 1));
+        const int stockEntries = kx::fieldCount(w.RA1, "XCStok");
+        kx::messageScript().clear();
+        kx::messageScript().answers = { kx::AnswerYes };
+
+        QTest::keyClick(w.Grid1, Qt::Key_S, Qt::ControlModifier);
+
+        QCOMPARE(kx::messageScript().shown.first().text,
+                 QStringLiteral("Bu kaydı silmek istediğinize emin misiniz?"));
+        QCOMPARE(kx::messageScript().lastPopupText(), QStringLiteral("Kayıt silindi!"));
+        QCOMPARE(countWhere("select id from \"1Cari\" where silindi=1 and id=" + id), 1);
+        const QStringList left
+            = accounts.mid(0, accountCount)
+                  .filter(QRegularExpression("^(?!" + accounts.at(row - 1) + "$)"));
+        QCOMPARE(w.Grid1->Rows(), accountCount);
+        QCOMPARE(w.LabTotal->text(),
+                 QStringLiteral("Toplam Kayıt Sayısı : ") + QString::number(accountCount - 1));
+        for (int r = 1; r < w.Grid1->Rows(); ++r)
+            QCOMPARE(w.Grid1->Cell(r, 2).Text(), left.at(r - 1));
+        for (kx::ComboBox *list : accountLists(w)) {
+            QVERIFY(list);
+            QCOMPARE(list->ListCount(), accountCount - 1);
+            for (int i = 0; i < list->ListCount(); ++i)
+                QVERIFY(list->List(i).startsWith(left.at(i) + " ("));
+        }
+        QCOMPARE(kx::fieldCount(w.RA1, "XCStok"), stockEntries);
+        if (accountCount > 1)
+            QCOMPARE(w.Grid1->CurrentCell().Row(), qMin(row, accountCount - 1));
+    }
+
+    void deleteAnsweredNo()
+    {
+        EventsWindow env;
+        addCards();
+        kx::FMain &w = env.start();
+        w.ShowPage(1);
+        w.Grid1->Range(2, 0, 2, 18).RangeSelect();
+        kx::messageScript().answers = { kx::AnswerNo };
+        w.CMBar_Execute(143);
+        QCOMPARE(countWhere("select id from \"1Stok\" where silindi=1"), 0);
+        QCOMPARE(w.Grid1->Rows(), 3);
+        QCOMPARE(kx::fieldCount(w.RC1, "XCStok"), 2);
+    }
+
+    // A new card saved from the editor lands in the list page and in every panel list at its
+    // place in name order, so that choosing an entry still picks the card it names.
+    void newCardFollowsIntoListsAndPanels_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("place");
+
+        QTest::newRow("account sorting first") << 122 << 2 << "AAA FIRMA" << 0;
+        QTest::newRow("account sorting in between") << 141 << 2 << "CAN" << 2;
+        QTest::newRow("stock from the account list") << 121 << 2 << "PUL" << 0;
+    }
+    void newCardFollowsIntoListsAndPanels()
+    {
+        QFETCH(int, command);
+        QFETCH(int, page);
+        QFETCH(QString, name);
+        QFETCH(int, place);
+        EventsWindow env;
+        addCards();
+        kx::FMain &w = env.start();
+        w.ShowPage(page);
+        const bool stock = command == 121;
+        const int rowsBefore = w.Grid1->Rows();
+        kx::messageScript().answers = { kx::AnswerNo }; // no further card
+        QTimer::singleShot(0, [name, stock] {
+            auto *editor = qobject_cast<kx::F1Pop *>(QApplication::activeModalWidget());
+            if (!editor)
+                return;
+            editor->Text1(stock ? 1 : 19)->setText(name);
+            editor->Btn1C_Click();
+        });
+        w.CMBar_Execute(command);
+
+        QCOMPARE(kx::messageScript().lastPopupText(), QStringLiteral("Kayıt oluşturuldu..."));
+        const char *property = stock ? "XCStok" : "XCCari";
+        QList<QObject *> panels = { w.RA1, w.RC1, w.RX1 };
+        if (!stock)
+            panels << w.RB1;
+        const kx::RowArray &rows = stock ? kx::state().StokRows : kx::state().CariRows;
+        for (QObject *panel : panels) {
+            QCOMPARE(kx::fieldCount(panel, property), rows.recordCount());
+            QVERIFY(kx::fieldItem(panel, property, place).startsWith(name + " ("));
+            for (int i = 0; i < rows.recordCount(); ++i)
+                QVERIFY(kx::fieldItem(panel, property, i).startsWith(rows.text(2, i) + " ("));
+        }
+        // The account list on screen grows only by an account.
+        QCOMPARE(w.Grid1->Rows(), rowsBefore + (stock ? 0 : 1));
+        QCOMPARE(w.LabTotal->text(),
+                 QStringLiteral("Toplam Kayıt Sayısı : ") + QString::number(w.Grid1->Rows() - 1));
+        if (!stock)
+            QCOMPARE(w.Grid1->Cell(place + 1, 2).Text(), name);
+    }
+
+    // Closing the main window closes the connection; without a backup drive nothing is shown.
+    void closingTheWindow()
+    {
+        EventsWindow env;
+        kx::FMain &w = env.start();
+        QVERIFY(kx::state().Conn->IsOpen());
+        w.close();
+        QVERIFY(!kx::state().Conn->IsOpen());
+        QVERIFY(kx::messageScript().shown.isEmpty());
+    }
+
+    void helpOpensTheProductPage()
+    {
+        EventsWindow env;
+        kx::FMain &w = env.start();
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler("http", &catcher, "open");
+        QDesktopServices::setUrlHandler("https", &catcher, "open");
+        w.CMBar_Execute(109);
+        QDesktopServices::unsetUrlHandler("http");
+        QDesktopServices::unsetUrlHandler("https");
+        QCOMPARE(catcher.opened.size(), 1);
+        QCOMPARE(catcher.opened.first().path(), QStringLiteral("/yardim.asp"));
+        QCOMPARE(catcher.opened.first().host(), QStringLiteral("127.0.0.1"));
+    }
+};
+
+KX_TEST(TestCommandDispatch)
 
 #include "tst_commands.moc"

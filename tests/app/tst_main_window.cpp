@@ -1,6 +1,7 @@
 // Tests of the main window: start-up, stock-name clean-up, table choice, pages, Enter, resize.
 #include "app/main_window.h"
 #include "core/lists.h"
+#include "core/login_form.h"
 #include "core/sql_builders.h"
 #include "core/state.h"
 #include "platform/grid.h"
@@ -9,11 +10,14 @@
 #include "tests/support/fixture.h"
 #include "tests/support/kxtest.h"
 
+#include <QApplication>
 #include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTabWidget>
 #include <QTcpServer>
 #include <QTest>
+#include <QTimer>
 
 #include <memory>
 
@@ -390,6 +394,39 @@ private slots:
         QCOMPARE(counter.count, reachesGrid ? 1 : 0);
         // Other keys pass.
         QTest::keyClick(window.Grid1, Qt::Key_Down);
+    }
+
+    void firstActivationLogsInAndStarts()
+    {
+        m_fixture->login(1);
+        const qint64 card = kxtest::addStock(QStringLiteral("k1"), QStringLiteral("şeker"));
+        state().Conn->Close();
+        state().Conn2->Close();
+        resetState(); // as a fresh process: no company chosen yet
+
+        FMain window;
+        int loginsShown = 0;
+        // The login is modal: answer it from the event loop with an Enter in its password field.
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, this, [&] {
+            auto *login = qobject_cast<FGiris *>(QApplication::activeModalWidget());
+            if (!login || !login->isVisible() || login->property("answered").toBool())
+                return;
+            login->setProperty("answered", true);
+            ++loginsShown;
+            QTest::keyClick(login->Text, Qt::Key_Return);
+        });
+        answer.start(10);
+        window.show();
+        QTRY_VERIFY_WITH_TIMEOUT(state().StokVar == QLatin1String("var"), 10000);
+        QCOMPARE(loginsShown, 1);
+        QCOMPARE(state().FirmaAdi, QStringLiteral("Birinci Firma"));
+        QCOMPARE(cardText(QStringLiteral("1Stok"), card, "a2"), QStringLiteral("SEKER"));
+        QCOMPARE(state().CurrentPage, 0);
+        // Later activations find the company chosen and show no login.
+        window.activateWindow();
+        QTest::qWait(50);
+        QCOMPARE(loginsShown, 1);
     }
 
     void activationAfterLoginDoesNothing()

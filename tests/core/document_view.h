@@ -48,6 +48,7 @@ struct DocumentWindow
         if (!ra || !rb || !rc || !rx)
             qFatal("the Belgepano panels could not be made");
         grid->setCols(14);
+        grid->setColumnCellType(1, kx::CellTypeCheckBox); // as the document pages lay it out
         for (kx::Grid *totals : {totals4, totals5}) {
             totals->setRows(8);
             totals->setCols(4);

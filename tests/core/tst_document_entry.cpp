@@ -373,6 +373,12 @@ private slots:
         // Totals from the lines (prices include VAT by default).
         QCOMPARE(c->w->totals4->Cell(7, 3).Text(), QStringLiteral("52,00"));
 
+        // The filler of a line row is no choice cell.
+        QVERIFY(grid->Cell(2, 1).Locked());
+        QCOMPARE(grid->Cell(2, 1).CellType(), int(kx::CellTypeText));
+        tick(2, "1");
+        QCOMPARE(grid->Rows(), 6);
+
         tick(1, "0");
         QCOMPARE(column0(), (QStringList{a1, a3, grid->Cell(3, 0).Text()}));
         QCOMPARE(grid->Rows(), 4);

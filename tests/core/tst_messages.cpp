@@ -22,6 +22,7 @@
 #include <QWindow>
 
 #include <functional>
+#include <memory>
 
 using namespace kx;
 
@@ -185,22 +186,44 @@ private slots:
 
     void clickCloses_data()
     {
-        QTest::addColumn<bool>("modalOpen");
-        QTest::newRow("no other window") << false;
-        QTest::newRow("over a modal window") << true;
+        QTest::addColumn<QString>("modal");
+        QTest::newRow("no other window") << "none";
+        QTest::newRow("over a modal window") << "before";
+        QTest::newRow("a question opened after the notice") << "after";
+        // The login form says "saved" and closes at once; the notice must stay behind it.
+        QTest::newRow("the modal window closes and goes") << "gone";
     }
     void clickCloses()
     {
-        QFETCH(bool, modalOpen);
-        QDialog modal;
-        if (modalOpen) {
-            modal.setWindowModality(Qt::ApplicationModal);
-            modal.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&modal));
-        }
+        QFETCH(QString, modal);
+        // The main window the questions and forms belong to, as in the program.
+        QWidget main;
+        main.setGeometry(100, 100, 800, 600);
+        main.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&main));
+        state().FMain = &main;
+        auto question = std::make_unique<QDialog>(&main);
+        question->setWindowModality(Qt::ApplicationModal);
+        auto openQuestion = [&question] {
+            question->show();
+            QVERIFY(QTest::qWaitForWindowExposed(question.get()));
+        };
+        if (modal == QLatin1String("before") || modal == QLatin1String("gone"))
+            openQuestion();
         ShowSystemMessage(QStringLiteral("Hatalı şifre girişi yaptınız!"), IconError);
         PopupControl *popup = Pop1();
         QVERIFY(QTest::qWaitForWindowExposed(popup));
+        if (modal == QLatin1String("after")) {
+            openQuestion();
+            QTest::qWait(50);
+            QTRY_VERIFY(popup->isVisible());
+            QVERIFY(QTest::qWaitForWindowExposed(popup));
+        } else if (modal == QLatin1String("gone")) {
+            question->accept();
+            question.reset();
+            QVERIFY(popup->isVisible());
+            QVERIFY(QTest::qWaitForWindowExposed(popup));
+        }
         QSignalSpy clicked(popup, &PopupControl::closedByClick);
 
         // Through the window system, so that a modal window would swallow the click.

@@ -5,12 +5,18 @@
 #include "platform/ribbon.h"
 #include "tests/support/kxtest.h"
 
+#include <QCoreApplication>
+#include <QFile>
 #include <QHash>
 #include <QMainWindow>
+#include <QProcess>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <cstdio>
+#include <cstdlib>
 
 using namespace kx;
 
@@ -322,6 +328,55 @@ private slots:
     }
 };
 
+// Accepting the offer ends the process, so it runs in a child: this same test program, started
+// with KX_UPDATER_CHILD set, runs the check and must end at once after starting the updater.
+class TestUpdaterStart : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void acceptedOfferStartsTheUpdaterAndEnds()
+    {
+        if (qEnvironmentVariableIsSet("KX_UPDATER_CHILD")) {
+            PageServer server;
+            server.setPage(versionPath, versionPageFor(programVersion().microVersion() + 1));
+            qputenv("KANTARIX_WEB_HOST", server.host().toUtf8());
+            qputenv("KANTARIX_RATE_HOST", server.host().toUtf8());
+            messageScript().clear();
+            messageScript().suppressNotices = true;
+            messageScript().answers = { AnswerYes };
+            runVersionCheck(0);
+            std::fputs("check returned\n", stdout);
+            std::fflush(stdout);
+            std::_Exit(3);
+        }
+        QTemporaryDir folder;
+        const QString marker = folder.filePath(QStringLiteral("updater-ran"));
+        QFile updater(folder.filePath(QStringLiteral("Guncelleme")));
+        QVERIFY(updater.open(QIODevice::WriteOnly));
+        updater.write("#!/bin/sh\necho started > \"$(dirname \"$0\")/updater-ran\"\n");
+        updater.close();
+        updater.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+
+        QProcess child;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("KX_UPDATER_CHILD"), QStringLiteral("1"));
+        environment.insert(QStringLiteral("KANTARIX_DIR"), folder.path());
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        child.setProcessEnvironment(environment);
+        child.start(QCoreApplication::applicationFilePath(),
+                    { QStringLiteral("TestUpdaterStart"), QStringLiteral("-silent") });
+        QVERIFY(child.waitForFinished(30000));
+        const QByteArray output = child.readAllStandardOutput();
+        QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(child.exitCode() == 0, output.constData());
+        QVERIFY(!output.contains("check returned"));
+        QVERIFY(!output.contains("Totals")); // ended inside the check, before the test's end
+        QTRY_VERIFY(QFile::exists(marker));
+    }
+};
+
 KX_TEST(TestVersionCheck)
+KX_TEST(TestUpdaterStart)
 
 #include "tst_version_check.moc"

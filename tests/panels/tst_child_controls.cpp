@@ -34,18 +34,37 @@ class TestComboBox : public QObject
 {
     Q_OBJECT
 private slots:
+    // However the host fills the list (item by item, or all at once after clearing a chosen
+    // list), nothing is chosen until the host or the user chooses.
     void filledListHasNoChoice_data()
     {
         QTest::addColumn<bool>("editable");
-        QTest::newRow("drop-down list") << false;
-        QTest::newRow("editable") << true;
+        QTest::addColumn<QString>("how");
+        for (const bool editable : { false, true }) {
+            const char *kind = editable ? "editable" : "drop-down list";
+            QTest::addRow("%s, item by item", kind) << editable << "AddItem";
+            QTest::addRow("%s, all at once", kind) << editable << "addItems";
+            QTest::addRow("%s, refilled", kind) << editable << "refill";
+        }
     }
     void filledListHasNoChoice()
     {
         QFETCH(bool, editable);
+        QFETCH(QString, how);
         kx::ComboBox combo(nullptr, editable);
         QSignalSpy clicks(&combo, &kx::ComboBox::Click);
-        fill(combo);
+        const QStringList items { "VIDA M8 (1024)", "SOMUN M8 (1025)", "PUL (1026)" };
+        if (how == u"AddItem") {
+            fill(combo);
+        } else {
+            if (how == u"refill") {
+                fill(combo);
+                QVERIFY(combo.setListIndex(2));
+                clicks.clear();
+                combo.Clear();
+            }
+            combo.addItems(items);
+        }
         QCOMPARE(combo.ListCount(), 3);
         QCOMPARE(combo.ListIndex(), -1);
         QCOMPARE(combo.Text(), QString());
@@ -111,7 +130,8 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::newRow("one more letter")
             << QStringLiteral("X") << -1 << QStringLiteral("SOMUN M8 (1025)X");
-        QTest::newRow("back to the item") << QString() << 1 << QStringLiteral("SOMUN M8 (1025)");
+        // Once dropped, the choice stays dropped even when the text matches again.
+        QTest::newRow("back to the item") << QString() << -1 << QStringLiteral("SOMUN M8 (1025)");
     }
     void typingOverTheChoiceDropsIt()
     {
@@ -132,9 +152,6 @@ private slots:
         } else {
             QTest::keyClicks(target, typed);
         }
-        // Once dropped, the choice stays dropped even when the text matches again.
-        if (typed.isEmpty())
-            listIndex = -1;
         QCOMPARE(combo.ListIndex(), listIndex);
         QCOMPARE(combo.Text(), text);
         QCOMPARE(spy.count(), 0);
@@ -169,6 +186,43 @@ private slots:
         QCOMPARE(combo.ListIndex(), listIndex);
         QCOMPARE(combo.Text(), shown);
         QCOMPARE(spy.count(), 0);
+    }
+
+    // Removing the chosen card leaves no choice rather than a neighbour the user never chose;
+    // removing another one keeps the choice on its item.
+    void removeItem_data()
+    {
+        QTest::addColumn<bool>("editable");
+        QTest::addColumn<int>("chosen");
+        QTest::addColumn<int>("removed");
+        QTest::addColumn<int>("listIndex");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("list, the chosen item") << false << 1 << 1 << -1 << QString();
+        QTest::newRow("editable, the chosen item")
+            << true << 1 << 1 << -1 << QStringLiteral("SOMUN M8 (1025)");
+        QTest::newRow("editable, the last and chosen item")
+            << true << 2 << 2 << -1 << QStringLiteral("PUL (1026)");
+        QTest::newRow("editable, an item before")
+            << true << 1 << 0 << 0 << QStringLiteral("SOMUN M8 (1025)");
+        QTest::newRow("list, an item after")
+            << false << 1 << 2 << 1 << QStringLiteral("SOMUN M8 (1025)");
+    }
+    void removeItem()
+    {
+        QFETCH(bool, editable);
+        QFETCH(int, chosen);
+        QFETCH(int, removed);
+        QFETCH(int, listIndex);
+        QFETCH(QString, text);
+        kx::ComboBox combo(nullptr, editable);
+        fill(combo);
+        QVERIFY(combo.setListIndex(chosen));
+        QSignalSpy clicks(&combo, &kx::ComboBox::Click);
+        combo.RemoveItem(removed);
+        QCOMPARE(combo.ListCount(), 2);
+        QCOMPARE(combo.ListIndex(), listIndex);
+        QCOMPARE(combo.Text(), text);
+        QCOMPARE(clicks.count(), 0);
     }
 
     void insertKeepsTypedTextAndChoice()

@@ -323,6 +323,24 @@ private slots:
         QCOMPARE(grid.ColumnAt(1).Alignment(), code);
     }
 
+    void styleGridReachesEveryGridOfTheWindow()
+    {
+        QWidget window;
+        auto *first = new Grid(&window);
+        auto *inner = new QWidget(&window);
+        auto *second = new Grid(inner);
+        auto *other = new QLineEdit(&window);
+        const QFont before = other->font();
+        first->setSelectionMode(QAbstractItemView::ExtendedSelection);
+        StyleGrid(&window);
+        for (Grid *grid : { first, second }) {
+            QCOMPARE(grid->selectionMode(), QAbstractItemView::SingleSelection);
+            QCOMPARE(grid->font().pointSize(), 8);
+            QVERIFY(!grid->horizontalHeader()->font().bold());
+        }
+        QCOMPARE(other->font(), before); // other controls keep their look
+    }
+
     void rangeSelectAndStyle()
     {
         Grid grid;

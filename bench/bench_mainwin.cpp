@@ -15,13 +15,6 @@ namespace {
 // which comes before the login and is not part of either figure.
 kx::FMain *window = nullptr;
 
-// The window goes with the application object, before Qt's widgets do.
-void closeMainWindow()
-{
-    delete window;
-    window = nullptr;
-}
-
 kx::FMain &mainWindow()
 {
     if (!window) {
@@ -29,7 +22,6 @@ kx::FMain &mainWindow()
         qputenv("KANTARIX_WEB_HOST", "127.0.0.1:1");
         qputenv("KANTARIX_RATE_HOST", "127.0.0.1:1");
         window = new kx::FMain;
-        qAddPostRoutine(closeMainWindow);
         window->resize(1366, 768);
         window->show();
         QApplication::processEvents();
@@ -38,6 +30,13 @@ kx::FMain &mainWindow()
 }
 
 } // namespace
+
+// The window must go while the application object still exists: its destructor talks to it.
+void closeMainWindow()
+{
+    delete window;
+    window = nullptr;
+}
 
 // "startup": from the login's return to a ready window: stock-name clean-up, settings, table
 // choice, lists and panel preparation, then the window painted. Needs a QApplication and a

@@ -4,9 +4,10 @@
 
 #include "core/lists.h"
 
-#include <QCommandLineParser>
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QElapsedTimer>
+#include <QTemporaryDir>
 #include <QTextStream>
 
 #include <algorithm>
@@ -16,7 +17,9 @@ namespace kxbench {
 std::pair<const char *, std::function<void()>> searchKeyFigure();
 std::pair<const char *, std::function<void()>> startupFigure();
 std::pair<const char *, std::function<void()>> pageStockListFigure();
-}
+void closeMainWindow();
+void closeSearchWindow();
+} // namespace kxbench
 
 namespace {
 double medianMs(int runs, const std::function<void()> &step)
@@ -43,6 +46,12 @@ int main(int argc, char **argv)
     // The document figures drive the panels and the grid, which are widgets.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A panel library registered by another build would be loaded in place of the one beside
+    // this program; an empty configuration folder of its own keeps the figures about this build.
+    QTemporaryDir configHome;
+    if (!configHome.isValid())
+        qFatal("kxbench: no temporary folder");
+    qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());
     QApplication app(argc, argv);
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Kantarix benchmarks"));
@@ -83,5 +92,7 @@ int main(int argc, char **argv)
     documentSizes.documents = parser.value(documents).toInt();
     documentSizes.lines = parser.value(lines).toInt();
     kxbench::runDocumentFigures(documentSizes, runCount, print);
+    kxbench::closeMainWindow();
+    kxbench::closeSearchWindow();
     return 0;
 }

@@ -1,5 +1,6 @@
 // Writing and deleting documents: rows, links, replacement, refusals and the all-or-nothing rule.
 #include "core/document_save.h"
+#include "core/messages.h"
 #include "core/state.h"
 #include "platform/adodb.h"
 #include "tests/support/builders.h"
@@ -316,6 +317,10 @@ private slots:
             "Bu irsaliye F31 numaralı faturaya aktarılmış! Önce faturayı siliniz.");
 
         QCOMPARE(kx::deleteDocumentRows(conn(), table, note, 3), refusal);
+        // The saved-documents window's cancel tells the user why.
+        QVERIFY(!kx::DeleteDocument(note, 3));
+        QCOMPARE(kx::messageScript().lastPopupText(), refusal);
+        QCOMPARE(kx::messageScript().shown.last().icon, 2);
         kx::DocumentInput input = document(3);
         input.lines = {{vida, "VIDA", 1}};
         const kx::SaveOutcome outcome = kx::writeDocument(conn(), table, input, note);

@@ -63,7 +63,7 @@ void runDocumentFigures(const DocumentSizes &sizes, int runs,
     view.Grid1 = new kx::Grid(&window);
     view.GridB2 = new kx::Grid(&window);
     view.GridB3 = new kx::Grid(&window);
-    for (kx::Grid *totals : {view.GridB2, view.GridB3}) {
+    for (kx::Grid *totals : { view.GridB2, view.GridB3 }) {
         totals->setRows(8);
         totals->setCols(4);
     }

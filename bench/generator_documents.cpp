@@ -17,10 +17,10 @@ struct Writer
 {
     QSqlQuery header;
     QSqlQuery line;
-    QRandomGenerator random{7};
+    QRandomGenerator random { 7 };
     qint64 nextId = 0;
     QList<qint64> stockIds;
-    int owners = 0;    // line-owning documents still to come
+    int owners = 0; // line-owning documents still to come
     int linesLeft = 0; // lines still to spread over them
     int numbers[7] = {};
 
@@ -49,28 +49,28 @@ struct Writer
     qint64 addHeader(qint64 account, int kind, int direction, qint64 takenBy = 0)
     {
         const qint64 id = ++nextId;
-        const int date = 20200101 + random.bounded(7) * 10000 + (1 + random.bounded(12)) * 100
-                         + 1 + random.bounded(28);
+        const int date = 20200101 + random.bounded(7) * 10000 + (1 + random.bounded(12)) * 100 + 1
+            + random.bounded(28);
         const bool invoice = kind == 4 || kind == 5;
         const QVariant none;
-        const QVariantList values{id,
-                                  account,
-                                  kind,
-                                  direction,
-                                  QStringLiteral("A"),
-                                  QString::number(++numbers[kind]),
-                                  date,
-                                  kind == 6 ? none : QVariant(date),
-                                  QString(),
-                                  kind == 3 ? QVariant(takenBy) : none,
-                                  invoice ? QVariant(0) : none,
-                                  invoice ? QVariant(QStringLiteral("0,00")) : none,
-                                  invoice ? QVariant(QStringLiteral("0,00")) : none,
-                                  invoice ? QVariant(money()) : none,
-                                  invoice ? QVariant(QStringLiteral("0,00")) : none,
-                                  kind == 3 ? none : QVariant(money()),
-                                  kind == 6 ? QVariant(money()) : none,
-                                  kind == 6 ? QVariant(QStringLiteral("0,00")) : none};
+        const QVariantList values { id,
+                                    account,
+                                    kind,
+                                    direction,
+                                    QStringLiteral("A"),
+                                    QString::number(++numbers[kind]),
+                                    date,
+                                    kind == 6 ? none : QVariant(date),
+                                    QString(),
+                                    kind == 3 ? QVariant(takenBy) : none,
+                                    invoice ? QVariant(0) : none,
+                                    invoice ? QVariant(QStringLiteral("0,00")) : none,
+                                    invoice ? QVariant(QStringLiteral("0,00")) : none,
+                                    invoice ? QVariant(money()) : none,
+                                    invoice ? QVariant(QStringLiteral("0,00")) : none,
+                                    kind == 3 ? none : QVariant(money()),
+                                    kind == 6 ? QVariant(money()) : none,
+                                    kind == 6 ? QVariant(QStringLiteral("0,00")) : none };
         for (int i = 0; i < values.size(); ++i)
             header.bindValue(i, values.at(i));
         run(header);
@@ -86,17 +86,18 @@ struct Writer
         for (int i = 0; i < count; ++i) {
             const qint64 stock = stockIds.at(random.bounded(int(stockIds.size())));
             const QVariant none;
-            const QVariantList values{++nextId,
-                                      document,
-                                      stock,
-                                      QStringLiteral("STOK %1").arg(stock),
-                                      double(1 + random.bounded(10)),
-                                      priced ? QVariant(money()) : none,
-                                      priced ? QVariant(QStringLiteral("20")) : none,
-                                      random.bounded(4) == 0 ? QVariant(QStringLiteral("SN%1").arg(nextId))
-                                                             : QVariant(QString()),
-                                      incoming ? QStringLiteral("i") : QStringLiteral("o"),
-                                      takenBy ? QVariant(takenBy) : none};
+            const QVariantList values { ++nextId,
+                                        document,
+                                        stock,
+                                        QStringLiteral("STOK %1").arg(stock),
+                                        double(1 + random.bounded(10)),
+                                        priced ? QVariant(money()) : none,
+                                        priced ? QVariant(QStringLiteral("20")) : none,
+                                        random.bounded(4) == 0
+                                            ? QVariant(QStringLiteral("SN%1").arg(nextId))
+                                            : QVariant(QString()),
+                                        incoming ? QStringLiteral("i") : QStringLiteral("o"),
+                                        takenBy ? QVariant(takenBy) : none };
             for (int v = 0; v < values.size(); ++v)
                 line.bindValue(v, values.at(v));
             run(line);

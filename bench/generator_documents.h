@@ -16,7 +16,7 @@ struct GeneratedDocuments
 {
     qint64 busyAccount = 0; // the account with openNotes free outgoing notes
     qint64 someAccount = 0; // an account with an ordinary share of documents
-    qint64 someStock = 0;   // a stock card with an ordinary share of lines
+    qint64 someStock = 0; // a stock card with an ordinary share of lines
 };
 
 // Inserts, through the real schema in one transaction, groups of documents as a shop makes

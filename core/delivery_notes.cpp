@@ -58,7 +58,7 @@ void LoadOpenDeliveryNotes(const DocumentView &view)
     rs.Open(QStringLiteral("select id, serino, sirano, btarihi from ") + sqlTable(s.TblBelge)
                 + QStringLiteral(" where +ftrdrm=0 and +bmod=3 and cariid=? and silindi=0 and "
                                  "gircik=? order by id"),
-            *s.Conn, {s.CariRows.value(0, account), direction < 0 ? -1 : direction % 2});
+            *s.Conn, { s.CariRows.value(0, account), direction < 0 ? -1 : direction % 2 });
     const RowArray notes = rs.GetRows();
     rs.Close();
 
@@ -94,7 +94,7 @@ void LoadDocumentLines(const DocumentView &view, int row, int col)
         Recordset &rs = *s.Rs;
         rs.Open(QStringLiteral("select id, stokid, stokadi, miktar, serial, birimfiyat from ")
                     + sqlTable(s.TblBelge) + QStringLiteral(" where belgeid=? order by id"),
-                *s.Conn, {qint64(numberValue(grid->Cell(row, 0).Text()))});
+                *s.Conn, { qint64(numberValue(grid->Cell(row, 0).Text())) });
         const RowArray lines = rs.GetRows();
         rs.Close();
         const int count = lines.recordCount();

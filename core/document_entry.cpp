@@ -145,8 +145,8 @@ bool SaveDocument(const DocumentView &view)
     const DocumentInput input = readDocument(view);
     SaveOutcome outcome;
     try {
-        const qint64 older = findDuplicateDocument(*s.Conn, s.TblBelge, page, input.series,
-                                                   input.number);
+        const qint64 older
+            = findDuplicateDocument(*s.Conn, s.TblBelge, page, input.series, input.number);
         if (older != 0
             && !AskYesNo(QStringLiteral("Aynı belge numaralı daha eski bir kayıt tespit "
                                         "edildi!\nDevam ederek eski kaydı silip yerine bu "

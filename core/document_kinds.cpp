@@ -23,12 +23,18 @@ QString DocumentKindName(const QVariant &bmod, const QVariant &gircik)
         const char *text;
     };
     static const Label labels[] = {
-        {3, 0, "İrsaliye (Çıkış)"},       {3, 1, "İrsaliye (Giriş)"},
-        {4, 0, "A. Fatura (Çıkış)"},      {4, 1, "A. Fatura (Giriş)"},
-        {4, 2, "K. Fatura (Çıkış)"},      {4, 3, "K. Fatura (Giriş)"},
-        {5, 0, "A. İrs. Fatura (Çıkış)"}, {5, 1, "A. İrs. Fatura (Giriş)"},
-        {5, 2, "K. İrs. Fatura (Çıkış)"}, {5, 3, "K. İrs. Fatura (Giriş)"},
-        {6, 0, "Tahsilat"},               {6, 1, "Tediye"},
+        { 3, 0, "İrsaliye (Çıkış)" },
+        { 3, 1, "İrsaliye (Giriş)" },
+        { 4, 0, "A. Fatura (Çıkış)" },
+        { 4, 1, "A. Fatura (Giriş)" },
+        { 4, 2, "K. Fatura (Çıkış)" },
+        { 4, 3, "K. Fatura (Giriş)" },
+        { 5, 0, "A. İrs. Fatura (Çıkış)" },
+        { 5, 1, "A. İrs. Fatura (Giriş)" },
+        { 5, 2, "K. İrs. Fatura (Çıkış)" },
+        { 5, 3, "K. İrs. Fatura (Giriş)" },
+        { 6, 0, "Tahsilat" },
+        { 6, 1, "Tediye" },
     };
     for (const Label &label : labels) {
         if (label.kind == kind && label.direction == direction)
@@ -54,8 +60,8 @@ QString ComputeAccountBalance(qint64 accountId, bool ownConnection, qint64 dateB
     // One read of the account's invoice and payment headers; the amounts are text, so they
     // are added up here rather than in the statement.
     QString sql = QStringLiteral("select bmod, gircik, yekun from ") + sqlTable(s.TblBelge)
-                  + QStringLiteral(" where cariid=? and bmod>=4 and bmod<=6");
-    QVariantList values{accountId};
+        + QStringLiteral(" where cariid=? and bmod>=4 and bmod<=6");
+    QVariantList values { accountId };
     if (dateBound != 0) {
         sql += QStringLiteral(" and btarihi between 0 and ?");
         values << dateBound - 1;
@@ -103,7 +109,8 @@ QString ComputeAccountBalance(qint64 accountId, bool ownConnection, qint64 dateB
     if (shown > 0)
         s.HesapDurumu = head + balance + QStringLiteral(" borçludur");
     else if (shown < 0)
-        s.HesapDurumu = head + FormatNumber(-shown, s.NumberFormat) + QStringLiteral(" alacaklıdır");
+        s.HesapDurumu
+            = head + FormatNumber(-shown, s.NumberFormat) + QStringLiteral(" alacaklıdır");
     else
         s.HesapDurumu = head + QStringLiteral("0,00");
     return balance;
@@ -118,9 +125,9 @@ QString AccountStatusText(qint64 accountId)
 }
 
 namespace {
-const std::array<const char *, 12> monthNames = {"Ocak", "Şubat", "Mart", "Nisan",
-                                                 "Mayıs", "Haziran", "Temmuz", "Ağustos",
-                                                 "Eylül", "Ekim", "Kasım", "Aralık"};
+const std::array<const char *, 12> monthNames
+    = { "Ocak",   "Şubat",   "Mart",  "Nisan", "Mayıs", "Haziran",
+        "Temmuz", "Ağustos", "Eylül", "Ekim",  "Kasım", "Aralık" };
 }
 
 QVariant MonthName(const QVariant &month)

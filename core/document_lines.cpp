@@ -12,8 +12,6 @@ namespace kx {
 
 namespace {
 
-
-
 double cellAmount(Grid *grid, int row, int col)
 {
     return amountOf(grid->Cell(row, col).Text());
@@ -188,8 +186,8 @@ void RecalcDocument(const DocumentView &view)
             total += cellAmount(grid, r, s.ColTutar);
     }
     const VatSums vat = sumVat(grid, true);
-    const double discount = i1 + i2 * (100 - i1) / 100
-                            + i3 * ((100 - i1) - i2 * (100 - i1) / 100) / 100;
+    const double discount
+        = i1 + i2 * (100 - i1) / 100 + i3 * ((100 - i1) - i2 * (100 - i1) / 100) / 100;
 
     totals->setAutoRedraw(false);
     totals->Cell(1, 3).setText(money(total));
@@ -243,13 +241,13 @@ void SetGridFooter(Grid *totals)
     totals->setColumnAlignment(3, 14);
     totals->setRowHeight(0, 0);
     totals->Range(1, 1, 7, 1).setFontBold(true);
-    const QString labels[] = {QStringLiteral("Tutar"),
-                              QStringLiteral("İskonto"),
-                              QStringLiteral("Ara Toplam"),
-                              QStringLiteral("KDV (%") + s.KdvOrani1.toString() + ')',
-                              QStringLiteral("KDV (%") + s.KdvOrani2.toString() + ')',
-                              QStringLiteral("KDV (%") + s.KdvOrani3.toString() + ')',
-                              QStringLiteral("Yekün")};
+    const QString labels[] = { QStringLiteral("Tutar"),
+                               QStringLiteral("İskonto"),
+                               QStringLiteral("Ara Toplam"),
+                               QStringLiteral("KDV (%") + s.KdvOrani1.toString() + ')',
+                               QStringLiteral("KDV (%") + s.KdvOrani2.toString() + ')',
+                               QStringLiteral("KDV (%") + s.KdvOrani3.toString() + ')',
+                               QStringLiteral("Yekün") };
     for (int row = 1; row <= 7; ++row) {
         totals->Cell(row, 1).setText(labels[row - 1]);
         totals->Cell(row, 2).setText(QStringLiteral(":"));

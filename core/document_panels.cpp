@@ -78,7 +78,7 @@ QStringList cashMonthEntries(const QVariant &workDate, const QDate &today)
     const QString key = DateKeyToText(workDate);
     int month = key.mid(3, 2).toInt();
     int year = key.mid(6, 4).toInt();
-    QStringList entries{monthEntry(month, year)};
+    QStringList entries { monthEntry(month, year) };
     // Bounded by today's month, so a working date after it cannot run the list on forever.
     while (year * 12 + month < today.year() * 12 + today.month()) {
         if (++month == 13) {
@@ -113,32 +113,33 @@ void FillPanelLists(const DocumentView &view, const QDate &today)
     s.KdvOrani2 = generalSetting(5);
     s.KdvOrani3 = generalSetting(6);
 
-    const char *names[] = {"CARİ", "ADRES(1)", "ADRES(2)", "ADRES(3)", "VERGİ DAİRESİ",
-                           "VERGİ NO", "TARİH", "SAAT", "SEVK TARİHİ", "SERİ NO", "SIRA NO",
-                           "ÜRÜN", "KODU", "MİKTARI", "SERİ NO", "AÇIKLAMA", "KUR SEMBOLÜ",
-                           "BİRİMİ", "BARKOD NO", "GARANTİ SÜRESÜ"};
+    const char *names[]
+        = { "CARİ",     "ADRES(1)",    "ADRES(2)", "ADRES(3)",    "VERGİ DAİRESİ",
+            "VERGİ NO", "TARİH",       "SAAT",     "SEVK TARİHİ", "SERİ NO",
+            "SIRA NO",  "ÜRÜN",        "KODU",     "MİKTARI",     "SERİ NO",
+            "AÇIKLAMA", "KUR SEMBOLÜ", "BİRİMİ",   "BARKOD NO",   "GARANTİ SÜRESÜ" };
     for (int i = 0; i < 20; ++i)
         s.PrintFieldNamesUpper[i] = QString::fromUtf8(names[i]);
-    const char *totals[] = {"BİRİM FİYATI", "TUTARI", "KDV ORANI", "KDV TUTARI",
-                            "TOPLAM", "ISKONTO", "ARA TOPLAM"};
+    const char *totals[] = { "BİRİM FİYATI", "TUTARI",  "KDV ORANI", "KDV TUTARI",
+                             "TOPLAM",       "ISKONTO", "ARA TOPLAM" };
     for (int i = 0; i < 7; ++i)
         s.PrintFieldNamesUpper[26 + i] = QString::fromUtf8(totals[i]);
-    const QVariant rates[] = {s.KdvOrani1, s.KdvOrani2, s.KdvOrani3};
+    const QVariant rates[] = { s.KdvOrani1, s.KdvOrani2, s.KdvOrani3 };
     for (int i = 0; i < 3; ++i) {
         s.PrintFieldNamesUpper[33 + i] = QStringLiteral("KDV %") + rates[i].toString();
         s.PrintFieldNamesUpper[36 + i] = QStringLiteral("KDV %") + rates[i].toString();
     }
-    const char *closing[] = {"KDV TOPLAM", "YEKÜN (RAKAM)", "YEKÜN (YAZI)", "HESAP DURUMU",
-                             "İRSALİYELER"};
+    const char *closing[]
+        = { "KDV TOPLAM", "YEKÜN (RAKAM)", "YEKÜN (YAZI)", "HESAP DURUMU", "İRSALİYELER" };
     for (int i = 0; i < 5; ++i)
         s.PrintFieldNamesUpper[39 + i] = QString::fromUtf8(closing[i]);
 
     SetDocumentColumns();
     s.PriceFormat = generalSetting(7);
 
-    fillCardList("XCCari", {view.RA1, view.RB1, view.RC1, view.RX1}, s.CariRows,
+    fillCardList("XCCari", { view.RA1, view.RB1, view.RC1, view.RX1 }, s.CariRows,
                  s.CariVar != QLatin1String("yok"));
-    fillCardList("XCStok", {view.RA1, view.RC1, view.RX1}, s.StokRows,
+    fillCardList("XCStok", { view.RA1, view.RC1, view.RX1 }, s.StokRows,
                  s.StokVar != QLatin1String("yok"));
 
     SetGridFooter(view.GridB2);

@@ -19,14 +19,16 @@ QString documentNumber(const QVariant &series, const QVariant &number)
 // The rows of one document go, without a transaction of their own.
 void deleteRows(Connection &conn, const QString &table, qint64 id, int kind)
 {
-    conn.Execute(QStringLiteral("delete from ") + sqlTable(table) + QStringLiteral(" where id=?"), {id});
+    conn.Execute(QStringLiteral("delete from ") + sqlTable(table) + QStringLiteral(" where id=?"),
+                 { id });
     if (kind == 3 || kind == 5)
-        conn.Execute(QStringLiteral("delete from ") + sqlTable(table) + QStringLiteral(" where belgeid=?"),
-                     {id});
+        conn.Execute(QStringLiteral("delete from ") + sqlTable(table)
+                         + QStringLiteral(" where belgeid=?"),
+                     { id });
     else
         conn.Execute(QStringLiteral("update ") + sqlTable(table)
                          + QStringLiteral(" set ftrdrm=0 where ftrdrm=?"),
-                     {id});
+                     { id });
 }
 
 // A chosen delivery note may be linked only while it is free and goes the invoice's way.
@@ -34,15 +36,16 @@ QString linkRefusal(Connection &conn, const QString &table, qint64 noteId,
                     const DocumentInput &input)
 {
     Recordset rs;
-    rs.Open(QStringLiteral("select bmod, gircik, cariid, ftrdrm, serino, sirano from ") + sqlTable(table)
-                + QStringLiteral(" where id=?"),
-            conn, {noteId});
+    rs.Open(QStringLiteral("select bmod, gircik, cariid, ftrdrm, serino, sirano from ")
+                + sqlTable(table) + QStringLiteral(" where id=?"),
+            conn, { noteId });
     if (rs.Eof() || rs.Fields(0).toInt() != 3)
         return QStringLiteral("Seçilen irsaliye bulunamadı! Listeyi yenileyip tekrar deneyiniz.");
     const QString name = documentNumber(rs.Fields(4), rs.Fields(5));
     if (!rs.Fields(3).isNull() && rs.Fields(3).toLongLong() != 0)
-        return name + QStringLiteral(" numaralı irsaliye başka bir faturaya aktarılmış! "
-                                     "Listeyi yenileyip tekrar deneyiniz.");
+        return name
+            + QStringLiteral(" numaralı irsaliye başka bir faturaya aktarılmış! "
+                             "Listeyi yenileyip tekrar deneyiniz.");
     if (rs.Fields(1).toInt() != input.direction % 2 || rs.Fields(2).toLongLong() != input.accountId)
         return name + QStringLiteral(" numaralı irsaliye bu faturanın cari ve yönüyle uyuşmuyor!");
     return {};
@@ -54,23 +57,23 @@ void insertHeader(Connection &conn, const QString &table, const DocumentInput &i
         conn.Execute(QStringLiteral("insert into ") + sqlTable(table)
                          + QStringLiteral(" (cariid,bmod,gircik,serino,sirano,btarihi,fstarihi,"
                                           "aciklama,ftrdrm) values (?,3,?,?,?,?,?,?,0)"),
-                     {input.accountId, input.direction, input.series, input.number,
-                      input.documentDate, input.dispatchDate, input.note});
+                     { input.accountId, input.direction, input.series, input.number,
+                       input.documentDate, input.dispatchDate, input.note });
         return;
     }
     conn.Execute(QStringLiteral("insert into ") + sqlTable(table)
                      + QStringLiteral(" (cariid,bmod,gircik,serino,sirano,btarihi,fstarihi,"
                                       "aciklama,kdvdh,kdv1,kdv2,kdv3,iskonto,yekun) values "
                                       "(?,?,?,?,?,?,?,?,?,?,?,?,?,?)"),
-                 {input.accountId, input.kind, input.direction, input.series, input.number,
-                  input.documentDate, input.dispatchDate, input.note, input.vatMode, input.kdv1,
-                  input.kdv2, input.kdv3, input.discount, input.grandTotal});
+                 { input.accountId, input.kind, input.direction, input.series, input.number,
+                   input.documentDate, input.dispatchDate, input.note, input.vatMode, input.kdv1,
+                   input.kdv2, input.kdv3, input.discount, input.grandTotal });
 }
 
 QString stockDirection(const DocumentInput &input)
 {
-    const bool incoming = input.kind == 3 ? input.direction == 1
-                                          : (input.direction == 1 || input.direction == 3);
+    const bool incoming
+        = input.kind == 3 ? input.direction == 1 : (input.direction == 1 || input.direction == 3);
     return incoming ? QStringLiteral("i") : QStringLiteral("o");
 }
 
@@ -82,7 +85,7 @@ qint64 findDuplicateDocument(Connection &conn, const QString &table, int kind,
     Recordset rs;
     rs.Open(QStringLiteral("select id from ") + sqlTable(table)
                 + QStringLiteral(" where bmod=? and serino=? and sirano=? order by id"),
-            conn, {kind, series, number});
+            conn, { kind, series, number });
     return rs.Eof() ? 0 : rs.Fields(0).toLongLong();
 }
 
@@ -92,14 +95,14 @@ QString deleteRefusal(Connection &conn, const QString &table, qint64 id, int kin
         return {};
     Recordset rs;
     // Deleting a taken-over note would strip its lines from the invoice that holds them.
-    rs.Open(QStringLiteral("select f.serino, f.sirano from ") + sqlTable(table) + QStringLiteral(" n, ")
-                + sqlTable(table)
+    rs.Open(QStringLiteral("select f.serino, f.sirano from ") + sqlTable(table)
+                + QStringLiteral(" n, ") + sqlTable(table)
                 + QStringLiteral(" f where n.id=? and n.ftrdrm<>0 and f.id=n.ftrdrm"),
-            conn, {id});
+            conn, { id });
     if (rs.Eof())
         return {};
     return QStringLiteral("Bu irsaliye ") + documentNumber(rs.Fields(0), rs.Fields(1))
-           + QStringLiteral(" numaralı faturaya aktarılmış! Önce faturayı siliniz.");
+        + QStringLiteral(" numaralı faturaya aktarılmış! Önce faturayı siliniz.");
 }
 
 SaveOutcome writeDocument(Connection &conn, const QString &table, const DocumentInput &input,
@@ -126,11 +129,11 @@ SaveOutcome writeDocument(Connection &conn, const QString &table, const Document
                     conn.RollbackTrans();
                     return outcome;
                 }
-                const int linked = conn.Execute(
-                    QStringLiteral("update ") + sqlTable(table)
-                        + QStringLiteral(" set ftrdrm=? where id=? and bmod=3 and "
-                                         "(ftrdrm=0 or ftrdrm is null)"),
-                    {id, noteId});
+                const int linked
+                    = conn.Execute(QStringLiteral("update ") + sqlTable(table)
+                                       + QStringLiteral(" set ftrdrm=? where id=? and bmod=3 and "
+                                                        "(ftrdrm=0 or ftrdrm is null)"),
+                                   { id, noteId });
                 if (linked != 1)
                     throw DatabaseError(QStringLiteral("note not linked"));
             }
@@ -142,25 +145,25 @@ SaveOutcome writeDocument(Connection &conn, const QString &table, const Document
                                  + QStringLiteral(" set stokadi=?, miktar=?, birimfiyat=?, "
                                                   "kdvoran=?, serial=?, stokinftr=? "
                                                   "where id=? and belgeid=?"),
-                             {line.stockName, line.quantity, line.price, line.vatRate,
-                              line.serial, id, line.lineId, line.noteId});
+                             { line.stockName, line.quantity, line.price, line.vatRate, line.serial,
+                               id, line.lineId, line.noteId });
             }
         } else {
             const QString inout = stockDirection(input);
             for (const DocumentLine &line : input.lines) {
                 if (input.kind == 3)
-                    conn.Execute(QStringLiteral("insert into ") + sqlTable(table)
-                                     + QStringLiteral(" (belgeid,stokid,stokadi,miktar,serial,"
-                                                      "inout) values (?,?,?,?,?,?)"),
-                                 {id, line.stockId, line.stockName, line.quantity, line.serial,
-                                  inout});
+                    conn.Execute(
+                        QStringLiteral("insert into ") + sqlTable(table)
+                            + QStringLiteral(" (belgeid,stokid,stokadi,miktar,serial,"
+                                             "inout) values (?,?,?,?,?,?)"),
+                        { id, line.stockId, line.stockName, line.quantity, line.serial, inout });
                 else
                     conn.Execute(QStringLiteral("insert into ") + sqlTable(table)
                                      + QStringLiteral(" (belgeid,stokid,stokadi,miktar,"
                                                       "birimfiyat,kdvoran,serial,inout) values "
                                                       "(?,?,?,?,?,?,?,?)"),
-                                 {id, line.stockId, line.stockName, line.quantity, line.price,
-                                  line.vatRate, line.serial, inout});
+                                 { id, line.stockId, line.stockName, line.quantity, line.price,
+                                   line.vatRate, line.serial, inout });
             }
         }
         conn.CommitTrans();

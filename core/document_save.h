@@ -15,7 +15,7 @@ struct DocumentLine
     qint64 stockId = 0;
     QString stockName;
     double quantity = 0;
-    QString price;   // unit price text (invoices)
+    QString price; // unit price text (invoices)
     QString vatRate; // VAT rate text (invoices)
     QString serial;
     // Invoice over delivery notes: the note line shown under a chosen note.

@@ -42,7 +42,7 @@ QHash<qint64, Movement> movements(const QList<qint64> &ids)
     const RowArray &rows = rs.rows();
     for (int r = 0; r < rows.recordCount(); ++r)
         sums.insert(rows.value(0, r).toLongLong(),
-                    {rows.value(1, r).toDouble(), rows.value(2, r).toDouble()});
+                    { rows.value(1, r).toDouble(), rows.value(2, r).toDouble() });
     rs.Close();
     return sums;
 }
@@ -58,7 +58,8 @@ int countedCard(qint64 id)
     const RowArray &cards = state().StokAllRows;
     if (cards.value(5, row).isNull())
         return -1;
-    if (cards.text(1, row) == QLatin1String("BARKOD") && cards.text(2, row) == QLatin1String("BARKOD"))
+    if (cards.text(1, row) == QLatin1String("BARKOD")
+        && cards.text(2, row) == QLatin1String("BARKOD"))
         return -2;
     return row;
 }
@@ -89,7 +90,7 @@ QVariant StockOnHand(const QVariant &stockId, bool warn)
         return {};
     if (row == -2)
         return 0.0;
-    const double onHand = onHandOf(row, movements({id}).value(id));
+    const double onHand = onHandOf(row, movements({ id }).value(id));
     if (warn)
         warnWhenLow(row, onHand);
     return onHand;

@@ -49,7 +49,7 @@ struct DocumentWindow
             qFatal("the Belgepano panels could not be made");
         grid->setCols(14);
         grid->setColumnCellType(1, kx::CellTypeCheckBox); // as the document pages lay it out
-        for (kx::Grid *totals : {totals4, totals5}) {
+        for (kx::Grid *totals : { totals4, totals5 }) {
             totals->setRows(8);
             totals->setCols(4);
         }

@@ -35,7 +35,7 @@ QVariant column(qint64 id, const QString &name)
 {
     kx::Recordset rs;
     rs.Open(QStringLiteral("select ") + name + QStringLiteral(" from \"1Belge\" where id=?"),
-            *kx::state().Conn, {id});
+            *kx::state().Conn, { id });
     return rs.Eof() ? QVariant() : rs.Fields(0);
 }
 
@@ -56,10 +56,15 @@ struct Company
         fixture.login(1);
         ahmet = addAccount("100", "AHMET");
         mehmet = addAccount("200", "MEHMET");
-        vida = addStock("1024", "VIDA M8", {{3, "18"}, {4, "8,00"}, {5, "2"}, {6, "10,00"},
-                                            {9, "5"}, {11, "869001"}});
-        somun = addStock("1025", "SOMUN", {{3, "8"}, {4, "1,00"}, {5, "0"}, {6, "2,00"}});
-        pul = addStock("1026", "PUL", {{3, "1"}, {4, "0,10"}, {6, "0,20"}});
+        vida = addStock("1024", "VIDA M8",
+                        { { 3, "18" },
+                          { 4, "8,00" },
+                          { 5, "2" },
+                          { 6, "10,00" },
+                          { 9, "5" },
+                          { 11, "869001" } });
+        somun = addStock("1025", "SOMUN", { { 3, "8" }, { 4, "1,00" }, { 5, "0" }, { 6, "2,00" } });
+        pul = addStock("1026", "PUL", { { 3, "1" }, { 4, "0,10" }, { 6, "0,20" } });
         kx::state().Conn->Execute(
             "update \"1Ayar\" set a4='1', a5='8', a6='18', a7='#,##0.00' where id=3");
         kx::LoadLists(true, true, true);
@@ -92,11 +97,11 @@ private slots:
     void cardLists()
     {
         const kx::DocumentView &v = c->w->view;
-        for (QObject *panel : {v.RA1, v.RB1, v.RC1, v.RX1}) {
+        for (QObject *panel : { v.RA1, v.RB1, v.RC1, v.RX1 }) {
             QCOMPARE(combo(panel, "XCCari")->ListCount(), 2);
             QCOMPARE(combo(panel, "XCCari")->List(0), QStringLiteral("AHMET (100)"));
         }
-        for (QObject *panel : {v.RA1, v.RC1, v.RX1}) {
+        for (QObject *panel : { v.RA1, v.RC1, v.RX1 }) {
             QCOMPARE(combo(panel, "XCStok")->ListCount(), 3);
             QCOMPARE(combo(panel, "XCStok")->List(c->stockIndex(c->vida)),
                      QStringLiteral("VIDA M8 (1024)"));
@@ -126,12 +131,12 @@ private slots:
         QTest::addColumn<int>("workDate");
         QTest::addColumn<QDate>("day");
         QTest::addColumn<QStringList>("entries");
-        QTest::newRow("same month") << 20260201 << today << QStringList{"Şubat 2026"};
+        QTest::newRow("same month") << 20260201 << today << QStringList { "Şubat 2026" };
         QTest::newRow("over a new year")
             << 20231115 << QDate(2024, 2, 20)
-            << QStringList{"Kasım 2023", "Aralık 2023", "Ocak 2024", "Şubat 2024"};
-        QTest::newRow("working date after today") << 20260415 << today
-                                                  << QStringList{"Nisan 2026"};
+            << QStringList { "Kasım 2023", "Aralık 2023", "Ocak 2024", "Şubat 2024" };
+        QTest::newRow("working date after today")
+            << 20260415 << today << QStringList { "Nisan 2026" };
     }
     void monthList()
     {
@@ -154,7 +159,7 @@ private slots:
         s.PriceFormat = QStringLiteral("#,##0.000");
         s.Conn->Execute("update \"1Ayar\" set a10='K', a2='1' where id=3");
         kx::LoadLists(true, false, false);
-        addDocument({.bmod = 5, .serino = "K", .sirano = "41"});
+        addDocument({ .bmod = 5, .serino = "K", .sirano = "41" });
         c->showPage(5);
         QObject *rc = c->w->rc;
         QCOMPARE(edit(rc, "XTFiyat")->text(), QStringLiteral("0,000"));
@@ -204,12 +209,14 @@ private slots:
         QTest::addColumn<QString>("shownQuantity");
         QTest::newRow("note line") << 3 << true << "2" << QString() << "2";
         QTest::newRow("invoice line with a fraction") << 5 << true << "1,5" << QString() << "1,5";
-        QTest::newRow("no stock chosen")
-            << 3 << false << "2" << "Eklemek istediğiniz stoğu seçiniz!" << QString();
-        QTest::newRow("zero") << 5 << true << "0" << "Ürün miktarını giriniz!" << QString();
-        QTest::newRow("not a number") << 3 << true << "abc" << "Ürün miktarını giriniz!"
-                                      << QString();
-        QTest::newRow("negative") << 5 << true << "-2" << "Ürün miktarını giriniz!" << QString();
+        QTest::newRow("no stock chosen") << 3 << false << "2"
+                                         << "Eklemek istediğiniz stoğu seçiniz!" << QString();
+        QTest::newRow("zero") << 5 << true << "0"
+                              << "Ürün miktarını giriniz!" << QString();
+        QTest::newRow("not a number") << 3 << true << "abc"
+                                      << "Ürün miktarını giriniz!" << QString();
+        QTest::newRow("negative") << 5 << true << "-2"
+                                  << "Ürün miktarını giriniz!" << QString();
     }
     void addLine()
     {
@@ -291,17 +298,19 @@ private slots:
         c = std::make_unique<Company>();
         // Ahmet's notes: out A1 (two lines), in A2, out A3 (one line, priced), out A4 taken
         // over; Mehmet's out B1.
-        const qint64 a1 = addDocument({.bmod = 3, .gircik = 0, .cariid = c->ahmet,
-                                       .sirano = "1", .btarihi = 20260105});
-        addLine(a1, {.stokid = c->vida, .stokadi = "VIDA M8", .miktar = 2, .serial = "S1"});
-        addLine(a1, {.stokid = c->somun, .stokadi = "SOMUN", .miktar = 1.5});
-        const qint64 a2 = addDocument({.bmod = 3, .gircik = 1, .cariid = c->ahmet, .sirano = "2"});
-        addLine(a2, {.stokid = c->vida, .stokadi = "VIDA M8", .inout = "i"});
-        const qint64 a3 = addDocument({.bmod = 3, .gircik = 0, .cariid = c->ahmet, .sirano = "3"});
-        addLine(a3, {.stokid = 999, .stokadi = "ESKI KART", .miktar = 4, .birimfiyat = "7,25"});
-        addDocument({.bmod = 3, .cariid = c->ahmet, .sirano = "4", .ftrdrm = 77});
-        addDocument({.bmod = 3, .cariid = c->mehmet, .serino = "B", .sirano = "1"});
-        notes = {a1, a2, a3};
+        const qint64 a1 = addDocument(
+            { .bmod = 3, .gircik = 0, .cariid = c->ahmet, .sirano = "1", .btarihi = 20260105 });
+        addLine(a1, { .stokid = c->vida, .stokadi = "VIDA M8", .miktar = 2, .serial = "S1" });
+        addLine(a1, { .stokid = c->somun, .stokadi = "SOMUN", .miktar = 1.5 });
+        const qint64 a2
+            = addDocument({ .bmod = 3, .gircik = 1, .cariid = c->ahmet, .sirano = "2" });
+        addLine(a2, { .stokid = c->vida, .stokadi = "VIDA M8", .inout = "i" });
+        const qint64 a3
+            = addDocument({ .bmod = 3, .gircik = 0, .cariid = c->ahmet, .sirano = "3" });
+        addLine(a3, { .stokid = 999, .stokadi = "ESKI KART", .miktar = 4, .birimfiyat = "7,25" });
+        addDocument({ .bmod = 3, .cariid = c->ahmet, .sirano = "4", .ftrdrm = 77 });
+        addDocument({ .bmod = 3, .cariid = c->mehmet, .serino = "B", .sirano = "1" });
+        notes = { a1, a2, a3 };
         c->showPage(4);
     }
     void cleanup() { c.reset(); }
@@ -310,9 +319,9 @@ private slots:
     {
         QTest::addColumn<int>("direction");
         QTest::addColumn<QList<int>>("listed");
-        QTest::newRow("open sale lists the out notes") << 0 << QList<int>{0, 2};
-        QTest::newRow("cash purchase lists the in note") << 3 << QList<int>{1};
-        QTest::newRow("no direction lists nothing") << -1 << QList<int>{};
+        QTest::newRow("open sale lists the out notes") << 0 << QList<int> { 0, 2 };
+        QTest::newRow("cash purchase lists the in note") << 3 << QList<int> { 1 };
+        QTest::newRow("no direction lists nothing") << -1 << QList<int> {};
     }
     void listed()
     {
@@ -380,7 +389,7 @@ private slots:
         QCOMPARE(grid->Rows(), 6);
 
         tick(1, "0");
-        QCOMPARE(column0(), (QStringList{a1, a3, grid->Cell(3, 0).Text()}));
+        QCOMPARE(column0(), (QStringList { a1, a3, grid->Cell(3, 0).Text() }));
         QCOMPARE(grid->Rows(), 4);
         QCOMPARE(grid->Cell(3, 5).Text(), QStringLiteral("ESKI KART"));
         QCOMPARE(c->w->totals4->Cell(7, 3).Text(), QStringLiteral("29,00"));
@@ -407,7 +416,7 @@ class TestSaveDocument : public QObject
         QObject *ra = c->w->ra;
         combo(ra, "XCCari")->setListIndex(c->accountIndex(c->ahmet));
         edit(ra, "XTAciklama")->setText("Ali'nin");
-        for (const qint64 stock : {c->vida, c->somun}) {
+        for (const qint64 stock : { c->vida, c->somun }) {
             combo(ra, "XCStok")->setListIndex(c->stockIndex(stock));
             edit(ra, "XTMiktar")->setText("3");
             kx::AddDocumentLine(c->w->view);
@@ -425,20 +434,37 @@ private slots:
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("seriesAfter");
-        QTest::newRow("no account") << 3 << "XCCari" << "" << "Cariyi kontrol edip tekrar deneyiniz!"
+        QTest::newRow("no account") << 3 << "XCCari"
+                                    << ""
+                                    << "Cariyi kontrol edip tekrar deneyiniz!"
                                     << "A";
-        QTest::newRow("three letters") << 3 << "XTSeriNo" << "ABC"
-                                       << "Geçerli bir seri numarası giriniz!" << "";
-        QTest::newRow("a digit") << 5 << "XTSeriNo" << "1" << "Geçerli bir seri numarası giriniz!"
+        QTest::newRow("three letters") << 3 << "XTSeriNo"
+                                       << "ABC"
+                                       << "Geçerli bir seri numarası giriniz!"
+                                       << "";
+        QTest::newRow("a digit") << 5 << "XTSeriNo"
+                                 << "1"
+                                 << "Geçerli bir seri numarası giriniz!"
                                  << "";
-        QTest::newRow("empty series") << 3 << "XTSeriNo" << ""
-                                      << "Geçerli bir seri numarası giriniz!" << "";
-        QTest::newRow("number 0") << 3 << "XTSiraNo" << "0" << "Geçerli bir sıra numarası giriniz!"
+        QTest::newRow("empty series") << 3 << "XTSeriNo"
+                                      << ""
+                                      << "Geçerli bir seri numarası giriniz!"
+                                      << "";
+        QTest::newRow("number 0") << 3 << "XTSiraNo"
+                                  << "0"
+                                  << "Geçerli bir sıra numarası giriniz!"
                                   << "A";
-        QTest::newRow("number without digits")
-            << 5 << "XTSiraNo" << "x" << "Geçerli bir sıra numarası giriniz!" << "A";
-        QTest::newRow("no lines") << 5 << "lines" << "" << "Belgeye ürün ekleyiniz!" << "A";
-        QTest::newRow("no note chosen") << 4 << "notes" << "" << "Belgeye irsaliye ekleyiniz!"
+        QTest::newRow("number without digits") << 5 << "XTSiraNo"
+                                               << "x"
+                                               << "Geçerli bir sıra numarası giriniz!"
+                                               << "A";
+        QTest::newRow("no lines") << 5 << "lines"
+                                  << ""
+                                  << "Belgeye ürün ekleyiniz!"
+                                  << "A";
+        QTest::newRow("no note chosen") << 4 << "notes"
+                                        << ""
+                                        << "Belgeye irsaliye ekleyiniz!"
                                         << "A";
     }
     void checks()
@@ -448,8 +474,8 @@ private slots:
         QFETCH(QString, value);
         QFETCH(QString, message);
         QFETCH(QString, seriesAfter);
-        const qint64 note = addDocument({.bmod = 3, .cariid = c->ahmet, .sirano = "9"});
-        addLine(note, {.stokid = c->vida});
+        const qint64 note = addDocument({ .bmod = 3, .cariid = c->ahmet, .sirano = "9" });
+        addLine(note, { .stokid = c->vida });
         c->showPage(page);
         QObject *panel = c->panel();
         edit(panel, "XTSeriNo")->setText("A");
@@ -482,7 +508,7 @@ private slots:
         const qint64 id = kx::state().LastBelgeId.toLongLong();
         QCOMPARE(column(id, "aciklama").toString(), QStringLiteral("Ali'nin"));
         QCOMPARE(column(id, "btarihi").toInt(), 20260210);
-        QCOMPARE(count("belgeid=? and inout='o'", {id}), 2);
+        QCOMPARE(count("belgeid=? and inout='o'", { id }), 2);
         QCOMPARE(kx::messageScript().lastPopupText(), QStringLiteral("Belge kaydedildi..."));
         // VIDA M8 fell to 2 against its level of 2: no warning; SOMUN fell below its level 0.
         const auto shown = kx::messageScript().shown;
@@ -498,8 +524,8 @@ private slots:
 
     void lowStockWarnedAfterSave()
     {
-        kx::state().Conn->Execute("update \"1Stok\" set a5='3' where id=?", {c->vida});
-        kx::state().Conn->Execute("update \"1Stok\" set a5=null where id=?", {c->somun});
+        kx::state().Conn->Execute("update \"1Stok\" set a5='3' where id=?", { c->vida });
+        kx::state().Conn->Execute("update \"1Stok\" set a5=null where id=?", { c->somun });
         kx::LoadLists(false, true, false);
         enterNote();
         QVERIFY(kx::SaveDocument(c->w->view));
@@ -518,20 +544,20 @@ private slots:
     void duplicateNumber()
     {
         QFETCH(int, answer);
-        const qint64 older = addDocument({.bmod = 3, .cariid = c->mehmet, .sirano = "1"});
-        const qint64 oldLine = addLine(older, {.stokid = c->pul});
+        const qint64 older = addDocument({ .bmod = 3, .cariid = c->mehmet, .sirano = "1" });
+        const qint64 oldLine = addLine(older, { .stokid = c->pul });
         enterNote();
         edit(c->w->ra, "XTSiraNo")->setText("1");
-        kx::messageScript().answers = {answer};
+        kx::messageScript().answers = { answer };
         QCOMPARE(kx::SaveDocument(c->w->view), answer == 6);
         QCOMPARE(kx::messageScript().shown.first().kind, QStringLiteral("question"));
         if (answer == 7) {
-            QCOMPARE(count("id=? or id=?", {older, oldLine}), 2);
+            QCOMPARE(count("id=? or id=?", { older, oldLine }), 2);
             QCOMPARE(count("bmod>0"), 1);
             QCOMPARE(c->w->grid->Rows(), 3);
         } else {
-            QCOMPARE(count("id=? or id=?", {older, oldLine}), 0);
-            QCOMPARE(count("bmod=3 and sirano='1' and cariid=?", {c->ahmet}), 1);
+            QCOMPARE(count("id=? or id=?", { older, oldLine }), 0);
+            QCOMPARE(count("bmod=3 and sirano='1' and cariid=?", { c->ahmet }), 1);
             QCOMPARE(c->w->grid->Rows(), 1);
         }
     }
@@ -542,9 +568,9 @@ private slots:
     {
         QList<qint64> notes;
         for (int i = 1; i <= 3; ++i) {
-            const qint64 note = addDocument({.bmod = 3, .cariid = c->ahmet,
-                                             .sirano = QString::number(i)});
-            addLine(note, {.stokid = c->somun, .stokadi = "SOMUN", .miktar = 2});
+            const qint64 note
+                = addDocument({ .bmod = 3, .cariid = c->ahmet, .sirano = QString::number(i) });
+            addLine(note, { .stokid = c->somun, .stokadi = "SOMUN", .miktar = 2 });
             notes << note;
         }
         c->showPage(4);
@@ -558,14 +584,14 @@ private slots:
         kx::LoadDocumentLines(c->w->view, 1, 1);
         grid->Cell(2, 9).setText("2,50");
         kx::RecalcDocument(c->w->view);
-        kx::messageScript().answers = {6, 7};
+        kx::messageScript().answers = { 6, 7 };
 
         QVERIFY(kx::SaveDocument(c->w->view));
         const qint64 invoice = kx::state().LastBelgeId.toLongLong();
         QCOMPARE(column(notes[0], "ftrdrm").toLongLong(), invoice);
         QCOMPARE(column(notes[1], "ftrdrm").toLongLong(), 0);
         QCOMPARE(column(notes[2], "ftrdrm").toLongLong(), invoice);
-        QCOMPARE(count("stokinftr=?", {invoice}), 2);
+        QCOMPARE(count("stokinftr=?", { invoice }), 2);
         QCOMPARE(column(invoice, "yekun").toString(), QStringLiteral("9,00"));
         const auto questions = kx::messageScript().shown;
         QVERIFY(questions[0].text.startsWith("SOMUN isimli ürünün stok kartındaki fiyati"));
@@ -577,15 +603,15 @@ private slots:
 
     void refusedLinkLeavesScreen()
     {
-        const qint64 note = addDocument({.bmod = 3, .cariid = c->ahmet, .sirano = "5"});
-        addLine(note, {.stokid = c->vida});
+        const qint64 note = addDocument({ .bmod = 3, .cariid = c->ahmet, .sirano = "5" });
+        addLine(note, { .stokid = c->vida });
         c->showPage(4);
         combo(c->w->rb, "XCCari")->setListIndex(c->accountIndex(c->ahmet));
         kx::LoadOpenDeliveryNotes(c->w->view);
         c->w->grid->Cell(1, 1).setText("1");
         kx::LoadDocumentLines(c->w->view, 1, 1);
         // Another computer invoices the note meanwhile.
-        kx::state().Conn->Execute("update \"1Belge\" set ftrdrm=55 where id=?", {note});
+        kx::state().Conn->Execute("update \"1Belge\" set ftrdrm=55 where id=?", { note });
 
         QVERIFY(!kx::SaveDocument(c->w->view));
         QVERIFY(kx::messageScript().lastPopupText().startsWith("A5 numaralı irsaliye başka"));

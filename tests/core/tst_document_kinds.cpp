@@ -14,19 +14,25 @@ private slots:
         QTest::addColumn<QVariant>("bmod");
         QTest::addColumn<QVariant>("gircik");
         QTest::addColumn<QString>("label");
-        const char *labels[] = {"İrsaliye (Çıkış)",       "İrsaliye (Giriş)",
-                                "A. Fatura (Çıkış)",      "A. Fatura (Giriş)",
-                                "K. Fatura (Çıkış)",      "K. Fatura (Giriş)",
-                                "A. İrs. Fatura (Çıkış)", "A. İrs. Fatura (Giriş)",
-                                "K. İrs. Fatura (Çıkış)", "K. İrs. Fatura (Giriş)",
-                                "Tahsilat",               "Tediye"};
-        const int pairs[][2] = {{3, 0}, {3, 1}, {4, 0}, {4, 1}, {4, 2}, {4, 3},
-                                {5, 0}, {5, 1}, {5, 2}, {5, 3}, {6, 0}, {6, 1}};
+        const char *labels[] = { "İrsaliye (Çıkış)",
+                                 "İrsaliye (Giriş)",
+                                 "A. Fatura (Çıkış)",
+                                 "A. Fatura (Giriş)",
+                                 "K. Fatura (Çıkış)",
+                                 "K. Fatura (Giriş)",
+                                 "A. İrs. Fatura (Çıkış)",
+                                 "A. İrs. Fatura (Giriş)",
+                                 "K. İrs. Fatura (Çıkış)",
+                                 "K. İrs. Fatura (Giriş)",
+                                 "Tahsilat",
+                                 "Tediye" };
+        const int pairs[][2] = { { 3, 0 }, { 3, 1 }, { 4, 0 }, { 4, 1 }, { 4, 2 }, { 4, 3 },
+                                 { 5, 0 }, { 5, 1 }, { 5, 2 }, { 5, 3 }, { 6, 0 }, { 6, 1 } };
         for (int i = 0; i < 12; ++i)
             QTest::addRow("%d,%d", pairs[i][0], pairs[i][1])
                 << QVariant(pairs[i][0]) << QVariant(pairs[i][1]) << QString::fromUtf8(labels[i]);
-        QTest::newRow("numbers as text") << QVariant("5") << QVariant("3")
-                                         << QStringLiteral("K. İrs. Fatura (Giriş)");
+        QTest::newRow("numbers as text")
+            << QVariant("5") << QVariant("3") << QStringLiteral("K. İrs. Fatura (Giriş)");
         QTest::newRow("note with a cash direction") << QVariant(3) << QVariant(2) << QString();
         QTest::newRow("payment with a cash direction") << QVariant(6) << QVariant(2) << QString();
         QTest::newRow("no kind") << QVariant(0) << QVariant(0) << QString();
@@ -96,7 +102,7 @@ private slots:
         kx::Grid grid;
         grid.setCols(3);
         grid.setRows(5);
-        const QStringList texts{"1.234,50", "-10,00", "", "yok"};
+        const QStringList texts { "1.234,50", "-10,00", "", "yok" };
         for (int r = 1; r <= 4; ++r) {
             grid.Cell(r, 2).setText(texts[r - 1]);
             grid.Cell(r, 1).setText("999");

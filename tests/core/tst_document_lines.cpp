@@ -83,44 +83,47 @@ private slots:
         QTest::addColumn<QList<LineIn>>("lines");
         QTest::addColumn<QList<LineOut>>("computed");
         QTest::addColumn<QStringList>("totals");
-        const QStringList none{"0", "0", "0"};
-        const QStringList usual{"1", "8", "18"};
+        const QStringList none { "0", "0", "0" };
+        const QStringList usual { "1", "8", "18" };
 
-        QTest::newRow("excluded VAT") << 1 << none << usual << QList<LineIn>{{"2", "100,00", "18"}}
-                                      << QList<LineOut>{{"100,00", "200,00", "36,00"}}
-                                      << QStringList{"200,00", "0,00", "200,00", "0,00", "0,00",
-                                                     "36,00", "236,00"};
-        QTest::newRow("included VAT") << 0 << none << usual << QList<LineIn>{{"2", "118,00", "18"}}
-                                      << QList<LineOut>{{"100,00", "200,00", "36,00"}}
-                                      << QStringList{"200,00", "0,00", "200,00", "0,00", "0,00",
-                                                     "36,00", "236,00"};
+        QTest::newRow("excluded VAT")
+            << 1 << none << usual << QList<LineIn> { { "2", "100,00", "18" } }
+            << QList<LineOut> { { "100,00", "200,00", "36,00" } }
+            << QStringList { "200,00", "0,00", "200,00", "0,00", "0,00", "36,00", "236,00" };
+        QTest::newRow("included VAT")
+            << 0 << none << usual << QList<LineIn> { { "2", "118,00", "18" } }
+            << QList<LineOut> { { "100,00", "200,00", "36,00" } }
+            << QStringList { "200,00", "0,00", "200,00", "0,00", "0,00", "36,00", "236,00" };
         QTest::newRow("cascading discounts 10 and 10")
-            << 1 << QStringList{"10", "10", "0"} << QStringList{"18", "8", "1"}
-            << QList<LineIn>{{"10", "100,00", "18"}}
-            << QList<LineOut>{{"100,00", "1.000,00", "180,00"}}
-            << QStringList{"1.000,00", "190,00", "810,00", "145,80", "0,00", "0,00", "955,80"};
+            << 1 << QStringList { "10", "10", "0" } << QStringList { "18", "8", "1" }
+            << QList<LineIn> { { "10", "100,00", "18" } }
+            << QList<LineOut> { { "100,00", "1.000,00", "180,00" } }
+            << QStringList { "1.000,00", "190,00", "810,00", "145,80", "0,00", "0,00", "955,80" };
         QTest::newRow("three rates and a zero quantity")
             << 1 << none << usual
-            << QList<LineIn>{{"1", "50,00", "1"}, {"0", "80,00", "8"}, {"-2", "10,00", "18"},
-                             {"3", "10,00", "8"}}
-            << QList<LineOut>{{"50,00", "50,00", "0,50"},
-                              {"0,00", "0,00", "0,00"},
-                              {"0,00", "0,00", "0,00"},
-                              {"10,00", "30,00", "2,40"}}
-            << QStringList{"80,00", "0,00", "80,00", "0,50", "2,40", "0,00", "82,90"};
+            << QList<LineIn> { { "1", "50,00", "1" },
+                               { "0", "80,00", "8" },
+                               { "-2", "10,00", "18" },
+                               { "3", "10,00", "8" } }
+            << QList<LineOut> { { "50,00", "50,00", "0,50" },
+                                { "0,00", "0,00", "0,00" },
+                                { "0,00", "0,00", "0,00" },
+                                { "10,00", "30,00", "2,40" } }
+            << QStringList { "80,00", "0,00", "80,00", "0,50", "2,40", "0,00", "82,90" };
         QTest::newRow("equal company rates count once")
-            << 1 << none << QStringList{"18", "18", "8"} << QList<LineIn>{{"1", "100,00", "18"}}
-            << QList<LineOut>{{"100,00", "100,00", "18,00"}}
-            << QStringList{"100,00", "0,00", "100,00", "18,00", "0,00", "0,00", "118,00"};
+            << 1 << none << QStringList { "18", "18", "8" }
+            << QList<LineIn> { { "1", "100,00", "18" } }
+            << QList<LineOut> { { "100,00", "100,00", "18,00" } }
+            << QStringList { "100,00", "0,00", "100,00", "18,00", "0,00", "0,00", "118,00" };
         QTest::newRow("rate outside the company's still in the grand total")
-            << 1 << QStringList{"10", "0", "0"} << usual
-            << QList<LineIn>{{"1", "100,00", "20"}, {"1", "100,00", "18"}}
-            << QList<LineOut>{{"100,00", "100,00", "20,00"}, {"100,00", "100,00", "18,00"}}
-            << QStringList{"200,00", "20,00", "180,00", "0,00", "0,00", "16,20", "214,20"};
+            << 1 << QStringList { "10", "0", "0" } << usual
+            << QList<LineIn> { { "1", "100,00", "20" }, { "1", "100,00", "18" } }
+            << QList<LineOut> { { "100,00", "100,00", "20,00" }, { "100,00", "100,00", "18,00" } }
+            << QStringList { "200,00", "20,00", "180,00", "0,00", "0,00", "16,20", "214,20" };
         QTest::newRow("included VAT rounds the net price to the price format")
-            << 0 << none << usual << QList<LineIn>{{"3", "10,00", "18"}}
-            << QList<LineOut>{{"8,47", "25,42", "4,58"}}
-            << QStringList{"25,42", "0,00", "25,42", "0,00", "0,00", "4,58", "30,00"};
+            << 0 << none << usual << QList<LineIn> { { "3", "10,00", "18" } }
+            << QList<LineOut> { { "8,47", "25,42", "4,58" } }
+            << QStringList { "25,42", "0,00", "25,42", "0,00", "0,00", "4,58", "30,00" };
     }
     void recalc()
     {
@@ -139,8 +142,8 @@ private slots:
 
         kx::RecalcDocument(w->view);
         for (int i = 0; i < computed.size(); ++i) {
-            const LineOut got{w->grid->Cell(i + 1, 10).Text(), w->grid->Cell(i + 1, 11).Text(),
-                              w->grid->Cell(i + 1, 13).Text()};
+            const LineOut got { w->grid->Cell(i + 1, 10).Text(), w->grid->Cell(i + 1, 11).Text(),
+                                w->grid->Cell(i + 1, 13).Text() };
             QCOMPARE(got, computed[i]);
         }
         QCOMPARE(totalsColumn(w->totals5), totals);
@@ -154,7 +157,7 @@ private slots:
         setRates("1", "8", "18");
         kx::state().CurrentPage = 4;
         combo(w->rb, "XCKdv")->setListIndex(1);
-        putLines(w->grid, {{"2", "100,00", "18"}, {"5", "5,00", "18"}});
+        putLines(w->grid, { { "2", "100,00", "18" }, { "5", "5,00", "18" } });
         w->grid->setRowHeight(1, 17);
         kx::RecalcDocument(w->view);
         QCOMPARE(w->grid->Cell(1, 11).Text(), QString());
@@ -174,14 +177,16 @@ private slots:
         QTest::addColumn<QString>("discount");
         QTest::addColumn<QStringList>("totals");
         QTest::newRow("100 off 1.000,00")
-            << QStringList{"18", "8", "1"} << "1.000,00" << "100"
-            << QStringList{"1.000,00", "100", "900,00", "162,00", "0,00", "0,00", "1.062,00"};
+            << QStringList { "18", "8", "1" } << "1.000,00"
+            << "100"
+            << QStringList { "1.000,00", "100", "900,00", "162,00", "0,00", "0,00", "1.062,00" };
         QTest::newRow("nothing to share the discount over")
-            << QStringList{"18", "8", "1"} << "0,00" << "50"
-            << QStringList{"0,00", "50", "-50,00", "180,00", "0,00", "0,00", "130,00"};
+            << QStringList { "18", "8", "1" } << "0,00"
+            << "50" << QStringList { "0,00", "50", "-50,00", "180,00", "0,00", "0,00", "130,00" };
         QTest::newRow("equal rates count once")
-            << QStringList{"18", "18", "1"} << "1.000,00" << "100"
-            << QStringList{"1.000,00", "100", "900,00", "162,00", "0,00", "0,00", "1.062,00"};
+            << QStringList { "18", "18", "1" } << "1.000,00"
+            << "100"
+            << QStringList { "1.000,00", "100", "900,00", "162,00", "0,00", "0,00", "1.062,00" };
     }
     void typedDiscount()
     {
@@ -190,7 +195,7 @@ private slots:
         QFETCH(QString, discount);
         QFETCH(QStringList, totals);
         setRates(rates[0], rates[1], rates[2]);
-        putLines(w->grid, {{"10", "100,00", "18"}});
+        putLines(w->grid, { { "10", "100,00", "18" } });
         w->grid->Cell(1, 13).setText("180,00");
         w->totals5->Cell(1, 3).setText(total);
         w->totals5->Cell(2, 3).setText(discount);
@@ -209,8 +214,9 @@ private slots:
             QCOMPARE(w->totals4->Cell(row, 3).Text(), QStringLiteral("0,00"));
             QCOMPARE(w->totals4->Cell(row, 3).Locked(), row != 2);
         }
-        QCOMPARE(labels, (QStringList{"Tutar", "İskonto", "Ara Toplam", "KDV (%1)", "KDV (%8)",
-                                      "KDV (%18)", "Yekün"}));
+        QCOMPARE(labels,
+                 (QStringList { "Tutar", "İskonto", "Ara Toplam", "KDV (%1)", "KDV (%8)",
+                                "KDV (%18)", "Yekün" }));
         QCOMPARE(w->totals4->RowHeight(0), 0);
         QCOMPARE(w->totals4->ColumnWidth(0), 0);
     }

@@ -1,5 +1,6 @@
 // Writing and deleting documents: rows, links, replacement, refusals and the all-or-nothing rule.
 #include "core/document_save.h"
+#include "core/messages.h"
 #include "core/state.h"
 #include "platform/adodb.h"
 #include "tests/support/builders.h"
@@ -24,7 +25,7 @@ const QString table = QStringLiteral("1Belge");
 QVariantMap row(qint64 id)
 {
     kx::Recordset rs;
-    rs.Open(QStringLiteral("select * from \"1Belge\" where id=?"), conn(), {id});
+    rs.Open(QStringLiteral("select * from \"1Belge\" where id=?"), conn(), { id });
     QVariantMap values;
     if (rs.Eof())
         return values;
@@ -37,7 +38,7 @@ QList<QVariantMap> linesOf(qint64 documentId)
 {
     kx::Recordset rs;
     rs.Open(QStringLiteral("select id from \"1Belge\" where belgeid=? order by id"), conn(),
-            {documentId});
+            { documentId });
     QList<QVariantMap> lines;
     for (; !rs.Eof(); rs.MoveNext())
         lines << row(rs.Fields(0).toLongLong());
@@ -87,9 +88,12 @@ class TestDocumentSave : public QObject
         QList<qint64> notes;
         for (int i = 1; i <= 3; ++i) {
             const qint64 note = addDocument(
-                {.bmod = 3, .gircik = 0, .cariid = account, .sirano = QString::number(i)});
-            lines->append(addLine(note, {.stokid = vida, .stokadi = "VIDA", .miktar = double(i),
-                                         .birimfiyat = i == 2 ? "9,00" : ""}));
+                { .bmod = 3, .gircik = 0, .cariid = account, .sirano = QString::number(i) });
+            lines->append(addLine(note,
+                                  { .stokid = vida,
+                                    .stokadi = "VIDA",
+                                    .miktar = double(i),
+                                    .birimfiyat = i == 2 ? "9,00" : "" }));
             notes << note;
         }
         return notes;
@@ -129,8 +133,8 @@ private slots:
         input.kdv1 = QStringLiteral("36,00");
         input.grandTotal = QStringLiteral("236,00");
         input.discount = QStringLiteral("0,00");
-        input.lines = {{vida, "VIDA", 2, "100,00", "18", "S'N-1"},
-                       {somun, "SOMUN 'M8'", 1.5, "4,00", "8", ""}};
+        input.lines = { { vida, "VIDA", 2, "100,00", "18", "S'N-1" },
+                        { somun, "SOMUN 'M8'", 1.5, "4,00", "8", "" } };
         const kx::SaveOutcome outcome = kx::writeDocument(conn(), table, input, 0);
         QVERIFY2(outcome.saved, qPrintable(outcome.refusal));
 
@@ -168,8 +172,8 @@ private slots:
 
     void duplicateLookup()
     {
-        const qint64 older = addDocument({.bmod = 5, .serino = "A", .sirano = "12"});
-        addDocument({.bmod = 3, .serino = "A", .sirano = "13"});
+        const qint64 older = addDocument({ .bmod = 5, .serino = "A", .sirano = "12" });
+        addDocument({ .bmod = 3, .serino = "A", .sirano = "13" });
         QCOMPARE(kx::findDuplicateDocument(conn(), table, 5, "A", "12"), older);
         QCOMPARE(kx::findDuplicateDocument(conn(), table, 3, "A", "12"), 0);
         // The typed texts are compared: 012 is another number.
@@ -186,10 +190,10 @@ private slots:
     void replaceDeletesOldRows()
     {
         QFETCH(int, kind);
-        const qint64 older = addDocument({.bmod = kind, .cariid = account, .sirano = "7"});
-        const qint64 oldLine = addLine(older, {.stokid = somun, .stokadi = "SOMUN"});
+        const qint64 older = addDocument({ .bmod = kind, .cariid = account, .sirano = "7" });
+        const qint64 oldLine = addLine(older, { .stokid = somun, .stokadi = "SOMUN" });
         kx::DocumentInput input = document(kind);
-        input.lines = {{vida, "VIDA", 3, "1,00", "18", ""}};
+        input.lines = { { vida, "VIDA", 3, "1,00", "18", "" } };
         const kx::SaveOutcome outcome = kx::writeDocument(conn(), table, input, older);
         QVERIFY(outcome.saved);
         QVERIFY(row(older).isEmpty());
@@ -201,14 +205,15 @@ private slots:
     // A failure after the old document's delete leaves the file exactly as it was.
     void failureRollsBackEverything()
     {
-        const qint64 older = addDocument({.bmod = 5, .cariid = account, .sirano = "7"});
-        addLine(older, {.stokid = somun, .stokadi = "SOMUN"});
+        const qint64 older = addDocument({ .bmod = 5, .cariid = account, .sirano = "7" });
+        addLine(older, { .stokid = somun, .stokadi = "SOMUN" });
         conn().Execute("create trigger refuse before insert on \"1Belge\" when "
                        "new.stokadi='BOZUK' begin select raise(abort, 'refused'); end");
         const QByteArray before = fileBytes(fixture->databasePath());
 
         kx::DocumentInput input = document(5);
-        input.lines = {{vida, "VIDA", 1, "1,00", "18", ""}, {vida, "BOZUK", 1, "1,00", "18", ""}};
+        input.lines
+            = { { vida, "VIDA", 1, "1,00", "18", "" }, { vida, "BOZUK", 1, "1,00", "18", "" } };
         const kx::SaveOutcome outcome = kx::writeDocument(conn(), table, input, older);
         QVERIFY(!outcome.saved);
         QCOMPARE(outcome.refusal, QStringLiteral("Belge kaydedilemedi!"));
@@ -224,9 +229,9 @@ private slots:
         const QList<qint64> notes = openNotes(&noteLines);
         kx::DocumentInput input = document(4);
         input.grandTotal = QStringLiteral("59,00");
-        input.deliveryNotes = {notes[0], notes[2]};
-        input.lines = {{vida, "VIDA UZUN", 1, "10,00", "18", "X1", noteLines[0], notes[0]},
-                       {vida, "VIDA", 3, "12,50", "18", "", noteLines[2], notes[2]}};
+        input.deliveryNotes = { notes[0], notes[2] };
+        input.lines = { { vida, "VIDA UZUN", 1, "10,00", "18", "X1", noteLines[0], notes[0] },
+                        { vida, "VIDA", 3, "12,50", "18", "", noteLines[2], notes[2] } };
         const kx::SaveOutcome outcome = kx::writeDocument(conn(), table, input, 0);
         QVERIFY2(outcome.saved, qPrintable(outcome.refusal));
         const qint64 invoice = outcome.documentId;
@@ -257,11 +262,11 @@ private slots:
         QList<qint64> noteLines;
         const QList<qint64> notes = openNotes(&noteLines);
         kx::DocumentInput first = document(4);
-        first.deliveryNotes = {notes[0], notes[1]};
+        first.deliveryNotes = { notes[0], notes[1] };
         const qint64 older = kx::writeDocument(conn(), table, first, 0).documentId;
 
         kx::DocumentInput second = document(4);
-        second.deliveryNotes = {notes[1], notes[2]};
+        second.deliveryNotes = { notes[1], notes[2] };
         const kx::SaveOutcome outcome = kx::writeDocument(conn(), table, second, older);
         QVERIFY2(outcome.saved, qPrintable(outcome.refusal));
         QCOMPARE(row(notes[0]).value("ftrdrm").toLongLong(), 0);
@@ -281,7 +286,8 @@ private slots:
             << "A2 numaralı irsaliye başka bir faturaya aktarılmış! Listeyi yenileyip tekrar "
                "deneyiniz.";
         QTest::newRow("incoming note on a sale")
-            << 1 << false << false << "A2 numaralı irsaliye bu faturanın cari ve yönüyle uyuşmuyor!";
+            << 1 << false << false
+            << "A2 numaralı irsaliye bu faturanın cari ve yönüyle uyuşmuyor!";
         QTest::newRow("another account's note")
             << 0 << false << true << "A2 numaralı irsaliye bu faturanın cari ve yönüyle uyuşmuyor!";
     }
@@ -291,13 +297,17 @@ private slots:
         QFETCH(bool, takenMeanwhile);
         QFETCH(bool, otherAccount);
         QFETCH(QString, refusal);
-        const qint64 good = addDocument({.bmod = 3, .gircik = 0, .cariid = account, .sirano = "1"});
+        const qint64 good
+            = addDocument({ .bmod = 3, .gircik = 0, .cariid = account, .sirano = "1" });
         const qint64 other = otherAccount ? addAccount("2", "BASKA") : account;
-        const qint64 bad = addDocument({.bmod = 3, .gircik = noteDirection, .cariid = other,
-                                        .sirano = "2", .ftrdrm = takenMeanwhile ? 999 : 0});
+        const qint64 bad = addDocument({ .bmod = 3,
+                                         .gircik = noteDirection,
+                                         .cariid = other,
+                                         .sirano = "2",
+                                         .ftrdrm = takenMeanwhile ? 999 : 0 });
         const int rowsBefore = rowCount();
         kx::DocumentInput input = document(4);
-        input.deliveryNotes = {good, bad};
+        input.deliveryNotes = { good, bad };
         const kx::SaveOutcome outcome = kx::writeDocument(conn(), table, input, 0);
         QVERIFY(!outcome.saved);
         QCOMPARE(outcome.refusal, refusal);
@@ -307,17 +317,21 @@ private slots:
 
     void takenOverNoteIsKept()
     {
-        const qint64 invoice = addDocument({.bmod = 4, .cariid = account, .serino = "F",
-                                            .sirano = "31"});
-        const qint64 note = addDocument({.bmod = 3, .cariid = account, .sirano = "7",
-                                         .ftrdrm = int(invoice)});
-        const qint64 line = addLine(note, {.stokid = vida, .stokinftr = invoice});
+        const qint64 invoice
+            = addDocument({ .bmod = 4, .cariid = account, .serino = "F", .sirano = "31" });
+        const qint64 note
+            = addDocument({ .bmod = 3, .cariid = account, .sirano = "7", .ftrdrm = int(invoice) });
+        const qint64 line = addLine(note, { .stokid = vida, .stokinftr = invoice });
         const QString refusal = QStringLiteral(
             "Bu irsaliye F31 numaralı faturaya aktarılmış! Önce faturayı siliniz.");
 
         QCOMPARE(kx::deleteDocumentRows(conn(), table, note, 3), refusal);
+        // The saved-documents window's cancel tells the user why.
+        QVERIFY(!kx::DeleteDocument(note, 3));
+        QCOMPARE(kx::messageScript().lastPopupText(), refusal);
+        QCOMPARE(kx::messageScript().shown.last().icon, 2);
         kx::DocumentInput input = document(3);
-        input.lines = {{vida, "VIDA", 1}};
+        input.lines = { { vida, "VIDA", 1 } };
         const kx::SaveOutcome outcome = kx::writeDocument(conn(), table, input, note);
         QVERIFY(!outcome.saved);
         QCOMPARE(outcome.refusal, refusal);
@@ -336,11 +350,11 @@ private slots:
     void deleteOwnLines()
     {
         QFETCH(int, kind);
-        const qint64 document = addDocument({.bmod = kind, .cariid = account});
+        const qint64 document = addDocument({ .bmod = kind, .cariid = account });
         if (kind != 6)
-            addLine(document, {.stokid = vida});
-        const qint64 keep = addDocument({.bmod = 3, .cariid = account, .sirano = "2"});
-        const qint64 keptLine = addLine(keep, {.stokid = vida});
+            addLine(document, { .stokid = vida });
+        const qint64 keep = addDocument({ .bmod = 3, .cariid = account, .sirano = "2" });
+        const qint64 keptLine = addLine(keep, { .stokid = vida });
         QCOMPARE(kx::deleteDocumentRows(conn(), table, document, kind), QString());
         QVERIFY(linesOf(document).isEmpty());
         QVERIFY(row(document).isEmpty());

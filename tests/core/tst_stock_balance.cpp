@@ -37,31 +37,31 @@ class TestStockOnHand : public QObject
         fixture = std::make_unique<Fixture>();
         fixture->login(1);
         const qint64 account = addAccount("1", "ALICI");
-        vida = addStock("10", "VIDA", {{5, "5"}, {9, "10"}});
-        somun = addStock("11", "SOMUN", {{5, "5"}, {9, "0"}});
-        pul = addStock("12", "PUL", {{5, "2"}, {9, "1,5"}}, true);
-        barkod = addStock("BARKOD", "BARKOD", {{5, "5"}, {9, "3"}});
-        noLevel = addStock("13", "CIVATA", {{9, "7"}});
-        idle = addStock("14", "KAPAK", {{5, "0"}, {9, "9"}});
+        vida = addStock("10", "VIDA", { { 5, "5" }, { 9, "10" } });
+        somun = addStock("11", "SOMUN", { { 5, "5" }, { 9, "0" } });
+        pul = addStock("12", "PUL", { { 5, "2" }, { 9, "1,5" } }, true);
+        barkod = addStock("BARKOD", "BARKOD", { { 5, "5" }, { 9, "3" } });
+        noLevel = addStock("13", "CIVATA", { { 9, "7" } });
+        idle = addStock("14", "KAPAK", { { 5, "0" }, { 9, "9" } });
 
         // A delivery note in and out, an invoice with lines each way, and an invoice over a
         // note: its note's lines count once, the invoice header never.
-        const qint64 noteOut = addDocument({.bmod = 3, .gircik = 0, .cariid = account});
-        addLine(noteOut, {.stokid = vida, .miktar = 4, .inout = "o"});
-        const qint64 noteIn = addDocument({.bmod = 3, .gircik = 1, .cariid = account});
-        addLine(noteIn, {.stokid = vida, .miktar = 5, .inout = "i"});
-        addLine(noteIn, {.stokid = somun, .miktar = 2.5, .inout = "i"});
-        const qint64 saleLines = addDocument({.bmod = 5, .gircik = 2, .cariid = account});
-        addLine(saleLines, {.stokid = somun, .miktar = 1, .inout = "o"});
-        addLine(saleLines, {.stokid = barkod, .miktar = 9, .inout = "o"});
-        const qint64 buyLines = addDocument({.bmod = 5, .gircik = 1, .cariid = account});
-        addLine(buyLines, {.stokid = vida, .miktar = 3, .inout = "i"});
-        addLine(buyLines, {.stokid = pul, .miktar = 4, .inout = "o"});
-        addLine(buyLines, {.stokid = noLevel, .miktar = 1, .inout = "i"});
-        const qint64 invoice = addDocument({.bmod = 4, .gircik = 0, .cariid = account});
-        const qint64 taken = addDocument({.bmod = 3, .gircik = 0, .cariid = account,
-                                          .ftrdrm = int(invoice)});
-        addLine(taken, {.stokid = somun, .miktar = 0.5, .inout = "o", .stokinftr = invoice});
+        const qint64 noteOut = addDocument({ .bmod = 3, .gircik = 0, .cariid = account });
+        addLine(noteOut, { .stokid = vida, .miktar = 4, .inout = "o" });
+        const qint64 noteIn = addDocument({ .bmod = 3, .gircik = 1, .cariid = account });
+        addLine(noteIn, { .stokid = vida, .miktar = 5, .inout = "i" });
+        addLine(noteIn, { .stokid = somun, .miktar = 2.5, .inout = "i" });
+        const qint64 saleLines = addDocument({ .bmod = 5, .gircik = 2, .cariid = account });
+        addLine(saleLines, { .stokid = somun, .miktar = 1, .inout = "o" });
+        addLine(saleLines, { .stokid = barkod, .miktar = 9, .inout = "o" });
+        const qint64 buyLines = addDocument({ .bmod = 5, .gircik = 1, .cariid = account });
+        addLine(buyLines, { .stokid = vida, .miktar = 3, .inout = "i" });
+        addLine(buyLines, { .stokid = pul, .miktar = 4, .inout = "o" });
+        addLine(buyLines, { .stokid = noLevel, .miktar = 1, .inout = "i" });
+        const qint64 invoice = addDocument({ .bmod = 4, .gircik = 0, .cariid = account });
+        const qint64 taken
+            = addDocument({ .bmod = 3, .gircik = 0, .cariid = account, .ftrdrm = int(invoice) });
+        addLine(taken, { .stokid = somun, .miktar = 0.5, .inout = "o", .stokinftr = invoice });
 
         kx::LoadLists(true, true, true);
         kx::state().Conn2->Open(kx::state().Conn->path());
@@ -86,8 +86,9 @@ private slots:
     {
         QFETCH(QString, card);
         QFETCH(QVariant, expected);
-        const QMap<QString, qint64> ids{{"VIDA", vida},   {"SOMUN", somun},    {"PUL", pul},
-                                        {"KAPAK", idle},  {"BARKOD", barkod}, {"CIVATA", noLevel}};
+        const QMap<QString, qint64> ids { { "VIDA", vida },     { "SOMUN", somun },
+                                          { "PUL", pul },       { "KAPAK", idle },
+                                          { "BARKOD", barkod }, { "CIVATA", noLevel } };
         const QVariant onHand = kx::StockOnHand(ids.value(card), false);
         QCOMPARE(onHand.isValid(), expected.isValid());
         if (expected.isValid())
@@ -115,8 +116,8 @@ private slots:
         QFETCH(QString, settingSwitch);
         QFETCH(QString, message);
         kx::ModuleState &s = kx::state();
-        s.Conn->Execute("update \"1Stok\" set a5=? where id=?", {level, vida});
-        s.Conn->Execute("update \"1Ayar\" set a6=? where id=54", {settingSwitch});
+        s.Conn->Execute("update \"1Stok\" set a5=? where id=?", { level, vida });
+        s.Conn->Execute("update \"1Ayar\" set a6=? where id=54", { settingSwitch });
         kx::LoadLists(true, true, true);
         QCOMPARE(kx::StockOnHand(vida, warn).toDouble(), 14.0);
         const auto &shown = kx::messageScript().shown;
@@ -127,8 +128,8 @@ private slots:
 
     void fractionShownPlain()
     {
-        kx::state().Conn->Execute("update \"1Stok\" set a5='9' where id=?", {somun});
-        kx::state().Conn->Execute("update \"1Stok\" set a9='3,5' where id=?", {somun});
+        kx::state().Conn->Execute("update \"1Stok\" set a5='9' where id=?", { somun });
+        kx::state().Conn->Execute("update \"1Stok\" set a9='3,5' where id=?", { somun });
         kx::LoadLists(true, true, true);
         QCOMPARE(kx::StockOnHand(somun, true).toDouble(), 4.5);
         QVERIFY(kx::messageScript().shown.value(0).text.endsWith("Stoktaki Miktar : 4,5"));
@@ -160,29 +161,40 @@ private slots:
         QTest::addColumn<QString>("result");
         QTest::addColumn<QString>("status");
 
-        QTest::newRow("no documents") << "100,00" << "40,00" << QList<Booking>{} << 0 << 100.0
-                                      << 40.0 << "60,00" << "Cari Hesap Durumu : 60,00 borçludur";
+        QTest::newRow("no documents")
+            << "100,00"
+            << "40,00" << QList<Booking> {} << 0 << 100.0 << 40.0 << "60,00"
+            << "Cari Hesap Durumu : 60,00 borçludur";
         QTest::newRow("sale, collection, closed sale, note")
             << "100,00" << QString()
-            << QList<Booking>{{4, 0, "250,00"}, {6, 0, "50,00"}, {5, 2, "80,00"}, {3, 0, "999,00"}}
-            << 0 << 430.0 << 130.0 << "300,00" << "Cari Hesap Durumu : 300,00 borçludur";
+            << QList<Booking> { { 4, 0, "250,00" },
+                                { 6, 0, "50,00" },
+                                { 5, 2, "80,00" },
+                                { 3, 0, "999,00" } }
+            << 0 << 430.0 << 130.0 << "300,00"
+            << "Cari Hesap Durumu : 300,00 borçludur";
         QTest::newRow("purchases and a payment out")
             << QString() << QString()
-            << QList<Booking>{{5, 1, "1.000,00"}, {4, 3, "20,00"}, {6, 1, "400,00"}} << 0
-            << 420.0 << 1020.0 << "-600,00" << "Cari Hesap Durumu : 600,00 alacaklıdır";
+            << QList<Booking> { { 5, 1, "1.000,00" }, { 4, 3, "20,00" }, { 6, 1, "400,00" } } << 0
+            << 420.0 << 1020.0 << "-600,00"
+            << "Cari Hesap Durumu : 600,00 alacaklıdır";
         QTest::newRow("credit balance with thousands")
-            << "0" << "1.234,5" << QList<Booking>{} << 0 << 0.0 << 1234.5 << "-1.234,50"
+            << "0"
+            << "1.234,5" << QList<Booking> {} << 0 << 0.0 << 1234.5 << "-1.234,50"
             << "Cari Hesap Durumu : 1.234,50 alacaklıdır";
-        QTest::newRow("settled to zero") << "10,00" << QString()
-                                         << QList<Booking>{{6, 0, "10,00"}} << 0 << 10.0 << 10.0
-                                         << "0,00" << "Cari Hesap Durumu : 0,00";
+        QTest::newRow("settled to zero")
+            << "10,00" << QString() << QList<Booking> { { 6, 0, "10,00" } } << 0 << 10.0 << 10.0
+            << "0,00"
+            << "Cari Hesap Durumu : 0,00";
         QTest::newRow("date bound excludes its own day")
             << QString() << QString()
-            << QList<Booking>{{4, 0, "5,00", 20251231}, {4, 0, "7,00", 20260101}} << 20260101
-            << 5.0 << 0.0 << "5,00" << "Cari Hesap Durumu : 5,00 borçludur";
+            << QList<Booking> { { 4, 0, "5,00", 20251231 }, { 4, 0, "7,00", 20260101 } } << 20260101
+            << 5.0 << 0.0 << "5,00"
+            << "Cari Hesap Durumu : 5,00 borçludur";
         QTest::newRow("unknown kinds and directions count nothing")
-            << QString() << QString() << QList<Booking>{{6, 2, "3,00"}, {7, 0, "4,00"}} << 0
-            << 0.0 << 0.0 << "0,00" << "Cari Hesap Durumu : 0,00";
+            << QString() << QString() << QList<Booking> { { 6, 2, "3,00" }, { 7, 0, "4,00" } } << 0
+            << 0.0 << 0.0 << "0,00"
+            << "Cari Hesap Durumu : 0,00";
     }
     void balance()
     {
@@ -204,8 +216,12 @@ private slots:
         const qint64 other = addAccount("2", "BASKA");
         int number = 0;
         for (const Booking &b : bookings) {
-            Header h{.bmod = b.bmod, .gircik = b.gircik, .cariid = account,
-                     .sirano = QString::number(++number), .btarihi = b.date, .yekun = b.yekun};
+            Header h { .bmod = b.bmod,
+                       .gircik = b.gircik,
+                       .cariid = account,
+                       .sirano = QString::number(++number),
+                       .btarihi = b.date,
+                       .yekun = b.yekun };
             addDocument(h);
             h.cariid = other; // another account's documents never count
             addDocument(h);

@@ -64,8 +64,13 @@ QString UpperAsciiText(const QVariant &text)
 
 void SelectActiveText(QWidget *window)
 {
-    QWidget *focused = QApplication::focusWidget();
-    if (!window || !focused || (focused != window && !window->isAncestorOf(focused)))
+    if (!window)
+        return;
+    // The window's own focus field, also when another window is active at the moment.
+    QWidget *focused = window->focusWidget();
+    if (!focused)
+        focused = QApplication::focusWidget();
+    if (!focused || (focused != window && !window->isAncestorOf(focused)))
         return;
     if (auto *edit = qobject_cast<QLineEdit *>(focused)) {
         if (!edit->text().isEmpty())
@@ -221,9 +226,11 @@ QString plainNumberText(double value)
 
 QVariant FindListIndex(const QString &kind, const QVariant &id)
 {
-    const qint64 wanted = qint64(numberValue(id.toString()));
-    if (double(wanted) != numberValue(id.toString()))
+    const double value = numberValue(id.toString());
+    // Ids are whole numbers well inside 64 bits; anything else matches no card.
+    if (std::fabs(value) > 9.0e15 || value != std::trunc(value))
         return {};
+    const qint64 wanted = qint64(value);
     const bool stock = kind.compare(QStringLiteral("S"), Qt::CaseInsensitive) == 0;
     const int record = stock ? stockRecordById(wanted, true) : accountRecordById(wanted, true);
     return record < 0 ? QVariant() : QVariant(record);

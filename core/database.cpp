@@ -164,7 +164,7 @@ QString invalidDatabaseMessage()
 QString unreadableDatabaseMessage()
 {
     return QStringLiteral("Program klasöründeki Data.mdb dosyası okunamadı. Lütfen dosyanın "
-                          "izinlerini kontrol ediniz...");
+                          "izinlerini kontrol ediniz veya bir süre sonra tekrar deneyiniz...");
 }
 
 void createDatabase(const QString &path, const QDate &today)
@@ -173,18 +173,20 @@ void createDatabase(const QString &path, const QDate &today)
     // Built beside the target and renamed, so a failure never leaves a half-made Data.mdb.
     const QString partial = path + QStringLiteral(".yeni");
     QFile::remove(partial);
+    const QString failure = QStringLiteral("Veritabanı dosyası oluşturulamadı: ") + path;
     {
         Connection connection(QStringLiteral("kx_create_")
                               + QUuid::createUuid().toString(QUuid::Id128));
-        connection.Open(partial);
         try {
+            connection.Open(partial);
             connection.BeginTrans();
             connection.ExecuteScript(script);
             connection.CommitTrans();
-        } catch (const DatabaseError &) {
+        } catch (const DatabaseError &error) {
             connection.Close();
             QFile::remove(partial);
-            throw;
+            // The user sees this at start-up; the driver's own words follow for whoever helps.
+            throw DatabaseError(failure + QStringLiteral(" (") + error.message() + u')');
         }
         connection.Close();
     }
@@ -192,7 +194,7 @@ void createDatabase(const QString &path, const QDate &today)
         QFile::remove(partial);
         // Another computer may have made it in the meantime; that file is checked as any.
         if (!QFileInfo::exists(path))
-            throw DatabaseError(QStringLiteral("Veritabanı dosyası oluşturulamadı: ") + path);
+            throw DatabaseError(failure);
     }
 }
 

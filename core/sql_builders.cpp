@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QStringList>
 
+#include <cmath>
+
 namespace kx {
 
 namespace {
@@ -34,9 +36,8 @@ QVariant slotText(const QVariant &slot)
 QVariant rowId(const QVariant &id)
 {
     const double value = numberValue(id.toString());
-    return double(qint64(value)) == value && !id.toString().trimmed().isEmpty()
-        ? QVariant(qint64(value))
-        : id;
+    const bool whole = std::fabs(value) <= 9.0e15 && value == std::trunc(value);
+    return whole && !id.toString().trimmed().isEmpty() ? QVariant(qint64(value)) : id;
 }
 
 Connection &mainConnection()

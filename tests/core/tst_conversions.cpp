@@ -84,6 +84,19 @@ private slots:
         kx::SelectActiveText(&window);
         QVERIFY(!empty->hasSelectedText());
         kx::SelectActiveText(nullptr);
+
+        // While another window is active, the window's own field is the one selected.
+        filled->setFocus();
+        filled->deselect();
+        QWidget other;
+        auto *otherEdit = new QLineEdit(QStringLiteral("başka"), &other);
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        otherEdit->setFocus();
+        kx::SelectActiveText(&window);
+        QCOMPARE(filled->selectedText(), QStringLiteral("1.234,50"));
+        QVERIFY(!otherEdit->hasSelectedText());
     }
 };
 
@@ -328,6 +341,9 @@ private slots:
         QTest::newRow("absent") << "S" << QVariant(99) << QVariant();
         QTest::newRow("account id not in stock") << "S" << QVariant(3) << QVariant();
         QTest::newRow("text that is no number") << "S" << QVariant("abc") << QVariant();
+        QTest::newRow("fraction") << "S" << QVariant("12.5") << QVariant();
+        QTest::newRow("beyond any id") << "S" << QVariant("99999999999999999999999") << QVariant();
+        QTest::newRow("huge number") << "C" << QVariant(1e300) << QVariant();
     }
     void find()
     {

@@ -123,7 +123,7 @@ private slots:
         // Print layouts: every attribute 0, the size rows (the sixth of each group) 10.
         for (int id = 17; id <= 52; ++id) {
             const bool sizeRow = (id - 17) % 6 == 5;
-            for (int c = 1; c <= 44; ++c)
+            for (int c = 1; c <= 50; ++c)
                 QCOMPARE(cell(id, c), sizeRow ? QStringLiteral("10") : QStringLiteral("0"));
         }
         for (int c = 1; c <= 9; ++c)
@@ -235,6 +235,25 @@ private slots:
         connection.Close();
         QVERIFY(QFile::exists(fixture.databasePath()));
         QVERIFY(!QFile::exists(fixture.databasePath() + ".yeni"));
+    }
+
+    // A folder where no file can be made: a Turkish message, and nothing half-made left.
+    void unwritableFolderGivesMessage()
+    {
+        kxtest::Fixture fixture;
+        const QString blocked = fixture.folder() + "/dosya";
+        QFile file(blocked);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        QString message;
+        try {
+            kx::createDatabase(blocked + "/Data.mdb");
+        } catch (const kx::DatabaseError &error) {
+            message = error.message();
+        }
+        QVERIFY2(message.startsWith("Veritabanı dosyası oluşturulamadı: " + blocked + "/Data.mdb"),
+                 qPrintable(message));
+        QCOMPARE(QDir(fixture.folder()).entryList(QDir::Files), QStringList({ "Data.mdb", "dosya" }));
     }
 
     void foreignFileRefusedUntouched_data()

@@ -5,14 +5,12 @@ root="$(cd "$(dirname "$0")" && pwd)"
 build="${KX_BUILD_DIR:-$root/build}"
 "$root/scripts/setup.sh"
 
+cmake --build "$build"
+# The program finds the panel library through its registration: register this build's.
+"$build/bin/belgepano-register" "$build/bin/libbelgepano.so"
+
 if [[ "${1:-}" == "bench" ]]; then
     shift
-    cmake --build "$build" --target kxbench
     exec "$build/bin/kxbench" "$@"
-fi
-
-cmake --build "$build"
-if [[ -x "$build/bin/belgepano-register" ]]; then
-    "$build/bin/belgepano-register" "$build/bin/libbelgepano.so"
 fi
 exec "$build/bin/kantarix" "$@"

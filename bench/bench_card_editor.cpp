@@ -9,10 +9,10 @@
 
 namespace kxbench {
 
-// The step of "card_editor_open": F1Pop made, loaded with the card in the middle of the live
+// The "card_editor_open" figure: F1Pop made, loaded with the card in the middle of the live
 // stock list and shown, as the ribbon's edit command does. Needs a QApplication and a logged-in
 // company with its lists loaded (BenchData, LoadLists).
-std::function<void()> cardEditorOpenStep()
+std::pair<const char *, std::function<void()>> cardEditorOpenFigure()
 {
     kx::ModuleState &s = kx::state();
     s.PriceFormat = QStringLiteral("#,##0.00");
@@ -24,13 +24,13 @@ std::function<void()> cardEditorOpenStep()
     QStringList row;
     for (int field = 0; field <= kx::CardFieldCount; ++field)
         row << s.StokRows.text(field, record);
-    return [row] {
+    return { "card_editor_open", [row] {
         kx::state().PopKind = 1;
         kx::state().PopMode = QStringLiteral("e");
         kx::F1Pop window(row);
         window.show();
         QApplication::processEvents();
-    };
+    } };
 }
 
 } // namespace kxbench

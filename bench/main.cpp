@@ -17,6 +17,7 @@ namespace kxbench {
 std::pair<const char *, std::function<void()>> searchKeyFigure();
 std::pair<const char *, std::function<void()>> startupFigure();
 std::pair<const char *, std::function<void()>> pageStockListFigure();
+std::pair<const char *, std::function<void()>> cardEditorOpenFigure();
 void closeMainWindow();
 void closeSearchWindow();
 } // namespace kxbench
@@ -84,6 +85,7 @@ int main(int argc, char **argv)
         kxbench::searchKeyFigure(),
         kxbench::startupFigure(),
         kxbench::pageStockListFigure(),
+        kxbench::cardEditorOpenFigure(),
     };
     for (const auto &[name, step] : figures)
         print(name, medianMs(runCount, step));

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
 
 namespace kx {
@@ -126,15 +127,27 @@ QString NextSiraNo(int kind, const QString &series)
 {
     ModuleState &s = state();
     Recordset &rs = *s.Rs;
-    rs.Open(
-        QStringLiteral("select sirano from ") + sqlTable(s.TblBelge)
-            + QStringLiteral(" where bmod=? and serino=? order by CAST(sirano AS INTEGER) desc"),
-        mainConnection(), { kind, series });
-    QString next = QStringLiteral("1");
-    if (rs.RecordCount() != 0)
-        next = plainNumberText(numberValue(rs.Fields(0).toString()) + 1);
+    Connection &connection = mainConnection();
+    const QString table = sqlTable(s.TblBelge);
+    const QString where = QStringLiteral(" where bmod=? and serino=?");
+    // The highest number first, then only the documents that carry it: a series may hold tens
+    // of thousands of documents, and reading them all would only serve to take the first.
+    rs.Open(QStringLiteral("select max(CAST(sirano AS INTEGER)) from ") + table + where, connection,
+            { kind, series });
+    const QVariant highest = rs.Eof() ? QVariant() : rs.Fields(0);
     rs.Close();
-    return next;
+    if (highest.isNull())
+        return QStringLiteral("1");
+    rs.Open(QStringLiteral("select sirano from ") + table + where
+                + QStringLiteral(" and CAST(sirano AS INTEGER)=?"),
+            connection, { kind, series, highest });
+    double top = 0;
+    for (int r = 0; r < rs.RecordCount(); ++r) {
+        const double number = numberValue(rs.rows().text(0, r));
+        top = r == 0 ? number : std::max(top, number);
+    }
+    rs.Close();
+    return plainNumberText(top + 1);
 }
 
 void NextSiraNo(QLineEdit *field, int kind, const QString &series)

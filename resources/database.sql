@@ -78,7 +78,7 @@ CREATE TABLE "1Belge" (
 CREATE INDEX "1Belge_belgeid" ON "1Belge" (belgeid);
 CREATE INDEX "1Belge_stok" ON "1Belge" (stokid, inout);
 CREATE INDEX "1Belge_cari" ON "1Belge" (cariid);
-CREATE INDEX "1Belge_seri" ON "1Belge" (bmod, serino);
+CREATE INDEX "1Belge_seri" ON "1Belge" (bmod, serino, sirano);
 CREATE INDEX "1Belge_ftrdrm" ON "1Belge" (ftrdrm);
 CREATE INDEX "1Belge_stokinftr" ON "1Belge" (stokinftr);
 CREATE INDEX "1Belge_serial" ON "1Belge" (serial);
@@ -219,7 +219,7 @@ CREATE TABLE "2Belge" (
 CREATE INDEX "2Belge_belgeid" ON "2Belge" (belgeid);
 CREATE INDEX "2Belge_stok" ON "2Belge" (stokid, inout);
 CREATE INDEX "2Belge_cari" ON "2Belge" (cariid);
-CREATE INDEX "2Belge_seri" ON "2Belge" (bmod, serino);
+CREATE INDEX "2Belge_seri" ON "2Belge" (bmod, serino, sirano);
 CREATE INDEX "2Belge_ftrdrm" ON "2Belge" (ftrdrm);
 CREATE INDEX "2Belge_stokinftr" ON "2Belge" (stokinftr);
 CREATE INDEX "2Belge_serial" ON "2Belge" (serial);

@@ -220,6 +220,9 @@ private slots:
         QTest::newRow("series with quote")
             << Existing { { "4", "A'", "4" }, { "4", "A", "9" } } << 4 << "A'"
             << "5";
+        QTest::newRow("highest number twice")
+            << Existing { { "5", "A", "7" }, { "5", "A", "7A" }, { "5", "A", "6" } } << 5 << "A"
+            << "8";
         QTest::newRow("no digits") << Existing { { "3", "A", "X" } } << 3 << "A"
                                    << "1";
     }

@@ -76,7 +76,7 @@ CREATE TABLE "1Belge" (
     islem TEXT,
     silindi INTEGER NOT NULL DEFAULT 0);
 CREATE INDEX "1Belge_belgeid" ON "1Belge" (belgeid);
-CREATE INDEX "1Belge_stok" ON "1Belge" (stokid, inout);
+CREATE INDEX "1Belge_stok" ON "1Belge" (stokid, inout, miktar);
 CREATE INDEX "1Belge_cari" ON "1Belge" (cariid);
 CREATE INDEX "1Belge_seri" ON "1Belge" (bmod, serino, sirano);
 CREATE INDEX "1Belge_ftrdrm" ON "1Belge" (ftrdrm);
@@ -217,7 +217,7 @@ CREATE TABLE "2Belge" (
     islem TEXT,
     silindi INTEGER NOT NULL DEFAULT 0);
 CREATE INDEX "2Belge_belgeid" ON "2Belge" (belgeid);
-CREATE INDEX "2Belge_stok" ON "2Belge" (stokid, inout);
+CREATE INDEX "2Belge_stok" ON "2Belge" (stokid, inout, miktar);
 CREATE INDEX "2Belge_cari" ON "2Belge" (cariid);
 CREATE INDEX "2Belge_seri" ON "2Belge" (bmod, serino, sirano);
 CREATE INDEX "2Belge_ftrdrm" ON "2Belge" (ftrdrm);

@@ -136,7 +136,9 @@ FMain::FMain(QWidget *parent)
 
 FMain::~FMain()
 {
-    qApp->removeEventFilter(this);
+    // A window left for static clean-up may outlive the application object.
+    if (QCoreApplication *app = QCoreApplication::instance())
+        app->removeEventFilter(this);
 }
 
 DocumentView FMain::documentView() const

@@ -7,6 +7,7 @@
 #include "core/document_lines.h"
 #include "core/sql_builders.h"
 #include "core/state.h"
+#include "platform/combo_box.h"
 #include "platform/grid.h"
 
 #include <QLineEdit>
@@ -43,8 +44,9 @@ void fillCardList(const char *property, const std::initializer_list<QObject *> &
     }
     for (QObject *panel : panels) {
         clearFieldItems(panel, property);
-        for (const QString &entry : entries)
-            addFieldItem(panel, property, entry);
+        // One insertion per combo; item by item costs a model signal for each card.
+        if (auto *combo = qobject_cast<ComboBox *>(panelField(panel, property)))
+            combo->AddItems(entries);
     }
 }
 

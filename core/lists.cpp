@@ -108,12 +108,20 @@ QList<int> turkishOrder(const RowArray &rows)
 // The records in the given order; `rows` gives up its values when it may.
 RowArray pickRecords(RowArray &rows, const QList<int> &records, bool take)
 {
-    RowArray picked(rows.fieldCount(), int(records.size()));
+    // Built by appending: filling a presized list would construct every value twice.
+    RowArray picked(rows.fieldCount(), 0);
     for (int f = 0; f < rows.fieldCount(); ++f) {
-        QList<QVariant> &from = rows.field(f);
         QList<QVariant> &to = picked.field(f);
-        for (int r = 0; r < records.size(); ++r)
-            to[r] = take ? std::move(from[records.at(r)]) : from.at(records.at(r));
+        to.reserve(records.size());
+        if (take) {
+            QList<QVariant> &from = rows.field(f);
+            for (const int r : records)
+                to.emplaceBack(std::move(from[r]));
+        } else {
+            const QList<QVariant> &from = std::as_const(rows).field(f);
+            for (const int r : records)
+                to.emplaceBack(from.at(r));
+        }
     }
     return picked;
 }

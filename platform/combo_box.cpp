@@ -35,6 +35,11 @@ void ComboBox::AddItem(const QString &text, int index)
     insertItem(index, text);
 }
 
+void ComboBox::AddItems(const QStringList &texts)
+{
+    insertItems(count(), texts);
+}
+
 void ComboBox::RemoveItem(int index)
 {
     if (index < 0 || index >= count())

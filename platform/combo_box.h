@@ -16,7 +16,7 @@ namespace kx {
 // no longer equals the chosen item; the typed text stays. That keeps a line from being saved
 // with the card that was chosen before the user typed over it.
 //
-// Filling a list, by AddItem() or QComboBox's own calls, chooses nothing.
+// Filling a list, by AddItem(), AddItems() or QComboBox's own calls, chooses nothing.
 class ComboBox : public QComboBox
 {
     Q_OBJECT
@@ -25,6 +25,8 @@ public:
 
     // Appends the item, or inserts it before position index (0 .. ListCount()).
     void AddItem(const QString &text, int index = -1);
+    // Appends the items in one insertion: the card lists hold thousands of entries.
+    void AddItems(const QStringList &texts);
     // Removes the item at index; an index outside the list changes nothing. Removing the chosen
     // item leaves no choice (an editable combo keeps its text).
     void RemoveItem(int index);

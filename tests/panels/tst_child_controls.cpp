@@ -44,6 +44,7 @@ private slots:
             const char *kind = editable ? "editable" : "drop-down list";
             QTest::addRow("%s, item by item", kind) << editable << "AddItem";
             QTest::addRow("%s, all at once", kind) << editable << "addItems";
+            QTest::addRow("%s, AddItems", kind) << editable << "AddItems";
             QTest::addRow("%s, refilled", kind) << editable << "refill";
         }
     }
@@ -63,7 +64,10 @@ private slots:
                 clicks.clear();
                 combo.Clear();
             }
-            combo.addItems(items);
+            if (how == u"AddItems")
+                combo.AddItems(items);
+            else
+                combo.addItems(items);
         }
         QCOMPARE(combo.ListCount(), 3);
         QCOMPARE(combo.ListIndex(), -1);

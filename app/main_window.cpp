@@ -47,6 +47,13 @@ QWidget *panel(const char *progId, const QString &name, QSize size, QWidget *par
         made->setFixedSize(size);
     }
     made->setObjectName(name);
+    // Under the window's style sheet Qt gives the panel's children the application font, not
+    // the panel's; the panel's layout was drawn for its own face.
+    const QFont face = made->font();
+    for (QWidget *child : made->findChildren<QWidget *>()) {
+        if (!child->testAttribute(Qt::WA_SetFont) && child->window() == made->window())
+            child->setFont(face);
+    }
     return made;
 }
 
@@ -70,10 +77,6 @@ FMain::FMain(QWidget *parent)
     setWindowTitle(QStringLiteral("Kantarix"));
     state().FMain = this;
 
-    initMainWindowResources();
-    QFile style(QStringLiteral(":/style.qss"));
-    if (style.open(QIODevice::ReadOnly))
-        setStyleSheet(QString::fromUtf8(style.readAll()));
 
     CMBar = new Ribbon(this, QStringLiteral("The Ribbon"));
     setMenuWidget(CMBar);
@@ -129,6 +132,12 @@ FMain::FMain(QWidget *parent)
     TabX->setVisible(false);
     Grid1->setVisible(false);
     TabX->setGeometry(10, 4, 1000, twipsToPixels(1200));
+
+    // Last: the panels' fields must hold their own face before the sheet polishes them.
+    initMainWindowResources();
+    QFile style(QStringLiteral(":/style.qss"));
+    if (style.open(QIODevice::ReadOnly))
+        setStyleSheet(QString::fromUtf8(style.readAll()));
 
     qApp->installEventFilter(this);
     connectEvents();

@@ -10,6 +10,7 @@
 #include "platform/twips.h"
 
 #include <QLabel>
+#include <QTabBar>
 #include <QTabWidget>
 
 namespace kx {
@@ -186,7 +187,15 @@ void FMain::ShowPage(int kind)
         }
     }
 
-    TabX->resize(TabX->width(), twipsToPixels(kind >= 3 && kind <= 5 ? 3720 : 1200));
+    // At least the drawn height, and always enough for the whole panel under the tab row: the
+    // tab row here is taller than the one the lengths were drawn for, and the panels' last line
+    // (the information line) would be cut.
+    const QWidget *page = TabX->currentWidget();
+    const int panelBottom = page->childrenRect().bottom() + 1;
+    const int pane = 4; // the page's frame and a line of air
+    TabX->resize(TabX->width(),
+                 qMax(twipsToPixels(kind >= 3 && kind <= 5 ? 3720 : 1200),
+                      TabX->tabBar()->sizeHint().height() + panelBottom + pane));
     placeGrid();
 
     Grid1->setScrollBarsShown(3);

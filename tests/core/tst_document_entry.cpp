@@ -186,32 +186,33 @@ private slots:
         QTest::addColumn<QStringList>("before");
         QTest::addColumn<QStringList>("after");
         QTest::newRow("account statement")
-            << 6 << QStringList { "XCCari=AHMET", "XBStok=1", "XBTar1=1", "XDTarA1=15.06.2025",
-                                  "XDTarB1=16.06.2025" }
+            << 6
+            << QStringList { "XCCari=AHMET", "XBStok=1", "XBTar1=1", "XDTarA1=15.06.2025",
+                             "XDTarB1=16.06.2025" }
             << QStringList { "XCCari=", "XBStok=0", "XBTar1=0", "XDTarA1=20260101",
                              "XDTarB1=20260210" };
         QTest::newRow("price list")
             << 7 << QStringList { "XOGiris2=1", "XBArti=1", "XBEksi=1", "XTArti=5", "XTEksi=7" }
-            << QStringList { "XOCikis2=1", "XOGiris2=0", "XBArti=0", "XBEksi=0", "XTArti=0",
-                             "XTEksi=0" };
-        QTest::newRow("cash report") << 8 << QStringList { "XOGunluk=1", "XDTar3=01.01.2026" }
-                                     << QStringList { "XOAylik=1", "XOGunluk=0",
-                                                      "XDTar3=20260210" };
+            << QStringList { "XOCikis2=1", "XOGiris2=0", "XBArti=0",
+                             "XBEksi=0",   "XTArti=0",   "XTEksi=0" };
+        QTest::newRow("cash report")
+            << 8 << QStringList { "XOGunluk=1", "XDTar3=01.01.2026" }
+            << QStringList { "XOAylik=1", "XOGunluk=0", "XDTar3=20260210" };
         QTest::newRow("debts and credits")
             << 9 << QStringList { "XOBorclu=1" } << QStringList { "XOTumu4=1", "XOBorclu=0" };
         QTest::newRow("VAT report")
-            << 10 << QStringList { "XOGiris5=1", "XBTar5=1", "XDTarA5=03.03.2025",
-                                   "XDTarB5=04.03.2025" }
+            << 10
+            << QStringList { "XOGiris5=1", "XBTar5=1", "XDTarA5=03.03.2025", "XDTarB5=04.03.2025" }
             << QStringList { "XOTumu5=1", "XOGiris5=0", "XBTar5=0", "XDTarA5=20260101",
                              "XDTarB5=20260210" };
         QTest::newRow("stock movements")
-            << 11 << QStringList { "XCStok=VIDA", "XBTar6=1", "XDTarA6=03.03.2025",
-                                   "XDTarB6=04.03.2025" }
+            << 11
+            << QStringList { "XCStok=VIDA", "XBTar6=1", "XDTarA6=03.03.2025", "XDTarB6=04.03.2025" }
             << QStringList { "XCStok=", "XBTar6=0", "XDTarA6=20260101", "XDTarB6=20260210" };
         QTest::newRow("stock inventory")
             << 12 << QStringList { "XOMaliyet=1" } << QStringList { "XOSatis=1", "XOMaliyet=0" };
-        QTest::newRow("cheques")
-            << 13 << QStringList { "XOCiro=1" } << QStringList { "XOTumu8=1", "XOCiro=0" };
+        QTest::newRow("cheques") << 13 << QStringList { "XOCiro=1" }
+                                 << QStringList { "XOTumu8=1", "XOCiro=0" };
     }
     void resetReportPages()
     {

@@ -127,7 +127,8 @@ private slots:
             << QStringList { "1.000,00", "190,00", "810,00", "145,80", "0,00", "0,00", "955,80" };
         QTest::newRow("zero and negative quantities, VAT included")
             << 0 << none << usual
-            << QList<LineIn> { { "0", "118,00", "18" }, { "-1", "118,00", "18" },
+            << QList<LineIn> { { "0", "118,00", "18" },
+                               { "-1", "118,00", "18" },
                                { "1", "108,00", "8" } }
             << QList<LineOut> { { "0,00", "0,00", "0,00" },
                                 { "0,00", "0,00", "0,00" },

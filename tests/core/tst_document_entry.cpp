@@ -540,6 +540,18 @@ private slots:
                                         << ""
                                         << "Belgeye irsaliye ekleyiniz!"
                                         << "A";
+        QTest::newRow("line quantity edited to 0") << 5 << "quantity"
+                                                   << "0"
+                                                   << "Ürün miktarını giriniz!"
+                                                   << "A";
+        QTest::newRow("negative line quantity") << 3 << "quantity"
+                                                << "-2"
+                                                << "Ürün miktarını giriniz!"
+                                                << "A";
+        QTest::newRow("note line quantity edited to 0") << 4 << "quantity"
+                                                        << "abc"
+                                                        << "Ürün miktarını giriniz!"
+                                                        << "A";
     }
     void checks()
     {
@@ -560,6 +572,13 @@ private slots:
         } else if (field != "lines") {
             combo(panel, "XCStok")->setListIndex(0);
             kx::AddDocumentLine(c->w->view);
+        }
+        if (field == "quantity") {
+            if (page == 4) {
+                c->w->grid->Cell(1, 1).setText("1");
+                kx::LoadDocumentLines(c->w->view, 1, 1);
+            }
+            c->w->grid->Cell(c->w->grid->Rows() - 1, 6).setText(value);
         }
         if (field == "XCCari")
             combo(panel, "XCCari")->setListIndex(-1);

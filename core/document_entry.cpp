@@ -66,6 +66,15 @@ bool checkInput(const DocumentView &view, QObject *panel)
             return false;
         }
     }
+    // A line whose quantity was edited in the grid to none or below would move stock (or move
+    // it the wrong way) while its amounts show 0,00.
+    for (int r = 1; r < grid->Rows(); ++r) {
+        if (grid->RowHeight(r) == LineRowHeight
+            && amountOf(grid->Cell(r, s.ColMiktar).Text()) <= 0) {
+            refuse(panel, QStringLiteral("Ürün miktarını giriniz!"), nullptr);
+            return false;
+        }
+    }
     return true;
 }
 

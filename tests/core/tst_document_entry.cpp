@@ -9,6 +9,7 @@
 #include "core/messages.h"
 #include "core/sql_builders.h"
 #include "core/state.h"
+#include "platform/check_option.h"
 #include "tests/core/document_view.h"
 #include "tests/support/builders.h"
 #include "tests/support/fixture.h"
@@ -176,6 +177,79 @@ private slots:
         QCOMPARE(c->w->grid->Rows(), 1);
         QCOMPARE(combo(c->w->rb, "XCBelge")->ListIndex(), 0);
         QCOMPARE(combo(c->w->rb, "XCPrint")->ListIndex(), 0);
+    }
+
+    // Each report page puts its own options back, whatever the user left there.
+    void resetReportPages_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<QStringList>("after");
+        QTest::newRow("account statement")
+            << 6
+            << QStringList { "XCCari=AHMET", "XBStok=1", "XBTar1=1", "XDTarA1=15.06.2025",
+                             "XDTarB1=16.06.2025" }
+            << QStringList { "XCCari=", "XBStok=0", "XBTar1=0", "XDTarA1=20260101",
+                             "XDTarB1=20260210" };
+        QTest::newRow("price list")
+            << 7 << QStringList { "XOGiris2=1", "XBArti=1", "XBEksi=1", "XTArti=5", "XTEksi=7" }
+            << QStringList { "XOCikis2=1", "XOGiris2=0", "XBArti=0",
+                             "XBEksi=0",   "XTArti=0",   "XTEksi=0" };
+        QTest::newRow("cash report")
+            << 8 << QStringList { "XOGunluk=1", "XDTar3=01.01.2026" }
+            << QStringList { "XOAylik=1", "XOGunluk=0", "XDTar3=20260210" };
+        QTest::newRow("debts and credits")
+            << 9 << QStringList { "XOBorclu=1" } << QStringList { "XOTumu4=1", "XOBorclu=0" };
+        QTest::newRow("VAT report")
+            << 10
+            << QStringList { "XOGiris5=1", "XBTar5=1", "XDTarA5=03.03.2025", "XDTarB5=04.03.2025" }
+            << QStringList { "XOTumu5=1", "XOGiris5=0", "XBTar5=0", "XDTarA5=20260101",
+                             "XDTarB5=20260210" };
+        QTest::newRow("stock movements")
+            << 11
+            << QStringList { "XCStok=VIDA", "XBTar6=1", "XDTarA6=03.03.2025", "XDTarB6=04.03.2025" }
+            << QStringList { "XCStok=", "XBTar6=0", "XDTarA6=20260101", "XDTarB6=20260210" };
+        QTest::newRow("stock inventory")
+            << 12 << QStringList { "XOMaliyet=1" } << QStringList { "XOSatis=1", "XOMaliyet=0" };
+        QTest::newRow("cheques") << 13 << QStringList { "XOCiro=1" }
+                                 << QStringList { "XOTumu8=1", "XOCiro=0" };
+    }
+    void resetReportPages()
+    {
+        QFETCH(int, page);
+        QFETCH(QStringList, before);
+        QFETCH(QStringList, after);
+        QObject *rx = c->w->rx;
+        const auto split = [](const QString &pair) {
+            const int at = pair.indexOf('=');
+            return std::pair { pair.left(at).toLatin1(), pair.mid(at + 1) };
+        };
+        for (const QString &pair : before) {
+            const auto [name, value] = split(pair);
+            QObject *field = kx::panelField(rx, name.constData());
+            QVERIFY2(field, name.constData());
+            if (qobject_cast<kx::DateField *>(field))
+                kx::setFieldDate(rx, name.constData(), value);
+            else if (qobject_cast<kx::CheckBox *>(field) || qobject_cast<kx::OptionButton *>(field))
+                kx::setFieldValue(rx, name.constData(), value.toInt());
+            else
+                kx::setFieldText(rx, name.constData(), value);
+        }
+        kx::state().CurrentPage = page;
+        kx::ResetPanel(c->w->view, today);
+        for (const QString &pair : after) {
+            const auto [name, value] = split(pair);
+            QObject *field = kx::panelField(rx, name.constData());
+            QVERIFY2(field, name.constData());
+            QString shown;
+            if (qobject_cast<kx::DateField *>(field))
+                shown = QString::number(kx::fieldDateKey(rx, name.constData()));
+            else if (qobject_cast<kx::CheckBox *>(field) || qobject_cast<kx::OptionButton *>(field))
+                shown = QString::number(kx::fieldValue(rx, name.constData()));
+            else
+                shown = kx::fieldText(rx, name.constData());
+            QCOMPARE(name + '=' + shown, name + '=' + value.toUtf8());
+        }
     }
 
     void resetCashReport()
@@ -466,6 +540,18 @@ private slots:
                                         << ""
                                         << "Belgeye irsaliye ekleyiniz!"
                                         << "A";
+        QTest::newRow("line quantity edited to 0") << 5 << "quantity"
+                                                   << "0"
+                                                   << "Ürün miktarını giriniz!"
+                                                   << "A";
+        QTest::newRow("negative line quantity") << 3 << "quantity"
+                                                << "-2"
+                                                << "Ürün miktarını giriniz!"
+                                                << "A";
+        QTest::newRow("note line quantity edited to 0") << 4 << "quantity"
+                                                        << "abc"
+                                                        << "Ürün miktarını giriniz!"
+                                                        << "A";
     }
     void checks()
     {
@@ -486,6 +572,13 @@ private slots:
         } else if (field != "lines") {
             combo(panel, "XCStok")->setListIndex(0);
             kx::AddDocumentLine(c->w->view);
+        }
+        if (field == "quantity") {
+            if (page == 4) {
+                c->w->grid->Cell(1, 1).setText("1");
+                kx::LoadDocumentLines(c->w->view, 1, 1);
+            }
+            c->w->grid->Cell(c->w->grid->Rows() - 1, 6).setText(value);
         }
         if (field == "XCCari")
             combo(panel, "XCCari")->setListIndex(-1);

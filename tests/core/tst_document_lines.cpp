@@ -120,6 +120,30 @@ private slots:
             << QList<LineIn> { { "1", "100,00", "20" }, { "1", "100,00", "18" } }
             << QList<LineOut> { { "100,00", "100,00", "20,00" }, { "100,00", "100,00", "18,00" } }
             << QStringList { "200,00", "20,00", "180,00", "0,00", "0,00", "16,20", "214,20" };
+        QTest::newRow("cascading discounts 10 and 10, VAT included")
+            << 0 << QStringList { "10", "10", "0" } << QStringList { "18", "8", "1" }
+            << QList<LineIn> { { "10", "118,00", "18" } }
+            << QList<LineOut> { { "100,00", "1.000,00", "180,00" } }
+            << QStringList { "1.000,00", "190,00", "810,00", "145,80", "0,00", "0,00", "955,80" };
+        QTest::newRow("zero and negative quantities, VAT included")
+            << 0 << none << usual
+            << QList<LineIn> { { "0", "118,00", "18" },
+                               { "-1", "118,00", "18" },
+                               { "1", "108,00", "8" } }
+            << QList<LineOut> { { "0,00", "0,00", "0,00" },
+                                { "0,00", "0,00", "0,00" },
+                                { "100,00", "100,00", "8,00" } }
+            << QStringList { "100,00", "0,00", "100,00", "0,00", "8,00", "0,00", "108,00" };
+        QTest::newRow("equal company rates count once, VAT included")
+            << 0 << none << QStringList { "8", "18", "18" }
+            << QList<LineIn> { { "2", "59,00", "18" } }
+            << QList<LineOut> { { "50,00", "100,00", "18,00" } }
+            << QStringList { "100,00", "0,00", "100,00", "0,00", "18,00", "0,00", "118,00" };
+        QTest::newRow("rate outside the company's, VAT included")
+            << 0 << QStringList { "10", "0", "0" } << usual
+            << QList<LineIn> { { "1", "120,00", "20" } }
+            << QList<LineOut> { { "100,00", "100,00", "20,00" } }
+            << QStringList { "100,00", "10,00", "90,00", "0,00", "0,00", "0,00", "108,00" };
         QTest::newRow("included VAT rounds the net price to the price format")
             << 0 << none << usual << QList<LineIn> { { "3", "10,00", "18" } }
             << QList<LineOut> { { "8,47", "25,42", "4,58" } }

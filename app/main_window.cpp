@@ -21,6 +21,8 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
+#include <QTabBar>
 #include <QMessageBox>
 #include <QTabWidget>
 #include <QTimer>
@@ -47,13 +49,6 @@ QWidget *panel(const char *progId, const QString &name, QSize size, QWidget *par
         made->setFixedSize(size);
     }
     made->setObjectName(name);
-    // Under the window's style sheet Qt gives the panel's children the application font, not
-    // the panel's; the panel's layout was drawn for its own face.
-    const QFont face = made->font();
-    for (QWidget *child : made->findChildren<QWidget *>()) {
-        if (!child->testAttribute(Qt::WA_SetFont) && child->window() == made->window())
-            child->setFont(face);
-    }
     return made;
 }
 
@@ -133,11 +128,20 @@ FMain::FMain(QWidget *parent)
     Grid1->setVisible(false);
     TabX->setGeometry(10, 4, 1000, twipsToPixels(1200));
 
-    // Last: the panels' fields must hold their own face before the sheet polishes them.
+    // The dark look goes on the ribbon, the status bar and the page tabs only: under a style
+    // sheet Qt gives the panels' fields the application font instead of the panel's own, and
+    // their layouts were drawn for that face.
     initMainWindowResources();
     QFile style(QStringLiteral(":/style.qss"));
-    if (style.open(QIODevice::ReadOnly))
-        setStyleSheet(QString::fromUtf8(style.readAll()));
+    const QString sheet = style.open(QIODevice::ReadOnly) ? QString::fromUtf8(style.readAll())
+                                                          : QString();
+    for (QWidget *part : { static_cast<QWidget *>(CMBar), static_cast<QWidget *>(StatusBar),
+                           static_cast<QWidget *>(TabX->tabBar()) })
+        part->setStyleSheet(sheet);
+    QPalette back = m_client->palette();
+    back.setColor(QPalette::Window, QColor(0xd7, 0xdb, 0xe1));
+    m_client->setPalette(back);
+    m_client->setAutoFillBackground(true);
 
     qApp->installEventFilter(this);
     connectEvents();

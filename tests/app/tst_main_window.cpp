@@ -12,6 +12,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
@@ -246,6 +247,30 @@ private slots:
         QTest::newRow("13 cheques")
             << 13 << 4 << 0 << 7 << "7"
             << QStringList { "Vade", "Çek No", "Banka / Şube", "Veren", "Alan", "Tutar", "Durum" };
+    }
+    // The window's look must not hand the panels' fields the application font: the panels'
+    // captions were laid out for their own face and would be cut.
+    void panelFieldsKeepThePanelFace()
+    {
+        const QFont before = QApplication::font();
+        QFont wide = before;
+        wide.setPointSizeF(13);
+        QApplication::setFont(wide);
+        FMain window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        for (QWidget *panel : { window.RA1, window.RB1, window.RC1, window.RX1 }) {
+            for (QWidget *field : panel->findChildren<QWidget *>()) {
+                // The panel's own fields; a combo's drop-down list is a window of its own.
+                if (field->objectName().isEmpty() || field->window() != &window)
+                    continue;
+                field->ensurePolished();
+                QVERIFY2(field->font().pointSizeF() == panel->font().pointSizeF(),
+                         qPrintable(panel->objectName() + u' ' + field->objectName()));
+                QCOMPARE(QFontInfo(field->font()).family(), QFontInfo(panel->font()).family());
+            }
+        }
+        QApplication::setFont(before);
     }
     void pageLayouts()
     {

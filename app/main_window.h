@@ -103,6 +103,7 @@ private:
     void afterCardSaved(int popKind, bool isNew);
     void runLaterCommand(int commandId);
     void sendEnter();
+    bool m_unloading = false;
 };
 
 // The help page on the product's web site.

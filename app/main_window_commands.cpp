@@ -301,6 +301,11 @@ void FMain::afterCardSaved(int popKind, bool isNew)
 
 void FMain::closeEvent(QCloseEvent *event)
 {
+    // A second close while the backup notice waits for its click ends nothing twice.
+    if (m_unloading) {
+        event->ignore();
+        return;
+    }
     QMainWindow::closeEvent(event);
     if (event->isAccepted())
         Form_Unload();
@@ -312,9 +317,18 @@ void FMain::Form_Unload()
     // Without a login there is no company's data to close or to back up.
     if (s.FirmaAdi.isEmpty())
         return;
+    m_unloading = true;
     if (s.Conn)
         s.Conn->Close();
+    const qsizetype shownBefore = messageScript().shown.size();
     RunAutoBackup(databasePath());
+    // The process ends with this window, and the notice with it: a failed backup is told
+    // while the window still stands, closed to every command, until the notice is clicked.
+    if (messageScript().shown.size() > shownBefore) {
+        setEnabled(false);
+        keepNoticeUntilSeen(ExitNoticeTime);
+    }
+    m_unloading = false;
 }
 
 } // namespace kx

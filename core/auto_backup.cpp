@@ -2,15 +2,18 @@
 #include "core/auto_backup.h"
 
 #include "core/messages.h"
+#include "platform/popup.h"
 #include "platform/zip.h"
 
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -151,6 +154,27 @@ AutoBackupResult RunAutoBackup(const QString &databasePath, const QList<Volume> 
     if (!removedAll)
         ShowSystemMessage(QStringLiteral("Eski yedekler silinemedi!"), IconError);
     return AutoBackupResult::Written;
+}
+
+void keepNoticeUntilSeen(int limitMs)
+{
+    PopupControl *pop = Pop1();
+    if (pop->PopupDisplayState() == 0)
+        return;
+    // Its own timer would take it away after a few seconds, unread by someone looking away.
+    pop->setDisplayTime(limitMs);
+    QEventLoop loop;
+    QObject::connect(pop, &PopupControl::closedByClick, &loop, &QEventLoop::quit);
+    QTimer watch;
+    watch.setInterval(100);
+    QObject::connect(&watch, &QTimer::timeout, &loop, [&] {
+        if (pop->PopupDisplayState() == 0)
+            loop.quit();
+    });
+    QTimer::singleShot(limitMs, &loop, &QEventLoop::quit);
+    watch.start();
+    loop.exec();
+    pop->PopupClose();
 }
 
 } // namespace kx

@@ -29,4 +29,12 @@ AutoBackupResult RunAutoBackup(const QString &databasePath,
                                const QDateTime &now = QDateTime::currentDateTime(),
                                QString *archivePath = nullptr);
 
+// How long a backup notice at exit waits for its click.
+constexpr int ExitNoticeTime = 60000;
+
+// Keeps the pop-up notice on screen, without closing by itself, until it is clicked or
+// limitMs have passed; returns at once when no notice is shown. For the notices that come
+// just before the process ends.
+void keepNoticeUntilSeen(int limitMs);
+
 } // namespace kx

@@ -389,6 +389,40 @@ private slots:
             QCOMPARE(w.Grid1->Cell(place + 1, 2).Text(), name);
     }
 
+    // An account renamed through the ribbon's edit moves to its new place in name order: the
+    // list page and every panel list follow, and the count stays.
+    void editedCardFollowsIntoListsAndPanels()
+    {
+        EventsWindow env;
+        addCards();
+        kx::FMain &w = env.start();
+        w.ShowPage(2);
+        w.Grid1->Range(1, 0, 1, 18).RangeSelect();
+        const QString total = w.LabTotal->text();
+        QTimer::singleShot(0, [] {
+            auto *editor = qobject_cast<kx::F1Pop *>(QApplication::activeModalWidget());
+            if (!editor)
+                return;
+            editor->Text1(19)->setText(QStringLiteral("ZEKI"));
+            editor->Btn1C_Click();
+        });
+        w.CMBar_Execute(142);
+
+        QCOMPARE(kx::messageScript().lastPopupText(),
+                 QStringLiteral("Değişiklikler kaydedildi..."));
+        QVERIFY(kx::state().F1Pop.isNull());
+        const int last = w.Grid1->Rows() - 1;
+        QCOMPARE(last, accounts.size());
+        QCOMPARE(w.Grid1->Cell(1, 2).Text(), QStringLiteral("BEKIR"));
+        QCOMPARE(w.Grid1->Cell(last, 2).Text(), QStringLiteral("ZEKI"));
+        QCOMPARE(w.LabTotal->text(), total);
+        for (kx::ComboBox *list : accountLists(w)) {
+            QCOMPARE(list->ListCount(), accounts.size());
+            QCOMPARE(list->List(0), QStringLiteral("BEKIR (2)"));
+            QCOMPARE(list->List(last - 1), QStringLiteral("ZEKI (1)"));
+        }
+    }
+
     // Closing the main window closes the connection; without a backup drive nothing is shown.
     void closingTheWindow()
     {

@@ -2,6 +2,7 @@
 #include "core/auto_backup.h"
 #include "core/messages.h"
 #include "platform/adodb.h"
+#include "platform/popup.h"
 #include "platform/zip.h"
 #include "tests/support/kxtest.h"
 
@@ -13,6 +14,7 @@
 #include <QSqlRecord>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -289,6 +291,35 @@ private slots:
             QCOMPARE(zipFiles(m_folder), QStringList());
         QCOMPARE(fileHash(m_database), before);
         QCOMPARE(QFile::exists(m_database), fault != QLatin1String("missing"));
+    }
+
+    // The failure notice at exit must outlast its own short display time: it stays until it
+    // is clicked, and the wait ends with that click.
+    void exitNoticeWaitsForItsClick()
+    {
+        kx::messageScript().suppressNotices = false;
+        kx::Pop1()->setDisplayTime(50);
+        QCOMPARE(kx::RunAutoBackup(m_dir.filePath(QStringLiteral("none.mdb")), volumes(), ExitTime),
+                 kx::AutoBackupResult::Failed);
+        QVERIFY(kx::Pop1()->isVisible());
+        bool visibleAtClick = false;
+        bool clicked = false;
+        QTimer::singleShot(400, [&] {
+            visibleAtClick = kx::Pop1()->isVisible();
+            QTest::mouseClick(kx::Pop1(), Qt::LeftButton);
+            clicked = true;
+        });
+        kx::keepNoticeUntilSeen(30000);
+        QVERIFY(clicked);
+        QVERIFY(visibleAtClick);
+        QVERIFY(!kx::Pop1()->isVisible());
+
+        // Nothing on screen: nothing to wait for.
+        bool waited = false;
+        QTimer::singleShot(0, [&] { waited = true; });
+        kx::keepNoticeUntilSeen(30000);
+        QVERIFY(!waited);
+        kx::messageScript().suppressNotices = true;
     }
 
     void archiveNames_data()

@@ -33,7 +33,7 @@ enum class Motif {
     Report
 };
 
-struct IconSpec
+struct IconDesign
 {
     int id;
     Motif motif;
@@ -41,7 +41,7 @@ struct IconSpec
     bool badgePlus;
 };
 
-const IconSpec specs[] = {
+const IconDesign designs[] = {
     { 101, Motif::Box, 0xE8A33C, false },          { 102, Motif::Person, 0x4FA3E0, false },
     { 103, Motif::Truck, 0x7CC36B, false },        { 104, Motif::Invoice, 0xE0E4EA, false },
     { 105, Motif::InvoiceLines, 0xF0D060, false }, { 106, Motif::Money, 0x63C08A, false },
@@ -235,15 +235,15 @@ void drawMotif(QPainter &p, Motif motif, const QColor &color)
     }
 }
 
-QPixmap drawIcon(const IconSpec &spec, int size)
+QPixmap drawIcon(const IconDesign &design, int size)
 {
     QPixmap pixmap(size, size);
     pixmap.fill(Qt::transparent);
     QPainter p(&pixmap);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(size / 32.0, size / 32.0);
-    drawMotif(p, spec.motif, QColor(spec.color));
-    if (spec.badgePlus) {
+    drawMotif(p, design.motif, QColor(design.color));
+    if (design.badgePlus) {
         p.setPen(Qt::NoPen);
         p.setBrush(QColor(0x3C, 0xB0, 0x5A));
         p.drawEllipse(QRectF(17, 17, 14, 14));
@@ -258,11 +258,11 @@ QPixmap drawIcon(const IconSpec &spec, int size)
 
 QIcon commandIcon(int id)
 {
-    for (const IconSpec &spec : specs) {
-        if (spec.id == id) {
+    for (const IconDesign &design : designs) {
+        if (design.id == id) {
             QIcon icon;
             for (int size : { 16, 24, 32 })
-                icon.addPixmap(drawIcon(spec, size));
+                icon.addPixmap(drawIcon(design, size));
             return icon;
         }
     }

@@ -286,9 +286,22 @@ void FGiris::Form_KeyDown(int &KeyCode, int Shift)
         return;
     }
 
+    ChooseCompany(p);
+
+    if (Shift != CtrlMask) {
+        unloadByCode();
+        return;
+    }
+    openSettingsPage();
+}
+
+void ChooseCompany(int position)
+{
+    ModuleState &s = state();
+    const int r = position + 1;
     s.WorkDate = s.FirmaRows.value(4, r);
     s.KasaAmount = ParseAmount(s.FirmaRows.value(3, r)).toDouble();
-    const QString prefix = p == 0 ? QStringLiteral("1") : QStringLiteral("2");
+    const QString prefix = position == 0 ? QStringLiteral("1") : QStringLiteral("2");
     s.TblStok = prefix + QStringLiteral("Stok");
     s.TblCari = prefix + QStringLiteral("Cari");
     s.TblBelge = prefix + QStringLiteral("Belge");
@@ -296,13 +309,7 @@ void FGiris::Form_KeyDown(int &KeyCode, int Shift)
     s.TblAyar = prefix + QStringLiteral("Ayar");
     s.FirmaAdi = s.FirmaRows.text(1, r);
     s.FirmaParola = s.FirmaRows.text(2, r);
-    s.FirmaId = p + 2;
-
-    if (Shift != CtrlMask) {
-        unloadByCode();
-        return;
-    }
-    openSettingsPage();
+    s.FirmaId = position + 2;
 }
 
 void FGiris::openSettingsPage()

@@ -14,6 +14,10 @@ class QTabWidget;
 
 namespace kx {
 
+// Fills the company state and the table set from FirmaRows for the company at list position
+// `position` (0 the first company), as a successful login does.
+void ChooseCompany(int position);
+
 // Use:
 //     FGiris login(parent);          // the load: opens Conn, lists the companies; may throw
 //     if (login.exec() == FGiris::EndProgram) ... end the program at once

@@ -3,9 +3,9 @@
 
 #include "core/database.h"
 #include "core/lists.h"
+#include "core/login_form.h"
 #include "core/messages.h"
 #include "core/state.h"
-#include "platform/amount_text.h"
 
 #include <QTest>
 
@@ -57,19 +57,7 @@ void Fixture::login(int company)
     s.FirmaRows = s.Rs2->GetRows();
     s.Rs2->Close();
 
-    const int position = company - 1;
-    const int record = position + 1;
-    s.WorkDate = s.FirmaRows.value(4, record);
-    s.KasaAmount = kx::amountTextToNumber(s.FirmaRows.text(3, record));
-    const QString prefix = position == 0 ? QStringLiteral("1") : QStringLiteral("2");
-    s.TblStok = prefix + QStringLiteral("Stok");
-    s.TblCari = prefix + QStringLiteral("Cari");
-    s.TblBelge = prefix + QStringLiteral("Belge");
-    s.TblCek = prefix + QStringLiteral("Cek");
-    s.TblAyar = prefix + QStringLiteral("Ayar");
-    s.FirmaAdi = s.FirmaRows.text(1, record);
-    s.FirmaParola = s.FirmaRows.text(2, record);
-    s.FirmaId = position + 2;
+    kx::ChooseCompany(company - 1);
     s.FieldValues.fill(kx::SkipSlot);
 }
 

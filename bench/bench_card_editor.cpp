@@ -1,4 +1,6 @@
 // The card_editor_open figure: the card editor opened on one card of a full stock list.
+#include "bench/bench_support.h"
+
 #include "app/card_editor.h"
 #include "core/lists.h"
 #include "core/state.h"
@@ -12,7 +14,7 @@ namespace kxbench {
 // The "card_editor_open" figure: F1Pop made, loaded with the card in the middle of the live
 // stock list and shown, as the ribbon's edit command does. Needs a QApplication and a logged-in
 // company with its lists loaded (BenchData, LoadLists).
-std::pair<const char *, std::function<void()>> cardEditorOpenFigure()
+Figure cardEditorOpenFigure()
 {
     kx::ModuleState &s = kx::state();
     s.PriceFormat = QStringLiteral("#,##0.00");

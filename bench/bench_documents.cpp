@@ -1,5 +1,6 @@
 // Figures of the document logic: stock on hand, account status, open notes, an invoice save.
 #include "bench/bench_documents.h"
+#include "bench/bench_support.h"
 
 #include "app/panel_loader.h"
 #include "core/delivery_notes.h"
@@ -14,7 +15,6 @@
 #include "platform/combo_box.h"
 #include "platform/grid.h"
 
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QWidget>
 
@@ -23,22 +23,6 @@
 namespace kxbench {
 
 namespace {
-
-// The median of runs, each run timing only `step`, after `prepare` (not timed).
-double median(int runs, const std::function<void()> &prepare, const std::function<void()> &step)
-{
-    QList<double> times;
-    for (int i = 0; i < runs; ++i) {
-        if (prepare)
-            prepare();
-        QElapsedTimer timer;
-        timer.start();
-        step();
-        times << timer.nsecsElapsed() / 1e6;
-    }
-    std::sort(times.begin(), times.end());
-    return times.at(times.size() / 2);
-}
 
 kx::ComboBox *combo(QObject *panel, const char *name)
 {
@@ -74,16 +58,16 @@ void runDocumentFigures(const DocumentSizes &sizes, int runs,
     kx::FillPanelLists(view);
 
     s.Conn2->Open(s.Conn->path());
-    print("stock_on_hand", median(runs, {}, [&] { kx::StockOnHand(made.someStock, false); }));
+    print("stock_on_hand", medianMs(runs, [&] { kx::StockOnHand(made.someStock, false); }));
     s.Conn2->Close();
 
-    print("account_status", median(runs, {}, [&] { kx::AccountStatusText(made.someAccount); }));
+    print("account_status", medianMs(runs, [&] { kx::AccountStatusText(made.someAccount); }));
 
     s.CurrentPage = 4;
     view.Grid1->setCols(14);
     kx::ResetPanel(view);
     combo(view.RB1, "XCCari")->setListIndex(kx::accountRecordById(made.busyAccount, false));
-    print("open_notes", median(runs, {}, [&] { kx::LoadOpenDeliveryNotes(view); }));
+    print("open_notes", medianMs(runs, [&] { kx::LoadOpenDeliveryNotes(view); }));
 
     // A 100-line invoice entered on the invoice-with-lines page, then saved whole: checks,
     // transaction, stock warnings, price offers (answered No), defaults, reset.
@@ -102,11 +86,11 @@ void runDocumentFigures(const DocumentSizes &sizes, int runs,
         kx::messageScript().suppressNotices = true;
         kx::messageScript().answers = QList<int>(100, kx::AnswerNo);
     };
-    print("save_invoice_100", median(runs, enterInvoice, [&] {
+    print("save_invoice_100", medianMs(runs, [&] {
               if (!kx::SaveDocument(view))
                   qFatal("kxbench: the invoice was not saved: %s",
                          qPrintable(kx::messageScript().lastPopupText()));
-          }));
+          }, enterInvoice));
 }
 
 } // namespace kxbench

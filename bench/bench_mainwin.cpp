@@ -1,21 +1,18 @@
 // The startup and page_stock_list figures: the main window's start-up and its stock list page.
+#include "bench/bench_support.h"
+
 #include "app/main_window.h"
 #include "core/state.h"
 
 #include <QApplication>
 
-#include <functional>
-#include <utility>
-
 namespace kxbench {
 
 namespace {
-
-// One main window for both figures, made and shown once: its making is the window's load,
-// which comes before the login and is not part of either figure.
 kx::FMain *window = nullptr;
+} // namespace
 
-kx::FMain &mainWindow()
+kx::FMain &benchMainWindow()
 {
     if (!window) {
         // No fetch of the version page: the figures measure the program, not the network.
@@ -29,10 +26,7 @@ kx::FMain &mainWindow()
     return *window;
 }
 
-} // namespace
-
-// The window must go while the application object still exists: its destructor talks to it.
-void closeMainWindow()
+void closeBenchMainWindow()
 {
     delete window;
     window = nullptr;
@@ -41,9 +35,9 @@ void closeMainWindow()
 // "startup": from the login's return to a ready window: stock-name clean-up, settings, table
 // choice, lists and panel preparation, then the window painted. Needs a QApplication and a
 // logged-in company (BenchData).
-std::pair<const char *, std::function<void()>> startupFigure()
+Figure startupFigure()
 {
-    kx::FMain &window = mainWindow();
+    kx::FMain &window = benchMainWindow();
     return { "startup", [&window] {
                 window.startAfterLogin();
                 window.repaint();
@@ -52,9 +46,9 @@ std::pair<const char *, std::function<void()>> startupFigure()
 }
 
 // "page_stock_list": the switch to the stock list page, painted. Runs after the start-up.
-std::pair<const char *, std::function<void()>> pageStockListFigure()
+Figure pageStockListFigure()
 {
-    kx::FMain &window = mainWindow();
+    kx::FMain &window = benchMainWindow();
     if (kx::state().StokVar.isEmpty())
         window.startAfterLogin();
     return { "page_stock_list", [&window] {

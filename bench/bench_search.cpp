@@ -1,4 +1,6 @@
 // The search_key figure: one key typed into the search box over the stock list.
+#include "bench/bench_support.h"
+
 #include "app/main_window.h"
 #include "core/state.h"
 #include "platform/grid.h"
@@ -13,34 +15,17 @@
 
 namespace kxbench {
 
-namespace {
-kx::FMain *window = nullptr;
-} // namespace
-
-// The window must go while the application object still exists: its destructor talks to it.
-void closeSearchWindow()
-{
-    delete window;
-    window = nullptr;
-}
-
 // The last letter of the name of the card that sorts last, typed after the rest of the name:
 // the search reads every row of the list before it finds its row. Needs a QApplication and a
 // logged-in company (BenchData).
-std::pair<const char *, std::function<void()>> searchKeyFigure()
+Figure searchKeyFigure()
 {
-    if (!window) {
-        // No fetch of the version page: the figure measures the program, not the network.
-        qputenv("KANTARIX_WEB_HOST", "127.0.0.1:1");
-        qputenv("KANTARIX_RATE_HOST", "127.0.0.1:1");
-        window = new kx::FMain;
-        window->resize(1366, 768);
-        window->show();
+    kx::FMain *window = &benchMainWindow();
+    if (kx::state().StokVar.isEmpty())
         window->startAfterLogin();
-        window->ShowPage(1);
-        QApplication::processEvents();
-    }
-    return { "search_key", [] {
+    window->ShowPage(1);
+    QApplication::processEvents();
+    return { "search_key", [window] {
                 const kx::RowArray &rows = kx::state().StokRows;
                 const int last = rows.recordCount() - 1;
                 const QString name = rows.text(2, last);

@@ -1,5 +1,6 @@
 // kxbench: runs each measured step a few times and prints "name: median ms" per figure.
 #include "bench/bench_documents.h"
+#include "bench/bench_support.h"
 #include "bench/generator.h"
 
 #include "core/lists.h"
@@ -13,20 +14,15 @@
 #include <algorithm>
 #include <functional>
 
-namespace kxbench {
-std::pair<const char *, std::function<void()>> searchKeyFigure();
-std::pair<const char *, std::function<void()>> startupFigure();
-std::pair<const char *, std::function<void()>> pageStockListFigure();
-std::pair<const char *, std::function<void()>> cardEditorOpenFigure();
-void closeMainWindow();
-void closeSearchWindow();
-} // namespace kxbench
 
-namespace {
-double medianMs(int runs, const std::function<void()> &step)
+namespace kxbench {
+
+double medianMs(int runs, const std::function<void()> &step, const std::function<void()> &prepare)
 {
     QList<double> times;
     for (int i = 0; i < runs; ++i) {
+        if (prepare)
+            prepare();
         QElapsedTimer timer;
         timer.start();
         step();
@@ -36,6 +32,9 @@ double medianMs(int runs, const std::function<void()> &step)
     return times.at(times.size() / 2);
 }
 
+} // namespace kxbench
+
+namespace {
 void print(const char *name, double ms)
 {
     QTextStream(stdout) << name << ": " << QString::number(ms, 'f', 1) << " ms\n";
@@ -80,7 +79,7 @@ int main(int argc, char **argv)
     kx::LoadLists(true, true, true);
 
     // One entry per figure, in the order they are printed; add new figures here.
-    const QList<std::pair<const char *, std::function<void()>>> figures = {
+    const QList<kxbench::Figure> figures = {
         { "loadlists", [] { kx::LoadLists(true, true, true); } },
         kxbench::searchKeyFigure(),
         kxbench::startupFigure(),
@@ -88,13 +87,12 @@ int main(int argc, char **argv)
         kxbench::cardEditorOpenFigure(),
     };
     for (const auto &[name, step] : figures)
-        print(name, medianMs(runCount, step));
+        print(name, kxbench::medianMs(runCount, step));
 
     kxbench::DocumentSizes documentSizes;
     documentSizes.documents = parser.value(documents).toInt();
     documentSizes.lines = parser.value(lines).toInt();
     kxbench::runDocumentFigures(documentSizes, runCount, print);
-    kxbench::closeMainWindow();
-    kxbench::closeSearchWindow();
+    kxbench::closeBenchMainWindow();
     return 0;
 }

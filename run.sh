@@ -3,7 +3,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")" && pwd)"
 build="${KX_BUILD_DIR:-$root/build}"
-"$root/scripts/setup.sh"
+"$root/scripts/setup.sh" "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 
 cmake --build "$build"
 # The program finds the panel library through its registration: register this build's.

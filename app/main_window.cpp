@@ -152,6 +152,14 @@ FMain::~FMain()
     // A window left for static clean-up may outlive the application object.
     if (QCoreApplication *app = QCoreApplication::instance())
         app->removeEventFilter(this);
+    // The children die after this body: whatever they signal on the way (focus moves, closing
+    // editors) must not run this window's handlers. The panels' events go through relays.
+    for (QObject *panel : { static_cast<QObject *>(RA1), static_cast<QObject *>(RB1),
+                            static_cast<QObject *>(RC1), static_cast<QObject *>(RX1) })
+        if (panel)
+            panel->disconnect();
+    for (QObject *child : findChildren<QObject *>())
+        child->disconnect(this);
 }
 
 DocumentView FMain::documentView() const

@@ -706,7 +706,12 @@ Grid::Grid(QWidget *parent)
     connect(qApp, &QApplication::focusChanged, this, &Grid::onFocusChanged);
 }
 
-Grid::~Grid() = default;
+Grid::~Grid()
+{
+    // Closing a window on the way down moves the focus: that must not reach a half-gone grid.
+    if (qApp)
+        disconnect(qApp, &QApplication::focusChanged, this, &Grid::onFocusChanged);
+}
 
 int Grid::Rows() const
 {

@@ -23,10 +23,12 @@ if ((${#missing[@]})); then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
+# Usage: setup.sh <build folder> [cmake options...]; the first configure fixes the folder's type.
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-build="${KX_BUILD_DIR:-$root/build}"
+build="$1"
+shift
 if [[ ! -f "$build/build.ninja" ]]; then
-    cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake -S "$root" -B "$build" -G Ninja "$@"
 fi
 
 # A source file added since the last build must get its moc run even where Qt's code generator

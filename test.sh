@@ -10,4 +10,4 @@ cd "$build"
 # Qt keeps some allocations until the process ends; leak reports would only be its noise.
 export ASAN_OPTIONS="detect_leaks=0:abort_on_error=1:${ASAN_OPTIONS:-}"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1:${UBSAN_OPTIONS:-}"
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "$(nproc)" "$@"
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j "${KX_TEST_JOBS:-$(nproc)}" "$@"

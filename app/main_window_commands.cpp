@@ -1,6 +1,7 @@
 // The main window's command dispatch: pages, card commands, document and report commands.
 #include "app/card_editor.h"
 #include "app/main_window.h"
+#include "app/payment_form.h"
 #include "core/auto_backup.h"
 #include "core/database.h"
 #include "core/document_entry.h"
@@ -122,6 +123,9 @@ void FMain::CMBar_Execute(int commandId)
     }
     switch (commandId) {
     case 106:
+        // Always a new payment: an edit is opened from the saved documents only.
+        ShowPaymentForm(this);
+        break;
     case 110:
     case 171:
         runLaterCommand(commandId);
@@ -155,7 +159,7 @@ void FMain::CMBar_Execute(int commandId)
     case 153:
         if (!documentTab() || !CheckRight(RightSavedDocuments))
             break;
-        runLaterCommand(commandId);
+        ShowKayitli();
         // The saved-documents window leaves the flag set unless it handed a document over.
         if (s.ClearAfterKayitli) {
             ResetPanel(documentView());
@@ -177,9 +181,9 @@ void FMain::CMBar_Execute(int commandId)
     }
 }
 
-// The windows and report output that later issues bring: payment 106, settings 108, about 110,
-// saved documents 153, show / save / print report 161-163, warranty 171. The conditions and
-// rights are checked before this is reached; each issue wires its window here.
+// The windows and report output that later issues bring: settings 108, about 110, show / save /
+// print report 161-163, warranty 171. The conditions and rights are checked before this is
+// reached; each issue wires its window here.
 void FMain::runLaterCommand(int commandId)
 {
     Q_UNUSED(commandId);

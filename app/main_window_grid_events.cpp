@@ -210,7 +210,10 @@ void FMain::Grid1_DblClick()
         if (row < 2 || totalRow || key.isEmpty())
             return;
         s.PendingDocKey = key;
-        runLaterCommand(153);
+        // The drill-down keeps whatever the window leaves in the panel, and no flag of the
+        // window outlives it.
+        ShowKayitli();
+        s.ClearAfterKayitli = false;
         return;
     }
     if (page == 9) {

@@ -31,8 +31,8 @@ kx::ComboBox *combo(QObject *panel, const char *name)
 
 } // namespace
 
-void runDocumentFigures(const DocumentSizes &sizes, int runs,
-                        const std::function<void(const char *, double)> &print)
+GeneratedDocuments runDocumentFigures(const DocumentSizes &sizes, int runs,
+                                      const std::function<void(const char *, double)> &print)
 {
     kx::ModuleState &s = kx::state();
     const GeneratedDocuments made = addDocuments(sizes);
@@ -91,6 +91,7 @@ void runDocumentFigures(const DocumentSizes &sizes, int runs,
                   qFatal("kxbench: the invoice was not saved: %s",
                          qPrintable(kx::messageScript().lastPopupText()));
           }, enterInvoice));
+    return made;
 }
 
 } // namespace kxbench

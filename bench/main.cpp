@@ -1,5 +1,6 @@
 // kxbench: runs each measured step a few times and prints "name: median ms" per figure.
 #include "bench/bench_documents.h"
+#include "bench/bench_saved_documents.h"
 #include "bench/bench_support.h"
 #include "bench/generator.h"
 
@@ -92,7 +93,9 @@ int main(int argc, char **argv)
     kxbench::DocumentSizes documentSizes;
     documentSizes.documents = parser.value(documents).toInt();
     documentSizes.lines = parser.value(lines).toInt();
-    kxbench::runDocumentFigures(documentSizes, runCount, print);
+    const kxbench::GeneratedDocuments made
+        = kxbench::runDocumentFigures(documentSizes, runCount, print);
+    kxbench::runSavedDocumentFigures(made, runCount, print);
     kxbench::closeBenchMainWindow();
     return 0;
 }

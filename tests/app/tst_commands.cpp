@@ -195,7 +195,8 @@ private slots:
         env.setRights(others);
         kx::messageScript().clear();
         kx::messageScript().answers = { kx::AnswerNo };
-        if (editorKind)
+        // The card editor and the saved documents are modal windows.
+        if (editorKind || command == 153)
             env.closeNextModal();
         w.CMBar_Execute(command);
         QCOMPARE(noPermissionNotices(), 0);

@@ -1,6 +1,7 @@
 // The main window's grid events: document lines, number formats, widths, cheque lists,
 // drill-downs, read-only lists and the discount cell of the totals grids.
 #include "app/main_window.h"
+#include "app/saved_documents_window.h"
 #include "core/lists.h"
 #include "core/messages.h"
 #include "core/sql_builders.h"
@@ -369,36 +370,48 @@ private slots:
         QCOMPARE(kx::state().PopMode, QStringLiteral("e"));
     }
 
-    // Report rows: only data rows hand their document key on; a total row, the carry-over
-    // row 1 and a row without a key do nothing.
+    // Report rows: only data rows hand their document key to the saved-documents window,
+    // which opens that document; a total row, the carry-over row 1 and a row without a key
+    // open nothing.
     void statementDrillDown_data()
     {
         QTest::addColumn<int>("row");
-        QTest::addColumn<QString>("key");
+        QTest::addColumn<bool>("opens");
 
-        QTest::newRow("document row") << 2 << "512";
-        QTest::newRow("carry-over row") << 1 << "untouched";
-        QTest::newRow("title row without a key") << 3 << "untouched";
-        QTest::newRow("bold total row") << 4 << "untouched";
+        QTest::newRow("document row") << 2 << true;
+        QTest::newRow("carry-over row") << 1 << false;
+        QTest::newRow("title row without a key") << 3 << false;
+        QTest::newRow("bold total row") << 4 << false;
     }
     void statementDrillDown()
     {
         QFETCH(int, row);
-        QFETCH(QString, key);
+        QFETCH(bool, opens);
         EventsWindow env;
+        const qint64 account = addAccount("1", "ALICI");
+        const qint64 invoice = addDocument({ .bmod = 5, .cariid = account, .sirano = "12" });
         kx::FMain &w = env.start();
         w.ShowPage(6);
         w.Grid1->setRows(5);
-        const QStringList keys = { "", "39", "512", "", "77" };
+        const QString invoiceKey = QStringLiteral("5") + QString::number(invoice);
+        const QStringList keys = { "", "39", invoiceKey, "", "77" };
         const QStringList texts = { "", "Devir", "Fatura", "Ocak", "Toplam" };
         for (int r = 1; r < 5; ++r) {
             w.Grid1->Cell(r, 0).setText(keys.at(r));
             w.Grid1->Cell(r, 2).setText(texts.at(r));
         }
         w.Grid1->Range(4, 0, 4, 6).setFontBold(true);
-        kx::state().PendingDocKey = QStringLiteral("untouched");
+        QString opened = QStringLiteral("no window");
+        QTimer::singleShot(0, [&opened] {
+            if (auto *window = qobject_cast<kx::FKayitli *>(QApplication::activeModalWidget())) {
+                opened = window->loadedKey();
+                window->close();
+            }
+        });
         doubleClickCell(w.Grid1, row, 2);
-        QCOMPARE(kx::state().PendingDocKey, key);
+        QCOMPARE(opened, opens ? invoiceKey : QStringLiteral("no window"));
+        QVERIFY(kx::state().PendingDocKey.isEmpty());
+        QCOMPARE(kx::state().CurrentPage, opens ? 5 : 6);
     }
 
     // Debts and credits: a row opens that account's statement; the total row does nothing.

@@ -202,7 +202,7 @@ bool SaveDocument(const DocumentView &view)
     }
 
     ShowSystemMessage(QStringLiteral("Belge kaydedildi..."), IconSuccess);
-    PrintDocument(view.Grid1, fieldIndex(panel, "XCPrint"));
+    PrintDocument(view, fieldIndex(panel, "XCPrint"));
     ResetPanel(view);
     return true;
 }

@@ -3,13 +3,13 @@
 #pragma once
 
 #include <QList>
+#include <QPrinter>
 #include <QString>
 #include <QStringList>
 
 #include <memory>
 
 class QPainter;
-class QPrinter;
 
 namespace kx {
 
@@ -100,7 +100,7 @@ Printers &systemPrinters();
 // one chosen last; nullptr when none is installed and none was put in place.
 QPrinter *currentPrinter();
 // Puts a printer of the caller's in place as the current one (a PDF file printer in tests);
-// nullptr drops it.
+// nullptr drops it, and the next use looks for the system's default again.
 void setCurrentPrinter(std::unique_ptr<QPrinter> printer);
 
 } // namespace kx

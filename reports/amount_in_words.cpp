@@ -61,9 +61,8 @@ QString AmountInWords(const QVariant &value)
 
     static const std::array<const char *, 10> units
         = { "", "Bir", "İki", "Üç", "Dört", "Beş", "Altı", "Yedi", "Sekiz", "Dokuz" };
-    static const std::array<const char *, 10> tens = { "",      "On",     "Yirmi",  "Otuz",
-                                                        "Kırk",  "Elli",   "Altmış", "Yetmiş",
-                                                        "Seksen", "Doksan" };
+    static const std::array<const char *, 10> tens
+        = { "", "On", "Yirmi", "Otuz", "Kırk", "Elli", "Altmış", "Yetmiş", "Seksen", "Doksan" };
     static const std::array<const char *, 5> groups = { "Trilyon", "Milyar", "Milyon", "Bin", "" };
 
     QString result;

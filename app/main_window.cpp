@@ -152,8 +152,9 @@ FMain::FMain(QWidget *parent)
     // captions, the current page the layout.
     QPointer<FMain> window(this);
     setDocumentPrinter([window](const DocumentView &view, int copies) {
-        if (window)
-            PrintDocument(view, copies, { window->documentPageOfTab(), state().CurrentPage });
+        return window
+            ? printCopies(view, copies, { window->documentPageOfTab(), state().CurrentPage })
+            : 0;
     });
 }
 

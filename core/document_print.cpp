@@ -18,10 +18,9 @@ void setDocumentPrinter(DocumentPrinter printer)
     registered() = std::move(printer);
 }
 
-void PrintDocument(const DocumentView &view, int copies)
+int PrintDocument(const DocumentView &view, int copies)
 {
-    if (copies > 0 && registered())
-        registered()(view, copies);
+    return copies > 0 && registered() ? registered()(view, copies) : 0;
 }
 
 } // namespace kx

@@ -33,11 +33,11 @@ bool renderPrintItems(const QList<PrintItem> &items, PrintSurface &surface)
     return surface.endDocument();
 }
 
-void PrintDocument(const DocumentView &view, int copies, const PrintKinds &kinds,
-                   const PrintDevices &devices)
+int printCopies(const DocumentView &view, int copies, const PrintKinds &kinds,
+                const PrintDevices &devices)
 {
     if (copies < 1)
-        return;
+        return 0;
     PrintSnapshot snapshot = snapshotDocument(view, kinds);
     int failed = 0;
     for (int copy = 1; copy <= copies; ++copy) {
@@ -48,8 +48,15 @@ void PrintDocument(const DocumentView &view, int copies, const PrintKinds &kinds
         if (!surface || !renderPrintItems(buildPrintItems(snapshot), *surface))
             ++failed;
     }
+    return failed;
+}
+
+void PrintDocument(const DocumentView &view, int copies, const PrintKinds &kinds,
+                   const PrintDevices &devices)
+{
     // Whatever the printer did, the user learns that paper is missing.
-    if (failed == copies)
+    const int failed = printCopies(view, copies, kinds, devices);
+    if (failed > 0 && failed == copies)
         ShowSystemMessage(QStringLiteral("Belge yazdırılamadı! Yazıcıyı kontrol ediniz."),
                           IconError);
     else if (failed > 0)

@@ -26,8 +26,12 @@ PrintDevices standardPrintDevices();
 bool renderPrintItems(const QList<PrintItem> &items, PrintSurface &surface);
 
 // Prints the open document `copies` times (nothing below 1): before each copy the printer
-// choice, then the copy on the printer current after it. Copies that the printer could not
-// take are reported once, after the last one, with the error icon.
+// choice, then the copy on the printer current after it. Returns the number of copies that
+// the printer could not take; says nothing about them.
+int printCopies(const DocumentView &view, int copies, const PrintKinds &kinds,
+                const PrintDevices &devices = standardPrintDevices());
+
+// The same, reporting copies that did not print once, after the last, with the error icon.
 void PrintDocument(const DocumentView &view, int copies, const PrintKinds &kinds,
                    const PrintDevices &devices = standardPrintDevices());
 

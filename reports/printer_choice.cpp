@@ -20,10 +20,18 @@ FPrint::FPrint(Printers &printers, QWidget *parent)
     setFixedSize(twipsSize(8745, 630));
 
     Label1 = new QLabel(QStringLiteral("Yazıcı Seçiniz :"), this);
-    Label1->setGeometry(twipsRect(120, 200, 1065, 195));
+    QRect label = twipsRect(120, 200, 1065, 195);
+    // The caption was measured for a narrower face; it keeps its whole text, and the list
+    // gives way on its left.
+    label.setWidth(qMax(label.width(), Label1->sizeHint().width()));
+    label.setTop(label.top() - (Label1->sizeHint().height() - label.height()) / 2);
+    label.setHeight(Label1->sizeHint().height());
+    Label1->setGeometry(label);
     Combo1 = new ComboBox(this);
     Combo1->setObjectName(QStringLiteral("Combo1"));
-    Combo1->setGeometry(twipsRect(1320, 150, 6255, 315));
+    QRect list = twipsRect(1320, 150, 6255, 315);
+    list.setLeft(qMax(list.left(), label.right() + twipsToPixels(120)));
+    Combo1->setGeometry(list);
     Btn1 = new QPushButton(QStringLiteral("Tamam"), this);
     Btn1->setObjectName(QStringLiteral("Btn1"));
     Btn1->setGeometry(twipsRect(7800, 120, 855, 375));

@@ -76,15 +76,15 @@ Word findWord(const QList<Word> &words, const QString &text)
     return { QStringLiteral("(missing: %1)").arg(text) };
 }
 
-} // namespace
-
-class TestDocumentPrintPdf : public QObject
+// The invoice-with-lines page of a started main window with one priced line, to be printed
+// `copies` times on the printer put in place; "Tamam" is pressed in every printer choice.
+struct InvoiceToPrint
 {
-    Q_OBJECT
-private slots:
-    void savedInvoice()
+    EventsWindow w;
+    int choices = 0;
+
+    void saveWith(std::unique_ptr<QPrinter> printer, int copies)
     {
-        EventsWindow w;
         const qint64 account = addAccount("100", "AHMET");
         addStock("1024", "VIDA", { { 3, "18" }, { 6, "1.234,56" } });
         kx::state().Conn->Execute("update \"1Ayar\" set a4='1', a5='8', a6='18' where id=3");
@@ -93,13 +93,6 @@ private slots:
         placeValue(41, "190", "190", "1");
         placeValue(12, "20", "100", "0");
         kx::LoadLists(true, false, false);
-
-        QTemporaryDir folder;
-        const QString pdf = folder.filePath(QStringLiteral("belge.pdf"));
-        auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(pdf);
-        printer->setPageSize(QPageSize(QPageSize::A4));
         kx::setCurrentPrinter(std::move(printer));
 
         kx::FMain &window = w.start();
@@ -109,10 +102,9 @@ private slots:
         combo(panel, "XCStok")->setListIndex(0);
         edit(panel, "XTFiyat")->setText("1.234,56");
         kx::AddDocumentLine(window.documentView());
-        combo(panel, "XCPrint")->setListIndex(1);
+        combo(panel, "XCPrint")->setListIndex(copies);
         kx::messageScript().answers = { kx::AnswerNo };
 
-        int choices = 0;
         QTimer tamam;
         QObject::connect(&tamam, &QTimer::timeout, [&] {
             if (auto *dialog = qobject_cast<kx::FPrint *>(kx::state().FPrint.data())) {
@@ -123,9 +115,35 @@ private slots:
         tamam.start(10);
         window.CMBar_Execute(151);
         tamam.stop();
+    }
+};
+
+std::unique_ptr<QPrinter> pdfPrinter(const QString &file)
+{
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(file);
+    printer->setPageSize(QPageSize(QPageSize::A4));
+    return printer;
+}
+
+} // namespace
+
+class TestDocumentPrintPdf : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup() { kx::setCurrentPrinter(nullptr); }
+
+    void savedInvoice()
+    {
+        QTemporaryDir folder;
+        const QString pdf = folder.filePath(QStringLiteral("belge.pdf"));
+        InvoiceToPrint invoice;
+        invoice.saveWith(pdfPrinter(pdf), 1);
 
         QCOMPARE(kx::messageScript().lastPopupText(), QStringLiteral("Belge kaydedildi..."));
-        QCOMPARE(choices, 1);
+        QCOMPARE(invoice.choices, 1);
         QVERIFY(QFile::exists(pdf));
         const QList<Word> words = wordsOf(pdf);
 
@@ -142,7 +160,25 @@ private slots:
         // The right-aligned grand total ends at its X.
         const Word total = findWord(words, QStringLiteral("1.234,56"));
         QVERIFY2(qAbs(total.right - 190) <= 0.5, qPrintable(QString::number(total.right)));
-        kx::setCurrentPrinter(nullptr);
+    }
+
+    // A printer whose job cannot start: the document stays saved, each copy is offered its
+    // printer choice, and one notice says that it was saved but not printed.
+    void printerFails()
+    {
+        InvoiceToPrint invoice;
+        invoice.saveWith(pdfPrinter(QStringLiteral("/nonexistent-folder/belge.pdf")), 2);
+        QCOMPARE(invoice.choices, 2);
+        QStringList notices;
+        for (const kx::MessageRecord &record : kx::messageScript().shown)
+            notices << QString::number(record.icon) + " " + record.text;
+        QCOMPARE(notices,
+                 (QStringList { "1 Belge kaydedildi...",
+                                "2 Belge kaydedildi, ancak yazdırılamadı! Yazıcıyı kontrol "
+                                "ediniz." }));
+        kx::Recordset rs;
+        rs.Open(QStringLiteral("select count(*) from \"1Belge\" where bmod=5"), *kx::state().Conn);
+        QCOMPARE(rs.Fields(0).toInt(), 1);
     }
 };
 

@@ -4,8 +4,10 @@
 #include "core/messages.h"
 #include "core/state.h"
 #include "platform/grid.h"
+#include "settings/link_label.h"
 #include "settings/settings_window.h"
 #include "tests/settings/settings_seed.h"
+#include "tests/settings/url_recorder.h"
 #include "tests/support/fixture.h"
 #include "tests/support/kxtest.h"
 
@@ -16,6 +18,7 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTest>
+#include <QUrl>
 
 #include <memory>
 
@@ -495,6 +498,20 @@ private slots:
         w.setTransferRunning(false);
         w.close();
         QVERIFY(!w.isVisible());
+    }
+
+    // The help line of the "Yazıcı" page opens the help page on the web host.
+    void helpLink()
+    {
+        SettingsEnv env;
+        qputenv("KANTARIX_WEB_HOST", "127.0.0.1:8123");
+        kx::FAyar &w = env.open();
+        w.Tab1->setCurrentIndex(1);
+        UrlRecorder recorder;
+        QTest::mouseClick(w.Label4, Qt::LeftButton);
+        qunsetenv("KANTARIX_WEB_HOST");
+        QCOMPARE(recorder.opened,
+                 QList<QUrl> { QUrl(QStringLiteral("http://127.0.0.1:8123/yardim.asp")) });
     }
 
     // The builder of the backup page runs with every load, on the "Yedekleme" page.

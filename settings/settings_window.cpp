@@ -164,6 +164,10 @@ FAyar::FAyar(QWidget *parent)
     buttons->addWidget(BKaydet);
     layout->addLayout(buttons);
 
+    // Enter belongs to the grids and fields: it must never reset a layout or save by itself.
+    for (QPushButton *button : { BKaydet, PushButton1 })
+        button->setAutoDefault(false);
+
     connect(BKaydet, &QPushButton::clicked, this, &FAyar::BKaydet_Click);
     connect(PushButton1, &QPushButton::clicked, this, &FAyar::PushButton1_Click);
     connect(VScroll1, &QScrollBar::valueChanged, this, &FAyar::VScroll1_Change);

@@ -176,6 +176,26 @@ private slots:
         QCOMPARE(w.Grid2[0]->Cell(2, 3).Text(), QStringLiteral("35"));
     }
 
+    // Enter in a layout grid or on the pages moves on in the grid and never presses a button of
+    // the window: no reset, no save.
+    void enterPressesNoButton()
+    {
+        LayoutEnv env;
+        kx::FAyar &w = env.open();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        const LayoutCells before = layoutCells(w);
+        const QMap<QString, QString> stored = settingsSnapshot();
+        kx::Grid *grid = w.Grid2[0];
+        grid->Cell(3, 3).Select();
+        grid->setFocus();
+        QTest::keyClick(grid, Qt::Key_Return);
+        QTest::keyClick(w.Tab2, Qt::Key_Return);
+        QVERIFY(w.isVisible());
+        QCOMPARE(layoutCells(w), before);
+        QCOMPARE(settingsSnapshot(), stored);
+    }
+
     // Every opening starts on the first column of the list.
     void shiftChoiceStartsOnValueS()
     {

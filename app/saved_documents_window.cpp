@@ -15,6 +15,7 @@
 #include "platform/combo_box.h"
 #include "platform/grid.h"
 #include "platform/twips.h"
+#include "reports/document_print.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -25,10 +26,11 @@ namespace kx {
 
 namespace {
 
-// The one place that prints for this window: the document loaded in the main window's panel.
+// The one place that prints for this window: the document loaded in the main window's panel,
+// through the main window's printing, on the layout of the current page.
 void printLoadedDocument(FMain *main, int copies)
 {
-    PrintDocument(main->Grid1, copies);
+    reportPrintFailures(PrintDocument(main->documentView(), copies), copies);
 }
 
 QString printRefusal()

@@ -5,6 +5,7 @@
 #include "app/payment_form.h"
 #include "app/saved_documents_window.h"
 #include "core/document_panels.h"
+#include "core/document_print.h"
 #include "core/lists.h"
 #include "core/messages.h"
 #include "core/state.h"
@@ -172,6 +173,19 @@ class TestSavedDocuments : public QObject
     std::unique_ptr<Company> m_company;
     std::unique_ptr<kx::FKayitli> m_window;
     kx::FMain *m_main = nullptr;
+    // What the main window's printing was asked for: copies, and the page it printed as.
+    QList<QPair<int, int>> m_printed;
+    int m_failing = 0;
+
+    // In place of the main window's printing: records each print, fails m_failing copies.
+    void recordPrints()
+    {
+        m_printed.clear();
+        kx::setDocumentPrinter([this](const kx::DocumentView &, int copies) {
+            m_printed << qMakePair(copies, kx::state().CurrentPage);
+            return qMin(copies, m_failing);
+        });
+    }
 
     // The main window on a delivery note, and the saved-documents window open beside it.
     kx::FKayitli &open()
@@ -184,6 +198,7 @@ class TestSavedDocuments : public QObject
         m_window->show();
         if (!QTest::qWaitForWindowActive(m_window.get()))
             qWarning("the saved-documents window did not become active");
+        recordPrints();
         kx::messageScript().clear();
         kx::messageScript().suppressNotices = true;
         return *m_window;
@@ -203,6 +218,8 @@ class TestSavedDocuments : public QObject
 private slots:
     void cleanup()
     {
+        kx::setDocumentPrinter({});
+        m_failing = 0;
         m_window.reset();
         m_company.reset();
         m_env.reset();
@@ -340,10 +357,18 @@ private slots:
                                      grid->Cell(2, s + 3).Text(), grid->Cell(2, s + 4).Text() };
         QCOMPARE(second, (QStringList { "", "ESKİ KART", "", "X9" }));
 
+        // Three copies as it is; as a delivery note it prints nothing more.
+        window.CPrint->setListIndex(2);
         QTest::mouseClick(window.BPrint, Qt::LeftButton);
         QTest::mouseClick(window.PrintIrs, Qt::LeftButton);
         QVERIFY(popupTexts().isEmpty());
+        QCOMPARE(m_printed, (QList<QPair<int, int>> { { 3, 3 } }));
         QCOMPARE(kx::state().CurrentPage, 3);
+        // Copies the printer could not take are told.
+        m_failing = 1;
+        QTest::mouseClick(window.BPrint, Qt::LeftButton);
+        QCOMPARE(popupTexts(),
+                 QStringList { "Belgenin 1 kopyası yazdırılamadı! Yazıcıyı kontrol ediniz." });
     }
 
     // An invoice with lines shows its lines with the prices and rates saved, the computed cells
@@ -373,6 +398,7 @@ private slots:
         // As a delivery note it prints on that layout and comes back to its own page.
         QTest::mouseClick(window.PrintIrs, Qt::LeftButton);
         QVERIFY(popupTexts().isEmpty());
+        QCOMPARE(m_printed, (QList<QPair<int, int>> { { 1, 3 } }));
         QCOMPARE(kx::state().CurrentPage, 5);
         QCOMPARE(m_main->TabX->currentIndex(), 3);
     }
@@ -543,6 +569,7 @@ private slots:
         QTest::mouseClick(window.BPrint, Qt::LeftButton);
         QTest::mouseClick(window.PrintIrs, Qt::LeftButton);
         QCOMPARE(popupTexts(), messages);
+        QVERIFY(m_printed.isEmpty());
     }
 
     // Closed by "Düzenle" the document stays in the panel; closed by its close box the panel

@@ -80,6 +80,22 @@ void fillNoteRow(Grid *grid, int row, const RowArray &notes, int record)
     grid->setRowHeight(row, NoteRowHeight);
 }
 
+int fillStoredLine(Grid *grid, int row, const RowArray &lines, int record, int stockField)
+{
+    const ModuleState &s = state();
+    const QVariant found = FindListIndex(QStringLiteral("S"), lines.value(stockField, record));
+    // A card that is not loaded (made on another computer meanwhile) leaves its cells empty.
+    const int card = found.isNull() ? -1 : found.toInt();
+    const RowArray &cards = s.StokAllRows;
+    grid->Cell(row, s.ColStokKodu).setText(card < 0 ? QString() : cards.text(1, card));
+    grid->Cell(row, s.ColStokAdi).setText(lines.text(stockField + 1, record));
+    grid->Cell(row, s.ColMiktar)
+        .setText(plainNumberText(lines.value(stockField + 2, record).toDouble()));
+    grid->Cell(row, s.ColBarkod).setText(card < 0 ? QString() : cards.text(11, card));
+    grid->Cell(row, s.ColSeriNo).setText(lines.text(stockField + 3, record));
+    return card;
+}
+
 int insertNoteLines(const DocumentView &view, int row, bool storedRates)
 {
     ModuleState &s = state();
@@ -101,17 +117,10 @@ int insertNoteLines(const DocumentView &view, int row, bool storedRates)
     const bool outgoing = fieldIndex(view.RB1, "XCBelge") % 2 == 0;
     for (int i = 0; i < count; ++i) {
         const int r = row + 1 + i;
-        const QVariant stockId = lines.value(1, i);
-        const QVariant found = FindListIndex(QStringLiteral("S"), stockId);
-        const int card = found.isNull() ? -1 : found.toInt();
+        const int card = fillStoredLine(grid, r, lines, i, 1);
         const RowArray &cards = s.StokAllRows;
         grid->Cell(r, 0).setText(lines.text(0, i));
-        grid->Cell(r, 0).setData(stockId);
-        grid->Cell(r, s.ColStokKodu).setText(card < 0 ? QString() : cards.text(1, card));
-        grid->Cell(r, s.ColStokAdi).setText(lines.text(2, i));
-        grid->Cell(r, s.ColMiktar).setText(plainNumberText(lines.value(3, i).toDouble()));
-        grid->Cell(r, s.ColBarkod).setText(card < 0 ? QString() : cards.text(11, card));
-        grid->Cell(r, s.ColSeriNo).setText(lines.text(4, i));
+        grid->Cell(r, 0).setData(lines.value(1, i));
         QString price = lines.text(5, i);
         if (price.isEmpty() && card >= 0)
             price = cards.text(outgoing ? 6 : 4, card);

@@ -18,6 +18,10 @@ void LoadDocumentLines(const DocumentView &view, int row, int col);
 // Writes record `record` of notes (id, serino, sirano, btarihi) into grid row `row` as a note
 // row: number, date, the rest merged, height 17.
 void fillNoteRow(Grid *grid, int row, const RowArray &notes, int record);
+// Writes a stored line's card code and barcode, name, quantity and serial into grid row `row`;
+// fields stockField to stockField + 3 of record `record` are stokid, stokadi, miktar, serial.
+// Returns the card's record in StokAllRows, -1 when it is not loaded (its cells stay empty).
+int fillStoredLine(Grid *grid, int row, const RowArray &lines, int record, int stockField);
 // Inserts the lines of the note in row `row` right under it, as line rows; returns their
 // count. The VAT rate is the card's, or with storedRates the one saved with the line by the
 // invoice that took the note over (the card's when the line has none). Throws DatabaseError.

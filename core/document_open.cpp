@@ -58,17 +58,9 @@ void loadOwnLines(const DocumentView &view, const SavedHeader &header)
     grid->setRows(first + count);
     for (int i = 0; i < count; ++i) {
         const int r = first + i;
-        const QVariant stockId = lines.value(0, i);
-        const QVariant found = FindListIndex(QStringLiteral("S"), stockId);
-        // A card that is not loaded (made on another computer meanwhile) leaves its cells empty.
-        const int card = found.isNull() ? -1 : found.toInt();
         grid->Cell(r, 1).setText(QStringLiteral("1"));
         grid->Cell(r, 0).setText(lines.text(0, i));
-        grid->Cell(r, s.ColStokKodu).setText(card < 0 ? QString() : s.StokAllRows.text(1, card));
-        grid->Cell(r, s.ColStokAdi).setText(lines.text(1, i));
-        grid->Cell(r, s.ColMiktar).setText(plainNumberText(lines.value(2, i).toDouble()));
-        grid->Cell(r, s.ColBarkod).setText(card < 0 ? QString() : s.StokAllRows.text(11, card));
-        grid->Cell(r, s.ColSeriNo).setText(lines.text(3, i));
+        fillStoredLine(grid, r, lines, i, 0);
         if (header.kind == 5) {
             grid->Cell(r, s.ColFiyat).setText(lines.text(4, i));
             grid->Cell(r, s.ColKdvOrani).setText(lines.text(5, i));

@@ -26,6 +26,16 @@ QString MessageScript::lastPopupText() const
     return {};
 }
 
+QStringList MessageScript::popupTexts() const
+{
+    QStringList texts;
+    for (const MessageRecord &record : shown) {
+        if (record.kind == QLatin1String("popup"))
+            texts << record.text;
+    }
+    return texts;
+}
+
 PopupControl *Pop1()
 {
     static QPointer<PopupControl> popup;

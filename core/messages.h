@@ -44,6 +44,8 @@ struct MessageScript
     bool suppressNotices = false; // record notices and pop-ups without showing them
     void clear() { *this = MessageScript(); }
     QString lastPopupText() const;
+    // The texts of the pop-ups shown, in order.
+    QStringList popupTexts() const;
 };
 
 MessageScript &messageScript();

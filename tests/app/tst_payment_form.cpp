@@ -60,15 +60,6 @@ QList<qint64> paymentIds()
     return ids;
 }
 
-QStringList popupTexts()
-{
-    QStringList texts;
-    for (const kx::MessageRecord &record : kx::messageScript().shown)
-        if (record.kind == QLatin1String("popup"))
-            texts << record.text;
-    return texts;
-}
-
 int questions()
 {
     int count = 0;
@@ -211,7 +202,7 @@ private slots:
         form.TAciklama->setFocus();
 
         QTest::mouseClick(form.BKaydet, Qt::LeftButton);
-        QCOMPARE(popupTexts(), QStringList { message });
+        QCOMPARE(kx::messageScript().popupTexts(), QStringList { message });
         QCOMPARE(kx::messageScript().shown.last().icon, int(kx::IconError));
         const QMap<QString, QWidget *> fields = { { "CCari", form.CCari },
                                                   { "TSerino", form.TSerino },
@@ -251,7 +242,7 @@ private slots:
         QVERIFY(form.TYekun->isReadOnly());
 
         QTest::mouseClick(form.BKaydet, Qt::LeftButton);
-        QCOMPARE(popupTexts(), QStringList { Saved });
+        QCOMPARE(kx::messageScript().popupTexts(), QStringList { Saved });
         const QList<StoredRow> rows = payments();
         QCOMPARE(rows.size(), 1);
         QCOMPARE(rows[0].series, QStringLiteral("SB"));
@@ -312,7 +303,7 @@ private slots:
 
         QTest::mouseClick(form.BKaydet, Qt::LeftButton);
         QCOMPARE(questions(), answer ? 1 : 0);
-        QCOMPARE(popupTexts(), saved ? QStringList { Saved } : QStringList {});
+        QCOMPARE(kx::messageScript().popupTexts(), saved ? QStringList { Saved } : QStringList {});
         kx::Recordset rs;
         for (int i = 0; i < older.size(); ++i) {
             rs.Open("select id from \"1Belge\" where id=?", *kx::state().Conn, { older[i] });
@@ -378,7 +369,7 @@ private slots:
         kx::state().Conn->Execute("delete from \"1Belge\" where id=?", { gone });
         kx::messageScript().clear();
         QVERIFY(!kx::ShowPaymentForm(nullptr, gone));
-        QCOMPARE(popupTexts(),
+        QCOMPARE(kx::messageScript().popupTexts(),
                  QStringList { "Seçilen belge bulunamadı! Listeyi yenileyip tekrar deneyiniz." });
     }
 };

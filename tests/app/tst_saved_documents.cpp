@@ -36,15 +36,6 @@ QString key(int kind, qint64 id)
     return QString::number(kind) + QString::number(id);
 }
 
-QStringList popupTexts()
-{
-    QStringList texts;
-    for (const kx::MessageRecord &record : kx::messageScript().shown)
-        if (record.kind == QLatin1String("popup"))
-            texts << record.text;
-    return texts;
-}
-
 int count(const QString &sql, const QVariantList &values = {})
 {
     kx::Recordset rs;
@@ -311,7 +302,8 @@ private slots:
         QTest::mouseClick(window.BDel, Qt::LeftButton);
         QCOMPARE(kx::messageScript().shown.first().text,
                  QStringLiteral("Seçili belgeyi iptal etmek istediğinize emin misiniz?"));
-        QCOMPARE(popupTexts(), refusal.isEmpty() ? QStringList() : QStringList { refusal });
+        QCOMPARE(kx::messageScript().popupTexts(),
+                 refusal.isEmpty() ? QStringList() : QStringList { refusal });
         QCOMPARE(count("select count(*) from \"1Belge\""), rowsBefore - rowsGone);
         QCOMPARE(count("select count(*) from \"1Belge\" where ftrdrm<>0"),
                  takenBefore - notesFreed);
@@ -361,13 +353,13 @@ private slots:
         window.CPrint->setListIndex(2);
         QTest::mouseClick(window.BPrint, Qt::LeftButton);
         QTest::mouseClick(window.PrintIrs, Qt::LeftButton);
-        QVERIFY(popupTexts().isEmpty());
+        QVERIFY(kx::messageScript().popupTexts().isEmpty());
         QCOMPARE(m_printed, (QList<QPair<int, int>> { { 3, 3 } }));
         QCOMPARE(kx::state().CurrentPage, 3);
         // Copies the printer could not take are told.
         m_failing = 1;
         QTest::mouseClick(window.BPrint, Qt::LeftButton);
-        QCOMPARE(popupTexts(),
+        QCOMPARE(kx::messageScript().popupTexts(),
                  QStringList { "Belgenin 1 kopyası yazdırılamadı! Yazıcıyı kontrol ediniz." });
     }
 
@@ -397,7 +389,7 @@ private slots:
 
         // As a delivery note it prints on that layout and comes back to its own page.
         QTest::mouseClick(window.PrintIrs, Qt::LeftButton);
-        QVERIFY(popupTexts().isEmpty());
+        QVERIFY(kx::messageScript().popupTexts().isEmpty());
         QCOMPARE(m_printed, (QList<QPair<int, int>> { { 1, 3 } }));
         QCOMPARE(kx::state().CurrentPage, 5);
         QCOMPARE(m_main->TabX->currentIndex(), 3);
@@ -525,7 +517,8 @@ private slots:
         m_window->show();
         m_window->Form_Activate();
         QVERIFY(kx::state().PendingDocKey.isEmpty());
-        QCOMPARE(popupTexts(), message.isEmpty() ? QStringList() : QStringList { message });
+        QCOMPARE(kx::messageScript().popupTexts(),
+                 message.isEmpty() ? QStringList() : QStringList { message });
         QCOMPARE(m_window->CCariX->ListIndex(), account);
         const int picked = m_window->Grid1->CurrentCell().Row();
         QCOMPARE(picked > 0 ? m_window->Grid1->Cell(picked, 0).Text() : QString(),
@@ -568,7 +561,7 @@ private slots:
         }
         QTest::mouseClick(window.BPrint, Qt::LeftButton);
         QTest::mouseClick(window.PrintIrs, Qt::LeftButton);
-        QCOMPARE(popupTexts(), messages);
+        QCOMPARE(kx::messageScript().popupTexts(), messages);
         QVERIFY(m_printed.isEmpty());
     }
 

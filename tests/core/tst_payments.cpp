@@ -8,21 +8,9 @@
 #include "tests/support/fixture.h"
 #include "tests/support/kxtest.h"
 
-#include <QFile>
 #include <QTest>
 
 using namespace kxtest;
-
-namespace {
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
-}
-
-} // namespace
 
 class TestPayments : public QObject
 {
@@ -72,7 +60,7 @@ private slots:
         const qint64 replaced = payment("A", "7");
         kx::state().Conn->Execute("create trigger refuse before update on \"1Ayar\" when "
                                   "new.a11='Z' begin select raise(abort, 'refused'); end");
-        const QByteArray before = fileBytes(fixture->databasePath());
+        const QByteArray before = fixture->databaseBytes();
 
         kx::PaymentInput input { .accountId = account,
                                  .direction = 1,
@@ -86,7 +74,7 @@ private slots:
         QVERIFY(!outcome.saved);
         QCOMPARE(outcome.refusal, QStringLiteral("Belge kaydedilemedi!"));
         QVERIFY(!kx::state().Conn->InTransaction());
-        QCOMPARE(fileBytes(fixture->databasePath()), before);
+        QCOMPARE(fixture->databaseBytes(), before);
 
         // The same save without the failure replaces both and remembers the series.
         input.series = "B";

@@ -18,6 +18,7 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTcpServer>
@@ -241,6 +242,42 @@ private slots:
         QVERIFY(m_page->BYedek->isEnabled());
     }
 
+    // A restore by code in a window where no upload ran uses the credentials that start-up
+    // read; without them (start-up was offline) the server refuses and nothing changes.
+    void restoreByCodeWithStartupCredentials_data()
+    {
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<bool>("restored");
+        QTest::newRow("credentials of the start-up") << Password << true;
+        QTest::newRow("start-up was offline") << QString() << false;
+    }
+    void restoreByCodeWithStartupCredentials()
+    {
+        QFETCH(QString, password);
+        QFETCH(bool, restored);
+        addStock(QStringLiteral("1001"), QStringLiteral("YEDEKTEKİ KART"));
+        const QString archive = CreateBackupArchive(live(), serverFolder(), state().FirmaAdi);
+        QVERIFY(!archive.isEmpty());
+        addStock(QStringLiteral("1002"), QStringLiteral("SONRAKİ KART"));
+        const QStringList before = stockNames(live());
+        state().BackupUser = password.isEmpty() ? QString() : User;
+        state().BackupPassword = password;
+        startFtp();
+        openPage();
+        messageScript().answers = { AnswerYes };
+        messageScript().inputs = { uploadCode(QFileInfo(archive).fileName()) };
+        run(3);
+        QCOMPARE(m_web->requests(VersionPath), 0);
+        QCOMPARE(m_ended, restored ? 1 : 0);
+        if (restored) {
+            QCOMPARE(stockNames(live()), QStringList { "YEDEKTEKİ KART" });
+        } else {
+            QCOMPARE(shown(QStringLiteral("notice")), QStringList { errorBoxText() });
+            QCOMPARE(stockNames(live()), before);
+            QVERIFY(state().Conn->IsOpen());
+        }
+    }
+
     void unknownCode()
     {
         startFtp();
@@ -419,6 +456,32 @@ private slots:
         QCOMPARE(m_page->LabDurum->text(), QString());
         // The window closes again once the transfer is over.
         QVERIFY(m_window->close());
+    }
+
+    // The window going away in the middle of a transfer stops the transfer; nothing reaches
+    // the destroyed page afterwards.
+    void pageDestroyedDuringUpload()
+    {
+        state().Conn->Execute(QStringLiteral("create table dolgu (veri blob)"));
+        state().Conn->Execute(QStringLiteral("insert into dolgu values (randomblob(3000000))"));
+        startFtp(128 * 1024);
+        openPage();
+        QPointer<BackupPage> page(m_page);
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, this, [&] {
+            if (page && page->LabDurum->text().contains(QStringLiteral("(%")))
+                m_window.reset();
+        });
+        watch.start(20);
+        m_page->Option1[1]->setChecked(true);
+        m_page->BYedek_Click();
+        watch.stop();
+        QVERIFY(!page);
+        // Progress the worker had sent on its way is dropped, not delivered.
+        QTest::qWait(300);
+        QCOMPARE(shown(QStringLiteral("notice")), QStringList());
+        const QString name = programZips().value(0);
+        QVERIFY(!QFileInfo::exists(serverFolder() + u'/' + name));
     }
 };
 

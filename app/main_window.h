@@ -106,9 +106,6 @@ private:
     bool m_unloading = false;
 };
 
-// The help page on the product's web site.
-QString helpAddress();
-
 // Stores every stock card's code and name of table again in plain upper-case letters, in one
 // transaction, writing only the cards whose folded code or name differs. Returns the number of
 // cards written. Throws DatabaseError (nothing is written then).

@@ -91,7 +91,7 @@ bool AskYesNo(const QString &question)
 void ShowNotice(const QString &text, const QString &title)
 {
     MessageScript &script = messageScript();
-    script.shown.append({ QStringLiteral("notice"), text, 0, title });
+    script.shown.append({QStringLiteral("notice"), text, 0, title});
     if (!script.suppressNotices)
         QMessageBox::information(QApplication::activeWindow(), title, text);
 }

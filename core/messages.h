@@ -36,7 +36,7 @@ struct MessageRecord
     QString kind; // "popup", "question", "notice", "input", "file"
     QString text;
     int icon = 0;
-    QString title;
+    QString title; // of a notice box or a file dialog
 };
 
 struct MessageScript

@@ -151,6 +151,11 @@ QString rateHost()
     return host.isEmpty() ? defaultRateHost : host;
 }
 
+QString helpAddress()
+{
+    return hostUrl(webHost(), QStringLiteral("/yardim.asp"));
+}
+
 QString ftpHost()
 {
     const QString host = qEnvironmentVariable("KANTARIX_FTP_HOST").trimmed();

@@ -48,6 +48,8 @@ QString hostUrl(const QString &host, const QString &path);
 // KANTARIX_WEB_HOST / KANTARIX_RATE_HOST, or the built-in hosts.
 QString webHost();
 QString rateHost();
+// The help page on the product's web site.
+QString helpAddress();
 
 // The backup server: KANTARIX_FTP_HOST ("host[:port]") when set, else the host name of the web
 // host (FTP's own port).

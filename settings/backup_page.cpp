@@ -8,13 +8,12 @@
 #include "core/version_check.h"
 #include "platform/ftp_client.h"
 #include "settings/backup.h"
+#include "settings/settings_window.h"
 
-#include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -268,29 +267,20 @@ void BackupPage::setTransferRunning(bool running)
 {
     m_transferRunning = running;
     BYedek->setEnabled(!running);
-    // The window stays as long as a transfer runs: no close box, no Esc.
-    if (running) {
-        m_guardedWindow = window();
-        m_guardedWindow->installEventFilter(this);
-    } else if (m_guardedWindow) {
-        m_guardedWindow->removeEventFilter(this);
-        m_guardedWindow = nullptr;
-    }
     emit transferRunningChanged(running);
 }
 
-bool BackupPage::eventFilter(QObject *watched, QEvent *event)
+void installBackupPage()
 {
-    if (m_transferRunning && watched == m_guardedWindow) {
-        if (event->type() == QEvent::Close) {
-            event->ignore();
-            return true;
-        }
-        if (event->type() == QEvent::KeyPress
-            && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape)
-            return true;
-    }
-    return QWidget::eventFilter(watched, event);
+    FAyar::setBackupPageBuilder([](FAyar &window, QWidget *page) {
+        auto *layout = new QVBoxLayout(page);
+        layout->setContentsMargins(0, 0, 0, 0);
+        auto *backup = new BackupPage(page);
+        layout->addWidget(backup);
+        // The window is neither closed nor saved while a transfer runs.
+        QObject::connect(backup, &BackupPage::transferRunningChanged, &window,
+                         &FAyar::setTransferRunning);
+    });
 }
 
 void BackupPage::UDLoad_Error()

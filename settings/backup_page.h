@@ -51,9 +51,6 @@ public:
 signals:
     void transferRunningChanged(bool running);
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     int chosenOption() const;
     void backUp(bool upload);
@@ -65,7 +62,10 @@ private:
     void setTransferRunning(bool running);
 
     bool m_transferRunning = false;
-    QWidget *m_guardedWindow = nullptr;
 };
+
+// Makes the settings window build this page on its "Yedekleme" tab, holding the window open
+// and unsaved while a transfer runs. The program calls it once at start.
+void installBackupPage();
 
 } // namespace kx

@@ -7,6 +7,7 @@
 #include "platform/zip.h"
 #include "settings/backup.h"
 #include "settings/backup_page.h"
+#include "settings/settings_window.h"
 #include "tests/app/events_window.h"
 #include "tests/settings/backup_support.h"
 #include "tests/support/builders.h"
@@ -16,7 +17,6 @@
 #include "tests/support/page_server.h"
 
 #include <QCoreApplication>
-#include <QDialog>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -25,7 +25,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QVBoxLayout>
 
 #include <cstdio>
 #include <memory>
@@ -78,7 +77,7 @@ class TestBackupPage : public QObject
     std::unique_ptr<PageServer> m_web;
     std::unique_ptr<FtpServer> m_ftp;
     std::unique_ptr<QTcpServer> m_listener;
-    std::unique_ptr<QDialog> m_window;
+    std::unique_ptr<FAyar> m_window;
     BackupPage *m_page = nullptr;
     int m_ended = 0;
 
@@ -107,13 +106,16 @@ class TestBackupPage : public QObject
         return m_listener->hasPendingConnections();
     }
 
-    // The page in a window of its own, made after the servers so that it takes their address.
+    // The settings window on its "Yedekleme" page, made after the servers so that the page
+    // takes their address.
     void openPage()
     {
-        m_window = std::make_unique<QDialog>();
-        m_page = new BackupPage(m_window.get());
-        (new QVBoxLayout(m_window.get()))->addWidget(m_page);
+        m_window = std::make_unique<FAyar>();
+        m_page = m_window->findChild<BackupPage *>();
+        QVERIFY(m_page);
+        QCOMPARE(m_page->parentWidget(), m_window->backupPage());
         m_page->endProgram = [this] { ++m_ended; };
+        m_window->Tab1->setCurrentIndex(2);
         m_window->show();
     }
 
@@ -133,6 +135,9 @@ private slots:
     {
         m_fixture = std::make_unique<Fixture>();
         m_fixture->login(1);
+        m_fixture->loadLists();
+        state().MainComputer = true;
+        installBackupPage();
         m_outside = std::make_unique<QTemporaryDir>();
         QDir().mkpath(serverFolder());
         m_web = std::make_unique<PageServer>();
@@ -150,6 +155,7 @@ private slots:
         m_fixture.reset();
         m_outside.reset();
         onlineOverride().reset();
+        FAyar::setBackupPageBuilder({});
         qunsetenv("KANTARIX_WEB_HOST");
         qunsetenv("KANTARIX_FTP_HOST");
     }
@@ -422,7 +428,7 @@ private slots:
         startFtp(256 * 1024);
         openPage();
         bool sawProgress = false;
-        bool buttonDisabled = false;
+        bool buttonsDisabled = false;
         bool stayedOpen = false;
         QString status;
         QTimer watch;
@@ -431,9 +437,10 @@ private slots:
                 return;
             sawProgress = true;
             status = m_page->LabDurum->text();
-            buttonDisabled = !m_page->BYedek->isEnabled();
+            buttonsDisabled = !m_page->BYedek->isEnabled() && !m_window->BKaydet->isEnabled();
             m_window->close();
             QTest::keyClick(m_window.get(), Qt::Key_Escape);
+            m_window->BKaydet_Click();
             stayedOpen = m_window->isVisible() && m_page->transferRunning();
             m_ftp->kill();
         });
@@ -444,8 +451,9 @@ private slots:
         QVERIFY(sawProgress);
         QVERIFY2(status.startsWith(QStringLiteral("Yedek dosyanız gönderiliyor, bekleyiniz... (%")),
                  qPrintable(status));
-        QVERIFY(buttonDisabled);
+        QVERIFY(buttonsDisabled);
         QVERIFY(stayedOpen);
+        QCOMPARE(shown(QStringLiteral("popup")), QStringList());
         QCOMPARE(shown(QStringLiteral("notice")), QStringList { errorBoxText() });
         const QString name = programZips().value(0);
         QVERIFY(!name.isEmpty());
@@ -454,6 +462,7 @@ private slots:
         QVERIFY(partial.exists());
         QVERIFY(partial.size() < QFileInfo(m_fixture->folder() + u'/' + name).size());
         QVERIFY(m_page->BYedek->isEnabled());
+        QVERIFY(m_window->BKaydet->isEnabled());
         QCOMPARE(m_page->LabDurum->text(), QString());
         // The window closes again once the transfer is over.
         QVERIFY(m_window->close());
@@ -486,9 +495,9 @@ private slots:
     }
 };
 
-// The end after a restore, in a child process that runs the real main window: the main loop
-// is left, the window is never closed (so its exit backup does not run), the connections are
-// closed and the next start finds the archive's data.
+// The end after a restore, in a child process that runs the real main window and its settings
+// command: the main loop is left, the main window is never closed (so its exit backup does not
+// run), the connections are closed and the next start finds the archive's data.
 class TestRestoreEnd : public QObject
 {
     Q_OBJECT
@@ -527,18 +536,23 @@ private:
             const QString archive
                 = CreateBackupArchive(databasePath(), programFolder(), state().FirmaAdi);
             addStock(QStringLiteral("1002"), QStringLiteral("SONRAKİ KART"));
+            installBackupPage();
             FMain &window = events.start();
             messageScript().answers = { AnswerYes };
             messageScript().files = { archive };
 
+            // The settings command opens the window; on its backup page the file restore runs.
             QTimer::singleShot(0, &window, [&window] {
-                QDialog settings(&window);
-                auto *page = new BackupPage(&settings);
-                QTimer::singleShot(0, page, [page] {
+                QTimer::singleShot(0, [] {
+                    auto *settings = qobject_cast<FAyar *>(state().FAyar.data());
+                    auto *page = settings ? settings->findChild<BackupPage *>() : nullptr;
+                    if (!page)
+                        return;
+                    settings->Tab1->setCurrentIndex(2);
                     page->Option1[2]->setChecked(true);
                     QTest::mouseClick(page->BYedek, Qt::LeftButton);
                 });
-                settings.exec();
+                window.CMBar_Execute(108);
             });
             const int loop = QApplication::exec();
             std::printf("main loop left with %d\n", loop);

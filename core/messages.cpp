@@ -96,7 +96,7 @@ void ShowNotice(const QString &text, const QString &title)
         QMessageBox::information(QApplication::activeWindow(), title, text);
 }
 
-QString ShowOpenFileDialog(const QString &title, const QString &filter)
+QString ShowOpenFileDialog(const QString &title, const QString &filter, const QString &folder)
 {
     MessageScript &script = messageScript();
     script.shown.append({ QStringLiteral("file"), filter, 0, title });
@@ -111,7 +111,7 @@ QString ShowOpenFileDialog(const QString &title, const QString &filter)
             caption += QStringLiteral(" (") + QString(parts.at(i + 1)).replace(u';', u' ') + u')';
         captions << caption;
     }
-    return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, QString(),
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, folder,
                                         captions.join(QStringLiteral(";;")));
 }
 

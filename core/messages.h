@@ -25,8 +25,10 @@ bool AskYesNo(const QString &question);
 // A plain notice box with an OK button, for the few places that use a message box to inform.
 void ShowNotice(const QString &text, const QString &title = QStringLiteral("Kantarix"));
 // The file dialog for opening a file: filter as "Arşiv Dosyaları (*.zip)|*.zip" (pairs of a
-// caption and its patterns, "|" between). Returns the chosen path, empty when cancelled.
-QString ShowOpenFileDialog(const QString &title, const QString &filter);
+// caption and its patterns, "|" between), starting in folder. Returns the chosen path, empty
+// when cancelled.
+QString ShowOpenFileDialog(const QString &title, const QString &filter,
+                           const QString &folder = QString());
 
 // What tests read and script: every notice, question and input shown, and queued answers.
 // While an answer queue holds entries, no box is shown for that kind and the next answer is

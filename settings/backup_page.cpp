@@ -183,8 +183,10 @@ void BackupPage::restore(bool fromServer)
         return;
     QString archive;
     if (!fromServer) {
-        archive = ShowOpenFileDialog(QStringLiteral("Yedek dosyanızı seçiniz..."),
-                                     QStringLiteral("Arşiv Dosyaları (*.zip)|*.zip"));
+        // The backups of this page are made in the program folder: the dialog starts there.
+        archive
+            = ShowOpenFileDialog(QStringLiteral("Yedek dosyanızı seçiniz..."),
+                                 QStringLiteral("Arşiv Dosyaları (*.zip)|*.zip"), programFolder());
         if (archive.isEmpty())
             return;
     } else {

@@ -249,7 +249,7 @@ QString BackupPage::download(const QString &code)
     return kept;
 }
 
-bool BackupPage::transfer(const QString &caption, const std::function<bool()> &run)
+void BackupPage::transfer(const QString &caption, const std::function<bool()> &run)
 {
     state().StatusBase = caption;
     LabDurum->setText(caption);
@@ -258,11 +258,11 @@ bool BackupPage::transfer(const QString &caption, const std::function<bool()> &r
     QPointer<BackupPage> self(this);
     const bool done = run();
     if (!self)
-        return false;
+        return;
     setTransferRunning(false);
     LabDurum->clear();
+    // Complete only when the server confirmed it, not when some progress came.
     TransferDone = done ? 1 : 0;
-    return done;
 }
 
 void BackupPage::setTransferRunning(bool running)

@@ -55,8 +55,8 @@ private:
     int chosenOption() const;
     void backUp(bool upload);
     void restore(bool fromServer);
-    // Runs one transfer with its status caption; true when it completed.
-    bool transfer(const QString &caption, const std::function<bool()> &run);
+    // Runs one transfer with its status caption; TransferDone tells whether it completed.
+    void transfer(const QString &caption, const std::function<bool()> &run);
     // Fetches the code's archive into a new file of the program folder; its path, or empty.
     QString download(const QString &code);
     void setTransferRunning(bool running);

@@ -251,8 +251,8 @@ QList<TableIndex> deliveredIndexes()
         { "serial", "serial" },
         // An account's balance and the debts report read these alone, amounts included.
         { "hesap", "cariid, bmod, gircik, yekun" },
-        // The cash report: cash documents by date.
-        { "kasa", "btarihi, bmod, gircik, yekun" },
+        // The cash report: cash documents by kind and date.
+        { "kasa", "bmod, btarihi, gircik, yekun" },
     };
     QList<TableIndex> indexes;
     for (const char *table : { "1Belge", "2Belge" }) {

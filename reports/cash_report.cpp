@@ -12,8 +12,9 @@ namespace kx {
 
 namespace {
 
-// Cash-settled invoices and every payment.
-const QString CashDocuments = QStringLiteral("(((bmod=4 or bmod=5) and gircik>1) or bmod=6)");
+// Cash-settled invoices and every payment, (((bmod=4 or bmod=5) and gircik>1) or bmod=6),
+// written so that the kind and date index serves it alone.
+const QString CashDocuments = QStringLiteral("bmod in (4, 5, 6) and (gircik>1 or bmod=6)");
 // Money in, the Borç column: a cash sale and a collection; a cash purchase and a payment out
 // go to Alacak.
 const QString MoneyIn = QStringLiteral("((bmod<6 and gircik=2) or (bmod=6 and gircik=0))");

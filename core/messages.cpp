@@ -27,6 +27,16 @@ QString MessageScript::lastPopupText() const
     return {};
 }
 
+QList<MessageRecord> MessageScript::popups() const
+{
+    QList<MessageRecord> found;
+    for (const MessageRecord &record : shown) {
+        if (record.kind == QLatin1String("popup"))
+            found << record;
+    }
+    return found;
+}
+
 PopupControl *Pop1()
 {
     static QPointer<PopupControl> popup;

@@ -50,6 +50,8 @@ struct MessageScript
     bool suppressNotices = false; // record notices and pop-ups without showing them
     void clear() { *this = MessageScript(); }
     QString lastPopupText() const;
+    // The pop-up notices among what was shown, in order.
+    QList<MessageRecord> popups() const;
 };
 
 MessageScript &messageScript();

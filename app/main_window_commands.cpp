@@ -166,6 +166,9 @@ void FMain::CMBar_Execute(int commandId)
         }
         break;
     case 161:
+        if (reportTab())
+            ShowReport();
+        break;
     case 162:
     case 163:
         if (reportTab())
@@ -180,9 +183,9 @@ void FMain::CMBar_Execute(int commandId)
     }
 }
 
-// The windows and report output that later issues bring: show / save / print report 161-163,
-// warranty 171. The conditions and rights are checked before this is reached; each issue wires
-// its window here.
+// The windows and report output that later issues bring: save / print report 162-163, warranty
+// 171. The conditions and rights are checked before this is reached; each issue wires its window
+// here.
 void FMain::runLaterCommand(int commandId)
 {
     Q_UNUSED(commandId);

@@ -1,5 +1,6 @@
 // kxbench: runs each measured step a few times and prints "name: median ms" per figure.
 #include "bench/bench_documents.h"
+#include "bench/bench_reports.h"
 #include "bench/bench_saved_documents.h"
 #include "bench/bench_support.h"
 #include "bench/generator.h"
@@ -96,6 +97,7 @@ int main(int argc, char **argv)
     const kxbench::GeneratedDocuments made
         = kxbench::runDocumentFigures(documentSizes, runCount, print);
     kxbench::runSavedDocumentFigures(made, runCount, print);
+    kxbench::runReportFigures(runCount, print);
     kxbench::closeBenchMainWindow();
     return 0;
 }

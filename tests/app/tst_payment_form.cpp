@@ -9,6 +9,7 @@
 #include "platform/combo_box.h"
 #include "platform/date_field.h"
 #include "platform/grid.h"
+#include "reports/report.h"
 #include "tests/app/events_window.h"
 #include "tests/support/builders.h"
 #include "tests/support/fixture.h"
@@ -395,6 +396,7 @@ private slots:
         w.Grid1->setRows(3);
         w.Grid1->Cell(2, 0).setText("6" + QString::number(paid));
         w.Grid1->Cell(2, 2).setText("T4 - Tahsilat");
+        w.Grid1->setRowTag(2, int(kx::ReportRowKind::Data));
 
         // The drill-down opens the saved documents, which open the payment for editing.
         qint64 editedThere = -1;

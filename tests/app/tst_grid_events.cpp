@@ -1,7 +1,6 @@
 // The main window's grid events: document lines, number formats, widths, cheque lists,
 // drill-downs, read-only lists and the discount cell of the totals grids.
 #include "app/main_window.h"
-#include "app/saved_documents_window.h"
 #include "core/lists.h"
 #include "core/messages.h"
 #include "core/sql_builders.h"
@@ -405,15 +404,9 @@ private slots:
             w.Grid1->Cell(r, 2).setText(texts.at(r));
             w.Grid1->setRowTag(r, int(kinds.at(r)));
         }
-        QString opened = QStringLiteral("no window");
-        QTimer::singleShot(0, [&opened] {
-            if (auto *window = qobject_cast<kx::FKayitli *>(QApplication::activeModalWidget())) {
-                opened = window->loadedKey();
-                window->close();
-            }
-        });
-        doubleClickCell(w.Grid1, row, 2);
-        QCOMPARE(opened, opens ? invoiceKey : QStringLiteral("no window"));
+        const QStringList opened
+            = env.closeOpenedWindows([&] { doubleClickCell(w.Grid1, row, 2); });
+        QCOMPARE(opened, opens ? QStringList { "FKayitli " + invoiceKey } : QStringList());
         QVERIFY(kx::state().PendingDocKey.isEmpty());
         QCOMPARE(kx::state().CurrentPage, opens ? 5 : 6);
     }

@@ -399,17 +399,9 @@ private slots:
         w.Grid1->setRowTag(2, int(kx::ReportRowKind::Data));
 
         // The drill-down opens the saved documents, which open the payment for editing.
-        qint64 editedThere = -1;
-        QTimer::singleShot(0, [&editedThere] {
-            if (auto *form = qobject_cast<kx::FOdeme *>(QApplication::activeModalWidget())) {
-                editedThere = form->editedId();
-                form->close();
-            }
-            EventsWindow::closeNextModal();
-        });
         w.Grid1->Range(2, 0, 2, 2).RangeSelect();
-        w.Grid1_DblClick();
-        QCOMPARE(editedThere, paid);
+        QCOMPARE(env.closeOpenedWindows([&] { w.Grid1_DblClick(); }),
+                 (QStringList { "FOdeme " + QString::number(paid), "FKayitli " }));
 
         qint64 editedNext = -1;
         QString number;

@@ -73,6 +73,7 @@ void FMain::connectEvents()
     connectGridEvents();
     connectPanelEvents();
     connectSearch();
+    connectChequeEvents();
 }
 
 void FMain::keepPageTab(int index)

@@ -253,6 +253,10 @@ QList<TableIndex> deliveredIndexes()
         { "hesap", "cariid, bmod, gircik, yekun" },
         // The cash report: cash documents by date.
         { "kasa", "btarihi, bmod, gircik, yekun" },
+        // The VAT report: invoices by kind and date.
+        { "tarih", "bmod, btarihi" },
+        // The inventory's costs: purchase lines alone, in document order, prices included.
+        { "alis", "inout, belgeid, stokid, miktar, birimfiyat" },
     };
     QList<TableIndex> indexes;
     for (const char *table : { "1Belge", "2Belge" }) {

@@ -42,7 +42,9 @@ void FMain::RX1_CekYeni()
     Grid1->Cell(1, 1).setText(QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
     Grid1->Cell(1, 6).setText(QStringLiteral("0,00"));
     Grid1->Cell(1, 7).setText(QStringLiteral("Kasada"));
+    // The cheque number is typed next: the grid takes the focus from the button.
     Grid1->Cell(1, 2).Select();
+    Grid1->setFocus(Qt::OtherFocusReason);
 }
 
 void FMain::RX1_CekSil()

@@ -90,7 +90,8 @@ class TestChequePage : public QObject
 
 private slots:
     // "Yeni" puts a cheque with today's date, 0,00 and "Kasada" on top, above the older ones,
-    // with the cheque number chosen for typing; only giver, taker and status drop down.
+    // with the cheque number chosen for typing in the grid; only giver, taker and status drop
+    // down.
     void newChequeGoesOnTop_data()
     {
         QTest::addColumn<int>("count");
@@ -121,6 +122,8 @@ private slots:
         QCOMPARE(kx::reportRowKind(w.Grid1, 1), ReportRowKind::Data);
         QCOMPARE(w.Grid1->CurrentCell().Row(), 1);
         QCOMPARE(w.Grid1->CurrentCell().Col(), 2);
+        // Typing goes into the grid, not to the button just pressed (a blank would press it).
+        QVERIFY(w.Grid1->hasFocus());
         QVERIFY(stored().size() == count);
     }
 

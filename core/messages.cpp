@@ -87,12 +87,12 @@ bool AskYesNo(const QString &question)
     return answer == AnswerYes;
 }
 
-void ShowNotice(const QString &text)
+void ShowNotice(const QString &text, const QString &title)
 {
     MessageScript &script = messageScript();
-    script.shown.append({QStringLiteral("notice"), text, 0});
+    script.shown.append({QStringLiteral("notice"), text, 0, title});
     if (!script.suppressNotices)
-        QMessageBox::information(QApplication::activeWindow(), QStringLiteral("Kantarix"), text);
+        QMessageBox::information(QApplication::activeWindow(), title, text);
 }
 
 void ShowInputBox(const QString &title, const QString &prompt, const QString &defaultText)

@@ -198,6 +198,25 @@ private slots:
         QCOMPARE(stored().size(), 2);
     }
 
+    // Leaving the grid writes every cheque's amount as money; the totals row keeps its one
+    // text, with nothing under its joined cell.
+    void amountsFormattedWhenTheGridIsLeft()
+    {
+        EventsWindow env;
+        addCheque(20250310, "C1", "1,00");
+        kx::FMain &w = chequePage(env, "XOKasada");
+        addCheque(20250311, "C2", "2,00", "Ödendi");
+        w.CMBar_Execute(161);
+        w.Grid1->Cell(1, 6).setText("1500");
+        w.Grid1->Cell(2, 6).setText("2,5");
+        w.Grid1_LostFocus();
+        QCOMPARE(w.Grid1->Cell(1, 6).Text(), QStringLiteral("1.500,00"));
+        QCOMPARE(w.Grid1->Cell(2, 6).Text(), QStringLiteral("2,50"));
+        QCOMPARE(w.Grid1->Cell(3, 6).Text(), QString());
+        QCOMPARE(w.Grid1->Cell(3, 1).Text(),
+                 QStringLiteral("Görüntülenen Çekler Toplam Tutarı : 1,00"));
+    }
+
     // A due date that is no date: the save says which row, stores nothing and keeps the rows
     // as typed, so that they can be mended.
     void refusedSaveKeepsTheRows()

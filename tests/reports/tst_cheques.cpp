@@ -8,7 +8,7 @@
 #include "tests/support/builders.h"
 #include "tests/support/fixture.h"
 #include "tests/support/kxtest.h"
-#include "tests/support/report_grid.h"
+#include "tests/support/report_checks.h"
 
 #include <QTest>
 
@@ -38,15 +38,7 @@ QStringList storedCheques()
 
 ReportOptions chequeOption(int option)
 {
-    ReportOptions o;
-    o.today = QDate(2025, 3, 15);
-    o.chequesAll = option == 0;
-    o.chequesInCash = option == 1;
-    o.chequesOut = option == 2;
-    o.chequesEndorsed = option == 3;
-    o.chequesCollected = option == 4;
-    o.chequesPaid = option == 5;
-    return o;
+    return chequeStatusOption(option, QDate(2025, 3, 15));
 }
 
 const QColor Red(255, 0, 0);

@@ -12,7 +12,7 @@
 #include "reports/report.h"
 #include "tests/support/fixture.h"
 #include "tests/support/kxtest.h"
-#include "tests/support/report_grid.h"
+#include "tests/support/report_checks.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -597,14 +597,7 @@ private slots:
     void cheques()
     {
         for (int option = 0; option < 6; ++option) {
-            ReportOptions o;
-            o.today = QDate(2024, 2, 10);
-            o.chequesAll = option == 0;
-            o.chequesInCash = option == 1;
-            o.chequesOut = option == 2;
-            o.chequesEndorsed = option == 3;
-            o.chequesCollected = option == 4;
-            o.chequesPaid = option == 5;
+            const ReportOptions o = kxtest::chequeStatusOption(option, QDate(2024, 2, 10));
             compare(13, 8, o, referenceCheques, QStringLiteral("cheques, option %1").arg(option));
         }
     }

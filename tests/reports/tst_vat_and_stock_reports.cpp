@@ -8,7 +8,7 @@
 #include "tests/support/builders.h"
 #include "tests/support/fixture.h"
 #include "tests/support/kxtest.h"
-#include "tests/support/report_grid.h"
+#include "tests/support/report_checks.h"
 
 #include <QTest>
 
@@ -192,15 +192,9 @@ private slots:
         const bool backwards = QString(QTest::currentDataTag()).contains("before it starts");
         o.vatFrom = backwards ? 20251231 : 20250101;
         o.vatTo = backwards ? 20250101 : 20251231;
-        QStringList want;
-        for (const QString &row : expected)
-            want << QString(row)
-                        .replace("%1", key(5, purchase))
-                        .replace("%2", key(4, sale))
-                        .replace("%3", key(5, cashSale))
-                        .replace("%4", key(4, cashPurchase))
-                        .replace("%5", key(4, before))
-                        .replace("%6", key(5, after));
+        const QStringList want = withKeys(expected,
+                                          { key(5, purchase), key(4, sale), key(5, cashSale),
+                                            key(4, cashPurchase), key(4, before), key(5, after) });
         kx::Grid grid;
         QCOMPARE(shown(10, 11, o, grid), want);
         // The two footer rows are yellow from column 1; the summary spans columns 1 to 9 and
@@ -294,15 +288,10 @@ private slots:
         o.movementRange = range;
         o.movementFrom = from;
         o.movementTo = to;
-        QStringList want;
-        for (const QString &row : expected)
-            want << QString(row)
-                        .replace("%1", key(3, lastYear))
-                        .replace("%2", key(3, noteIn))
-                        .replace("%3", key(5, secondOfDay))
-                        .replace("%4", key(5, firstOfDay))
-                        .replace("%5", key(3, noteOut))
-                        .replace("%6", key(5, cashSale));
+        const QStringList want
+            = withKeys(expected,
+                       { key(3, lastYear), key(3, noteIn), key(5, secondOfDay), key(5, firstOfDay),
+                         key(3, noteOut), key(5, cashSale) });
         kx::Grid grid;
         QCOMPARE(shown(11, 6, o, grid), want);
         QCOMPARE(kx::reportRowKind(&grid, grid.Rows() - 1), ReportRowKind::Total);
@@ -387,13 +376,9 @@ private slots:
         o.bySalePrice = mode == 1;
         o.byLastCost = mode == 2;
         o.byAverageCost = mode == 3;
-        QStringList want;
-        for (const QString &row : expected)
-            want << QString(row)
-                        .replace("%1", QString::number(alfa))
-                        .replace("%2", QString::number(barcode))
-                        .replace("%3", QString::number(beta))
-                        .replace("%4", QString::number(gama));
+        const QStringList want = withKeys(expected,
+                                          { QString::number(alfa), QString::number(barcode),
+                                            QString::number(beta), QString::number(gama) });
         kx::Grid grid;
         QCOMPARE(shown(12, 5, o, grid), want);
         QCOMPARE(kx::reportRowKind(&grid, grid.Rows() - 1), ReportRowKind::Total);

@@ -1,7 +1,10 @@
-// What a report left in a grid, row by row, for comparing two grids in one assertion.
+// What report tests share: a report's grid row by row, and the options of the cheques tab.
 #pragma once
 
 #include "platform/grid.h"
+#include "reports/report.h"
+
+#include <QDate>
 
 #include <QStringList>
 
@@ -43,6 +46,33 @@ inline QStringList reportGridTexts(kx::Grid &grid)
         rows << (grid.RowHeight(r) == 0 ? QStringLiteral("(h)") : QString()) + cells.join(u'|');
     }
     return rows;
+}
+
+// The cheques tab with one status option chosen: 0 " Tümü ", 1 " Kasadakiler ",
+// 2 " Dışarıdakiler ", 3 " Ciro Edilenler ", 4 " Tahsil Edilenler ", 5 " Ödenenler ".
+inline kx::ReportOptions chequeStatusOption(int option, const QDate &today)
+{
+    kx::ReportOptions o;
+    o.today = today;
+    o.chequesAll = option == 0;
+    o.chequesInCash = option == 1;
+    o.chequesOut = option == 2;
+    o.chequesEndorsed = option == 3;
+    o.chequesCollected = option == 4;
+    o.chequesPaid = option == 5;
+    return o;
+}
+
+// Each row with "%1", "%2", ... replaced by the texts given, in order.
+inline QStringList withKeys(const QStringList &rows, const QStringList &keys)
+{
+    QStringList filled;
+    for (QString row : rows) {
+        for (int i = 0; i < keys.size(); ++i)
+            row.replace(QLatin1Char('%') + QString::number(i + 1), keys.at(i));
+        filled << row;
+    }
+    return filled;
 }
 
 } // namespace kxtest

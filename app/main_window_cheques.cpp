@@ -11,15 +11,6 @@
 
 namespace kx {
 
-namespace {
-
-bool chequeRow(const Grid *grid, int row)
-{
-    return reportRowKind(grid, row) == ReportRowKind::Data;
-}
-
-} // namespace
-
 void FMain::connectChequeEvents()
 {
     ConnectPanelEvent(RX1, QStringLiteral("CekYeni"), this, [this] { RX1_CekYeni(); });
@@ -56,7 +47,7 @@ void FMain::RX1_CekSil()
     if (Grid1->CurrentCell().Row() >= 1) {
         const GridRange selected = Grid1->SelectionRange();
         for (int row = selected.FirstRow(); row <= selected.LastRow(); ++row) {
-            if (chequeRow(Grid1, row) && Grid1->RowHeight(row) > 0)
+            if (isChequeRow(Grid1, row) && Grid1->RowHeight(row) > 0)
                 rows.prepend(row);
         }
     }
@@ -75,7 +66,7 @@ void FMain::RX1_CekKaydet()
     // Every cheque row, hidden ones included; the totals row is no cheque.
     QList<ChequeRow> cheques;
     for (int row = 1; row < Grid1->Rows(); ++row) {
-        if (!chequeRow(Grid1, row))
+        if (!isChequeRow(Grid1, row))
             continue;
         cheques.append({ row, Grid1->Cell(row, 1).Text(), Grid1->Cell(row, 2).Text(),
                          Grid1->Cell(row, 3).Text(), Grid1->Cell(row, 4).Text(),

@@ -80,6 +80,13 @@ Report ChequesReport(const ReportOptions &o)
     return report;
 }
 
+bool isChequeRow(const Grid *grid, int row)
+{
+    const ReportRowKind kind = reportRowKind(grid, row);
+    return grid && row >= 1 && row < grid->Rows() && kind != ReportRowKind::Total
+        && kind != ReportRowKind::Footer;
+}
+
 QString SaveCheques(const QList<ChequeRow> &cheques)
 {
     // Every date is checked before the table is touched.

@@ -6,6 +6,11 @@
 
 namespace kx {
 
+class Grid;
+
+// A row of the cheque page holds a cheque unless a report made it a totals or footer row.
+bool isChequeRow(const Grid *grid, int row);
+
 // One cheque as the cheque page holds it; row is its grid row, named in a refusal.
 struct ChequeRow
 {

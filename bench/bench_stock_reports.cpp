@@ -1,5 +1,6 @@
 // Figures of the VAT report, stock movements, the four inventory valuations and the cheques.
 #include "bench/bench_stock_reports.h"
+#include "bench/bench_reports.h"
 #include "bench/bench_support.h"
 
 #include "app/main_window.h"
@@ -10,7 +11,6 @@
 #include "core/state.h"
 #include "platform/grid.h"
 
-#include <QApplication>
 #include <QDate>
 #include <QRandomGenerator>
 
@@ -88,15 +88,7 @@ void runStockReportFigures(int runs, const std::function<void(const char *, doub
     QObject *options = window.RX1;
 
     const auto figure = [&](const char *name, int page, const std::function<void()> &choose) {
-        window.ShowPage(page);
-        choose();
-        print(name, medianMs(runs, [&] {
-                  window.ShowReport();
-                  window.repaint();
-                  QApplication::processEvents();
-              }));
-        if (window.Grid1->Rows() < 2)
-            qFatal("kxbench: %s made no rows", name);
+        printReportFigure(window, runs, name, page, choose, print);
     };
 
     figure("report_vat_year", 10, [&] {

@@ -5,6 +5,7 @@
 #include "core/conversions.h"
 #include "core/document_kinds.h"
 #include "core/document_panels.h"
+#include "core/document_values.h"
 #include "core/lists.h"
 #include "core/sql_builders.h"
 #include "core/state.h"
@@ -21,52 +22,16 @@
 #include <memory>
 
 using namespace kx;
+using namespace kxtest;
 
 namespace {
-
-double amount(const QVariant &value)
-{
-    return ParseAmount(value).toDouble();
-}
-
-QString money(double value)
-{
-    return FormatNumber(value, state().NumberFormat);
-}
-
-QString documents()
-{
-    return sqlTable(state().TblBelge);
-}
-
-int appendRow(Grid &grid, ReportRowKind kind = ReportRowKind::Data)
-{
-    grid.setRows(grid.Rows() + 1);
-    const int row = grid.Rows() - 1;
-    grid.setRowTag(row, int(kind));
-    return row;
-}
-
-// The closing row: columns 1 on joined, yellow, centred, bordered and bold.
-void appendTotalRow(Grid &grid, const QString &text)
-{
-    const int t = appendRow(grid, ReportRowKind::Total);
-    const int last = grid.Cols() - 1;
-    grid.Range(t, 1, t, last).Merge();
-    grid.Range(t, 1, t, last).setBackColor(QColor(255, 255, 0));
-    grid.Range(t, 1, t, last).setFontBold(true);
-    grid.Cell(t, 1).setCellAlignment(10);
-    grid.Cell(t, 1).setText(text);
-    for (int edge : { 3, 2, 0, 1 })
-        grid.Cell(t, 1).setBorder(edge, 2);
-}
 
 // ---- The plain references.
 
 void referenceVat(Grid &grid, const ReportOptions &o)
 {
     const ModuleState &s = state();
-    QString sql = "select * from " + documents() + " where (bmod=4 or bmod=5)";
+    QString sql = "select * from " + documentsTable() + " where (bmod=4 or bmod=5)";
     if (o.vatOutgoing)
         sql += " and (gircik=0 or gircik=2)";
     if (o.vatIncoming)
@@ -79,26 +44,26 @@ void referenceVat(Grid &grid, const ReportOptions &o)
     Recordset rs;
     rs.Open(sql + " order by btarihi, id", *s.Conn, values);
     for (; !rs.Eof(); rs.MoveNext()) {
-        const int r = appendRow(grid);
+        const int r = appendReportRow(grid);
         grid.Cell(r, 0).setText(rs.Fields("bmod").toString() + rs.Fields("id").toString());
         grid.Cell(r, 1).setText(DateKeyToText(rs.Fields("btarihi")));
         grid.Cell(r, 2).setText(rs.Fields("serino").toString() + rs.Fields("sirano").toString()
                                 + " - " + rs.Fields("aciklama").toString());
         const QVariant gircik = rs.Fields("gircik");
-        const double net = amount(rs.Fields("yekun")) - amount(rs.Fields("kdv1"))
-            - amount(rs.Fields("kdv2")) - amount(rs.Fields("kdv3"));
+        const double net = amountOf(rs.Fields("yekun")) - amountOf(rs.Fields("kdv1"))
+            - amountOf(rs.Fields("kdv2")) - amountOf(rs.Fields("kdv3"));
         if (!gircik.isNull() && (gircik.toInt() == 1 || gircik.toInt() == 3)) {
             grid.Cell(r, 3).setText(rs.Fields("kdv1").toString());
             grid.Cell(r, 4).setText(rs.Fields("kdv2").toString());
             grid.Cell(r, 5).setText(rs.Fields("kdv3").toString());
-            grid.Cell(r, 9).setText(money(net));
+            grid.Cell(r, 9).setText(moneyText(net));
             grid.Cell(r, 10).setText("0,00");
         } else if (!gircik.isNull() && (gircik.toInt() == 0 || gircik.toInt() == 2)) {
             grid.Cell(r, 6).setText(rs.Fields("kdv1").toString());
             grid.Cell(r, 7).setText(rs.Fields("kdv2").toString());
             grid.Cell(r, 8).setText(rs.Fields("kdv3").toString());
             grid.Cell(r, 9).setText("0,00");
-            grid.Cell(r, 10).setText(money(net));
+            grid.Cell(r, 10).setText(moneyText(net));
         }
     }
     for (int r = 1; r < grid.Rows(); ++r) {
@@ -107,28 +72,28 @@ void referenceVat(Grid &grid, const ReportOptions &o)
                 grid.Cell(r, c).setText("0,00");
         }
     }
-    const int sums = appendRow(grid, ReportRowKind::Total);
-    const int summary = appendRow(grid, ReportRowKind::Footer);
+    const int sums = appendReportRow(grid, ReportRowKind::Total);
+    const int summary = appendReportRow(grid, ReportRowKind::Footer);
     const int last = grid.Cols() - 1;
     grid.Range(sums, 1, sums, last).setBackColor(QColor(255, 255, 0));
     grid.Range(summary, 1, summary, last).setBackColor(QColor(255, 255, 0));
     for (int c = 3; c <= 10; ++c)
-        grid.Cell(sums, c).setText(money(SumGridColumn(&grid, c, 1, grid.Rows() - 3)));
+        grid.Cell(sums, c).setText(moneyText(SumGridColumn(&grid, c, 1, grid.Rows() - 3)));
     grid.Range(summary, 1, summary, 9).Merge();
     grid.Cell(summary, 1).setCellAlignment(10);
     grid.Range(summary, 1, summary, last).setFontBold(true);
     double input = 0;
     double output = 0;
     for (int c = 3; c <= 5; ++c)
-        input += amount(grid.Cell(sums, c).Text());
+        input += amountOf(grid.Cell(sums, c).Text());
     for (int c = 6; c <= 8; ++c)
-        output += amount(grid.Cell(sums, c).Text());
+        output += amountOf(grid.Cell(sums, c).Text());
     double difference = input - output;
     if (difference < 0)
         difference *= -1;
     grid.Cell(summary, 1)
-        .setText("Toplam Giriş : " + money(input) + " / Toplam Çıkış : " + money(output)
-                 + " / Fark : " + money(difference));
+        .setText("Toplam Giriş : " + moneyText(input) + " / Toplam Çıkış : " + moneyText(output)
+                 + " / Fark : " + moneyText(difference));
 }
 
 void referenceMovements(Grid &grid, const ReportOptions &o)
@@ -143,8 +108,8 @@ void referenceMovements(Grid &grid, const ReportOptions &o)
     };
     QList<Row> rows;
     Recordset lines;
-    lines.Open("select * from " + documents() + " where stokid=? order by btarihi, id", *s.Conn,
-               { id });
+    lines.Open("select * from " + documentsTable() + " where stokid=? order by btarihi, id",
+               *s.Conn, { id });
     for (; !lines.Eof(); lines.MoveNext()) {
         Row row;
         row.cells = QStringList(6);
@@ -154,7 +119,7 @@ void referenceMovements(Grid &grid, const ReportOptions &o)
         row.cells[5] = price.isNull() ? "0,00" : price.toString();
         row.out = lines.Fields("inout").toString() == "o";
         Recordset document;
-        document.Open("select * from " + documents() + " where id=?", *s.Conn,
+        document.Open("select * from " + documentsTable() + " where id=?", *s.Conn,
                       { lines.Fields("belgeid") });
         if (!document.Eof()) {
             row.cells[0] = document.Fields("bmod").toString() + document.Fields("id").toString();
@@ -180,18 +145,18 @@ void referenceMovements(Grid &grid, const ReportOptions &o)
     double in = 0;
     double out = 0;
     for (const Row &row : rows) {
-        const int r = appendRow(grid);
+        const int r = appendReportRow(grid);
         for (int c = 0; c < 6; ++c)
             grid.Cell(r, c).setText(row.cells.at(c));
         if (o.movementRange && (row.date < o.movementFrom || row.date > o.movementTo))
             grid.setRowHeight(r, 0);
         if (grid.RowHeight(r) >= 1)
-            (row.out ? out : in) += amount(grid.Cell(r, 4).Text());
+            (row.out ? out : in) += amountOf(grid.Cell(r, 4).Text());
     }
     if (grid.Rows() >= 2)
-        appendTotalRow(grid,
-                       "Toplam Giriş : " + plainNumberText(in) + QString(20, ' ')
-                           + "Toplam Çıkış : " + plainNumberText(out));
+        appendTotalReportRow(grid,
+                             "Toplam Giriş : " + plainNumberText(in) + QString(20, ' ')
+                                 + "Toplam Çıkış : " + plainNumberText(out));
 }
 
 void referenceInventory(Grid &grid, const ReportOptions &o)
@@ -203,9 +168,10 @@ void referenceInventory(Grid &grid, const ReportOptions &o)
     grid.setRows(cards.recordCount() + 1);
     const auto sum = [&](const QString &inout, const QVariant &id) {
         Recordset rs;
-        rs.Open("select sum(miktar) as totalx from " + documents() + " where inout=? and stokid=?",
+        rs.Open("select sum(miktar) as totalx from " + documentsTable()
+                    + " where inout=? and stokid=?",
                 *s.Conn, { inout, id });
-        return amount(rs.Fields("totalx"));
+        return amountOf(rs.Fields("totalx"));
     };
     for (int i = 1; i < grid.Rows(); ++i) {
         const int k = i - 1;
@@ -214,45 +180,46 @@ void referenceInventory(Grid &grid, const ReportOptions &o)
         grid.Cell(i, 0).setText(id.toString());
         grid.Cell(i, 1).setText(cards.text(2, k));
         const bool barcode = cards.text(1, k) == "BARKOD" && cards.text(2, k) == "BARKOD";
-        const double onHand = barcode ? 0 : amount(cards.value(9, k)) + sum("i", id) - sum("o", id);
+        const double onHand
+            = barcode ? 0 : amountOf(cards.value(9, k)) + sum("i", id) - sum("o", id);
         grid.Cell(i, 2).setText(plainNumberText(onHand));
         if (o.byPurchasePrice) {
             grid.Cell(i, 3).setText(cards.text(4, k));
         } else if (o.bySalePrice) {
             grid.Cell(i, 3).setText(cards.text(6, k));
         } else if (o.byLastCost) {
-            double cost = amount(cards.value(4, k));
+            double cost = amountOf(cards.value(4, k));
             Recordset rs;
-            rs.Open("select l.birimfiyat from " + documents() + " l, " + documents()
+            rs.Open("select l.birimfiyat from " + documentsTable() + " l, " + documentsTable()
                         + " d where d.id=l.belgeid and l.inout='i' and l.stokid=? "
                           "order by d.btarihi desc, l.id desc",
                     *s.Conn, { id });
             if (!rs.Eof())
-                cost = amount(rs.Fields("birimfiyat"));
+                cost = amountOf(rs.Fields("birimfiyat"));
             grid.Cell(i, 3).setText(FormatNumber(cost, s.PriceFormat));
         } else if (o.byAverageCost) {
             double quantity = 0;
             double value = 0;
             Recordset rs;
-            rs.Open("select * from " + documents() + " where inout='i' and stokid=?", *s.Conn,
+            rs.Open("select * from " + documentsTable() + " where inout='i' and stokid=?", *s.Conn,
                     { id });
             for (; !rs.Eof(); rs.MoveNext()) {
-                quantity += amount(rs.Fields("miktar"));
-                value += amount(rs.Fields("miktar")) * amount(rs.Fields("birimfiyat"));
+                quantity += amountOf(rs.Fields("miktar"));
+                value += amountOf(rs.Fields("miktar")) * amountOf(rs.Fields("birimfiyat"));
             }
             const double cost
-                = value == 0 || quantity == 0 ? amount(cards.value(4, k)) : value / quantity;
+                = value == 0 || quantity == 0 ? amountOf(cards.value(4, k)) : value / quantity;
             grid.Cell(i, 3).setText(FormatNumber(cost, s.PriceFormat));
         }
     }
     for (int i = 1; i < grid.Rows(); ++i)
         grid.Cell(i, 4).setText(
-            money(amount(grid.Cell(i, 2).Text()) * amount(grid.Cell(i, 3).Text())));
+            moneyText(amountOf(grid.Cell(i, 2).Text()) * amountOf(grid.Cell(i, 3).Text())));
     if (grid.Rows() > 1) {
         double total = 0;
         for (int i = 1; i < grid.Rows(); ++i)
-            total += amount(grid.Cell(i, 4).Text());
-        appendTotalRow(grid, "Toplam Değer : " + money(total));
+            total += amountOf(grid.Cell(i, 4).Text());
+        appendTotalReportRow(grid, "Toplam Değer : " + moneyText(total));
     }
 }
 
@@ -264,7 +231,7 @@ void referenceCheques(Grid &grid, const ReportOptions &o)
     Recordset rs;
     rs.Open("select * from " + sqlTable(s.TblCek) + " order by vade, id", *s.Conn);
     for (; !rs.Eof(); rs.MoveNext()) {
-        const int r = appendRow(grid);
+        const int r = appendReportRow(grid);
         grid.Cell(r, 1).setText(DateKeyToText(rs.Fields("vade")));
         grid.Cell(r, 2).setText(rs.Fields("cekno").toString());
         grid.Cell(r, 3).setText(rs.Fields("banka").toString());
@@ -282,7 +249,7 @@ void referenceCheques(Grid &grid, const ReportOptions &o)
             || (o.chequesOut && status != "Dışarıda") || (o.chequesPaid && status != "Ödendi"))
             grid.setRowHeight(r, 0);
         if (grid.RowHeight(r) >= 1) {
-            total += amount(rs.Fields("tutar"));
+            total += amountOf(rs.Fields("tutar"));
             const int due = DateKey(grid.Cell(r, 1).Text());
             if (today >= due && status != "Ciro Edildi" && status != "Tahsil Edildi"
                 && status != "Ödendi")
@@ -290,10 +257,10 @@ void referenceCheques(Grid &grid, const ReportOptions &o)
         }
     }
     if (grid.Rows() > 1) {
-        appendTotalRow(grid, QString());
+        appendTotalReportRow(grid, QString());
         grid.Cell(grid.Rows() - 1, 1).setCellType(0);
         grid.Cell(grid.Rows() - 1, 1)
-            .setText("Görüntülenen Çekler Toplam Tutarı : " + money(total));
+            .setText("Görüntülenen Çekler Toplam Tutarı : " + moneyText(total));
     }
 }
 
@@ -390,7 +357,7 @@ Company makeCompany()
         const QVariant total = bmod == 3
             ? QVariant()
             : QVariant(FormatNumber(vatSum + random.bounded(500000) / 100.0, "#,##0.00"));
-        conn.Execute("insert into " + documents()
+        conn.Execute("insert into " + documentsTable()
                          + " (cariid,bmod,gircik,serino,sirano,btarihi,aciklama,ftrdrm,kdv1,"
                            "kdv2,kdv3,yekun) values (?,?,?,?,?,?,?,?,?,?,?,?)",
                      { cariid, bmod, gircik, random.bounded(2) ? "A" : "B",
@@ -413,7 +380,7 @@ Company makeCompany()
                       quantity = QVariant();
                   const QVariant price
                       = priced && random.bounded(10) != 0 ? QVariant(amountText()) : QVariant();
-                  conn.Execute("insert into " + documents()
+                  conn.Execute("insert into " + documentsTable()
                                    + " (belgeid,stokid,stokadi,miktar,birimfiyat,inout,stokinftr) "
                                      "values (?,?,?,?,?,?,?)",
                                { owner, card, QStringLiteral("ÜRÜN %1").arg(card), quantity, price,
@@ -461,14 +428,14 @@ Company makeCompany()
         const qint64 card = insertCard(QStringLiteral("IADE%1").arg(i), "İADE", false);
         const qint64 invoice = header(5, 1, account(), 20231201, 0);
         for (const auto &[quantity, price] : { std::pair { 3.0, "10,00" }, { -3.0, "12,00" } })
-            conn.Execute("insert into " + documents()
+            conn.Execute("insert into " + documentsTable()
                              + " (belgeid,stokid,stokadi,miktar,birimfiyat,inout) "
                                "values (?,?,?,?,?,?)",
                          { invoice, card, "İADE", quantity, price, "i" });
     }
     // Documents removed behind the program's back leave their lines.
     for (const qint64 id : gone)
-        conn.Execute("delete from " + documents() + " where id=?", { id });
+        conn.Execute("delete from " + documentsTable() + " where id=?", { id });
 
     const QStringList statuses { "Kasada", "Dışarıda", "Ciro Edildi", "Tahsil Edildi",
                                  "Ödendi", "",         "kasada" };
@@ -497,27 +464,10 @@ class TestStockReportEquivalence : public QObject
     Company m_company;
 
     void compare(int page, int cols, const ReportOptions &options,
-                 void (*reference)(Grid &, const ReportOptions &), const QString &what)
+                 const kxtest::ReportReference &reference, const QString &what)
     {
-        Grid built;
-        built.setCols(cols);
-        WriteReportRows(&built, BuildReport(page, options).rows);
-        Grid expected;
-        expected.setCols(cols);
-        reference(expected, options);
-        const QStringList got = kxtest::dumpReportGrid(built);
-        const QStringList want = kxtest::dumpReportGrid(expected);
-        if (got != want) {
-            for (int i = 0; i < qMin(got.size(), want.size()); ++i) {
-                if (got.at(i) != want.at(i)) {
-                    qWarning("%s, first difference:\n got  %s\n want %s", qPrintable(what),
-                             qPrintable(got.at(i)), qPrintable(want.at(i)));
-                    break;
-                }
-            }
-            QFAIL(qPrintable(
-                what + QStringLiteral(": %1 rows, reference %2").arg(got.size()).arg(want.size())));
-        }
+        const QString difference = kxtest::reportDifference(page, cols, options, reference);
+        QVERIFY2(difference.isEmpty(), qPrintable(what + QStringLiteral(": ") + difference));
     }
 
 private slots:

@@ -1,10 +1,15 @@
 // What report tests share: a report's grid row by row, and the options of the cheques tab.
 #pragma once
 
+#include "core/conversions.h"
+#include "core/sql_builders.h"
+#include "core/state.h"
 #include "platform/grid.h"
 #include "reports/report.h"
 
 #include <QDate>
+
+#include <functional>
 
 #include <QStringList>
 
@@ -33,6 +38,70 @@ inline QStringList dumpReportGrid(kx::Grid &grid)
         rows << QString::number(r) + QStringLiteral(": ") + cells.join(u'|');
     }
     return rows;
+}
+
+// Money as the reports write it.
+inline QString moneyText(double value)
+{
+    return kx::FormatNumber(value, kx::state().NumberFormat);
+}
+
+// The logged-in company's documents table, ready for a statement.
+inline QString documentsTable()
+{
+    return kx::sqlTable(kx::state().TblBelge);
+}
+
+// Appends an empty row of the kind given, as the plain references build their grids; returns
+// its number.
+inline int appendReportRow(kx::Grid &grid, kx::ReportRowKind kind = kx::ReportRowKind::Data)
+{
+    grid.setRows(grid.Rows() + 1);
+    const int row = grid.Rows() - 1;
+    grid.setRowTag(row, int(kind));
+    return row;
+}
+
+// The closing totals row as a reference writes it: columns 1 on joined into one yellow, bold,
+// centred cell with a thick border all round, holding text.
+inline void appendTotalReportRow(kx::Grid &grid, const QString &text)
+{
+    const int t = appendReportRow(grid, kx::ReportRowKind::Total);
+    const int last = grid.Cols() - 1;
+    grid.Range(t, 1, t, last).Merge();
+    grid.Range(t, 1, t, last).setBackColor(QColor(255, 255, 0));
+    grid.Range(t, 1, t, last).setFontBold(true);
+    grid.Cell(t, 1).setCellAlignment(10);
+    grid.Cell(t, 1).setText(text);
+    for (int edge : { 3, 2, 0, 1 })
+        grid.Cell(t, 1).setBorder(edge, 2);
+}
+
+using ReportReference = std::function<void(kx::Grid &, const kx::ReportOptions &)>;
+
+// The report of page written into a grid of cols columns against the grid that reference
+// fills: empty when they match cell for cell, else the row counts and the first row that
+// differs.
+inline QString reportDifference(int page, int cols, const kx::ReportOptions &options,
+                                const ReportReference &reference)
+{
+    kx::Grid built;
+    built.setCols(cols);
+    kx::WriteReportRows(&built, kx::BuildReport(page, options).rows);
+    kx::Grid expected;
+    expected.setCols(cols);
+    reference(expected, options);
+    const QStringList got = dumpReportGrid(built);
+    const QStringList want = dumpReportGrid(expected);
+    if (got == want)
+        return {};
+    QString difference = QStringLiteral("%1 rows, reference %2").arg(got.size()).arg(want.size());
+    for (int i = 0; i < qMin(got.size(), want.size()); ++i) {
+        if (got.at(i) != want.at(i))
+            return difference + QStringLiteral(", first difference:\n got  ") + got.at(i)
+                + QStringLiteral("\n want ") + want.at(i);
+    }
+    return difference;
 }
 
 // The texts of rows 1 on, cells joined by '|'; a hidden row starts with "(h)".

@@ -22,7 +22,8 @@ void ShowInputBox(const QString &title, const QString &prompt, const QString &de
 // Yes/No box with the question icon and the program's title; the answer lands in
 // state().MsgResult (6 Yes). Returns true on Yes.
 bool AskYesNo(const QString &question);
-// A plain notice box with an OK button, for the few places that use a message box to inform.
+// A plain notice box with an OK button and no icon, for the few places that use a message box
+// to inform.
 void ShowNotice(const QString &text);
 
 // What tests read and script: every notice, question and input shown, and queued answers.
@@ -38,8 +39,8 @@ struct MessageRecord
 struct MessageScript
 {
     QList<MessageRecord> shown;
-    QList<int> answers;       // for AskYesNo: 6 or 7
-    QStringList inputs;       // for ShowInputBox: the typed text or "CancelX"
+    QList<int> answers; // for AskYesNo: 6 or 7
+    QStringList inputs; // for ShowInputBox: the typed text or "CancelX"
     bool suppressNotices = false; // record notices and pop-ups without showing them
     void clear() { *this = MessageScript(); }
     QString lastPopupText() const;

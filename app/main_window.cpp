@@ -6,6 +6,7 @@
 #include "core/conversions.h"
 #include "core/database.h"
 #include "core/document_panels.h"
+#include "core/document_print.h"
 #include "core/lists.h"
 #include "core/login_form.h"
 #include "core/messages.h"
@@ -18,6 +19,7 @@
 #include "platform/ribbon.h"
 #include "platform/twips.h"
 #include "platform/ui_font.h"
+#include "reports/document_print.h"
 
 #include <QApplication>
 #include <QFile>
@@ -26,6 +28,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPalette>
+#include <QPointer>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -154,6 +157,29 @@ FMain::FMain(QWidget *parent)
     showFocusAlways(this);
     qApp->installEventFilter(this);
     connectEvents();
+
+    // The save prints after its commit: the selected document tab gives the panel, totals and
+    // captions, the current page the layout.
+    QPointer<FMain> window(this);
+    setDocumentPrinter([window](const DocumentView &view, int copies) {
+        return window
+            ? printCopies(view, copies, { window->documentPageOfTab(), state().CurrentPage })
+            : 0;
+    });
+}
+
+int FMain::documentPageOfTab() const
+{
+    if (TabX->isHidden())
+        return 0;
+    const QString caption = TabX->tabText(TabX->currentIndex());
+    if (caption == QStringLiteral("İrsaliye"))
+        return 3;
+    if (caption == QStringLiteral("Fatura"))
+        return 4;
+    if (caption == QStringLiteral("İrsaliyeli Fatura"))
+        return 5;
+    return 0;
 }
 
 FMain::~FMain()
@@ -297,9 +323,8 @@ bool FMain::eventFilter(QObject *watched, QEvent *event)
     const int page = state().CurrentPage;
     if (page == 13)
         return false;
-    if (page > 5 && page < 13) {
-        // The report builder ShowReport joins here with the reports work.
-    }
+    if (page > 5 && page < 13)
+        ShowReport();
     return true;
 }
 

@@ -43,9 +43,15 @@ public:
 
     // What the document routines work on.
     DocumentView documentView() const;
+    // The page (3, 4, 5) of the selected document tab; 0 when no document tab is selected.
+    int documentPageOfTab() const;
 
     // Switches the main grid to page kind (1 to 13) and rebuilds it completely.
     void ShowPage(int kind);
+
+    // Builds the report of the current report page into Grid1 from RX1's options; on any
+    // other page it leaves the grid at its title row.
+    void ShowReport();
 
     // Start-up after a successful login: stock-name clean-up, settings, table choice, lists,
     // panel preparation and the silent version check. Throws DatabaseError.
@@ -119,9 +125,6 @@ private:
     void sendEnter();
     bool m_unloading = false;
 };
-
-// The help page on the product's web site.
-QString helpAddress();
 
 // Stores every stock card's code and name of table again in plain upper-case letters, in one
 // transaction, writing only the cards whose folded code or name differs. Returns the number of

@@ -14,6 +14,8 @@
 #include "platform/combo_box.h"
 #include "platform/grid.h"
 #include "platform/ribbon.h"
+#include "settings/about_window.h"
+#include "settings/settings_window.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -60,11 +62,6 @@ QList<ComboBox *> cardLists(const DocumentView &view, int kind)
 }
 
 } // namespace
-
-QString helpAddress()
-{
-    return hostUrl(webHost(), QStringLiteral("/yardim.asp"));
-}
 
 void FMain::connectEvents()
 {
@@ -124,13 +121,15 @@ void FMain::CMBar_Execute(int commandId)
     }
     switch (commandId) {
     case 106:
-    case 110:
     case 171:
         runLaterCommand(commandId);
         break;
     case 108:
         if (CheckRight(RightSettings))
-            runLaterCommand(commandId);
+            ShowSettingsWindow(this);
+        break;
+    case 110:
+        ShowAboutWindow(this);
         break;
     case 109:
         QDesktopServices::openUrl(QUrl(helpAddress()));
@@ -165,6 +164,9 @@ void FMain::CMBar_Execute(int commandId)
         }
         break;
     case 161:
+        if (reportTab())
+            ShowReport();
+        break;
     case 162:
     case 163:
         if (reportTab())
@@ -179,9 +181,9 @@ void FMain::CMBar_Execute(int commandId)
     }
 }
 
-// The windows and report output that later issues bring: payment 106, settings 108, about 110,
-// saved documents 153, show / save / print report 161-163, warranty 171. The conditions and
-// rights are checked before this is reached; each issue wires its window here.
+// The windows and report output that later issues bring: payment 106, saved documents 153,
+// save / print report 162-163, warranty 171. The conditions and rights are checked before this
+// is reached; each issue wires its window here.
 void FMain::runLaterCommand(int commandId)
 {
     Q_UNUSED(commandId);

@@ -62,6 +62,18 @@ QString builtInClassId(const QString &progIdOrClassId)
     return QString();
 }
 
+// The property that a dispatch id names; invalid when the class declares none such.
+QMetaProperty panelProperty(const QMetaObject *panelClass, int dispatchId)
+{
+    const int first = panelClass->propertyOffset();
+    const int count = panelClass->propertyCount() - first;
+    // Wide enough for any id the host passes, far below the first one included.
+    const qint64 k = count - (qint64(dispatchId) - FirstPanelDispatchId);
+    if (k < 1 || k > count)
+        return QMetaProperty();
+    return panelClass->property(first + int(k) - 1);
+}
+
 void setError(QString *error, const QString &text)
 {
     if (error)
@@ -138,13 +150,21 @@ QObject *PanelChild(const QObject *panel, int dispatchId)
 {
     if (!panel)
         return nullptr;
-    const QMetaObject *panelClass = panel->metaObject();
-    const int first = panelClass->propertyOffset();
-    const int count = panelClass->propertyCount() - first;
-    const int k = count - (dispatchId - FirstPanelDispatchId);
-    if (k < 1 || k > count)
-        return nullptr;
-    return panelClass->property(first + k - 1).read(panel).value<QObject *>();
+    return panelProperty(panel->metaObject(), dispatchId).read(panel).value<QObject *>();
+}
+
+bool PutPanelChild(QObject *panel, const QString &property, QObject *value)
+{
+    if (!panel)
+        return false;
+    return PutPanelChild(panel, PanelDispatchId(panel->metaObject(), property), value);
+}
+
+bool PutPanelChild(QObject *panel, int dispatchId, QObject *value)
+{
+    if (!panel)
+        return false;
+    return panelProperty(panel->metaObject(), dispatchId).write(panel, QVariant::fromValue(value));
 }
 
 int PanelEventNumber(const QMetaObject *panelClass, const QString &event)

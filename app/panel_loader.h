@@ -30,6 +30,13 @@ int PanelDispatchId(const QMetaObject *panelClass, const QString &property);
 QObject *PanelChild(const QObject *panel, const QString &property);
 QObject *PanelChild(const QObject *panel, int dispatchId);
 
+// The put form of the same property (by name or dispatch id): the child takes value's default
+// value (the text of a text field or combo, the value of an option, check box or date field)
+// under its own rules, so a date field given a text that is no date keeps its date. False when
+// the panel has no such property.
+bool PutPanelChild(QObject *panel, const QString &property, QObject *value);
+bool PutPanelChild(QObject *panel, int dispatchId, QObject *value);
+
 // Events are numbered 1, 2, 3 ... in the order the panel's class declares them; 0 for none.
 int PanelEventNumber(const QMetaObject *panelClass, const QString &event);
 

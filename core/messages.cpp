@@ -6,6 +6,7 @@
 #include "platform/popup.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
 
@@ -24,6 +25,16 @@ QString MessageScript::lastPopupText() const
             return it->text;
     }
     return {};
+}
+
+QList<MessageRecord> MessageScript::popups() const
+{
+    QList<MessageRecord> found;
+    for (const MessageRecord &record : shown) {
+        if (record.kind == QLatin1String("popup"))
+            found << record;
+    }
+    return found;
 }
 
 PopupControl *Pop1()
@@ -88,16 +99,34 @@ bool AskYesNo(const QString &question)
     return answer == AnswerYes;
 }
 
-void ShowNotice(const QString &text)
+void ShowNotice(const QString &text, const QString &title, int icon)
 {
     MessageScript &script = messageScript();
-    script.shown.append({ QStringLiteral("notice"), text, 0 });
+    script.shown.append({ QStringLiteral("notice"), text, icon, title });
     if (script.suppressNotices)
         return;
-    // An OK box with no icon, titled with the program's name.
-    QMessageBox box(QMessageBox::NoIcon, QStringLiteral("Kantarix"), text, QMessageBox::Ok,
-                    QApplication::activeWindow());
+    QMessageBox box(icon == NoticeInformation ? QMessageBox::Information : QMessageBox::NoIcon,
+                    title, text, QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
+}
+
+QString ShowOpenFileDialog(const QString &title, const QString &filter, const QString &folder)
+{
+    MessageScript &script = messageScript();
+    script.shown.append({ QStringLiteral("file"), filter, 0, title });
+    if (!script.files.isEmpty())
+        return script.files.takeFirst();
+    // "Caption (*.x)|*.x|Other (*.y)|*.y": Qt's filter is the captions, one per line.
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList captions;
+    for (qsizetype i = 0; i < parts.size(); i += 2) {
+        QString caption = parts.at(i);
+        if (!caption.contains(QLatin1Char('(')) && i + 1 < parts.size())
+            caption += QStringLiteral(" (") + QString(parts.at(i + 1)).replace(u';', u' ') + u')';
+        captions << caption;
+    }
+    return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, folder,
+                                        captions.join(QStringLiteral(";;")));
 }
 
 void ShowInputBox(const QString &title, const QString &prompt, const QString &defaultText)

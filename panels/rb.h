@@ -1,6 +1,7 @@
 // The invoice header panel.
 #pragma once
 
+#include "panels/default_value.h"
 #include "panels/panel_base.h"
 #include "platform/combo_box.h"
 #include "platform/date_field.h"
@@ -13,21 +14,21 @@ namespace kx::belgepano {
 class RB : public PanelBase
 {
     Q_OBJECT
-    // The host binds these by name or by dispatch id, which counts from the last one up: the
-    // order is part of the interface.
-    Q_PROPERTY(QObject *XTInfo READ XTInfo)
-    Q_PROPERTY(QObject *XTSeriNo READ XTSeriNo)
-    Q_PROPERTY(QObject *XTSiraNo READ XTSiraNo)
-    Q_PROPERTY(QObject *XCCari READ XCCari)
-    Q_PROPERTY(QObject *XTIsk1 READ XTIsk1)
-    Q_PROPERTY(QObject *XTIsk2 READ XTIsk2)
-    Q_PROPERTY(QObject *XTIsk3 READ XTIsk3)
-    Q_PROPERTY(QObject *XTAciklama READ XTAciklama)
-    Q_PROPERTY(QObject *XCBelge READ XCBelge)
-    Q_PROPERTY(QObject *XCKdv READ XCKdv)
-    Q_PROPERTY(QObject *XDBelge READ XDBelge)
-    Q_PROPERTY(QObject *XDSevk READ XDSevk)
-    Q_PROPERTY(QObject *XCPrint READ XCPrint)
+    // The host binds these, get and put alike, by name or by dispatch id, which counts from the
+    // last one up: the order is part of the interface.
+    Q_PROPERTY(QObject *XTInfo READ XTInfo WRITE setXTInfo)
+    Q_PROPERTY(QObject *XTSeriNo READ XTSeriNo WRITE setXTSeriNo)
+    Q_PROPERTY(QObject *XTSiraNo READ XTSiraNo WRITE setXTSiraNo)
+    Q_PROPERTY(QObject *XCCari READ XCCari WRITE setXCCari)
+    Q_PROPERTY(QObject *XTIsk1 READ XTIsk1 WRITE setXTIsk1)
+    Q_PROPERTY(QObject *XTIsk2 READ XTIsk2 WRITE setXTIsk2)
+    Q_PROPERTY(QObject *XTIsk3 READ XTIsk3 WRITE setXTIsk3)
+    Q_PROPERTY(QObject *XTAciklama READ XTAciklama WRITE setXTAciklama)
+    Q_PROPERTY(QObject *XCBelge READ XCBelge WRITE setXCBelge)
+    Q_PROPERTY(QObject *XCKdv READ XCKdv WRITE setXCKdv)
+    Q_PROPERTY(QObject *XDBelge READ XDBelge WRITE setXDBelge)
+    Q_PROPERTY(QObject *XDSevk READ XDSevk WRITE setXDSevk)
+    Q_PROPERTY(QObject *XCPrint READ XCPrint WRITE setXCPrint)
 
 public:
     explicit RB(QWidget *parent = nullptr);
@@ -45,6 +46,21 @@ public:
     QObject *XDBelge() const { return DBelge; }
     QObject *XDSevk() const { return DSevk; }
     QObject *XCPrint() const { return CPrint; }
+
+    // The put form: the child takes the given object's default value.
+    void setXTInfo(QObject *value) { PutDefaultValue(TInfo, value); }
+    void setXTSeriNo(QObject *value) { PutDefaultValue(TSeriNo, value); }
+    void setXTSiraNo(QObject *value) { PutDefaultValue(TSiraNo, value); }
+    void setXCCari(QObject *value) { PutDefaultValue(CCari, value); }
+    void setXTIsk1(QObject *value) { PutDefaultValue(TIsk1, value); }
+    void setXTIsk2(QObject *value) { PutDefaultValue(TIsk2, value); }
+    void setXTIsk3(QObject *value) { PutDefaultValue(TIsk3, value); }
+    void setXTAciklama(QObject *value) { PutDefaultValue(TAciklama, value); }
+    void setXCBelge(QObject *value) { PutDefaultValue(CBelge, value); }
+    void setXCKdv(QObject *value) { PutDefaultValue(CKdv, value); }
+    void setXDBelge(QObject *value) { PutDefaultValue(DBelge, value); }
+    void setXDSevk(QObject *value) { PutDefaultValue(DSevk, value); }
+    void setXCPrint(QObject *value) { PutDefaultValue(CPrint, value); }
 
 signals:
     // The host knows these by number, in this order.

@@ -22,6 +22,9 @@ constexpr const char *TypeLibraryVersion = "30.0";
 constexpr const char *TypeLibraryLocale = "0x409";
 constexpr const char *FileVersion = "1.0.0.25";
 constexpr const char *LibraryFileName = "libbelgepano.so";
+// Each control's toolbox image (16 x 15, 24-bit colour) for design tools, in the library's
+// resources: this folder, the control's name, ".bmp".
+constexpr const char *ToolboxImageFolder = ":/belgepano/toolbox/";
 
 constexpr std::array<ControlClassInfo, 4> ControlClasses { {
     { "RA", "Belgepano.RA", "{F8DF53B0-0E14-4857-9E80-648275D18F0F}",

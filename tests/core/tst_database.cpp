@@ -182,6 +182,11 @@ private slots:
         QTest::newRow("negative") << QVariant("-12,50") << QVariant(-12.5);
         QTest::newRow("point is thousands") << QVariant("1.5") << QVariant(15.0);
         QTest::newRow("garbage") << QVariant("abc") << QVariant(0.0);
+        // Letters of several bytes around the figures are passed over, as in ParseAmount.
+        QTest::newRow("lira sign and letters") << QVariant("₺ 1.234,5 Türk lirası")
+                                               << QVariant(1234.5);
+        QTest::newRow("decimal mark first") << QVariant(",75") << QVariant(0.75);
+        QTest::newRow("second mark ends") << QVariant("1,2,3") << QVariant(1.2);
         QTest::newRow("empty") << QVariant("") << QVariant(0.0);
         QTest::newRow("number passes") << QVariant(2.25) << QVariant(2.25);
         QTest::newRow("null stays null") << QVariant(QMetaType(QMetaType::QString)) << QVariant();
@@ -235,6 +240,47 @@ private slots:
         connection.Close();
         QVERIFY(QFile::exists(fixture.databasePath()));
         QVERIFY(!QFile::exists(fixture.databasePath() + ".yeni"));
+    }
+
+    // The template delivers every index the upgrade knows; a file that lacks some gains them
+    // at the next login, its rows untouched, and a second login changes nothing.
+    void indexesDeliveredAndUpgraded()
+    {
+        const auto indexNames = [] {
+            QStringList names;
+            kx::Recordset rs;
+            rs.Open("select name from sqlite_master where type='index' and tbl_name like '%Belge'",
+                    *kx::state().Conn);
+            for (int r = 0; r < rs.RecordCount(); ++r)
+                names << rs.rows().text(0, r);
+            names.sort();
+            return names;
+        };
+        QStringList delivered;
+        for (const kx::TableIndex &index : kx::deliveredIndexes())
+            delivered << index.name;
+        delivered.sort();
+        QVERIFY(delivered.contains("1Belge_kasa") && delivered.contains("2Belge_hesap"));
+
+        kxtest::Fixture fixture;
+        fixture.login(1);
+        QCOMPARE(indexNames(), delivered);
+
+        kxtest::Header note;
+        note.cariid = 1;
+        kxtest::addDocument(note);
+        for (const QString &name : { "1Belge_kasa", "1Belge_hesap", "2Belge_seri" })
+            kx::state().Conn->Execute("drop index \"" + name + '"');
+        kx::state().Conn->Close();
+        kx::CreateDatabaseObjects();
+        QCOMPARE(indexNames(), delivered);
+        QCOMPARE(scalar("select count(*) from \"1Belge\"").toInt(), 1);
+        // The kasa index holds kind, date, direction and amount for the cash report alone.
+        QCOMPARE(scalar("select sql from sqlite_master where name='1Belge_kasa'").toString(),
+                 QStringLiteral("CREATE INDEX \"1Belge_kasa\" ON \"1Belge\" "
+                                "(bmod, btarihi, gircik, yekun)"));
+        kx::UpgradeIndexes(*kx::state().Conn);
+        QCOMPARE(indexNames(), delivered);
     }
 
     // A folder where no file can be made: a Turkish message, and nothing half-made left.

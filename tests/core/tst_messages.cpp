@@ -314,8 +314,8 @@ private slots:
     }
 };
 
-// A notice is an OK box titled with the program's name, with no icon: the up-to-date message
-// and the low-stock warning are information, not a question or an alarm.
+// A notice is an OK box titled with the program's name and with no icon (the up-to-date
+// message, the low-stock warning); a caller may give another title and the information icon.
 class TestNotices : public QObject
 {
     Q_OBJECT
@@ -326,25 +326,41 @@ private slots:
         messageScript().clear();
     }
 
-    void plainOkBox()
+    void okBox_data()
     {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<int>("shownIcon");
+        QTest::newRow("plain") << QString() << -1 << "Kantarix" << int(QMessageBox::NoIcon);
+        QTest::newRow("titled, information")
+            << "Ayarlar" << int(NoticeInformation) << "Ayarlar" << int(QMessageBox::Information);
+    }
+    void okBox()
+    {
+        QFETCH(QString, title);
+        QFETCH(int, icon);
         QString caption;
         QString text;
-        QMessageBox::Icon icon = QMessageBox::Warning;
+        QMessageBox::Icon shownIcon = QMessageBox::Warning;
         QMessageBox::StandardButtons buttons;
         whenModalShows([&](QWidget *modal) {
             auto *box = qobject_cast<QMessageBox *>(modal);
             QVERIFY(box);
             caption = box->windowTitle();
             text = box->text();
-            icon = box->icon();
+            shownIcon = box->icon();
             buttons = box->standardButtons();
             box->button(QMessageBox::Ok)->click();
         });
-        ShowNotice(QStringLiteral("En güncel sürüm kullanımda..."));
-        QCOMPARE(caption, QStringLiteral("Kantarix"));
-        QCOMPARE(text, QStringLiteral("En güncel sürüm kullanımda..."));
-        QCOMPARE(icon, QMessageBox::NoIcon);
+        const QString message = QStringLiteral("En güncel sürüm kullanımda...");
+        if (icon < 0)
+            ShowNotice(message);
+        else
+            ShowNotice(message, title, icon);
+        QTEST(caption, "caption");
+        QCOMPARE(text, message);
+        QTEST(int(shownIcon), "shownIcon");
         QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
         QCOMPARE(messageScript().shown.last().kind, QStringLiteral("notice"));
     }

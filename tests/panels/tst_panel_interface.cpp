@@ -91,6 +91,68 @@ QString progId(const char *panel)
     return QStringLiteral("Belgepano.") + QLatin1String(panel);
 }
 
+std::unique_ptr<QWidget> makePanel(const QString &panel)
+{
+    return std::unique_ptr<QWidget>(kx::CreatePanel(progId(panel.toLatin1().constData())));
+}
+
+// What the host can read of a child through its own members, as one comparable text.
+QString childState(const QObject *child)
+{
+    if (const auto *date = qobject_cast<const kx::DateField *>(child))
+        return QStringLiteral("date %1").arg(date->RValue());
+    if (const auto *combo = qobject_cast<const kx::ComboBox *>(child))
+        return QStringLiteral("combo %1 %2").arg(combo->ListIndex()).arg(combo->Text());
+    if (const auto *field = qobject_cast<const QLineEdit *>(child))
+        return QStringLiteral("text ") + field->text();
+    if (const auto *check = qobject_cast<const kx::CheckBox *>(child))
+        return QStringLiteral("check %1").arg(check->Value());
+    if (const auto *option = qobject_cast<const kx::OptionButton *>(child))
+        return QStringLiteral("option %1").arg(option->Value() ? 1 : 0);
+    return QStringLiteral("unknown");
+}
+
+// Every child of the panel, by property.
+QMap<QString, QString> panelState(const QWidget *panel, const QString &name)
+{
+    QMap<QString, QString> state;
+    for (const PropertyRow &row : Properties) {
+        if (name == row.panel)
+            state.insert(row.property, childState(kx::PanelChild(panel, row.property)));
+    }
+    return state;
+}
+
+// The same start for every panel of a put: the host's lists filled, no option selected.
+void prepareForPut(QWidget *panel)
+{
+    for (kx::ComboBox *combo : panel->findChildren<kx::ComboBox *>()) {
+        if (combo->ListCount() == 0)
+            combo->AddItems({ QStringLiteral("OCAK 2026"), QStringLiteral("ŞUBAT 2026") });
+    }
+    for (kx::OptionButton *option : panel->findChildren<kx::OptionButton *>())
+        option->setValue(false);
+}
+
+// A value that no prepared panel's child holds.
+void giveDistinctValue(QObject *child)
+{
+    if (auto *date = qobject_cast<kx::DateField *>(child)) {
+        QVERIFY(date->setDateText(QStringLiteral("29.02.2028")));
+    } else if (auto *combo = qobject_cast<kx::ComboBox *>(child)) {
+        if (combo->isEditable())
+            combo->setText(QStringLiteral("ÇAĞLAR İŞ MAKİNALARI"));
+        else
+            QVERIFY(combo->setListIndex(combo->ListCount() - 1));
+    } else if (auto *field = qobject_cast<QLineEdit *>(child)) {
+        field->setText(QStringLiteral("Iğdır 42,5 öşü"));
+    } else if (auto *check = qobject_cast<kx::CheckBox *>(child)) {
+        check->setValue(1);
+    } else if (auto *option = qobject_cast<kx::OptionButton *>(child)) {
+        option->setValue(true);
+    }
+}
+
 } // namespace
 
 class TestPanelInterface : public QObject
@@ -133,6 +195,108 @@ private slots:
         QVERIFY(host->isAncestorOf(qobject_cast<QWidget *>(byName)));
     }
 
+    // The put form of every property: the child takes the default value of an object of its
+    // own kind, whether the host puts by name or by dispatch id, and refuses what it cannot
+    // hold without any other child changing.
+    void putCopiesDefaultValue_data() { propertyDispatchIds_data(); }
+    void putCopiesDefaultValue()
+    {
+        QFETCH(QString, panel);
+        QFETCH(QString, property);
+        QFETCH(int, dispatchId);
+        const auto byName = makePanel(panel);
+        const auto byId = makePanel(panel);
+        const auto source = makePanel(panel);
+        QVERIFY(byName && byId && source);
+        for (QWidget *made : { byName.get(), byId.get(), source.get() })
+            prepareForPut(made);
+        QObject *given = kx::PanelChild(source.get(), property);
+        giveDistinctValue(given);
+        const QMap<QString, QString> before = panelState(byName.get(), panel);
+        QCOMPARE(panelState(byId.get(), panel), before);
+        QVERIFY(before.value(property) != childState(given));
+
+        QVERIFY(kx::PutPanelChild(byName.get(), property, given));
+        QVERIFY(kx::PutPanelChild(byId.get(), dispatchId, given));
+        QMap<QString, QString> expected = before;
+        expected[property] = childState(given);
+        QCOMPARE(panelState(byName.get(), panel), expected);
+        QCOMPARE(panelState(byId.get(), panel), expected);
+
+        // Refused: no object, an object without a default value, and for a date field a text
+        // that is no date, for a check box or option a text that is no number.
+        QLabel label(QStringLiteral("01.01.2027"));
+        QLineEdit refusedText;
+        if (qobject_cast<kx::DateField *>(given))
+            refusedText.setText(QStringLiteral("30.02.2027"));
+        else if (qobject_cast<kx::CheckBox *>(given) || qobject_cast<kx::OptionButton *>(given))
+            refusedText.setText(QStringLiteral("evet"));
+        QList<QObject *> refused { nullptr, &label };
+        if (!refusedText.text().isEmpty())
+            refused << &refusedText;
+        for (QObject *value : refused) {
+            QVERIFY(kx::PutPanelChild(byName.get(), property, value));
+            QVERIFY(kx::PutPanelChild(byId.get(), dispatchId, value));
+        }
+        QCOMPARE(panelState(byName.get(), panel), expected);
+        QCOMPARE(panelState(byId.get(), panel), expected);
+    }
+
+    // An object of another kind gives its default value in the child's terms.
+    void putTakesOtherKinds_data()
+    {
+        QTest::addColumn<QString>("panel");
+        QTest::addColumn<QString>("property");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("expected");
+        struct Case
+        {
+            const char *name, *panel, *property, *kind, *value, *expected;
+        };
+        const Case cases[] = {
+            { "any non-zero number checks", "RX", "XBArti", "text", " 2 ", "check 1" },
+            { "zero leaves unchecked", "RX", "XBStok", "text", "0", "check 0" },
+            { "a checked box selects", "RX", "XOGiris2", "check", "1", "option 1" },
+            { "zero clears the selected option", "RX", "XOCikis2", "text", "0", "option 0" },
+            { "selected option checks", "RX", "XBTar5", "option", "1", "check 1" },
+            { "one-digit day and month", "RA", "XDBelge", "text", "1.3.2026", "date 20260301" },
+            { "date into text", "RB", "XTAciklama", "date", "29.02.2028", "text 29.02.2028" },
+            { "check value into text", "RX", "XTArti", "check", "1", "text 1" },
+            { "text chooses a fixed item", "RC", "XCKdv", "text", "Hariç", "combo 1 Hariç" },
+            { "date into an account combo", "RB", "XCCari", "date", "05.06.2026",
+              "combo -1 05.06.2026" },
+        };
+        for (const Case &row : cases)
+            QTest::newRow(row.name)
+                << QString::fromUtf8(row.panel) << QString::fromUtf8(row.property)
+                << QString::fromUtf8(row.kind) << QString::fromUtf8(row.value)
+                << QString::fromUtf8(row.expected);
+    }
+    void putTakesOtherKinds()
+    {
+        QFETCH(QString, panel);
+        QFETCH(QString, property);
+        QFETCH(QString, kind);
+        QFETCH(QString, value);
+        QFETCH(QString, expected);
+        const auto target = makePanel(panel);
+        QVERIFY(target);
+        QLineEdit text(value);
+        kx::CheckBox check;
+        check.setValue(value.toInt());
+        kx::OptionButton option;
+        option.setValue(value.toInt() != 0);
+        kx::DateField date;
+        if (kind == u"date")
+            QVERIFY(date.setDateText(value));
+        const QMap<QString, QObject *> sources {
+            { "text", &text }, { "check", &check }, { "option", &option }, { "date", &date }
+        };
+        QVERIFY(kx::PutPanelChild(target.get(), property, sources.value(kind)));
+        QCOMPARE(childState(kx::PanelChild(target.get(), property)), expected);
+    }
+
     // Nothing but the listed properties: the ids of all others would shift.
     void propertyCounts_data()
     {
@@ -152,6 +316,11 @@ private slots:
         QVERIFY(!kx::PanelChild(hosted.value(panel)->panel, 0x68030000 + count));
         QVERIFY(!kx::PanelChild(hosted.value(panel)->panel, 0x68030000 - 1));
         QVERIFY(!kx::PanelChild(hosted.value(panel)->panel, QStringLiteral("XLabInfo")));
+        QLineEdit given(QStringLiteral("1"));
+        QVERIFY(!kx::PutPanelChild(hosted.value(panel)->panel, 0x68030000 + count, &given));
+        QVERIFY(!kx::PutPanelChild(hosted.value(panel)->panel, QStringLiteral("XLabInfo"), &given));
+        QVERIFY(
+            !kx::PutPanelChild(hosted.value(panel)->panel, QStringLiteral("objectName"), &given));
         QCOMPARE(kx::PanelDispatchId(meta, QStringLiteral("objectName")), -1);
     }
 

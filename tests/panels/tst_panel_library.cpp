@@ -8,11 +8,14 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QLibrary>
 #include <QProcess>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
+#include <QtEndian>
 
 #include <dlfcn.h>
 #include <memory>
@@ -258,6 +261,29 @@ private slots:
         QCOMPARE(canUnload(), kx::StatusFalse);
         factory->LockServer(false);
         QCOMPARE(canUnload(), kx::StatusOk);
+    }
+
+    // Design tools show one image per control, carried in the library's own resources.
+    void toolboxImages()
+    {
+        QSet<QByteArray> drawn;
+        for (const auto &info : kx::belgepano::ControlClasses) {
+            const QString path = QLatin1String(kx::belgepano::ToolboxImageFolder)
+                + QLatin1String(info.name) + QStringLiteral(".bmp");
+            QFile file(path);
+            QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(path));
+            const QByteArray bytes = file.readAll();
+            // A Windows bitmap of 24 bits a pixel: colour, no palette, no alpha.
+            QVERIFY(bytes.size() > 30 && bytes.startsWith("BM"));
+            QCOMPARE(qFromLittleEndian<quint16>(bytes.constData() + 28), quint16(24));
+            QImage image;
+            QVERIFY(image.loadFromData(bytes));
+            QCOMPARE(image.size(), QSize(16, 15));
+            QVERIFY(!image.hasAlphaChannel());
+            QVERIFY(!image.isGrayscale());
+            drawn.insert(bytes);
+        }
+        QCOMPARE(drawn.size(), 4);
     }
 
     // The loader takes the registered library; without a usable registration, the one beside

@@ -144,6 +144,29 @@ class TestCommandDispatch : public QObject
         return lists;
     }
 
+    // The ribbon's new-card command, the editor filled with the name and saved, no further card.
+    static void saveNewCard(kx::FMain &w, int command, const QString &name)
+    {
+        const bool stock = command == 121;
+        kx::messageScript().answers = { kx::AnswerNo };
+        QTimer::singleShot(0, [name, stock] {
+            auto *editor = qobject_cast<kx::F1Pop *>(QApplication::activeModalWidget());
+            if (!editor)
+                return;
+            editor->Text1(stock ? 1 : 19)->setText(name);
+            editor->Btn1C_Click();
+        });
+        w.CMBar_Execute(command);
+    }
+    // The panels with a stock list, or with an account list.
+    static QList<QObject *> panelsListing(kx::FMain &w, bool stock)
+    {
+        QList<QObject *> panels = { w.RA1, w.RC1, w.RX1 };
+        if (!stock)
+            panels << w.RB1;
+        return panels;
+    }
+
 private slots:
     void init() { kx::messageScript().clear(); }
 
@@ -367,21 +390,11 @@ private slots:
         w.ShowPage(page);
         const bool stock = command == 121;
         const int rowsBefore = w.Grid1->Rows();
-        kx::messageScript().answers = { kx::AnswerNo }; // no further card
-        QTimer::singleShot(0, [name, stock] {
-            auto *editor = qobject_cast<kx::F1Pop *>(QApplication::activeModalWidget());
-            if (!editor)
-                return;
-            editor->Text1(stock ? 1 : 19)->setText(name);
-            editor->Btn1C_Click();
-        });
-        w.CMBar_Execute(command);
+        saveNewCard(w, command, name);
 
         QCOMPARE(kx::messageScript().lastPopupText(), QStringLiteral("Kayıt oluşturuldu..."));
         const char *property = stock ? "XCStok" : "XCCari";
-        QList<QObject *> panels = { w.RA1, w.RC1, w.RX1 };
-        if (!stock)
-            panels << w.RB1;
+        const QList<QObject *> panels = panelsListing(w, stock);
         const kx::RowArray &rows = stock ? kx::state().StokRows : kx::state().CariRows;
         for (QObject *panel : panels) {
             QCOMPARE(kx::fieldCount(panel, property), rows.recordCount());
@@ -496,9 +509,7 @@ private slots:
         w.ShowPage(page);
         const bool stock = command == 121;
         const char *property = stock ? "XCStok" : "XCCari";
-        QList<QObject *> panels = { w.RA1, w.RC1, w.RX1 };
-        if (!stock)
-            panels << w.RB1;
+        const QList<QObject *> panels = panelsListing(w, stock);
         const kx::RowArray &before = stock ? kx::state().StokRows : kx::state().CariRows;
         // Every list chooses another card; RA's list holds a typed text instead.
         QMap<QObject *, qint64> chosen;
@@ -515,15 +526,7 @@ private slots:
         int events = 0;
         for (QObject *panel : panels)
             kx::ConnectPanelEvent(panel, stock ? "CStokCL" : "CCariCL", &w, [&] { ++events; });
-        kx::messageScript().answers = { kx::AnswerNo };
-        QTimer::singleShot(0, [name, stock] {
-            auto *editor = qobject_cast<kx::F1Pop *>(QApplication::activeModalWidget());
-            if (!editor)
-                return;
-            editor->Text1(stock ? 1 : 19)->setText(name);
-            editor->Btn1C_Click();
-        });
-        w.CMBar_Execute(command);
+        saveNewCard(w, command, name);
 
         QCOMPARE(kx::messageScript().lastPopupText(), QStringLiteral("Kayıt oluşturuldu..."));
         const kx::RowArray &after = stock ? kx::state().StokRows : kx::state().CariRows;

@@ -15,7 +15,6 @@
 #include <algorithm>
 #include <functional>
 
-
 namespace kxbench {
 
 double medianMs(int runs, const std::function<void()> &step, const std::function<void()> &prepare)
@@ -86,6 +85,8 @@ int main(int argc, char **argv)
         kxbench::startupFigure(),
         kxbench::pageStockListFigure(),
         kxbench::cardEditorOpenFigure(),
+        kxbench::comboCompleteFigure(),
+        kxbench::comboPopupFigure(),
     };
     for (const auto &[name, step] : figures)
         print(name, kxbench::medianMs(runCount, step));

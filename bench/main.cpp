@@ -16,7 +16,6 @@
 #include <algorithm>
 #include <functional>
 
-
 namespace kxbench {
 
 double medianMs(int runs, const std::function<void()> &step, const std::function<void()> &prepare)
@@ -87,6 +86,8 @@ int main(int argc, char **argv)
         kxbench::startupFigure(),
         kxbench::pageStockListFigure(),
         kxbench::cardEditorOpenFigure(),
+        kxbench::comboCompleteFigure(),
+        kxbench::comboPopupFigure(),
     };
     for (const auto &[name, step] : figures)
         print(name, kxbench::medianMs(runCount, step));

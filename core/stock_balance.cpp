@@ -122,18 +122,31 @@ QVariant StockOnHand(const QVariant &stockId, bool warn)
     return onHand;
 }
 
-void WarnLowStock(const QList<qint64> &stockIds)
+void WarnLowStock(const QList<StockLine> &lines)
 {
     QList<qint64> counted;
-    for (const qint64 id : stockIds) {
-        if (countedCard(id) >= 0 && !counted.contains(id))
-            counted << id;
+    for (const StockLine &line : lines) {
+        if (countedCard(line.stockId) >= 0 && !counted.contains(line.stockId))
+            counted << line.stockId;
     }
     const QHash<qint64, Movement> sums = movements(counted);
-    for (const qint64 id : stockIds) {
-        const int row = countedCard(id);
+    // From the last line back: a line's quantity is the one after it less what it moved.
+    QHash<qint64, double> running;
+    for (const qint64 id : std::as_const(counted))
+        running.insert(id, onHandOf(countedCard(id), sums.value(id)));
+    QList<double> afterLine(lines.size());
+    for (qsizetype i = lines.size() - 1; i >= 0; --i) {
+        const StockLine &line = lines.at(i);
+        const auto found = running.find(line.stockId);
+        if (found == running.end())
+            continue;
+        afterLine[i] = *found;
+        *found -= line.incoming ? line.quantity : -line.quantity;
+    }
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const int row = countedCard(lines.at(i).stockId);
         if (row >= 0)
-            warnWhenLow(row, onHandOf(row, sums.value(id)));
+            warnWhenLow(row, afterLine.at(i));
     }
 }
 

@@ -31,8 +31,18 @@ double stockQuantity(const RowArray &cards, int record, const StockMovement &mov
 // the "BARKOD" pseudo card. With warn set it warns when the settings ask for it.
 QVariant StockOnHand(const QVariant &stockId, bool warn);
 
-// The warning of StockOnHand for each card of a saved document's lines, in line order, with
-// the quantities read in one go; Conn2 held open by the caller.
-void WarnLowStock(const QList<qint64> &stockIds);
+// One goods line of a saved document, as the stock warning sees it.
+struct StockLine
+{
+    qint64 stockId = 0;
+    double quantity = 0;
+    bool incoming = false;
+};
+
+// The warning of StockOnHand for each of a saved document's lines, in line order, each with the
+// quantity as it stood once that line was written: the final quantities are read in one go
+// after the save, and the lines after each one are taken back out of them. Conn2 held open
+// by the caller.
+void WarnLowStock(const QList<StockLine> &lines);
 
 } // namespace kx

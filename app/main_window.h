@@ -94,6 +94,11 @@ public:
     void Panel_EntrySwitch(QObject *panel, const char *switchField, const char *entryField,
                            int column);
     void TBul_Change(const QString &text);
+    // The cheque page's buttons on RX1: a new cheque on top, removal of the chosen ones, and
+    // the save of every cheque row followed by the report.
+    void RX1_CekYeni();
+    void RX1_CekSil();
+    void RX1_CekKaydet();
     // The orderly end: closes Conn, then the backup on the drive labelled "KANTARIX".
     void Form_Unload();
     // Where the exit backup looks for its drive: the system's volumes.
@@ -106,6 +111,7 @@ private:
     void connectGridEvents();
     void connectPanelEvents();
     void connectSearch();
+    void connectChequeEvents();
     void keepPageTab(int index);
     bool recordTab() const;
     bool documentTab() const;

@@ -72,6 +72,7 @@ void FMain::connectEvents()
     connectGridEvents();
     connectPanelEvents();
     connectSearch();
+    connectChequeEvents();
 }
 
 void FMain::keepPageTab(int index)

@@ -1,6 +1,7 @@
 // kxbench: runs each measured step a few times and prints "name: median ms" per figure.
 #include "bench/bench_documents.h"
 #include "bench/bench_reports.h"
+#include "bench/bench_stock_reports.h"
 #include "bench/bench_support.h"
 #include "bench/generator.h"
 
@@ -96,6 +97,7 @@ int main(int argc, char **argv)
     documentSizes.lines = parser.value(lines).toInt();
     kxbench::runDocumentFigures(documentSizes, runCount, print);
     kxbench::runReportFigures(runCount, print);
+    kxbench::runStockReportFigures(runCount, print);
     kxbench::closeBenchMainWindow();
     return 0;
 }

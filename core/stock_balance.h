@@ -1,10 +1,30 @@
 // Stock on hand of one card, with the low-stock warning.
 #pragma once
 
+#include "platform/row_array.h"
+
+#include <QHash>
 #include <QList>
 #include <QVariant>
 
 namespace kx {
+
+class Connection;
+
+// The summed quantities of a card's goods lines, in and out.
+struct StockMovement
+{
+    double incoming = 0;
+    double outgoing = 0;
+};
+
+// The movements of every card that has lines, in one grouped read on connection.
+QHash<qint64, StockMovement> stockMovementsOfAll(Connection &connection);
+
+// The stock-on-hand rule for record `record` of a card list (StokRows or StokAllRows): its
+// opening quantity plus movement; 0 for the "BARKOD" pseudo card. The warning level plays no
+// part here.
+double stockQuantity(const RowArray &cards, int record, const StockMovement &movement);
 
 // Opening quantity plus incoming minus outgoing lines, read through Conn2, which the caller
 // holds open. An empty value when the card has no warning level (or is not listed), 0 for

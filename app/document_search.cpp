@@ -6,7 +6,9 @@
 #include "core/messages.h"
 #include "core/saved_documents.h"
 #include "core/state.h"
+#include "platform/focus.h"
 #include "platform/twips.h"
+#include "platform/ui_font.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -21,9 +23,8 @@ FBelgeBul::FBelgeBul(QWidget *parent)
     setWindowTitle(QStringLiteral("Belge Bul"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFixedSize(twipsSize(6360, 2580));
-    QFont face = font();
-    face.setPointSize(8);
-    setFont(face);
+    showFocusAlways(this);
+    setFont(uiFont());
 
     Label1 = new QLabel(QStringLiteral("Belge Seri/Sıra"), this);
     Label1->setGeometry(twipsRect(150, 195, 1560, 315));

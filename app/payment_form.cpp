@@ -13,7 +13,9 @@
 #include "core/state.h"
 #include "platform/combo_box.h"
 #include "platform/date_field.h"
+#include "platform/focus.h"
 #include "platform/twips.h"
+#include "platform/ui_font.h"
 
 #include <QDate>
 #include <QKeyEvent>
@@ -55,9 +57,8 @@ FOdeme::FOdeme(QWidget *parent)
     setWindowTitle(QStringLiteral("Ödeme"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFixedSize(twipsSize(7320, RowTop + 10 * RowStep + 240));
-    QFont face = font();
-    face.setPointSize(8);
-    setFont(face);
+    showFocusAlways(this);
+    setFont(uiFont());
 
     const char *captions[]
         = { "Belge -----------------", "Belge No -----------",    "Cari --------------------",
@@ -78,6 +79,8 @@ FOdeme::FOdeme(QWidget *parent)
     TSirano->setGeometry(fieldRect(1, 1200, 660));
     CCari = new ComboBox(this, true);
     CCari->setGeometry(fieldRect(2, 5520));
+    // Names are stored in plain upper-case letters: typed text finds them folded.
+    CCari->setTypedFold(&UpperAsciiChar);
     DBelge = new DateField(this);
     DBelge->setGeometry(fieldRect(3, 1500));
     TNakit = new QLineEdit(this);
@@ -119,6 +122,8 @@ FOdeme::FOdeme(QWidget *parent)
                             static_cast<QWidget *>(TCek), static_cast<QWidget *>(TAciklama) })
         field->installEventFilter(this);
 
+    for (QLineEdit *field : { TSerino, TSirano, TNakit, TCek, TAciklama })
+        selectAllOnFocus(field);
     connect(CCari, &ComboBox::Click, this, &FOdeme::CCari_Click);
     connect(TNakit, &QLineEdit::textChanged, this, &FOdeme::amountChanged);
     connect(TCek, &QLineEdit::textChanged, this, &FOdeme::amountChanged);
@@ -277,8 +282,11 @@ bool FOdeme::eventFilter(QObject *watched, QEvent *event)
     switch (event->type()) {
     case QEvent::KeyPress: {
         auto *key = static_cast<QKeyEvent *>(event);
-        // The form sees keys first: Enter walks on through the fields.
+        // The form sees keys first: Enter walks on through the fields, a completed account
+        // chosen first.
         if (isEnterKey(key)) {
+            if (ComboBox *combo = ComboBox::of(static_cast<QWidget *>(watched)))
+                combo->chooseTypedEntry();
             focusNextPrevChild(true);
             return true;
         }
@@ -287,10 +295,6 @@ bool FOdeme::eventFilter(QObject *watched, QEvent *event)
             return true;
         break;
     }
-    case QEvent::FocusIn:
-        if (qobject_cast<QLineEdit *>(watched) && watched != CCari->lineEdit())
-            SelectActiveText(this);
-        break;
     case QEvent::FocusOut:
         if (watched == TNakit || watched == TCek) {
             auto *amount = static_cast<QLineEdit *>(watched);

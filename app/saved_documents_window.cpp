@@ -4,6 +4,7 @@
 #include "app/document_search.h"
 #include "app/main_window.h"
 #include "app/payment_form.h"
+#include "core/conversions.h"
 #include "core/database.h"
 #include "core/document_panels.h"
 #include "core/document_print.h"
@@ -13,8 +14,10 @@
 #include "core/saved_documents.h"
 #include "core/state.h"
 #include "platform/combo_box.h"
+#include "platform/focus.h"
 #include "platform/grid.h"
 #include "platform/twips.h"
+#include "platform/ui_font.h"
 #include "reports/document_print.h"
 
 #include <QCloseEvent>
@@ -50,14 +53,14 @@ FKayitli::FKayitli(FMain *main, QWidget *parent)
     setWindowTitle(QStringLiteral("Kayıtlı Belgeler"));
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
     setFixedSize(twipsSize(11400, 5160));
-    QFont face = font();
-    face.setPointSize(8);
-    setFont(face);
+    showFocusAlways(this);
+    setFont(uiFont());
 
     LabeL = new QLabel(QStringLiteral("Cari --------------------"), this);
     LabeL->setGeometry(twipsRect(150, 165, 1560, 315));
     CCariX = new ComboBox(this, true);
     CCariX->setGeometry(twipsRect(1740, 150, 9510, 345));
+    CCariX->setTypedFold(&UpperAsciiChar);
     Grid1 = new Grid(this);
     Grid1->setGeometry(twipsRect(150, 630, 11100, 3840));
 

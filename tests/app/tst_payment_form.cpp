@@ -226,7 +226,12 @@ private slots:
         QCOMPARE(form.TSerino->text(), QStringLiteral("A"));
         QCOMPARE(form.TSirano->text(), QStringLiteral("1"));
         form.CBelge->setListIndex(1);
-        form.CCari->setListIndex(0);
+        // The account typed in part, in lower case, and taken with Enter.
+        form.CCari->setFocus(Qt::TabFocusReason);
+        typeText(QApplication::focusWidget(), QStringLiteral("al"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QCOMPARE(form.CCari->ListIndex(), 0);
+        QCOMPARE(QApplication::focusWidget(), form.DBelge);
         QCOMPARE(form.LabInfo->text(), QStringLiteral("Cari Hesap Durumu : 100,00 borçludur"));
 
         retype(form.TSerino, QStringLiteral("şb"));

@@ -190,14 +190,14 @@ void FKayitli::Form_Activate()
         return;
     // Emptied whatever comes of it.
     s.PendingDocKey.clear();
-    qint64 account = 0;
+    qint64 account = -1;
     try {
         account = documentAccount(parseDocumentKey(key).id);
     } catch (const DatabaseError &) {
         ShowSystemMessage(QStringLiteral("Belge okunamadı!"), IconError);
         return;
     }
-    if (account == 0) {
+    if (account < 0) {
         ShowSystemMessage(missingDocumentMessage(), IconError);
         return;
     }

@@ -57,7 +57,7 @@ qint64 documentAccount(qint64 id)
     rs.Open(QStringLiteral("select cariid from ") + sqlTable(s.TblBelge)
                 + QStringLiteral(" where id=? and bmod>0"),
             *s.Conn, { id });
-    const qint64 account = rs.Eof() ? 0 : rs.Fields(0).toLongLong();
+    const qint64 account = rs.Eof() ? -1 : rs.Fields(0).toLongLong();
     rs.Close();
     return account;
 }

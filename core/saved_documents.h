@@ -25,7 +25,7 @@ enum SavedListField { ListKey, ListDate, ListText, ListValue, SavedListFields };
 // DatabaseError.
 RowArray accountDocuments(qint64 accountId);
 
-// The account of a document; 0 when the document is gone. Throws DatabaseError.
+// The account of a document; -1 when the document is gone. Throws DatabaseError.
 qint64 documentAccount(qint64 id);
 
 // What the search by series and number shows.

@@ -14,6 +14,7 @@
 #include "platform/combo_box.h"
 #include "platform/grid.h"
 #include "platform/ribbon.h"
+#include "reports/warranty.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -123,8 +124,10 @@ void FMain::CMBar_Execute(int commandId)
     switch (commandId) {
     case 106:
     case 110:
-    case 171:
         runLaterCommand(commandId);
+        break;
+    case 171:
+        WarrantyLookup();
         break;
     case 108:
         if (CheckRight(RightSettings))
@@ -178,7 +181,7 @@ void FMain::CMBar_Execute(int commandId)
 }
 
 // The windows and report output that later issues bring: payment 106, settings 108, about 110,
-// saved documents 153, show / save / print report 161-163, warranty 171. The conditions and
+// saved documents 153, show / save / print report 161-163. The conditions and
 // rights are checked before this is reached; each issue wires its window here.
 void FMain::runLaterCommand(int commandId)
 {

@@ -282,9 +282,8 @@ bool FMain::eventFilter(QObject *watched, QEvent *event)
     const int page = state().CurrentPage;
     if (page == 13)
         return false;
-    if (page > 5 && page < 13) {
-        // The report builder ShowReport joins here with the reports work.
-    }
+    if (page > 5 && page < 13)
+        ShowReport();
     return true;
 }
 

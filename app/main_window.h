@@ -44,6 +44,10 @@ public:
     // Switches the main grid to page kind (1 to 13) and rebuilds it completely.
     void ShowPage(int kind);
 
+    // Builds the report of the current report page into Grid1 from RX1's options; on any
+    // other page it leaves the grid at its title row.
+    void ShowReport();
+
     // Start-up after a successful login: stock-name clean-up, settings, table choice, lists,
     // panel preparation and the silent version check. Throws DatabaseError.
     void startAfterLogin();

@@ -166,6 +166,9 @@ void FMain::CMBar_Execute(int commandId)
         }
         break;
     case 161:
+        if (reportTab())
+            ShowReport();
+        break;
     case 162:
     case 163:
         if (reportTab())
@@ -181,7 +184,7 @@ void FMain::CMBar_Execute(int commandId)
 }
 
 // The windows and report output that later issues bring: payment 106, settings 108, about 110,
-// saved documents 153, show / save / print report 161-163. The conditions and
+// saved documents 153, save / print report 162-163. The conditions and
 // rights are checked before this is reached; each issue wires its window here.
 void FMain::runLaterCommand(int commandId)
 {

@@ -13,6 +13,7 @@
 #include "core/state.h"
 #include "platform/combo_box.h"
 #include "platform/grid.h"
+#include "reports/report.h"
 
 #include <QCoreApplication>
 #include <QHeaderView>
@@ -47,7 +48,7 @@ void chooseItem(QObject *panel, const char *property, const QString &text)
     }
 }
 
-// "05-Ocak-2024" (day, separator, month name, separator, year) as 05.01.2024; empty when the
+// "05 Ocak 2024" (day, separator, month name, separator, year) as 05.01.2024; empty when the
 // text holds no month name there.
 QString dayRowDate(const QString &text)
 {
@@ -202,12 +203,12 @@ void FMain::Grid1_DblClick()
         CMBar_Execute(142);
         return;
     }
-    // Only data rows drill down: a total row is bold, a title or carry-over row carries no key
-    // or stands in row 1.
-    const bool totalRow = Grid1->Cell(row, 1).FontBold() || Grid1->Cell(row, 0).FontBold();
+    // Only a report's data rows drill down: an opening, goods-line or totals row leads nowhere.
+    if (reportRowKind(Grid1, row) != ReportRowKind::Data)
+        return;
     if (page == 6 || page == 10 || page == 11) {
         const QString key = Grid1->Cell(row, 0).Text();
-        if (row < 2 || totalRow || key.isEmpty())
+        if (!isDocumentKey(key))
             return;
         s.PendingDocKey = key;
         runLaterCommand(153);
@@ -215,7 +216,7 @@ void FMain::Grid1_DblClick()
     }
     if (page == 9) {
         const QString account = Grid1->Cell(row, 1).Text();
-        if (Grid1->Rows() < 2 || row == Grid1->Rows() - 1 || totalRow || account.isEmpty())
+        if (account.isEmpty())
             return;
         ShowPage(6);
         chooseItem(RX1, "XCCari", account);
@@ -224,8 +225,6 @@ void FMain::Grid1_DblClick()
     }
     if (page == 8) {
         const QString text = Grid1->Cell(row, 1).Text();
-        if (totalRow || text.isEmpty())
-            return;
         if (fieldValue(RX1, "XOAylik") != 0) {
             setFieldValue(RX1, "XOGunluk", 1);
             chooseItem(RX1, "XCKasaAy", text);

@@ -230,6 +230,55 @@ void CreateDatabaseObjects()
     s.Conn = std::make_unique<Connection>(QStringLiteral("Conn"));
     s.Rs = std::make_unique<Recordset>();
     openDatabase(*s.Conn);
+    try {
+        UpgradeIndexes(*s.Conn);
+    } catch (const DatabaseError &error) {
+        // A file that another computer holds busy, or a read-only one, still works without
+        // them, only slower; the next login tries again.
+        qWarning("indexes not created: %s", qPrintable(error.message()));
+    }
+}
+
+QList<TableIndex> deliveredIndexes()
+{
+    static const std::pair<const char *, const char *> documents[] = {
+        { "belgeid", "belgeid" },
+        { "stok", "stokid, inout, miktar" },
+        { "cari", "cariid" },
+        { "seri", "bmod, serino, sirano" },
+        { "ftrdrm", "ftrdrm" },
+        { "stokinftr", "stokinftr" },
+        { "serial", "serial" },
+        // An account's balance and the debts report read these alone, amounts included.
+        { "hesap", "cariid, bmod, gircik, yekun" },
+        // The cash report: cash documents by date.
+        { "kasa", "btarihi, bmod, gircik, yekun" },
+    };
+    QList<TableIndex> indexes;
+    for (const char *table : { "1Belge", "2Belge" }) {
+        for (const auto &[name, columns] : documents)
+            indexes.append({ QString::fromLatin1(table) + u'_' + QString::fromLatin1(name),
+                             QString::fromLatin1(table), QString::fromLatin1(columns) });
+    }
+    return indexes;
+}
+
+void UpgradeIndexes(Connection &connection)
+{
+    QStringList present;
+    {
+        Recordset rs;
+        rs.Open(QStringLiteral("select name from sqlite_master where type='index'"), connection);
+        for (int r = 0; r < rs.RecordCount(); ++r)
+            present << rs.rows().text(0, r);
+    }
+    for (const TableIndex &index : deliveredIndexes()) {
+        if (present.contains(index.name))
+            continue;
+        connection.Execute(QStringLiteral("CREATE INDEX \"") + index.name
+                           + QStringLiteral("\" ON \"") + index.table + QStringLiteral("\" (")
+                           + index.columns + u')');
+    }
 }
 
 } // namespace kx

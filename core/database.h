@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QDate>
+#include <QList>
 #include <QString>
 
 namespace kx {
@@ -36,8 +37,21 @@ QString prepareDatabase(const QString &path);
 // carrying the message for the user.
 void openDatabase(Connection &connection, const QString &path = databasePath());
 
-// The login form's load: makes Conn2, Rs2, Conn and Rs in that order and opens Conn.
-// Conn2 stays closed until a reader opens it with openDatabase.
+// The login form's load: makes Conn2, Rs2, Conn and Rs in that order, opens Conn and gives
+// the file the delivered indexes it lacks. Conn2 stays closed until a reader opens it.
 void CreateDatabaseObjects();
+
+// The indexes of the documents tables that the template delivers: name and columns.
+struct TableIndex
+{
+    QString name;
+    QString table;
+    QString columns;
+};
+QList<TableIndex> deliveredIndexes();
+
+// Creates every delivered index the open file lacks, so that a file made before an index
+// joined the template reads as fast as a new one. Throws DatabaseError.
+void UpgradeIndexes(Connection &connection);
 
 } // namespace kx

@@ -43,6 +43,19 @@ QString DocumentKindName(const QVariant &bmod, const QVariant &gircik)
     return {};
 }
 
+bool isDocumentKey(const QString &key)
+{
+    if (key.size() < 2 || key.at(0) < u'3' || key.at(0) > u'6')
+        return false;
+    bool nonZero = false;
+    for (qsizetype i = 1; i < key.size(); ++i) {
+        if (key.at(i) < u'0' || key.at(i) > u'9')
+            return false;
+        nonZero = nonZero || key.at(i) != u'0';
+    }
+    return nonZero && key.size() <= 19;
+}
+
 QString ComputeAccountBalance(qint64 accountId, bool ownConnection, qint64 dateBound)
 {
     ModuleState &s = state();

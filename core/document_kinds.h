@@ -11,6 +11,9 @@ class Grid;
 // The short label of a (bmod, gircik) pair; empty for any pair outside the twelve.
 QString DocumentKindName(const QVariant &bmod, const QVariant &gircik);
 
+// A document key: the kind digit 3 to 6 followed directly by the document's id ("4125").
+bool isDocumentKey(const QString &key);
+
 // Opening debit and credit of the account plus its invoices and payments dated before
 // dateBound (0: all). Writes AccountDebtSum, AccountCreditSum and HesapDurumu and returns the
 // balance as signed amount text.

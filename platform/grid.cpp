@@ -9,6 +9,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 
@@ -18,6 +19,7 @@ Qt::Alignment gridAlignment(int code)
 {
     switch (code) {
     case 2:
+    case 10:
         return Qt::AlignCenter;
     case 12:
     case 14:
@@ -36,6 +38,7 @@ struct CellData
     QColor backColor;
     qint16 alignment = -1;
     qint8 cellType = -1;
+    quint8 borders = 0; // two bits of style an edge, edge 0 in the lowest bits
     bool bold = false;
     bool locked = false;
 };
@@ -44,6 +47,7 @@ struct RowData
 {
     QList<CellData> cells;
     int height = 18;
+    int tag = 0;
 };
 
 // A text counts as ticked when its leading number is 1 ("1", "1,0", " 1").
@@ -64,7 +68,7 @@ public:
         : QAbstractTableModel(grid)
         , m_grid(grid)
     {
-        m_rows.append(RowData { QList<CellData>(1), 18 });
+        m_rows.append(RowData { QList<CellData>(1), 18, 0 });
     }
 
     int gridRows() const { return m_rowCount; }
@@ -150,6 +154,17 @@ public:
     {
         if (row >= 0 && row < m_rowCount && !isVirtualRow(row))
             m_rows[row].height = height;
+    }
+    int rowTag(int row) const
+    {
+        if (row < 0 || row >= m_rowCount || isVirtualRow(row))
+            return 0;
+        return m_rows.at(row).tag;
+    }
+    void setRowTag(int row, int tag)
+    {
+        if (row >= 0 && row < m_rowCount && !isVirtualRow(row))
+            m_rows[row].tag = tag;
     }
 
     void cellChanged(int row, int col)
@@ -323,7 +338,7 @@ public:
 private:
     RowData newRow() const
     {
-        return RowData { QList<CellData>(m_colCount), m_grid->m_defaultRowHeight };
+        return RowData { QList<CellData>(m_colCount), m_grid->m_defaultRowHeight, 0 };
     }
 
     Grid *m_grid;
@@ -407,6 +422,7 @@ public:
         const QVariant check = index.data(Qt::CheckStateRole);
         if (!check.isValid()) {
             QStyledItemDelegate::paint(painter, plain, index);
+            paintBorders(painter, option.rect, index);
             return;
         }
         // A check box cell: background, then the box in the middle of the cell.
@@ -447,6 +463,34 @@ public:
     }
 
 private:
+    // The edges of a cell's own borders, inside its rectangle (a merged cell's whole one).
+    void paintBorders(QPainter *painter, const QRect &rect, const QModelIndex &index) const
+    {
+        const GridCell cell = m_grid->Cell(index.row() + 1, index.column());
+        for (int edge = 0; edge < 4; ++edge) {
+            const int style = cell.Border(edge);
+            if (style <= 0)
+                continue;
+            const int width = style >= 2 ? 2 : 1;
+            QRect line;
+            switch (edge) {
+            case 0:
+                line = QRect(rect.left(), rect.top(), width, rect.height());
+                break;
+            case 1:
+                line = QRect(rect.left(), rect.top(), rect.width(), width);
+                break;
+            case 2:
+                line = QRect(rect.right() - width + 1, rect.top(), width, rect.height());
+                break;
+            default:
+                line = QRect(rect.left(), rect.bottom() - width + 1, rect.width(), width);
+                break;
+            }
+            painter->fillRect(line, Qt::black);
+        }
+    }
+
     Grid *m_grid;
 };
 
@@ -534,6 +578,24 @@ void GridCell::setBackColor(const QColor &color)
         cell->backColor = color;
         m_grid->m_model->cellChanged(m_row, m_col);
     }
+}
+
+int GridCell::Border(int edge) const
+{
+    const CellData *cell = m_grid->m_model->cell(m_row, m_col);
+    if (!cell || edge < 0 || edge > 3)
+        return 0;
+    return (cell->borders >> (2 * edge)) & 3;
+}
+
+void GridCell::setBorder(int edge, int style)
+{
+    CellData *cell = m_grid->m_model->cell(m_row, m_col);
+    if (!cell || edge < 0 || edge > 3)
+        return;
+    const int shift = 2 * edge;
+    cell->borders = quint8((cell->borders & ~(3 << shift)) | (qBound(0, style, 3) << shift));
+    m_grid->m_model->cellChanged(m_row, m_col);
 }
 
 bool GridCell::Locked() const
@@ -808,6 +870,16 @@ void Grid::setRowHeight(int row, int pixels)
     verticalHeader()->setSectionHidden(row - 1, pixels == 0);
     if (pixels > 0)
         verticalHeader()->resizeSection(row - 1, pixels);
+}
+
+int Grid::RowTag(int row) const
+{
+    return m_model->rowTag(row);
+}
+
+void Grid::setRowTag(int row, int tag)
+{
+    m_model->setRowTag(row, tag);
 }
 
 void Grid::setDefaultRowHeight(int pixels)

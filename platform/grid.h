@@ -25,8 +25,8 @@ enum GridCellType {
     CellTypeDate = 3, // day.month.year text edited with a date field
 };
 
-// Alignment codes: 2 centred (header cells), 4 and 6 left, 12 and 14 right; any other code
-// left. The code is kept as given and read back unchanged.
+// Alignment codes: 2 and 10 centred, 4 and 6 left, 12 and 14 right; any other code left. The
+// code is kept as given and read back unchanged.
 Qt::Alignment gridAlignment(int code);
 
 // One cell, addressed by grid row (0 = header) and column. A handle: cheap to copy, it reads and
@@ -57,6 +57,10 @@ public:
     void setFontBold(bool bold);
     QColor BackColor() const; // invalid when none is set
     void setBackColor(const QColor &color);
+    // Border style of one edge (0 left, 1 top, 2 right, 3 bottom): 0 none, 1 thin, 2 thick.
+    // On a merged cell the first cell's borders go round the whole merged cell.
+    int Border(int edge) const;
+    void setBorder(int edge, int style);
     bool Locked() const; // locked by the cell or by its column
     void setLocked(bool locked);
     // Makes this cell the current one and selects it.
@@ -163,6 +167,10 @@ public:
     void setRowHeight(int row, int pixels);
     int DefaultRowHeight() const { return m_defaultRowHeight; }
     void setDefaultRowHeight(int pixels);
+    // A number the grid keeps with a stored row and never shows (0 for a new row); the reports
+    // mark their row kinds with it.
+    int RowTag(int row) const;
+    void setRowTag(int row, int tag);
 
     // Inserts count empty rows before row (row >= 1); row == Rows() appends.
     void InsertRow(int row, int count = 1);

@@ -9,6 +9,7 @@
 #include "platform/combo_box.h"
 #include "platform/date_field.h"
 #include "platform/grid.h"
+#include "reports/report.h"
 #include "tests/app/events_window.h"
 #include "tests/support/builders.h"
 #include "tests/support/kxtest.h"
@@ -369,7 +370,7 @@ private slots:
         QCOMPARE(kx::state().PopMode, QStringLiteral("e"));
     }
 
-    // Report rows: only data rows hand their document key on; a total row, the carry-over
+    // Report rows: only data rows hand their document key on; a totals row, the carry-over
     // row 1 and a row without a key do nothing.
     void statementDrillDown_data()
     {
@@ -379,7 +380,7 @@ private slots:
         QTest::newRow("document row") << 2 << "512";
         QTest::newRow("carry-over row") << 1 << "untouched";
         QTest::newRow("title row without a key") << 3 << "untouched";
-        QTest::newRow("bold total row") << 4 << "untouched";
+        QTest::newRow("totals row") << 4 << "untouched";
     }
     void statementDrillDown()
     {
@@ -391,11 +392,14 @@ private slots:
         w.Grid1->setRows(5);
         const QStringList keys = { "", "39", "512", "", "77" };
         const QStringList texts = { "", "Devir", "Fatura", "Ocak", "Toplam" };
+        const QList<kx::ReportRowKind> kinds
+            = { kx::ReportRowKind::None, kx::ReportRowKind::Opening, kx::ReportRowKind::Data,
+                kx::ReportRowKind::Data, kx::ReportRowKind::Total };
         for (int r = 1; r < 5; ++r) {
             w.Grid1->Cell(r, 0).setText(keys.at(r));
             w.Grid1->Cell(r, 2).setText(texts.at(r));
+            w.Grid1->setRowTag(r, int(kinds.at(r)));
         }
-        w.Grid1->Range(4, 0, 4, 6).setFontBold(true);
         kx::state().PendingDocKey = QStringLiteral("untouched");
         doubleClickCell(w.Grid1, row, 2);
         QCOMPARE(kx::state().PendingDocKey, key);
@@ -425,6 +429,9 @@ private slots:
         w.Grid1->Cell(1, 1).setText("ALICI (1)");
         w.Grid1->Cell(2, 1).setText("BAYI (2)");
         w.Grid1->Cell(3, 1).setText("Toplam");
+        for (int r = 1; r < 3; ++r)
+            w.Grid1->setRowTag(r, int(kx::ReportRowKind::Data));
+        w.Grid1->setRowTag(3, int(kx::ReportRowKind::Total));
         doubleClickCell(w.Grid1, row, 1);
         QCOMPARE(kx::state().CurrentPage, page);
         QCOMPARE(combo(w.RX1, "XCCari")->ListIndex(), account);
@@ -442,16 +449,23 @@ private slots:
         kx::setFieldValue(w.RX1, "XOAylik", 1);
         w.Grid1->setRows(2);
         w.Grid1->Cell(1, 1).setText(month);
+        w.Grid1->setRowTag(1, int(kx::ReportRowKind::Data));
         doubleClickCell(w.Grid1, 1, 1);
         QCOMPARE(kx::fieldValue(w.RX1, "XOGunluk"), 1);
         QCOMPARE(months->ListIndex(), months->ListCount() - 1);
 
+        w.Grid1->setRows(1);
         w.Grid1->setRows(3);
-        w.Grid1->Cell(1, 1).setText("05-Ağustos-2024");
-        w.Grid1->Cell(2, 1).setText("05-Ocak-2024");
+        w.Grid1->Cell(1, 1).setText("05 Ağustos 2024");
+        w.Grid1->Cell(2, 1).setText("05 Ocak 2024");
+        for (int r = 1; r < 3; ++r)
+            w.Grid1->setRowTag(r, int(kx::ReportRowKind::Data));
         doubleClickCell(w.Grid1, 2, 1);
         QCOMPARE(kx::fieldValue(w.RX1, "XOGunDetay"), 1);
         QCOMPARE(kx::fieldDateKey(w.RX1, "XDTar3"), 20240105);
+        w.Grid1->setRows(2);
+        w.Grid1->Cell(1, 1).setText("05 Ağustos 2024");
+        w.Grid1->setRowTag(1, int(kx::ReportRowKind::Data));
         doubleClickCell(w.Grid1, 1, 1); // day detail: nothing more
         QCOMPARE(kx::fieldDateKey(w.RX1, "XDTar3"), 20240105);
     }

@@ -237,6 +237,47 @@ private slots:
         QVERIFY(!QFile::exists(fixture.databasePath() + ".yeni"));
     }
 
+    // The template delivers every index the upgrade knows; a file that lacks some gains them
+    // at the next login, its rows untouched, and a second login changes nothing.
+    void indexesDeliveredAndUpgraded()
+    {
+        const auto indexNames = [] {
+            QStringList names;
+            kx::Recordset rs;
+            rs.Open("select name from sqlite_master where type='index' and tbl_name like '%Belge'",
+                    *kx::state().Conn);
+            for (int r = 0; r < rs.RecordCount(); ++r)
+                names << rs.rows().text(0, r);
+            names.sort();
+            return names;
+        };
+        QStringList delivered;
+        for (const kx::TableIndex &index : kx::deliveredIndexes())
+            delivered << index.name;
+        delivered.sort();
+        QVERIFY(delivered.contains("1Belge_kasa") && delivered.contains("2Belge_hesap"));
+
+        kxtest::Fixture fixture;
+        fixture.login(1);
+        QCOMPARE(indexNames(), delivered);
+
+        kxtest::Header note;
+        note.cariid = 1;
+        kxtest::addDocument(note);
+        for (const QString &name : { "1Belge_kasa", "1Belge_hesap", "2Belge_seri" })
+            kx::state().Conn->Execute("drop index \"" + name + '"');
+        kx::state().Conn->Close();
+        kx::CreateDatabaseObjects();
+        QCOMPARE(indexNames(), delivered);
+        QCOMPARE(scalar("select count(*) from \"1Belge\"").toInt(), 1);
+        // The kasa index holds date, kind, direction and amount for the cash report alone.
+        QCOMPARE(scalar("select sql from sqlite_master where name='1Belge_kasa'").toString(),
+                 QStringLiteral("CREATE INDEX \"1Belge_kasa\" ON \"1Belge\" "
+                                "(btarihi, bmod, gircik, yekun)"));
+        kx::UpgradeIndexes(*kx::state().Conn);
+        QCOMPARE(indexNames(), delivered);
+    }
+
     // A folder where no file can be made: a Turkish message, and nothing half-made left.
     void unwritableFolderGivesMessage()
     {

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QImage>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTest>
@@ -301,6 +302,7 @@ private slots:
         const int left = Qt::AlignLeft | Qt::AlignVCenter;
         const int right = Qt::AlignRight | Qt::AlignVCenter;
         QTest::newRow("header 2") << 2 << int(Qt::AlignCenter);
+        QTest::newRow("totals 10") << 10 << int(Qt::AlignCenter);
         QTest::newRow("list left 4") << 4 << left;
         QTest::newRow("report left 6") << 6 << left;
         QTest::newRow("list right 12") << 12 << right;
@@ -359,6 +361,70 @@ private slots:
         QVERIFY(!grid.Cell(1, 1).FontBold());
         grid.Range(2, 4, 2, 18).Merge();
         QCOMPARE(grid.columnSpan(1, 4), 15);
+    }
+
+    // Borders by edge and style, and the row tags: both travel with their rows when rows are
+    // inserted or removed above them, and new rows start without either.
+    void bordersAndRowTagsTravelWithTheirRows()
+    {
+        Grid grid;
+        grid.setCols(4);
+        grid.setRows(4);
+        grid.setRowTag(2, 5);
+        grid.Cell(2, 1).setBorder(3, 2);
+        grid.Cell(2, 1).setBorder(0, 1);
+        grid.Cell(2, 1).setBorder(7, 2); // no such edge: ignored
+        QCOMPARE(grid.Cell(2, 1).Border(3), 2);
+        QCOMPARE(grid.Cell(2, 1).Border(0), 1);
+        QCOMPARE(grid.Cell(2, 1).Border(1), 0);
+        grid.Cell(2, 1).setBorder(0, 0);
+        QCOMPARE(grid.Cell(2, 1).Border(0), 0);
+        QCOMPARE(grid.Cell(2, 1).Border(3), 2);
+
+        grid.InsertRow(1);
+        QCOMPARE(grid.RowTag(3), 5);
+        QCOMPARE(grid.Cell(3, 1).Border(3), 2);
+        QCOMPARE(grid.RowTag(1), 0);
+        QCOMPARE(grid.Cell(1, 1).Border(3), 0);
+        grid.RemoveRow(1, 2);
+        QCOMPARE(grid.RowTag(1), 5);
+        grid.setRows(1);
+        grid.setRows(3);
+        QCOMPARE(grid.RowTag(1), 0);
+        QCOMPARE(grid.Cell(1, 1).Border(3), 0);
+        QCOMPARE(grid.RowTag(0), 0); // the title row and rows outside carry none
+        QCOMPARE(grid.RowTag(9), 0);
+    }
+
+    // A thick border goes round the whole merged cell: its first cell's edges are drawn at the
+    // edges of the merge, and a cell without borders draws none.
+    void thickBorderDrawnRoundMergedCell()
+    {
+        Grid grid;
+        grid.setCols(4);
+        grid.setRows(3);
+        grid.setShowGrid(false);
+        grid.resize(400, 200);
+        for (int c = 1; c < 4; ++c)
+            grid.setColumnWidth(c, 80);
+        grid.Range(1, 1, 1, 3).Merge();
+        for (int edge = 0; edge < 4; ++edge)
+            grid.Cell(1, 1).setBorder(edge, 2);
+        grid.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&grid));
+        const QImage image = grid.viewport()->grab().toImage();
+        const QRect merged = grid.visualRect(grid.model()->index(0, 1))
+                                 .united(grid.visualRect(grid.model()->index(0, 3)));
+        const auto dark = [&](int x, int y) { return qGray(image.pixel(x, y)) < 60; };
+        const int middleY = merged.center().y();
+        QVERIFY(dark(merged.left(), middleY));
+        QVERIFY(dark(merged.right(), middleY));
+        QVERIFY(dark(merged.center().x(), merged.top()));
+        QVERIFY(dark(merged.center().x(), merged.bottom()));
+        // Inside the merge, between its columns, no line.
+        QVERIFY(!dark(merged.left() + 80, middleY));
+        const QRect below = grid.visualRect(grid.model()->index(1, 2));
+        QVERIFY(!dark(below.left(), below.center().y()));
     }
 };
 

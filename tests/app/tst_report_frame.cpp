@@ -1,0 +1,294 @@
+// The report frame of the main window: when a report runs, what it leaves in the grid on
+// success, early return and error, and the drill-downs by row kind.
+#include "app/main_window.h"
+#include "core/panel_fields.h"
+#include "core/state.h"
+#include "platform/combo_box.h"
+#include "platform/grid.h"
+#include "reports/report.h"
+#include "tests/app/events_window.h"
+#include "tests/support/builders.h"
+#include "tests/support/kxtest.h"
+
+#include <QApplication>
+#include <QTest>
+
+using namespace kxtest;
+using kx::ReportRowKind;
+
+namespace {
+
+kx::ComboBox *combo(QObject *panel, const char *name)
+{
+    return qobject_cast<kx::ComboBox *>(kx::panelField(panel, name));
+}
+
+void doubleClickCell(kx::Grid *grid, int row, int col)
+{
+    const QPoint at = grid->visualRect(grid->model()->index(row - 1, col)).center();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at);
+}
+
+QStringList gridTexts(kx::Grid *grid)
+{
+    QStringList texts;
+    for (int r = 1; r < grid->Rows(); ++r) {
+        QStringList row;
+        for (int c = 0; c < grid->Cols(); ++c)
+            row << grid->Cell(r, c).Text();
+        texts << row.join(u'|');
+    }
+    return texts;
+}
+
+QList<kx::MessageRecord> popups()
+{
+    QList<kx::MessageRecord> found;
+    for (const kx::MessageRecord &record : kx::messageScript().shown) {
+        if (record.kind == QLatin1String("popup"))
+            found << record;
+    }
+    return found;
+}
+
+// Two accounts, ALICI with an invoice over a delivery note (one goods line) and a collection,
+// BAYI with a purchase; one stock card.
+struct Company
+{
+    qint64 alici = 0;
+    qint64 invoice = 0;
+    qint64 payment = 0;
+
+    Company()
+    {
+        const qint64 stock = addStock("S1", "VIDA", { { 6, "2,00" } });
+        alici = addAccount("1", "ALICI");
+        const qint64 bayi = addAccount("2", "BAYI");
+        Header invoiceHeader;
+        invoiceHeader.bmod = 4;
+        invoiceHeader.cariid = alici;
+        invoiceHeader.btarihi = 20240105;
+        invoiceHeader.yekun = "100,00";
+        invoice = addDocument(invoiceHeader);
+        Header note;
+        note.cariid = alici;
+        note.ftrdrm = int(invoice);
+        const qint64 noteId = addDocument(note);
+        Line line;
+        line.stokid = stock;
+        line.stokadi = "VIDA";
+        line.miktar = 50;
+        line.birimfiyat = "2,00";
+        line.stokinftr = invoice;
+        addLine(noteId, line);
+        Header collection;
+        collection.bmod = 6;
+        collection.cariid = alici;
+        collection.btarihi = 20240110;
+        collection.yekun = "40,00";
+        payment = addDocument(collection);
+        Header purchase;
+        purchase.bmod = 5;
+        purchase.gircik = 1;
+        purchase.cariid = bayi;
+        purchase.yekun = "70,00";
+        addDocument(purchase);
+    }
+};
+
+} // namespace
+
+class TestReportFrame : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // The statement without an account: one message, the focus in the account combo, only the
+    // title row, and the grid redraws again, so that it takes events at once.
+    void missingAccountReturnsWithRedrawOn()
+    {
+        EventsWindow env;
+        Company company;
+        kx::FMain &w = env.start();
+        w.ShowPage(6);
+        combo(w.RX1, "XCCari")->setListIndex(0);
+        QTest::keyClick(w.Grid1, Qt::Key_Return);
+        QVERIFY(w.Grid1->Rows() > 2);
+
+        combo(w.RX1, "XCCari")->setListIndex(-1);
+        kx::messageScript().shown.clear();
+        QTest::keyClick(w.Grid1, Qt::Key_Return);
+        QCOMPARE(w.Grid1->Rows(), 1);
+        QVERIFY(w.Grid1->AutoRedraw());
+        QCOMPARE(popups().size(), 1);
+        QCOMPARE(popups().at(0).text, QStringLiteral("Görüntülemek istediğiniz cariyi seçiniz!"));
+        QCOMPARE(popups().at(0).icon, 2);
+        QWidget *focused = QApplication::focusWidget();
+        QVERIFY(focused == combo(w.RX1, "XCCari")
+                || (focused && focused->parent() == combo(w.RX1, "XCCari")));
+    }
+
+    // An error inside a report: the grid back to its title row, one short message, redraw on.
+    void errorClearsGridWithOneMessage()
+    {
+        EventsWindow env;
+        Company company;
+        kx::FMain &w = env.start();
+        w.ShowPage(9);
+        w.CMBar_Execute(161);
+        QCOMPARE(w.Grid1->Rows(), 4);
+
+        kx::state().TblBelge = QStringLiteral("Belge"); // no such table
+        kx::messageScript().shown.clear();
+        w.CMBar_Execute(161);
+        QCOMPARE(w.Grid1->Rows(), 1);
+        QCOMPARE(w.Grid1->columnSpan(0, 1), 1);
+        QVERIFY(w.Grid1->AutoRedraw());
+        QCOMPARE(popups().size(), 1);
+        QCOMPARE(popups().at(0).text, QStringLiteral("Rapor hazırlanamadı!"));
+        QCOMPARE(popups().at(0).icon, 2);
+    }
+
+    // Twice in a row the same grid; the last row's first cell is the current one; an empty
+    // report selects nothing.
+    void rerunGivesSameGridAndSelectsLastRow()
+    {
+        EventsWindow env;
+        Company company;
+        kx::FMain &w = env.start();
+        w.ShowPage(6);
+        combo(w.RX1, "XCCari")->setListIndex(0);
+        kx::setFieldValue(w.RX1, "XBStok", 1);
+        w.CMBar_Execute(161);
+        const QStringList first = gridTexts(w.Grid1);
+        QCOMPARE(first.size(), 5); // opening, invoice, its goods line, collection, totals
+        QTest::keyClick(w.Grid1, Qt::Key_Return);
+        QCOMPARE(gridTexts(w.Grid1), first);
+        QCOMPARE(w.Grid1->CurrentCell().Row(), w.Grid1->Rows() - 1);
+        QCOMPARE(w.Grid1->CurrentCell().Col(), 0);
+
+        // No live stock card: the price list stays at its title row, nothing selected.
+        kx::state().StokVar = QStringLiteral("yok");
+        w.ShowPage(7);
+        w.CMBar_Execute(161);
+        QCOMPARE(w.Grid1->Rows(), 1);
+        QCOMPARE(w.Grid1->CurrentCell().Row(), 0);
+    }
+
+    // Enter runs the report on pages 6 to 12, not on the cheque page; 161 only with the
+    // report tab up.
+    void whereReportsRun_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<bool>("byCommand"); // 161 instead of Enter
+        QTest::addColumn<bool>("runs");
+        QTest::newRow("Enter, debts") << 9 << false << true;
+        QTest::newRow("Enter, stock inventory") << 12 << false << true;
+        QTest::newRow("Enter, cheques") << 13 << false << false;
+        QTest::newRow("161, cheques") << 13 << true << true;
+        QTest::newRow("161, invoice") << 5 << true << false;
+    }
+    void whereReportsRun()
+    {
+        QFETCH(int, page);
+        QFETCH(bool, byCommand);
+        QFETCH(bool, runs);
+        EventsWindow env;
+        kx::FMain &w = env.start();
+        w.ShowPage(page);
+        // Rows a run would take away.
+        w.Grid1->setRows(3);
+        if (byCommand)
+            w.CMBar_Execute(161);
+        else
+            QTest::keyClick(w.Grid1, Qt::Key_Return);
+        QCOMPARE(w.Grid1->Rows(), runs ? (page == 9 ? 2 : 1) : 3);
+    }
+
+    // Only a data row with a document key hands the key to the saved-documents window.
+    void statementDrillDownByKind_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("keySet");
+        QTest::newRow("opening") << 1 << int(ReportRowKind::Opening) << false;
+        QTest::newRow("invoice") << 2 << int(ReportRowKind::Data) << true;
+        QTest::newRow("goods line") << 3 << int(ReportRowKind::GoodsLine) << false;
+        QTest::newRow("collection") << 4 << int(ReportRowKind::Data) << true;
+        QTest::newRow("totals") << 5 << int(ReportRowKind::Total) << false;
+    }
+    void statementDrillDownByKind()
+    {
+        QFETCH(int, row);
+        QFETCH(int, kind);
+        QFETCH(bool, keySet);
+        EventsWindow env;
+        Company company;
+        kx::FMain &w = env.start();
+        w.ShowPage(6);
+        combo(w.RX1, "XCCari")->setListIndex(0);
+        kx::setFieldValue(w.RX1, "XBStok", 1);
+        w.CMBar_Execute(161);
+        QCOMPARE(int(kx::reportRowKind(w.Grid1, row)), kind);
+        kx::state().PendingDocKey = QStringLiteral("untouched");
+        doubleClickCell(w.Grid1, row, 2);
+        const QString expected = row == 2 ? "4" + QString::number(company.invoice)
+                                          : "6" + QString::number(company.payment);
+        QCOMPARE(kx::state().PendingDocKey, keySet ? expected : QStringLiteral("untouched"));
+    }
+
+    // A data row whose column 0 holds no document key sets nothing.
+    void invalidKeysSetNothing_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<bool>("valid");
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("kind only") << "4" << false;
+        QTest::newRow("delivery note kind") << "357" << true;
+        QTest::newRow("kind 7") << "712" << false;
+        QTest::newRow("id zero") << "400" << false;
+        QTest::newRow("letters") << "4a2" << false;
+        QTest::newRow("blank inside") << "4 12" << false;
+        QTest::newRow("sign") << "4-12" << false;
+    }
+    void invalidKeysSetNothing()
+    {
+        QFETCH(QString, key);
+        QFETCH(bool, valid);
+        EventsWindow env;
+        kx::FMain &w = env.start();
+        w.ShowPage(6);
+        kx::ReportRow row;
+        row.cells = { key, "01.01.2024", "X" };
+        kx::WriteReportRows(w.Grid1, { row, row });
+        kx::state().PendingDocKey = QStringLiteral("untouched");
+        doubleClickCell(w.Grid1, 2, 2);
+        QCOMPARE(kx::state().PendingDocKey, valid ? key : QStringLiteral("untouched"));
+    }
+
+    // Debts and credits: an account row opens that account's statement; the totals row
+    // nothing.
+    void debtsRowOpensStatement()
+    {
+        EventsWindow env;
+        Company company;
+        kx::FMain &w = env.start();
+        w.ShowPage(9);
+        w.CMBar_Execute(161);
+        QCOMPARE(w.Grid1->Cell(2, 1).Text(), QStringLiteral("BAYI (2)"));
+        doubleClickCell(w.Grid1, 3, 1);
+        QCOMPARE(kx::state().CurrentPage, 9);
+        doubleClickCell(w.Grid1, 2, 1);
+        QCOMPARE(kx::state().CurrentPage, 6);
+        QCOMPARE(combo(w.RX1, "XCCari")->ListIndex(), 1);
+        QCOMPARE(w.Grid1->Rows(), 4);
+        QCOMPARE(w.Grid1->Cell(2, 4).Text(), QStringLiteral("70,00"));
+        QCOMPARE(w.Grid1->Cell(2, 6).Text(), QStringLiteral("70,00"));
+        QCOMPARE(w.Grid1->Cell(3, 5).Text(), QStringLiteral("70,00 Alacaklı"));
+    }
+};
+
+KX_TEST(TestReportFrame)
+
+#include "tst_report_frame.moc"

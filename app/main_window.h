@@ -107,6 +107,9 @@ private:
     void afterCardSaved(int popKind, bool isNew);
     void runLaterCommand(int commandId);
     void sendEnter();
+    // Commands 162 and 163: the shown report saved as a workbook, and printed.
+    void saveReport();
+    void printReport();
     bool m_unloading = false;
 };
 

@@ -170,6 +170,9 @@ void FMain::CMBar_Execute(int commandId)
             ShowReport();
         break;
     case 162:
+        if (reportTab())
+            saveReport();
+        break;
     case 163:
         if (reportTab())
             runLaterCommand(commandId);

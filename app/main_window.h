@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/panel_fields.h"
+#include "reports/report.h"
 
 #include <QMainWindow>
 
@@ -111,6 +112,10 @@ private:
     void saveReport();
     void printReport();
     bool m_unloading = false;
+    // The page and options of the report that the grid shows (page 0: none), so that its
+    // printed title says what it was built with.
+    int m_reportPage = 0;
+    ReportOptions m_reportOptions;
 };
 
 // The help page on the product's web site.

@@ -38,11 +38,13 @@ struct MessageRecord
 struct MessageScript
 {
     QList<MessageRecord> shown;
-    QList<int> answers;       // for AskYesNo: 6 or 7
-    QStringList inputs;       // for ShowInputBox: the typed text or "CancelX"
+    QList<int> answers; // for AskYesNo: 6 or 7
+    QStringList inputs; // for ShowInputBox: the typed text or "CancelX"
     bool suppressNotices = false; // record notices and pop-ups without showing them
     void clear() { *this = MessageScript(); }
     QString lastPopupText() const;
+    // The texts shown of one kind, in order.
+    QStringList textsOf(const QString &kind) const;
 };
 
 MessageScript &messageScript();

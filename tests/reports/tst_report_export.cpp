@@ -30,16 +30,6 @@ QString sheetRange(int row, int first, int last)
     return cell(first) + QLatin1Char(':') + cell(last);
 }
 
-QStringList popupTexts()
-{
-    QStringList texts;
-    for (const kx::MessageRecord &record : kx::messageScript().shown) {
-        if (record.kind == QLatin1String("popup"))
-            texts << record.text;
-    }
-    return texts;
-}
-
 // Every file of a folder, hidden ones included.
 QStringList filesIn(const QString &folder)
 {
@@ -309,7 +299,8 @@ private slots:
         kx::SaveReportToExcel(
             w.Grid1, 9, dir.path(),
             [&](const QString &, const QString &, const QString &) { return path; });
-        QCOMPARE(popupTexts(), QStringList { QStringLiteral("Rapor dosyası kaydedilemedi!") });
+        QCOMPARE(kx::messageScript().textsOf(QStringLiteral("popup")),
+                 QStringList { QStringLiteral("Rapor dosyası kaydedilemedi!") });
         QCOMPARE(filesIn(dir.path()), before);
     }
 
@@ -361,19 +352,20 @@ private slots:
         kx::messageScript().shown.clear();
         kx::SaveReportToExcel(w.Grid1, 9, dir.path(), chooser);
         QCOMPARE(asked, 0);
-        QCOMPARE(popupTexts(), QStringList { QStringLiteral("Raporda bilgi yok!") });
+        QCOMPARE(kx::messageScript().textsOf(QStringLiteral("popup")),
+                 QStringList { QStringLiteral("Raporda bilgi yok!") });
 
         w.CMBar_Execute(161);
         kx::messageScript().shown.clear();
         kx::SaveReportToExcel(w.Grid1, 9, dir.path(), chooser);
         QCOMPARE(asked, 1);
-        QCOMPARE(popupTexts(), QStringList());
+        QCOMPARE(kx::messageScript().textsOf(QStringLiteral("popup")), QStringList());
         QCOMPARE(filesIn(dir.path()), QStringList());
 
         // The name is taken as it is given: no extension is added.
         answer = dir.filePath(QStringLiteral("borclar"));
         kx::SaveReportToExcel(w.Grid1, 9, dir.path(), chooser);
-        QCOMPARE(popupTexts(), QStringList());
+        QCOMPARE(kx::messageScript().textsOf(QStringLiteral("popup")), QStringList());
         QCOMPARE(filesIn(dir.path()), QStringList { QStringLiteral("borclar") });
         compareWithGrid(readSheet(answer), w.Grid1);
     }

@@ -72,16 +72,6 @@ std::unique_ptr<QPrinter> pdfPrinter(const QString &path)
     return printer;
 }
 
-QStringList popupTexts()
-{
-    QStringList texts;
-    for (const kx::MessageRecord &record : kx::messageScript().shown) {
-        if (record.kind == QLatin1String("popup"))
-            texts << record.text;
-    }
-    return texts;
-}
-
 // An inventory-shaped page of `count` cards, every seventh one hidden, with its totals row.
 QStringList fillInventory(kx::Grid *grid, int count)
 {
@@ -260,13 +250,14 @@ private slots:
         kx::messageScript().shown.clear();
         kx::PrintReport(w.Grid1, QStringLiteral("x"), none);
         QCOMPARE(chosen, 0);
-        QCOMPARE(popupTexts(), QStringList { QStringLiteral("Raporda bilgi yok!") });
+        QCOMPARE(kx::messageScript().textsOf(QStringLiteral("popup")),
+                 QStringList { QStringLiteral("Raporda bilgi yok!") });
 
         fillInventory(w.Grid1, 1);
         kx::messageScript().shown.clear();
         kx::PrintReport(w.Grid1, QStringLiteral("x"), none);
         QCOMPARE(chosen, 1);
-        QCOMPARE(popupTexts(),
+        QCOMPARE(kx::messageScript().textsOf(QStringLiteral("popup")),
                  QStringList { QStringLiteral("Rapor yazdırılamadı! Yazıcıyı kontrol ediniz.") });
     }
 };

@@ -52,16 +52,6 @@ void runLookup(const QStringList &inputs, const QList<int> &answers = {})
     kx::WarrantyLookup();
 }
 
-QStringList shownOfKind(const QString &kind)
-{
-    QStringList texts;
-    for (const kx::MessageRecord &record : kx::messageScript().shown) {
-        if (record.kind == kind)
-            texts << record.text;
-    }
-    return texts;
-}
-
 } // namespace
 
 class TestWarrantyLookup : public QObject
@@ -144,8 +134,8 @@ private slots:
         QFETCH(QString, shown);
 
         runLookup({ serial }, { kx::AnswerNo });
-        const QStringList questions = shownOfKind(QStringLiteral("question"));
-        const QStringList popups = shownOfKind(QStringLiteral("popup"));
+        const QStringList questions = kx::messageScript().textsOf(QStringLiteral("question"));
+        const QStringList popups = kx::messageScript().textsOf(QStringLiteral("popup"));
         if (shown.isEmpty()) {
             QCOMPARE(questions, QStringList());
             QCOMPARE(popups, QStringList { NotFound });
@@ -199,10 +189,10 @@ private slots:
         // the lines stored without a serial.
         QCOMPARE(logOf(otherCase).toString(), QStringLiteral("başka ürün"));
         QVERIFY(logOf(noSerial).isNull());
-        QCOMPARE(shownOfKind(QStringLiteral("popup")), QStringList());
+        QCOMPARE(kx::messageScript().textsOf(QStringLiteral("popup")), QStringList());
         QVERIFY(kx::messageScript().inputs.isEmpty());
         if (inputs.first() == QLatin1String("CancelX"))
-            QCOMPARE(shownOfKind(QStringLiteral("question")), QStringList());
+            QCOMPARE(kx::messageScript().textsOf(QStringLiteral("question")), QStringList());
     }
 
     void noteLineForm()

@@ -6,6 +6,7 @@
 #include "core/conversions.h"
 #include "core/database.h"
 #include "core/document_panels.h"
+#include "core/document_print.h"
 #include "core/lists.h"
 #include "core/login_form.h"
 #include "core/messages.h"
@@ -15,15 +16,17 @@
 #include "platform/grid.h"
 #include "platform/ribbon.h"
 #include "platform/twips.h"
+#include "reports/document_print.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPalette>
-#include <QTabBar>
 #include <QMessageBox>
+#include <QPalette>
+#include <QPointer>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
 
@@ -71,7 +74,6 @@ FMain::FMain(QWidget *parent)
     setObjectName(QStringLiteral("FMain"));
     setWindowTitle(QStringLiteral("Kantarix"));
     state().FMain = this;
-
 
     CMBar = new Ribbon(this, QStringLiteral("The Ribbon"));
     setMenuWidget(CMBar);
@@ -133,8 +135,8 @@ FMain::FMain(QWidget *parent)
     // their layouts were drawn for that face.
     initMainWindowResources();
     QFile style(QStringLiteral(":/style.qss"));
-    const QString sheet = style.open(QIODevice::ReadOnly) ? QString::fromUtf8(style.readAll())
-                                                          : QString();
+    const QString sheet
+        = style.open(QIODevice::ReadOnly) ? QString::fromUtf8(style.readAll()) : QString();
     for (QWidget *part : { static_cast<QWidget *>(CMBar), static_cast<QWidget *>(StatusBar),
                            static_cast<QWidget *>(TabX->tabBar()) })
         part->setStyleSheet(sheet);
@@ -145,6 +147,29 @@ FMain::FMain(QWidget *parent)
 
     qApp->installEventFilter(this);
     connectEvents();
+
+    // The save prints after its commit: the selected document tab gives the panel, totals and
+    // captions, the current page the layout.
+    QPointer<FMain> window(this);
+    setDocumentPrinter([window](const DocumentView &view, int copies) {
+        return window
+            ? printCopies(view, copies, { window->documentPageOfTab(), state().CurrentPage })
+            : 0;
+    });
+}
+
+int FMain::documentPageOfTab() const
+{
+    if (TabX->isHidden())
+        return 0;
+    const QString caption = TabX->tabText(TabX->currentIndex());
+    if (caption == QStringLiteral("İrsaliye"))
+        return 3;
+    if (caption == QStringLiteral("Fatura"))
+        return 4;
+    if (caption == QStringLiteral("İrsaliyeli Fatura"))
+        return 5;
+    return 0;
 }
 
 FMain::~FMain()

@@ -41,6 +41,8 @@ public:
 
     // What the document routines work on.
     DocumentView documentView() const;
+    // The page (3, 4, 5) of the selected document tab; 0 when no document tab is selected.
+    int documentPageOfTab() const;
 
     // Switches the main grid to page kind (1 to 13) and rebuilds it completely.
     void ShowPage(int kind);
@@ -117,9 +119,6 @@ private:
     int m_reportPage = 0;
     ReportOptions m_reportOptions;
 };
-
-// The help page on the product's web site.
-QString helpAddress();
 
 // Stores every stock card's code and name of table again in plain upper-case letters, in one
 // transaction, writing only the cards whose folded code or name differs. Returns the number of

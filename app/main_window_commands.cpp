@@ -15,6 +15,8 @@
 #include "platform/grid.h"
 #include "platform/ribbon.h"
 #include "reports/warranty.h"
+#include "settings/about_window.h"
+#include "settings/settings_window.h"
 
 #include <QCloseEvent>
 #include <QDesktopServices>
@@ -59,11 +61,6 @@ QList<ComboBox *> cardLists(const DocumentView &view, int kind)
 }
 
 } // namespace
-
-QString helpAddress()
-{
-    return hostUrl(webHost(), QStringLiteral("/yardim.asp"));
-}
 
 void FMain::connectEvents()
 {
@@ -123,7 +120,6 @@ void FMain::CMBar_Execute(int commandId)
     }
     switch (commandId) {
     case 106:
-    case 110:
         runLaterCommand(commandId);
         break;
     case 171:
@@ -131,7 +127,10 @@ void FMain::CMBar_Execute(int commandId)
         break;
     case 108:
         if (CheckRight(RightSettings))
-            runLaterCommand(commandId);
+            ShowSettingsWindow(this);
+        break;
+    case 110:
+        ShowAboutWindow(this);
         break;
     case 109:
         QDesktopServices::openUrl(QUrl(helpAddress()));
@@ -186,9 +185,9 @@ void FMain::CMBar_Execute(int commandId)
     }
 }
 
-// The windows and report output that later issues bring: payment 106, settings 108, about 110,
-// saved documents 153, save / print report 162-163. The conditions and
-// rights are checked before this is reached; each issue wires its window here.
+// The windows and report output that later issues bring: payment 106, saved documents 153, print
+// report 163. The conditions and rights are checked before this is reached; each issue wires its
+// window here.
 void FMain::runLaterCommand(int commandId)
 {
     Q_UNUSED(commandId);

@@ -1,5 +1,6 @@
 // Figures of the document logic: stock on hand, account status, open notes, an invoice save.
 #include "bench/bench_documents.h"
+#include "bench/bench_print.h"
 #include "bench/bench_support.h"
 
 #include "app/panel_loader.h"
@@ -91,6 +92,9 @@ void runDocumentFigures(const DocumentSizes &sizes, int runs,
                   qFatal("kxbench: the invoice was not saved: %s",
                          qPrintable(kx::messageScript().lastPopupText()));
           }, enterInvoice));
+
+    enterInvoice();
+    print("print_invoice_100", printInvoiceMs(view, runs));
 }
 
 } // namespace kxbench

@@ -202,7 +202,16 @@ bool SaveDocument(const DocumentView &view)
     }
 
     ShowSystemMessage(QStringLiteral("Belge kaydedildi..."), IconSuccess);
-    PrintDocument(view.Grid1, fieldIndex(panel, "XCPrint"));
+    const int copies = fieldIndex(panel, "XCPrint");
+    // The notice of the save would be replaced by the printer's: this one says both.
+    if (const int failed = PrintDocument(view, copies); failed > 0)
+        ShowSystemMessage(failed == copies
+                              ? QStringLiteral("Belge kaydedildi, ancak yazdırılamadı! Yazıcıyı "
+                                               "kontrol ediniz.")
+                              : QStringLiteral("Belge kaydedildi, ancak %1 kopyası "
+                                               "yazdırılamadı! Yazıcıyı kontrol ediniz.")
+                                    .arg(failed),
+                          IconError);
     ResetPanel(view);
     return true;
 }

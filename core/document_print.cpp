@@ -1,10 +1,26 @@
-// Printing a saved document with the print layouts of the settings.
+// The document save's way to the printer: the program registers the printing, the save calls it.
 #include "core/document_print.h"
+
+#include <utility>
 
 namespace kx {
 
-// The print layouts and the printer choice come with the printing work; until then a saved
-// document prints nothing.
-void PrintDocument(Grid *, int) { }
+namespace {
+DocumentPrinter &registered()
+{
+    static DocumentPrinter printer;
+    return printer;
+}
+} // namespace
+
+void setDocumentPrinter(DocumentPrinter printer)
+{
+    registered() = std::move(printer);
+}
+
+int PrintDocument(const DocumentView &view, int copies)
+{
+    return copies > 0 && registered() ? registered()(view, copies) : 0;
+}
 
 } // namespace kx

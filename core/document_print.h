@@ -1,12 +1,19 @@
-// Printing a saved document with the print layouts of the settings.
+// The document save's way to the printer: the program registers the printing, the save calls it.
 #pragma once
+
+#include <functional>
 
 namespace kx {
 
-class Grid;
+struct DocumentView;
 
-// Prints the document of the current page `copies` times (0: nothing), asking for the printer
-// before each copy. Errors inside are passed over.
-void PrintDocument(Grid *grid, int copies);
+// Printing lives above the core; the program puts its printer of documents in place here. It
+// returns the number of copies that could not be printed, and says nothing about them.
+using DocumentPrinter = std::function<int(const DocumentView &view, int copies)>;
+void setDocumentPrinter(DocumentPrinter printer);
+
+// Prints the open document of the main window `copies` times (nothing below 1) through the
+// registered printer; without one nothing is printed. Returns the copies not printed.
+int PrintDocument(const DocumentView &view, int copies);
 
 } // namespace kx

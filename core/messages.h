@@ -23,7 +23,7 @@ void ShowInputBox(const QString &title, const QString &prompt, const QString &de
 // state().MsgResult (6 Yes). Returns true on Yes.
 bool AskYesNo(const QString &question);
 // A plain notice box with an OK button, for the few places that use a message box to inform.
-void ShowNotice(const QString &text);
+void ShowNotice(const QString &text, const QString &title = QStringLiteral("Kantarix"));
 
 // What tests read and script: every notice, question and input shown, and queued answers.
 // While an answer queue holds entries, no box is shown for that kind and the next answer is
@@ -33,6 +33,7 @@ struct MessageRecord
     QString kind; // "popup", "question", "notice", "input"
     QString text;
     int icon = 0;
+    QString title; // of a notice box
 };
 
 struct MessageScript

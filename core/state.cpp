@@ -1,6 +1,8 @@
 // The process's one module state.
 #include "core/state.h"
 
+#include "platform/printer.h"
+
 namespace kx {
 
 namespace {
@@ -19,6 +21,8 @@ ModuleState &state()
 void resetState()
 {
     instance() = std::make_unique<ModuleState>();
+    // The current printer lasts for the run, like the rest of the state.
+    setCurrentPrinter(nullptr);
 }
 
 } // namespace kx

@@ -142,6 +142,11 @@ QString rateHost()
     return host.isEmpty() ? defaultRateHost : host;
 }
 
+QString helpAddress()
+{
+    return hostUrl(webHost(), QStringLiteral("/yardim.asp"));
+}
+
 QString fetchPage(const QString &url, int timeoutMs)
 {
     QNetworkAccessManager manager;

@@ -45,6 +45,8 @@ QString hostUrl(const QString &host, const QString &path);
 // KANTARIX_WEB_HOST / KANTARIX_RATE_HOST, or the built-in hosts.
 QString webHost();
 QString rateHost();
+// The help page on the product's web site.
+QString helpAddress();
 
 // Fetches a page over HTTP; any failure (refused, error status, time-out) gives an empty text.
 QString fetchPage(const QString &url, int timeoutMs = 10000);

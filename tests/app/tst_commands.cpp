@@ -195,7 +195,7 @@ private slots:
         env.setRights(others);
         kx::messageScript().clear();
         kx::messageScript().answers = { kx::AnswerNo };
-        if (editorKind)
+        if (editorKind || command == 108)
             env.closeNextModal();
         w.CMBar_Execute(command);
         QCOMPARE(noPermissionNotices(), 0);
@@ -447,6 +447,38 @@ private slots:
         QCOMPARE(catcher.opened.size(), 1);
         QCOMPARE(catcher.opened.first().path(), QStringLiteral("/yardim.asp"));
         QCOMPARE(catcher.opened.first().host(), QStringLiteral("127.0.0.1"));
+    }
+
+    // Settings and about come up modally into their instance slots; the command returns once
+    // they have closed.
+    void settingsAndAboutWindows_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("window");
+
+        QTest::newRow("108 settings") << 108 << "kx::FAyar";
+        QTest::newRow("110 about") << 110 << "kx::FHakkinda";
+    }
+    void settingsAndAboutWindows()
+    {
+        QFETCH(int, command);
+        QFETCH(QString, window);
+        EventsWindow env;
+        kx::FMain &w = env.start();
+        QString shown;
+        bool inSlot = false;
+        QTimer::singleShot(0, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (!modal)
+                return;
+            shown = QString::fromLatin1(modal->metaObject()->className());
+            inSlot = modal == kx::state().FAyar || modal == kx::state().FHakkinda;
+            modal->close();
+        });
+        w.CMBar_Execute(command);
+        QCOMPARE(shown, window);
+        QVERIFY(inSlot);
+        QTRY_VERIFY(!kx::state().FAyar && !kx::state().FHakkinda);
     }
 };
 

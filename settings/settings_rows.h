@@ -1,0 +1,65 @@
+// What the settings window edits, read from the company's settings rows and written back.
+#pragma once
+
+#include "platform/row_array.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <array>
+
+namespace kx {
+
+constexpr int CardListFieldCount = 18; // card columns a1..a18
+constexpr int FreeFieldCount = 6; // the free card fields a13..a18
+constexpr int LayoutKindCount = 3; // "İrsaliye", "Fatura", "İrsaliyeli Fatura"
+constexpr int LayoutFirstColumn = 2; // layout grid columns 2..13, one settings row each
+constexpr int LayoutLastColumn = 13;
+constexpr int LayoutColumnCount = LayoutLastColumn - LayoutFirstColumn + 1;
+constexpr int RightCount = 9;
+constexpr int TableChoiceCount = 4;
+
+// The print fields a layout kind shows: 26 on a delivery note, 44 on an invoice, 43 on an
+// invoice with its own lines.
+int layoutFieldCount(int kind);
+// The settings row id behind layout kind `kind`, grid column `column` (2..13).
+int layoutRowId(int kind, int column);
+
+// Everything the window shows, as its controls hold it.
+struct SettingsValues
+{
+    // Index i stands for card column a<i+1>: the "Listele" ticks and the widths as texts.
+    std::array<QString, CardListFieldCount> stockShown;
+    std::array<QString, CardListFieldCount> stockWidths;
+    std::array<QString, CardListFieldCount> cariShown;
+    std::array<QString, CardListFieldCount> cariWidths;
+    // Captions of the free fields a13..a18.
+    std::array<QString, FreeFieldCount> stockCaptions;
+    std::array<QString, FreeFieldCount> cariCaptions;
+    // layouts[k][m - 2][n - 1]: the text of print field n in grid column m of layout kind k.
+    std::array<std::array<QStringList, LayoutColumnCount>, LayoutKindCount> layouts;
+    // The rights of other computers (row 53 a1..a9).
+    std::array<bool, RightCount> rights {};
+    // The table usage (row 54 a1..a4): 0 the first company's table, 1 the second's, -1 none.
+    std::array<int, TableChoiceCount> tableChoices {};
+    bool priceWriteBack = false; // row 54 a5
+    bool lowStockWarning = false; // row 54 a6
+};
+
+// The values of the settings rows as the window shows them. A right is ticked when its text
+// reads as a number other than 0, as the rights check grants it; a switch when it reads as 1,
+// as its readers act on it; a table choice is 0 or 1 by the table the login takes, and none
+// when the text holds no number. Nothing read can fail.
+SettingsValues readSettingsValues(const RowArray &rows);
+
+// Writes rows 1, 2, 4, 5, 17..52, 53 and 54 of TblAyar through FieldValues and ExecUpdate, in
+// one transaction: a failure rolls every row back and throws DatabaseError. Ticks and widths go
+// in as the plain text of their leading number ("12,5" → "12", "" → "0"), captions and layout
+// cells as they stand; a table choice of none leaves its column alone.
+void writeSettingsValues(const SettingsValues &values);
+
+// True when a table choice names another table than the stored row 54 gives at login: the
+// change that waits for the next start.
+bool tableUsageChanged(const SettingsValues &values, const RowArray &rows);
+
+} // namespace kx

@@ -174,7 +174,7 @@ void FMain::CMBar_Execute(int commandId)
         break;
     case 163:
         if (reportTab())
-            runLaterCommand(commandId);
+            printReport();
         break;
     case 172:
         if (IsOnline())
@@ -185,9 +185,8 @@ void FMain::CMBar_Execute(int commandId)
     }
 }
 
-// The windows and report output that later issues bring: payment 106, saved documents 153, print
-// report 163. The conditions and rights are checked before this is reached; each issue wires its
-// window here.
+// The windows that later issues bring: payment 106, saved documents 153. The conditions and rights
+// are checked before this is reached; each issue wires its window here.
 void FMain::runLaterCommand(int commandId)
 {
     Q_UNUSED(commandId);

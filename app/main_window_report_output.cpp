@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 #include "core/state.h"
 #include "reports/report_export.h"
+#include "reports/report_print.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -26,6 +27,15 @@ void FMain::saveReport()
                       [this](const QString &title, const QString &proposed, const QString &filter) {
                           return QFileDialog::getSaveFileName(this, title, proposed, filter);
                       });
+}
+
+void FMain::printReport()
+{
+    const ModuleState &s = state();
+    // The title tells what the shown report was built with, whatever the panel holds now.
+    const ReportOptions options
+        = m_reportPage == s.CurrentPage ? m_reportOptions : ReadReportOptions(RX1);
+    PrintReport(Grid1, ReportTitle(s.CurrentPage, options, s.FirmaAdi));
 }
 
 } // namespace kx

@@ -5,6 +5,8 @@
 #include "core/conversions.h"
 #include "core/messages.h"
 #include "platform/grid.h"
+#include "platform/printer.h"
+#include "reports/printer_choice.h"
 
 #include <QFontMetricsF>
 #include <QHash>
@@ -285,6 +287,11 @@ bool PrintShownReport(const ShownReport &report, const ReportPageSetup &setup, Q
     const bool sent = painter.end();
     return sent && printer->printerState() != QPrinter::Error
         && printer->printerState() != QPrinter::Aborted;
+}
+
+ReportPrinter standardReportPrinter()
+{
+    return { [] { ShowPrinterChoice(); }, [] { return currentPrinter(); } };
 }
 
 void PrintReport(Grid *grid, const QString &title, const ReportPrinter &printer)

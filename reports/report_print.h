@@ -51,9 +51,13 @@ struct ReportPrinter
     std::function<QPrinter *()> printer;
 };
 
+// The printer choice "Yazıcı Seçimi" and the program's current printer.
+ReportPrinter standardReportPrinter();
+
 // The print command: "Raporda bilgi yok!" for a report without rows; otherwise the printer
 // choice, then the grid's shown report under the title on the chosen printer. A failure is
 // said once.
-void PrintReport(Grid *grid, const QString &title, const ReportPrinter &printer);
+void PrintReport(Grid *grid, const QString &title,
+                 const ReportPrinter &printer = standardReportPrinter());
 
 } // namespace kx

@@ -1,16 +1,22 @@
 // Report print: the titles of every page and option, and a report printed into a PDF file read
 // back with pdftotext.
 #include "app/main_window.h"
+#include "core/panel_fields.h"
 #include "core/state.h"
 #include "platform/grid.h"
+#include "platform/printer.h"
+#include "reports/printer_choice.h"
 #include "reports/report_print.h"
 #include "tests/app/events_window.h"
+#include "tests/support/builders.h"
 #include "tests/support/kxtest.h"
 #include "tests/support/pdf_text.h"
 
 #include <QPrinter>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace kxtest;
 
@@ -259,6 +265,68 @@ private slots:
         QCOMPARE(chosen, 1);
         QCOMPARE(kx::messageScript().textsOf(QStringLiteral("popup")),
                  QStringList { QStringLiteral("Rapor yazdırılamadı! Yazıcıyı kontrol ediniz.") });
+    }
+
+    // Ctrl+Y on a report page: the printer choice once, then the report on the printer current
+    // after it, under the title of the options the report was built with, not of those changed
+    // since.
+    void printCommand_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("debts") << 9 << "Borç - Alacak Raporu (Sadece Borçlular)";
+        QTest::newRow("statement with a range")
+            << 6 << "Birinci Firma - ALICI (1) - Hesap Ekstresi (01.01.2024 - 31.01.2024)";
+    }
+    void printCommand()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, title);
+        EventsWindow env;
+        const qint64 account = addAccount("1", "ALICI");
+        addAccount("2", "BAYI");
+        addDocument({ .bmod = 5, .cariid = account, .btarihi = 20240110, .yekun = "100,00" });
+        kx::FMain &w = env.start();
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("rapor.pdf"));
+        kx::setCurrentPrinter(pdfPrinter(pdf));
+
+        w.ShowPage(page);
+        if (page == 9) {
+            kx::setFieldValue(w.RX1, "XOBorclu", 1);
+            w.CMBar_Execute(161);
+            kx::setFieldValue(w.RX1, "XOTumu4", 1);
+        } else {
+            kx::setFieldIndex(w.RX1, "XCCari", 0);
+            kx::setFieldValue(w.RX1, "XBTar1", 1);
+            kx::setFieldDate(w.RX1, "XDTarA1", QStringLiteral("01.01.2024"));
+            kx::setFieldDate(w.RX1, "XDTarB1", QStringLiteral("31.01.2024"));
+            w.CMBar_Execute(161);
+            kx::setFieldIndex(w.RX1, "XCCari", 1);
+            kx::setFieldDate(w.RX1, "XDTarB1", QStringLiteral("29.02.2024"));
+        }
+        QVERIFY(w.Grid1->Rows() > 1);
+
+        int choices = 0;
+        QTimer tamam;
+        QObject::connect(&tamam, &QTimer::timeout, [&] {
+            if (auto *dialog = qobject_cast<kx::FPrint *>(kx::state().FPrint.data())) {
+                ++choices;
+                QTest::mouseClick(dialog->Btn1, Qt::LeftButton);
+            }
+        });
+        tamam.start(10);
+        kx::messageScript().shown.clear();
+        QTest::keyClick(w.Grid1, Qt::Key_Y, Qt::ControlModifier);
+        tamam.stop();
+        kx::setCurrentPrinter(nullptr);
+
+        QCOMPARE(choices, 1);
+        QCOMPARE(kx::messageScript().textsOf(QStringLiteral("popup")), QStringList());
+        const QList<QStringList> pages = pdfLines(pdf);
+        QCOMPARE(pages.size(), 1);
+        QCOMPARE(pages[0].value(0), title);
+        QCOMPARE(pages[0].size(), w.Grid1->Rows() + 1); // the title, column titles and rows
     }
 };
 

@@ -1,7 +1,9 @@
 // The warranty lookup: what a serial finds and shows, and the service note it adds.
+#include "app/main_window.h"
 #include "core/messages.h"
 #include "core/state.h"
 #include "reports/warranty.h"
+#include "tests/app/events_window.h"
 #include "tests/support/builders.h"
 #include "tests/support/fixture.h"
 #include "tests/support/kxtest.h"
@@ -208,5 +210,28 @@ private slots:
 };
 
 KX_TEST(TestWarrantyLookup)
+
+class TestWarrantyCommand : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // "Garanti Takibi" on the ribbon asks for the serial, on any page.
+    void ribbonAsksForTheSerial()
+    {
+        EventsWindow env;
+        kx::FMain &w = env.start();
+        w.ShowPage(3);
+        kx::messageScript().shown.clear();
+        kx::messageScript().inputs = { QStringLiteral("CancelX") };
+        w.CMBar_Execute(171);
+        QCOMPARE(kx::messageScript().textsOf(QStringLiteral("input")),
+                 QStringList { QStringLiteral("Garanti durumunu sorgulamak istediğiniz ürünün seri "
+                                              "numarasını giriniz...") });
+        QCOMPARE(kx::state().InputTitle, QStringLiteral("Garanti Takibi"));
+    }
+};
+
+KX_TEST(TestWarrantyCommand)
 
 #include "tst_warranty.moc"

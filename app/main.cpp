@@ -3,6 +3,7 @@
 #include "core/database.h"
 #include "core/state.h"
 #include "core/translations.h"
+#include "settings/backup_page.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -30,6 +31,7 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Kantarix"));
     QApplication::setApplicationVersion(QStringLiteral(KANTARIX_VERSION));
     kx::installTurkishTranslations();
+    kx::installBackupPage();
 
     // A file that is not our database is reported and left as it is.
     try {

@@ -5,7 +5,6 @@
 #include "reports/report_print.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QStandardPaths>
 
 namespace kx {
@@ -23,10 +22,7 @@ QString reportFolder()
 
 void FMain::saveReport()
 {
-    SaveReportToExcel(Grid1, state().CurrentPage, reportFolder(),
-                      [this](const QString &title, const QString &proposed, const QString &filter) {
-                          return QFileDialog::getSaveFileName(this, title, proposed, filter);
-                      });
+    SaveReportToExcel(Grid1, state().CurrentPage, reportFolder());
 }
 
 void FMain::printReport()

@@ -72,9 +72,11 @@ void FMain::ShowReport()
         focusField(RX1, report.missingField.constData());
         return;
     }
+    // The last row's first cell becomes the current one; column 0 is hidden, so the row keeps
+    // its own colours (a yellow totals row stays yellow) and the keys start from there.
     const int last = Grid1->Rows() - 1;
     if (last >= 1) {
-        Grid1->Range(last, 0, last, Grid1->Cols() - 1).RangeSelect();
+        Grid1->Range(last, 0, last, 0).RangeSelect();
         Grid1->scrollTo(Grid1->model()->index(last - 1, 0));
     }
 }

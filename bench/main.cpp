@@ -1,6 +1,7 @@
 // kxbench: runs each measured step a few times and prints "name: median ms" per figure.
 #include "bench/bench_documents.h"
 #include "bench/bench_report_output.h"
+#include "bench/bench_reports.h"
 #include "bench/bench_support.h"
 #include "bench/generator.h"
 
@@ -94,6 +95,7 @@ int main(int argc, char **argv)
     documentSizes.documents = parser.value(documents).toInt();
     documentSizes.lines = parser.value(lines).toInt();
     kxbench::runDocumentFigures(documentSizes, runCount, print);
+    kxbench::runReportFigures(runCount, print);
     kxbench::runReportOutputFigures(runCount, print);
     kxbench::closeBenchMainWindow();
     return 0;

@@ -12,8 +12,9 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QTemporaryDir>
+#include <QTemporaryFile>
 #include <QTimer>
+#include <QUuid>
 
 #include <algorithm>
 
@@ -25,39 +26,6 @@ const QString BackupLabel = QStringLiteral("KANTARIX");
 const QString BackupFolder = QStringLiteral("Yedekler");
 const QString ArchiveEntry = QStringLiteral("Data.mdb");
 const QString NameFormat = QStringLiteral("dd-MM-yyyy HH-mm-ss");
-
-// Copies the database through SQLite itself, on a read-only connection of its own, so that
-// the copy is consistent even while another computer writes and the file is never changed.
-bool snapshotDatabase(const QString &databasePath, const QString &snapshotPath, QString *error)
-{
-    if (!QFileInfo(databasePath).isFile()) {
-        *error = databasePath + QStringLiteral(": no such file");
-        return false;
-    }
-    const QString name = QStringLiteral("kx_auto_backup");
-    bool done = false;
-    {
-        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-        db.setDatabaseName(databasePath);
-        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000"));
-        if (!db.open()) {
-            *error = db.lastError().text();
-        } else {
-            QSqlQuery vacuum(db);
-            done = vacuum.prepare(QStringLiteral("VACUUM INTO ?"));
-            if (done) {
-                vacuum.addBindValue(snapshotPath);
-                done = vacuum.exec();
-            }
-            if (!done)
-                *error = vacuum.lastError().text();
-            vacuum.finish();
-            db.close();
-        }
-    }
-    QSqlDatabase::removeDatabase(name);
-    return done;
-}
 
 struct Archive
 {
@@ -90,6 +58,65 @@ AutoBackupResult fail(const QString &text)
 }
 
 } // namespace
+
+bool snapshotDatabase(const QString &databasePath, const QString &snapshotPath, QString *error)
+{
+    QString ignored;
+    if (!error)
+        error = &ignored;
+    if (!QFileInfo(databasePath).isFile()) {
+        *error = databasePath + QStringLiteral(": no such file");
+        return false;
+    }
+    // Unique: the settings window's backup and another computer's may run at the same time.
+    const QString name
+        = QStringLiteral("kx_snapshot_") + QUuid::createUuid().toString(QUuid::Id128);
+    bool done = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(databasePath);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=5000"));
+        if (!db.open()) {
+            *error = db.lastError().text();
+        } else {
+            QSqlQuery vacuum(db);
+            done = vacuum.prepare(QStringLiteral("VACUUM INTO ?"));
+            if (done) {
+                vacuum.addBindValue(snapshotPath);
+                done = vacuum.exec();
+            }
+            if (!done)
+                *error = vacuum.lastError().text();
+            vacuum.finish();
+            db.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    return done;
+}
+
+bool writeDatabaseArchive(const QString &databasePath, const QString &archivePath, QString *error)
+{
+    // The snapshot waits beside the database, not in a system folder that may be small.
+    QTemporaryFile snapshot(QFileInfo(databasePath).absolutePath()
+                            + QStringLiteral("/Data.mdb.kopya-XXXXXX"));
+    if (!snapshot.open()) {
+        if (error)
+            *error = snapshot.errorString();
+        return false;
+    }
+    // VACUUM INTO takes an empty file; it writes through a handle of its own.
+    snapshot.close();
+    if (!snapshotDatabase(databasePath, snapshot.fileName(), error))
+        return false;
+    if (!zipFileAs(archivePath, snapshot.fileName(), ArchiveEntry, error))
+        return false;
+    if (!checkZipArchive(archivePath, error)) {
+        QFile::remove(archivePath);
+        return false;
+    }
+    return true;
+}
 
 QString autoBackupName(const QDateTime &time, int sequence)
 {
@@ -124,23 +151,13 @@ AutoBackupResult RunAutoBackup(const QString &databasePath, const QList<Volume> 
     if (!folder.mkpath(BackupFolder) || !folder.cd(BackupFolder))
         return fail(failed);
 
-    QTemporaryDir work;
-    QString error;
-    const QString snapshot = work.filePath(ArchiveEntry);
-    if (!work.isValid() || !snapshotDatabase(databasePath, snapshot, &error))
-        return fail(failed);
-
     // Two exits within one second must not replace the earlier archive.
     int sequence = 1;
     while (folder.exists(autoBackupName(now, sequence)))
         ++sequence;
     const QString written = folder.filePath(autoBackupName(now, sequence));
-    if (!zipFileAs(written, snapshot, ArchiveEntry, &error))
+    if (!writeDatabaseArchive(databasePath, written))
         return fail(failed);
-    if (!checkZipArchive(written, &error)) {
-        QFile::remove(written);
-        return fail(failed);
-    }
     if (archivePath)
         *archivePath = written;
 

@@ -14,6 +14,18 @@ enum class AutoBackupResult { NoDrive, Written, Failed };
 // At most this many of our archives stay in the backup folder.
 constexpr int AutoBackupKeep = 50;
 
+// Copies the database through SQLite itself (VACUUM INTO) on a short-lived read-only connection
+// of its own, so that the copy is consistent while other connections read or write, and the
+// file itself is never changed. snapshotPath must not exist or be empty.
+bool snapshotDatabase(const QString &databasePath, const QString &snapshotPath,
+                      QString *error = nullptr);
+
+// Writes a new archive at archivePath holding a snapshot of the database as its one entry
+// "Data.mdb", and reads it back whole. An existing archivePath is a failure, never replaced; a
+// failed archive is removed. The snapshot's temporary file lives beside the database.
+bool writeDatabaseArchive(const QString &databasePath, const QString &archivePath,
+                          QString *error = nullptr);
+
 // "09-12-2026 14-30-15.zip"; a name already taken gets " (2)", " (3)", ... before ".zip".
 QString autoBackupName(const QDateTime &time, int sequence = 1);
 // The time and sequence an archive's file name carries; an invalid time for any other file.

@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QWidget>
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
 
 namespace kx {
@@ -171,13 +173,25 @@ QString DateKeyToText(const QVariant &key)
 
 namespace {
 // The one rounding rule: value · 10^decimals, half away from zero, as a whole number. Fifteen
-// digits first drop the binary noise of the product, so 1,005 rounds to 1,01.
+// digits first drop the binary noise of the product, so 1,005 rounds to 1,01. Written with
+// the character conversions: the reports format tens of thousands of amounts at a time.
 double roundedScaled(double value, int decimals)
 {
     if (!std::isfinite(value))
         return 0;
     const double scaled = value * std::pow(10.0, decimals);
-    return std::round(QString::number(scaled, 'g', 15).toDouble());
+    if (!std::isfinite(scaled))
+        return 0;
+    // From fifteen whole digits on, the cut to fifteen digits decides the whole number, and
+    // Qt breaks an exact tie upwards where the character conversion breaks it to even.
+    if (std::fabs(scaled) >= 1e14)
+        return std::round(QString::number(scaled, 'g', 15).toDouble());
+    char digits[64];
+    const auto written
+        = std::to_chars(digits, digits + sizeof digits, scaled, std::chars_format::general, 15);
+    double shortened = scaled;
+    std::from_chars(digits, written.ptr, shortened);
+    return std::round(shortened);
 }
 } // namespace
 
@@ -193,18 +207,33 @@ QString FormatNumber(double value, const QString &pattern)
     const bool grouping = pattern.contains(u',');
     const double scaled = roundedScaled(value, decimals);
     const bool negative = scaled < 0;
-    QString digits = QString::number(std::fabs(scaled), 'f', 0);
-    if (digits.size() <= decimals)
-        digits = QString(decimals - digits.size() + 1, u'0') + digits;
-    QString whole = digits.left(digits.size() - decimals);
-    const QString fraction = digits.right(decimals);
-    if (grouping) {
-        for (qsizetype at = whole.size() - 3; at > 0; at -= 3)
-            whole.insert(at, u'.');
+    // The whole number of the scaled amount: its last `decimals` digits are the fraction.
+    char digits[400];
+    char *end = std::to_chars(digits, digits + sizeof digits, std::fabs(scaled),
+                              std::chars_format::fixed, 0)
+                    .ptr;
+    int count = int(end - digits);
+    char padded[432];
+    const int zeros = count <= decimals ? decimals - count + 1 : 0;
+    std::fill(padded, padded + zeros, '0');
+    std::copy(digits, end, padded + zeros);
+    count += zeros;
+    const int whole = count - decimals;
+
+    QString result;
+    result.reserve(count + count / 3 + 3);
+    if (negative)
+        result += u'-';
+    for (int i = 0; i < whole; ++i) {
+        if (grouping && i > 0 && (whole - i) % 3 == 0)
+            result += u'.';
+        result += QLatin1Char(padded[i]);
     }
-    QString result = negative ? QStringLiteral("-") + whole : whole;
-    if (decimals > 0)
-        result += u',' + fraction;
+    if (decimals > 0) {
+        result += u',';
+        for (int i = whole; i < count; ++i)
+            result += QLatin1Char(padded[i]);
+    }
     return result;
 }
 

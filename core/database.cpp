@@ -38,8 +38,9 @@ QString templateScript(const QDate &today)
 enum class FileCheck { Ours, Foreign, Unreadable };
 
 // Opens the file and looks for the eleven tables. Read-only unless `readWrite`: only SQLite
-// itself then writes, to roll back what a crashed save left in the journal.
-FileCheck checkTables(const QString &path, bool readWrite, int *sqliteCode)
+// itself then writes, to roll back what a crashed save left in the journal. With `integrity`
+// a file that fails SQLite's integrity check counts as foreign.
+FileCheck checkTables(const QString &path, bool readWrite, int *sqliteCode, bool integrity = false)
 {
     const QString name = QStringLiteral("kx_check_") + QUuid::createUuid().toString(QUuid::Id128);
     FileCheck result = FileCheck::Unreadable;
@@ -53,7 +54,12 @@ FileCheck checkTables(const QString &path, bool readWrite, int *sqliteCode)
         if (db.open()) {
             QSqlQuery query(db);
             QStringList found;
-            if (query.exec(QStringLiteral("select name from sqlite_master where type='table'"))) {
+            if (integrity
+                && !(query.exec(QStringLiteral("PRAGMA integrity_check")) && query.next()
+                     && query.value(0).toString() == QLatin1String("ok") && !query.next())) {
+                result = FileCheck::Foreign;
+            } else if (query.exec(
+                           QStringLiteral("select name from sqlite_master where type='table'"))) {
                 while (query.next())
                     found << query.value(0).toString();
                 const bool all
@@ -166,6 +172,16 @@ QString unreadableDatabaseMessage()
                           "izinlerini kontrol ediniz veya bir süre sonra tekrar deneyiniz...");
 }
 
+bool isSoundProgramDatabase(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly) || file.read(16) != QByteArray("SQLite format 3\0", 16))
+        return false;
+    file.close();
+    int code = 0;
+    return checkTables(path, false, &code, true) == FileCheck::Ours;
+}
+
 void createDatabase(const QString &path, const QDate &today)
 {
     const QString script = templateScript(today);
@@ -251,8 +267,8 @@ QList<TableIndex> deliveredIndexes()
         { "serial", "serial" },
         // An account's balance and the debts report read these alone, amounts included.
         { "hesap", "cariid, bmod, gircik, yekun" },
-        // The cash report: cash documents by date.
-        { "kasa", "btarihi, bmod, gircik, yekun" },
+        // The cash report: cash documents by kind and date.
+        { "kasa", "bmod, btarihi, gircik, yekun" },
     };
     QList<TableIndex> indexes;
     for (const char *table : { "1Belge", "2Belge" }) {

@@ -25,6 +25,10 @@ bool detectMainComputer(const QString &folder = programFolder());
 QString invalidDatabaseMessage();
 QString unreadableDatabaseMessage();
 
+// True when the file is an SQLite database that passes SQLite's integrity check and holds the
+// program's tables. Opened read-only: the file is never changed.
+bool isSoundProgramDatabase(const QString &path);
+
 // Makes a new database file from the delivered script; `today` becomes the working date.
 // Throws DatabaseError; never leaves a half-made file behind.
 void createDatabase(const QString &path, const QDate &today = QDate::currentDate());

@@ -59,12 +59,12 @@ bool isDocumentKey(const QString &key)
 QString ComputeAccountBalance(qint64 accountId, bool ownConnection, qint64 dateBound)
 {
     ModuleState &s = state();
-    double debit = 0;
-    double credit = 0;
+    qint64 debit = 0;
+    qint64 credit = 0;
     const QVariant row = FindListIndex(QStringLiteral("C"), accountId);
     if (row.isValid()) {
-        debit = amountOf(s.CariAllRows.value(10, row.toInt()));
-        credit = amountOf(s.CariAllRows.value(11, row.toInt()));
+        debit = amountUnits(s.CariAllRows.value(10, row.toInt()));
+        credit = amountUnits(s.CariAllRows.value(11, row.toInt()));
     }
 
     if (ownConnection)
@@ -92,7 +92,7 @@ QString ComputeAccountBalance(qint64 accountId, bool ownConnection, qint64 dateB
     for (int r = 0; r < rows.recordCount(); ++r) {
         const int kind = rows.value(0, r).toInt();
         const int direction = rows.value(1, r).toInt();
-        const double amount = amountOf(rows.value(2, r));
+        const qint64 amount = amountUnits(rows.value(2, r));
         if (kind == 4 || kind == 5) {
             if (direction == 0) {
                 debit += amount;
@@ -113,9 +113,9 @@ QString ComputeAccountBalance(qint64 accountId, bool ownConnection, qint64 dateB
     if (ownConnection)
         s.Conn2->Close();
 
-    s.AccountDebtSum = debit;
-    s.AccountCreditSum = credit;
-    const QString balance = FormatNumber(debit - credit, s.NumberFormat);
+    s.AccountDebtSum = unitsAmount(debit);
+    s.AccountCreditSum = unitsAmount(credit);
+    const QString balance = FormatNumber(unitsAmount(debit - credit), s.NumberFormat);
     // The sign is read from the two-decimal text, so a balance that rounds to zero reads zero.
     const double shown = amountOf(balance);
     const QString head = QStringLiteral("Cari Hesap Durumu : ");

@@ -6,6 +6,7 @@
 #include "platform/popup.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QPointer>
 
@@ -26,13 +27,26 @@ QString MessageScript::lastPopupText() const
     return {};
 }
 
+QList<MessageRecord> MessageScript::ofKind(const QString &kind) const
+{
+    QList<MessageRecord> found;
+    for (const MessageRecord &record : shown) {
+        if (record.kind == kind)
+            found << record;
+    }
+    return found;
+}
+
+QList<MessageRecord> MessageScript::popups() const
+{
+    return ofKind(QStringLiteral("popup"));
+}
+
 QStringList MessageScript::textsOf(const QString &kind) const
 {
     QStringList texts;
-    for (const MessageRecord &record : shown) {
-        if (record.kind == kind)
-            texts << record.text;
-    }
+    for (const MessageRecord &record : ofKind(kind))
+        texts << record.text;
     return texts;
 }
 
@@ -103,6 +117,45 @@ void ShowNotice(const QString &text, const QString &title)
     script.shown.append({QStringLiteral("notice"), text, 0, title});
     if (!script.suppressNotices)
         QMessageBox::information(QApplication::activeWindow(), title, text);
+}
+
+namespace {
+
+// "Caption (*.x)|*.x|Other (*.y)|*.y": Qt's filter is the captions, one per line.
+QString qtFileFilter(const QString &filter)
+{
+    const QStringList parts = filter.split(QLatin1Char('|'));
+    QStringList captions;
+    for (qsizetype i = 0; i < parts.size(); i += 2) {
+        QString caption = parts.at(i);
+        if (!caption.contains(QLatin1Char('(')) && i + 1 < parts.size())
+            caption += QStringLiteral(" (") + QString(parts.at(i + 1)).replace(u';', u' ') + u')';
+        captions << caption;
+    }
+    return captions.join(QStringLiteral(";;"));
+}
+
+QString fileDialog(bool save, const QString &title, const QString &filter, const QString &path)
+{
+    MessageScript &script = messageScript();
+    script.shown.append({ QStringLiteral("file"), filter, 0, title });
+    if (!script.files.isEmpty())
+        return script.files.takeFirst();
+    QWidget *parent = QApplication::activeWindow();
+    return save ? QFileDialog::getSaveFileName(parent, title, path, qtFileFilter(filter))
+                : QFileDialog::getOpenFileName(parent, title, path, qtFileFilter(filter));
+}
+
+} // namespace
+
+QString ShowOpenFileDialog(const QString &title, const QString &filter, const QString &folder)
+{
+    return fileDialog(false, title, filter, folder);
+}
+
+QString ShowSaveFileDialog(const QString &title, const QString &filter, const QString &proposed)
+{
+    return fileDialog(true, title, filter, proposed);
 }
 
 void ShowInputBox(const QString &title, const QString &prompt, const QString &defaultText)

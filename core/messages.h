@@ -24,27 +24,39 @@ void ShowInputBox(const QString &title, const QString &prompt, const QString &de
 bool AskYesNo(const QString &question);
 // A plain notice box with an OK button, for the few places that use a message box to inform.
 void ShowNotice(const QString &text, const QString &title = QStringLiteral("Kantarix"));
+// The file dialog for opening a file: filter as "Arşiv Dosyaları (*.zip)|*.zip" (pairs of a
+// caption and its patterns, "|" between), starting in folder. Returns the chosen path, empty
+// when cancelled.
+QString ShowOpenFileDialog(const QString &title, const QString &filter,
+                           const QString &folder = QString());
+// The file dialog for saving, with a filter of the same form, proposing a path (or a name).
+// The dialog asks before an existing file is replaced. Returns the chosen path as given,
+// empty when cancelled.
+QString ShowSaveFileDialog(const QString &title, const QString &filter, const QString &proposed);
 
 // What tests read and script: every notice, question and input shown, and queued answers.
 // While an answer queue holds entries, no box is shown for that kind and the next answer is
 // taken instead; with an empty queue the real window appears.
 struct MessageRecord
 {
-    QString kind; // "popup", "question", "notice", "input"
+    QString kind; // "popup", "question", "notice", "input", "file"
     QString text;
     int icon = 0;
-    QString title; // of a notice box
+    QString title; // of a notice box or a file dialog
 };
 
 struct MessageScript
 {
     QList<MessageRecord> shown;
-    QList<int> answers; // for AskYesNo: 6 or 7
-    QStringList inputs; // for ShowInputBox: the typed text or "CancelX"
+    QList<int> answers;       // for AskYesNo: 6 or 7
+    QStringList inputs;       // for ShowInputBox: the typed text or "CancelX"
+    QStringList files;        // for the file dialogs: the chosen path, empty for cancel
     bool suppressNotices = false; // record notices and pop-ups without showing them
     void clear() { *this = MessageScript(); }
     QString lastPopupText() const;
-    // The texts shown of one kind, in order.
+    // What was shown of one kind, in order; the pop-up notices; the texts of one kind.
+    QList<MessageRecord> ofKind(const QString &kind) const;
+    QList<MessageRecord> popups() const;
     QStringList textsOf(const QString &kind) const;
 };
 

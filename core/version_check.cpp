@@ -84,14 +84,23 @@ QVersionNumber programVersion()
     return QVersionNumber::fromString(QStringLiteral(KANTARIX_VERSION));
 }
 
-std::optional<VersionPage> parseVersionPage(const QString &page)
+std::optional<VersionPage> parseBackupCredentials(const QString &page)
 {
     const auto user = cut(page, QStringLiteral("un"), 5, QStringLiteral("/un"));
     const auto password = cut(page, QStringLiteral("pw"), 5, QStringLiteral("/pw"));
-    const auto version = cut(page, QStringLiteral("vrs"), 6, QStringLiteral("!"));
-    if (!user || !password || !version)
+    if (!user || !password)
         return std::nullopt;
-    return VersionPage { *user, *password, *version };
+    return VersionPage { *user, *password, QString() };
+}
+
+std::optional<VersionPage> parseVersionPage(const QString &page)
+{
+    std::optional<VersionPage> marks = parseBackupCredentials(page);
+    const auto version = cut(page, QStringLiteral("vrs"), 6, QStringLiteral("!"));
+    if (!marks || !version)
+        return std::nullopt;
+    marks->versionText = *version;
+    return marks;
 }
 
 int leadingNumber(const QString &text)
@@ -147,6 +156,15 @@ QString helpAddress()
     return hostUrl(webHost(), QStringLiteral("/yardim.asp"));
 }
 
+QString ftpHost()
+{
+    const QString host = qEnvironmentVariable("KANTARIX_FTP_HOST").trimmed();
+    if (!host.isEmpty())
+        return host;
+    // The web host's name alone: its scheme and HTTP port say nothing about FTP.
+    return QUrl(hostUrl(webHost(), QStringLiteral("/"))).host();
+}
+
 QString fetchPage(const QString &url, int timeoutMs)
 {
     QNetworkAccessManager manager;
@@ -166,8 +184,16 @@ QString fetchPage(const QString &url, int timeoutMs)
     return page;
 }
 
+std::optional<bool> &onlineOverride()
+{
+    static std::optional<bool> value;
+    return value;
+}
+
 bool IsOnline()
 {
+    if (onlineOverride())
+        return *onlineOverride();
     const auto interfaces = QNetworkInterface::allInterfaces();
     for (const QNetworkInterface &interface : interfaces) {
         const auto flags = interface.flags();

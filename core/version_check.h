@@ -19,6 +19,9 @@ struct VersionPage
     QString versionText;
 };
 
+// Cuts the backup server's user and password out of the page by their first marks, as the
+// version check does; nothing when an end mark is missing or stands before its start.
+std::optional<VersionPage> parseBackupCredentials(const QString &page);
 // Cuts user, password and version text out of the page by their first marks; nothing when an
 // end mark is missing or stands before its start.
 std::optional<VersionPage> parseVersionPage(const QString &page);
@@ -48,11 +51,17 @@ QString rateHost();
 // The help page on the product's web site.
 QString helpAddress();
 
+// The backup server: KANTARIX_FTP_HOST ("host[:port]") when set, else the host name of the web
+// host (FTP's own port).
+QString ftpHost();
+
 // Fetches a page over HTTP; any failure (refused, error status, time-out) gives an empty text.
 QString fetchPage(const QString &url, int timeoutMs = 10000);
 
-// True when a network interface other than the loopback is up and running.
+// True when a network interface other than the loopback is up and running, unless
+// onlineOverride() holds an answer (tests set it).
 bool IsOnline();
+std::optional<bool> &onlineOverride();
 
 // The updater beside the program: "Guncelleme" in the program folder.
 QString updaterPath();

@@ -41,9 +41,9 @@ void amountFunction(sqlite3_context *context, int, sqlite3_value **arguments)
         sqlite3_result_double(context, sqlite3_value_double(value));
         return;
     default: {
+        // Read from the UTF-8 bytes themselves: the reports run this on every document.
         const auto *text = reinterpret_cast<const char *>(sqlite3_value_text(value));
-        const QString amount = QString::fromUtf8(text, sqlite3_value_bytes(value));
-        sqlite3_result_double(context, amountTextToNumber(amount));
+        sqlite3_result_double(context, amountCharsToNumber(text, sqlite3_value_bytes(value)));
         return;
     }
     }

@@ -12,8 +12,9 @@ namespace kx {
 
 namespace {
 
-// Cash-settled invoices and every payment.
-const QString CashDocuments = QStringLiteral("(((bmod=4 or bmod=5) and gircik>1) or bmod=6)");
+// Cash-settled invoices and every payment, (((bmod=4 or bmod=5) and gircik>1) or bmod=6),
+// written so that the kind and date index serves it alone.
+const QString CashDocuments = QStringLiteral("bmod in (4, 5, 6) and (gircik>1 or bmod=6)");
 // Money in, the Borç column: a cash sale and a collection; a cash purchase and a payment out
 // go to Alacak.
 const QString MoneyIn = QStringLiteral("((bmod<6 and gircik=2) or (bmod=6 and gircik=0))");
@@ -23,11 +24,22 @@ bool moneyIn(int kind, int direction)
     return kind < 6 ? direction == 2 : direction == 0;
 }
 
+// Whole millionths, added up exactly.
 struct Sums
 {
-    double in = 0;
-    double out = 0;
+    qint64 in = 0;
+    qint64 out = 0;
 };
+
+// sum(money in), sum(money out) of the cash documents.
+QString sumsSql()
+{
+    const QString units = AmountUnitsSql(QStringLiteral("yekun"));
+    return QStringLiteral("sum(case when ") + MoneyIn + QStringLiteral(" then ") + units
+        + QStringLiteral(" else 0 end), sum(case when ") + MoneyIn + QStringLiteral(" then 0 else ")
+        + units + QStringLiteral(" end) from ") + sqlTable(state().TblBelge)
+        + QStringLiteral(" where ") + CashDocuments;
+}
 
 // The month of a month item ("Ocak 2024") as yyyymm; 0 when it names none.
 int monthOfItem(const QString &item)
@@ -47,17 +59,14 @@ QHash<int, Sums> daySums(int first, int last)
 {
     const ModuleState &s = state();
     Recordset rs;
-    rs.Open(QStringLiteral("select btarihi, sum(case when ") + MoneyIn
-                + QStringLiteral(" then amount(yekun) else 0 end), sum(case when ") + MoneyIn
-                + QStringLiteral(" then 0 else amount(yekun) end) from ") + sqlTable(s.TblBelge)
-                + QStringLiteral(" where ") + CashDocuments
+    rs.Open(QStringLiteral("select btarihi, ") + sumsSql()
                 + QStringLiteral(" and btarihi between ? and ? group by btarihi"),
             *s.Conn, { first, last });
     const RowArray &rows = rs.rows();
     QHash<int, Sums> sums;
     for (int r = 0; r < rows.recordCount(); ++r)
         sums.insert(rows.value(0, r).toInt(),
-                    { amountOf(rows.value(1, r)), amountOf(rows.value(2, r)) });
+                    { rows.value(1, r).toLongLong(), rows.value(2, r).toLongLong() });
     return sums;
 }
 
@@ -66,22 +75,21 @@ Sums sumsBefore(int day)
 {
     const ModuleState &s = state();
     Recordset rs;
-    rs.Open(QStringLiteral("select sum(case when ") + MoneyIn
-                + QStringLiteral(" then amount(yekun) else 0 end), sum(case when ") + MoneyIn
-                + QStringLiteral(" then 0 else amount(yekun) end) from ") + sqlTable(s.TblBelge)
-                + QStringLiteral(" where ") + CashDocuments + QStringLiteral(" and btarihi<?"),
-            *s.Conn, { day });
-    return { amountOf(rs.rows().value(0, 0)), amountOf(rs.rows().value(1, 0)) };
+    rs.Open(QStringLiteral("select ") + sumsSql() + QStringLiteral(" and btarihi<?"), *s.Conn,
+            { day });
+    return { rs.rows().value(0, 0).toLongLong(), rs.rows().value(1, 0).toLongLong() };
 }
 
 ReportRow sumsRow(const QString &date, const QString &document, const Sums &sums)
 {
     const QString &format = state().NumberFormat;
     ReportRow row;
-    row.cells = {
-        QString(), date, document, FormatNumber(sums.in, format), FormatNumber(sums.out, format),
-        QString()
-    };
+    row.cells = { QString(),
+                  date,
+                  document,
+                  FormatNumber(unitsAmount(sums.in), format),
+                  FormatNumber(unitsAmount(sums.out), format),
+                  QString() };
     return row;
 }
 
@@ -192,8 +200,8 @@ Report CashReport(const ReportOptions &o)
     if (firstDay > 0) {
         const Sums carried = sumsBefore(firstDay);
         ReportRow &row = report.rows.first();
-        row.cells[3] = FormatNumber(amountOf(row.cells.at(3)) + carried.in, format);
-        row.cells[4] = FormatNumber(amountOf(row.cells.at(4)) + carried.out, format);
+        row.cells[3] = FormatNumber(amountOf(row.cells.at(3)) + unitsAmount(carried.in), format);
+        row.cells[4] = FormatNumber(amountOf(row.cells.at(4)) + unitsAmount(carried.out), format);
     }
 
     // The balance of each row from the shown amounts of the row above.

@@ -13,8 +13,8 @@ namespace {
 
 struct Sums
 {
-    double debit = 0;
-    double credit = 0;
+    qint64 debit = 0;
+    qint64 credit = 0;
 };
 
 // The invoice and payment sums of every account, by the rules of the account balance: a sale
@@ -23,12 +23,14 @@ struct Sums
 QHash<qint64, Sums> accountSums()
 {
     const ModuleState &s = state();
+    const QString units = AmountUnitsSql(QStringLiteral("yekun"));
     Recordset rs;
     rs.Open(QStringLiteral("select cariid, sum(case when ((bmod=4 or bmod=5) and (gircik=0 or "
-                           "gircik>1)) or (bmod=6 and gircik=1) then amount(yekun) else 0 end), "
-                           "sum(case when ((bmod=4 or bmod=5) and gircik>=1) or (bmod=6 and "
-                           "gircik=0) then amount(yekun) else 0 end) from ")
-                + sqlTable(s.TblBelge)
+                           "gircik>1)) or (bmod=6 and gircik=1) then ")
+                + units
+                + QStringLiteral(" else 0 end), sum(case when ((bmod=4 or bmod=5) and gircik>=1) "
+                                 "or (bmod=6 and gircik=0) then ")
+                + units + QStringLiteral(" else 0 end) from ") + sqlTable(s.TblBelge)
                 + QStringLiteral(" where cariid>0 and bmod>=4 and bmod<=6 group by cariid"),
             *s.Conn);
     const RowArray &rows = rs.rows();
@@ -36,7 +38,7 @@ QHash<qint64, Sums> accountSums()
     sums.reserve(rows.recordCount());
     for (int r = 0; r < rows.recordCount(); ++r)
         sums.insert(rows.value(0, r).toLongLong(),
-                    { amountOf(rows.value(1, r)), amountOf(rows.value(2, r)) });
+                    { rows.value(1, r).toLongLong(), rows.value(2, r).toLongLong() });
     return sums;
 }
 
@@ -55,10 +57,10 @@ Report DebtsAndCredits(const ReportOptions &o)
         const QHash<qint64, Sums> sums = accountSums();
         for (int k = 0; k < accounts.recordCount(); ++k) {
             const Sums moved = sums.value(accounts.value(0, k).toLongLong());
-            const double debit = amountOf(accounts.value(10, k)) + moved.debit;
-            const double credit = amountOf(accounts.value(11, k)) + moved.credit;
+            const qint64 debit = amountUnits(accounts.value(10, k)) + moved.debit;
+            const qint64 credit = amountUnits(accounts.value(11, k)) + moved.credit;
             // The balance as shown, two decimals: what is filtered, written and added up.
-            const double balance = amountOf(FormatNumber(debit - credit, format));
+            const double balance = amountOf(FormatNumber(unitsAmount(debit - credit), format));
             const bool shown = o.allAccounts || (balance > 0 && o.debtorsOnly)
                 || (balance < 0 && o.creditorsOnly) || (balance != 0 && o.withBalanceOnly);
             if (!shown)

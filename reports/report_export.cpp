@@ -220,14 +220,14 @@ bool WriteReportWorkbook(const QString &path, const ShownReport &report, int pag
     return true;
 }
 
-void SaveReportToExcel(Grid *grid, int page, const QString &folder, const ReportFileChooser &choose)
+void SaveReportToExcel(Grid *grid, int page, const QString &folder)
 {
     if (grid->Rows() <= 1) {
         ShowSystemMessage(QStringLiteral("Raporda bilgi yok!"), IconError);
         return;
     }
-    const QString path = choose(ReportFileDialogTitle,
-                                QDir(folder).filePath(DefaultReportFileName()), ReportFileFilter);
+    const QString path = ShowSaveFileDialog(ReportFileDialogTitle, ReportFileFilter,
+                                            QDir(folder).filePath(DefaultReportFileName()));
     if (path.isEmpty())
         return;
     if (!WriteReportWorkbook(path, shownReport(grid), page))

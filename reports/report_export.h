@@ -6,7 +6,6 @@
 #include <QDate>
 #include <QString>
 
-#include <functional>
 #include <optional>
 
 namespace kx {
@@ -16,7 +15,7 @@ class Grid;
 // The save dialog's texts.
 inline const QString ReportFileDialogTitle
     = QStringLiteral("Rapor dosyanızın adını ve kaydedileceği konumu seçiniz...");
-inline const QString ReportFileFilter = QStringLiteral("Excel dosyaları (*.xlsx)");
+inline const QString ReportFileFilter = QStringLiteral("Excel dosyaları (*.xlsx)|*.xlsx");
 
 // "Rapor " and the day as dd-mm-yyyy, ".xlsx" at the end.
 QString DefaultReportFileName(const QDate &today = QDate::currentDate());
@@ -43,15 +42,9 @@ bool isAmountColumn(int page, int gridColumn);
 bool WriteReportWorkbook(const QString &path, const ShownReport &report, int page,
                          QString *error = nullptr);
 
-// Asks for the file to save into: (dialog title, proposed path, filter) → the chosen path,
-// empty when cancelled. The dialog asks itself before an existing file is replaced.
-using ReportFileChooser
-    = std::function<QString(const QString &title, const QString &proposed, const QString &filter)>;
-
-// The save command: "Raporda bilgi yok!" for a report without rows; otherwise the chooser
-// is asked with the default name in `folder`, and the report of `page` is written to the
-// chosen name as it is. A failure is said once.
-void SaveReportToExcel(Grid *grid, int page, const QString &folder,
-                       const ReportFileChooser &choose);
+// The save command: "Raporda bilgi yok!" for a report without rows; otherwise the save dialog
+// proposes the default name in `folder` and asks itself before an existing file is replaced;
+// the report of `page` is written to the chosen name as it is. A failure is said once.
+void SaveReportToExcel(Grid *grid, int page, const QString &folder);
 
 } // namespace kx

@@ -83,7 +83,7 @@ CREATE INDEX "1Belge_ftrdrm" ON "1Belge" (ftrdrm);
 CREATE INDEX "1Belge_stokinftr" ON "1Belge" (stokinftr);
 CREATE INDEX "1Belge_serial" ON "1Belge" (serial);
 CREATE INDEX "1Belge_hesap" ON "1Belge" (cariid, bmod, gircik, yekun);
-CREATE INDEX "1Belge_kasa" ON "1Belge" (btarihi, bmod, gircik, yekun);
+CREATE INDEX "1Belge_kasa" ON "1Belge" (bmod, btarihi, gircik, yekun);
 CREATE TABLE "1Cek" (
     id INTEGER PRIMARY KEY AUTOINCREMENT,
     vade INTEGER,
@@ -226,7 +226,7 @@ CREATE INDEX "2Belge_ftrdrm" ON "2Belge" (ftrdrm);
 CREATE INDEX "2Belge_stokinftr" ON "2Belge" (stokinftr);
 CREATE INDEX "2Belge_serial" ON "2Belge" (serial);
 CREATE INDEX "2Belge_hesap" ON "2Belge" (cariid, bmod, gircik, yekun);
-CREATE INDEX "2Belge_kasa" ON "2Belge" (btarihi, bmod, gircik, yekun);
+CREATE INDEX "2Belge_kasa" ON "2Belge" (bmod, btarihi, gircik, yekun);
 CREATE TABLE "2Cek" (
     id INTEGER PRIMARY KEY AUTOINCREMENT,
     vade INTEGER,

@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev libqt6sql6-sqlite qt6-translations-l10n
     libzip-dev libcurl4-openssl-dev libsqlite3-dev libxlsxwriter-dev
     fonts-dejavu-core fonts-liberation2
-    poppler-utils
+    poppler-utils python3-pyftpdlib
 )
 [[ -n "${KX_EXTRA_PACKAGES:-}" ]] && read -r -a extra <<<"$KX_EXTRA_PACKAGES" && packages+=("${extra[@]}")
 

@@ -66,12 +66,7 @@ qint64 newestId(int kind)
 
 QList<kx::MessageRecord> popups()
 {
-    QList<kx::MessageRecord> found;
-    for (const kx::MessageRecord &record : kx::messageScript().shown) {
-        if (record.kind == QLatin1String("popup"))
-            found << record;
-    }
-    return found;
+    return kx::messageScript().popups();
 }
 
 // Types text as key presses into the field with the focus, letters beyond Latin-1 included.

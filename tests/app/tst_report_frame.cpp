@@ -44,12 +44,7 @@ QStringList gridTexts(kx::Grid *grid)
 
 QList<kx::MessageRecord> popups()
 {
-    QList<kx::MessageRecord> found;
-    for (const kx::MessageRecord &record : kx::messageScript().shown) {
-        if (record.kind == QLatin1String("popup"))
-            found << record;
-    }
-    return found;
+    return kx::messageScript().popups();
 }
 
 // Two accounts, ALICI with an invoice over a delivery note (one goods line) and a collection,
@@ -65,35 +60,19 @@ struct Company
         const qint64 stock = addStock("S1", "VIDA", { { 6, "2,00" } });
         alici = addAccount("1", "ALICI");
         const qint64 bayi = addAccount("2", "BAYI");
-        Header invoiceHeader;
-        invoiceHeader.bmod = 4;
-        invoiceHeader.cariid = alici;
-        invoiceHeader.btarihi = 20240105;
-        invoiceHeader.yekun = "100,00";
-        invoice = addDocument(invoiceHeader);
+        invoice = addDocument(4, 0, alici, 20240105, "100,00");
         Header note;
         note.cariid = alici;
         note.ftrdrm = int(invoice);
-        const qint64 noteId = addDocument(note);
         Line line;
         line.stokid = stock;
         line.stokadi = "VIDA";
         line.miktar = 50;
         line.birimfiyat = "2,00";
         line.stokinftr = invoice;
-        addLine(noteId, line);
-        Header collection;
-        collection.bmod = 6;
-        collection.cariid = alici;
-        collection.btarihi = 20240110;
-        collection.yekun = "40,00";
-        payment = addDocument(collection);
-        Header purchase;
-        purchase.bmod = 5;
-        purchase.gircik = 1;
-        purchase.cariid = bayi;
-        purchase.yekun = "70,00";
-        addDocument(purchase);
+        addLine(addDocument(note), line);
+        payment = addDocument(6, 0, alici, 20240110, "40,00");
+        addDocument(5, 1, bayi, 20260101, "70,00");
     }
 };
 

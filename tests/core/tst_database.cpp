@@ -182,6 +182,11 @@ private slots:
         QTest::newRow("negative") << QVariant("-12,50") << QVariant(-12.5);
         QTest::newRow("point is thousands") << QVariant("1.5") << QVariant(15.0);
         QTest::newRow("garbage") << QVariant("abc") << QVariant(0.0);
+        // Letters of several bytes around the figures are passed over, as in ParseAmount.
+        QTest::newRow("lira sign and letters") << QVariant("₺ 1.234,5 Türk lirası")
+                                               << QVariant(1234.5);
+        QTest::newRow("decimal mark first") << QVariant(",75") << QVariant(0.75);
+        QTest::newRow("second mark ends") << QVariant("1,2,3") << QVariant(1.2);
         QTest::newRow("empty") << QVariant("") << QVariant(0.0);
         QTest::newRow("number passes") << QVariant(2.25) << QVariant(2.25);
         QTest::newRow("null stays null") << QVariant(QMetaType(QMetaType::QString)) << QVariant();
@@ -270,10 +275,10 @@ private slots:
         kx::CreateDatabaseObjects();
         QCOMPARE(indexNames(), delivered);
         QCOMPARE(scalar("select count(*) from \"1Belge\"").toInt(), 1);
-        // The kasa index holds date, kind, direction and amount for the cash report alone.
+        // The kasa index holds kind, date, direction and amount for the cash report alone.
         QCOMPARE(scalar("select sql from sqlite_master where name='1Belge_kasa'").toString(),
                  QStringLiteral("CREATE INDEX \"1Belge_kasa\" ON \"1Belge\" "
-                                "(btarihi, bmod, gircik, yekun)"));
+                                "(bmod, btarihi, gircik, yekun)"));
         kx::UpgradeIndexes(*kx::state().Conn);
         QCOMPARE(indexNames(), delivered);
     }

@@ -296,9 +296,8 @@ private slots:
 
         // Through the command: one message, and still nothing.
         kx::messageScript().shown.clear();
-        kx::SaveReportToExcel(
-            w.Grid1, 9, dir.path(),
-            [&](const QString &, const QString &, const QString &) { return path; });
+        kx::messageScript().files = { path };
+        kx::SaveReportToExcel(w.Grid1, 9, dir.path());
         QCOMPARE(kx::messageScript().textsOf(QStringLiteral("popup")),
                  QStringList { QStringLiteral("Rapor dosyası kaydedilemedi!") });
         QCOMPARE(filesIn(dir.path()), before);
@@ -322,52 +321,42 @@ private slots:
         QCOMPARE(filesIn(dir.path()), QStringList { QStringLiteral("Rapor.xlsx") });
     }
 
-    // The command: an empty report asks nothing; otherwise the dialog gets its title, filter
-    // and the default name in the folder, a cancel writes nothing and says nothing.
+    // The command: an empty report asks nothing; otherwise the save dialog with its title and
+    // filter, a cancel writes nothing and says nothing, and the name is taken as it is given.
     void saveCommand()
     {
         EventsWindow env;
         statementCompany();
         kx::FMain &w = env.start();
         QTemporaryDir dir;
-        int asked = 0;
-        QString answer;
-        const kx::ReportFileChooser chooser
-            = [&](const QString &title, const QString &proposed, const QString &filter) {
-                  ++asked;
-                  [&] {
-                      QCOMPARE(title,
-                               QStringLiteral("Rapor dosyanızın adını ve kaydedileceği "
-                                              "konumu seçiniz..."));
-                      QCOMPARE(filter, QStringLiteral("Excel dosyaları (*.xlsx)"));
-                      QCOMPARE(proposed,
-                               dir.filePath(QStringLiteral("Rapor ")
-                                            + QDate::currentDate().toString("dd-MM-yyyy")
-                                            + QStringLiteral(".xlsx")));
-                  }();
-                  return answer;
-              };
+        kx::MessageScript &script = kx::messageScript();
 
         w.ShowPage(9);
-        kx::messageScript().shown.clear();
-        kx::SaveReportToExcel(w.Grid1, 9, dir.path(), chooser);
-        QCOMPARE(asked, 0);
-        QCOMPARE(kx::messageScript().textsOf(QStringLiteral("popup")),
+        script.shown.clear();
+        kx::SaveReportToExcel(w.Grid1, 9, dir.path());
+        QCOMPARE(script.ofKind(QStringLiteral("file")).size(), 0);
+        QCOMPARE(script.textsOf(QStringLiteral("popup")),
                  QStringList { QStringLiteral("Raporda bilgi yok!") });
 
         w.CMBar_Execute(161);
-        kx::messageScript().shown.clear();
-        kx::SaveReportToExcel(w.Grid1, 9, dir.path(), chooser);
-        QCOMPARE(asked, 1);
-        QCOMPARE(kx::messageScript().textsOf(QStringLiteral("popup")), QStringList());
+        script.shown.clear();
+        script.files = { QString() };
+        kx::SaveReportToExcel(w.Grid1, 9, dir.path());
+        const QList<kx::MessageRecord> dialogs = script.ofKind(QStringLiteral("file"));
+        QCOMPARE(dialogs.size(), 1);
+        QCOMPARE(dialogs[0].title,
+                 QStringLiteral("Rapor dosyanızın adını ve kaydedileceği konumu seçiniz..."));
+        QCOMPARE(dialogs[0].text, QStringLiteral("Excel dosyaları (*.xlsx)|*.xlsx"));
+        QCOMPARE(script.textsOf(QStringLiteral("popup")), QStringList());
         QCOMPARE(filesIn(dir.path()), QStringList());
 
-        // The name is taken as it is given: no extension is added.
-        answer = dir.filePath(QStringLiteral("borclar"));
-        kx::SaveReportToExcel(w.Grid1, 9, dir.path(), chooser);
-        QCOMPARE(kx::messageScript().textsOf(QStringLiteral("popup")), QStringList());
+        // No extension is added.
+        const QString path = dir.filePath(QStringLiteral("borclar"));
+        script.files = { path };
+        kx::SaveReportToExcel(w.Grid1, 9, dir.path());
+        QCOMPARE(script.textsOf(QStringLiteral("popup")), QStringList());
         QCOMPARE(filesIn(dir.path()), QStringList { QStringLiteral("borclar") });
-        compareWithGrid(readSheet(answer), w.Grid1);
+        compareWithGrid(readSheet(path), w.Grid1);
     }
 
     // Command 162 on the report page opens the real save dialog with the default name.
@@ -395,7 +384,7 @@ private slots:
         });
         w.CMBar_Execute(162);
         QCOMPARE(title, kx::ReportFileDialogTitle);
-        QCOMPARE(filters, QStringList { kx::ReportFileFilter });
+        QCOMPARE(filters, QStringList { QStringLiteral("Excel dosyaları (*.xlsx)") });
         QCOMPARE(typed, kx::DefaultReportFileName());
         compareWithGrid(readSheet(path), w.Grid1);
     }

@@ -79,6 +79,20 @@ qint64 addDocument(const Header &h)
     return insert(kx::state().TblBelge, columns, values);
 }
 
+qint64 addDocument(int bmod, int gircik, qint64 cariid, int btarihi, const QString &yekun,
+                   const QString &sirano, const QString &aciklama)
+{
+    Header h;
+    h.bmod = bmod;
+    h.gircik = gircik;
+    h.cariid = cariid;
+    h.btarihi = btarihi;
+    h.yekun = yekun;
+    h.sirano = sirano;
+    h.aciklama = aciklama;
+    return addDocument(h);
+}
+
 qint64 addLine(qint64 belgeid, const Line &l)
 {
     QStringList columns { "belgeid", "stokid", "stokadi", "miktar", "serial", "inout" };

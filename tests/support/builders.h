@@ -51,6 +51,10 @@ struct Line
 
 // Inserts into TblBelge; return the new row's id.
 qint64 addDocument(const Header &header);
+// A header in one call: kind, direction, account, date, total, number and note; the other
+// columns as Header has them.
+qint64 addDocument(int bmod, int gircik, qint64 cariid, int btarihi, const QString &yekun,
+                   const QString &sirano = QStringLiteral("1"), const QString &aciklama = {});
 qint64 addLine(qint64 belgeid, const Line &line);
 
 // Inserts a cheque into TblCek; vade as yyyymmdd.

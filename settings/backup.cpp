@@ -1,0 +1,282 @@
+// Manual backup archives and the checked restore of Data.mdb.
+#include "settings/backup.h"
+
+#include "core/auto_backup.h"
+#include "core/database.h"
+#include "core/state.h"
+#include "platform/zip.h"
+
+#include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTemporaryFile>
+#include <QUuid>
+
+#include <filesystem>
+
+namespace kx {
+
+namespace {
+
+const QString ArchiveEntry = QStringLiteral("Data.mdb");
+const QString TimePattern = QStringLiteral("dd-MM-yyyy HH-mm-ss");
+
+QByteArray fileHash(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QCryptographicHash hash(QCryptographicHash::Sha256);
+    if (!hash.addData(&file))
+        return {};
+    return hash.result();
+}
+
+// A free name in the folder of the database for the copy of the live file.
+QString safetyCopyPath(const QString &databasePath)
+{
+    const QFileInfo live(databasePath);
+    const QString stem = live.absolutePath() + QStringLiteral("/Data_yukleme_oncesi_")
+        + QDateTime::currentDateTime().toString(TimePattern).replace(u' ', u'_');
+    QString path = stem + QStringLiteral(".mdb");
+    for (int sequence = 2; QFileInfo::exists(path); ++sequence)
+        path = stem + QStringLiteral("_%1.mdb").arg(sequence);
+    return path;
+}
+
+// Copies through a temporary file beside the target, so the target is whole or absent.
+bool copyWhole(const QString &from, const QString &to, const QByteArray &expectedHash)
+{
+    QTemporaryFile partial(QFileInfo(to).absolutePath() + QStringLiteral("/Data.mdb.kopya-XXXXXX"));
+    if (!partial.open())
+        return false;
+    partial.close();
+    QFile::remove(partial.fileName());
+    if (!QFile::copy(from, partial.fileName()))
+        return false;
+    if (fileHash(partial.fileName()) != expectedHash)
+        return false;
+    if (!QFile::rename(partial.fileName(), to))
+        return false;
+    return true;
+}
+
+// Puts the safety copy back in place of the live file; true when the live file holds the old
+// content again.
+bool putBack(const QString &safetyCopy, const QString &databasePath, const QByteArray &liveHash)
+{
+    if (fileHash(databasePath) == liveHash)
+        return true;
+    QTemporaryFile partial(QFileInfo(databasePath).absolutePath()
+                           + QStringLiteral("/Data.mdb.kopya-XXXXXX"));
+    if (!partial.open())
+        return false;
+    partial.close();
+    QFile::remove(partial.fileName());
+    if (!QFile::copy(safetyCopy, partial.fileName())
+        || !replaceFile(partial.fileName(), databasePath)) {
+        QFile::remove(partial.fileName());
+        return false;
+    }
+    return fileHash(databasePath) == liveHash;
+}
+
+void closeConnections()
+{
+    ModuleState &s = state();
+    if (s.Rs)
+        s.Rs->Close();
+    if (s.Rs2)
+        s.Rs2->Close();
+    if (s.Conn)
+        s.Conn->Close();
+    if (s.Conn2)
+        s.Conn2->Close();
+}
+
+void reopenConnection()
+{
+    ModuleState &s = state();
+    if (!s.Conn)
+        return;
+    try {
+        openDatabase(*s.Conn);
+    } catch (const DatabaseError &) {
+        // The file is the one that was open a moment ago; the next statement reports.
+    }
+}
+
+} // namespace
+
+bool isUploadCodeCharacter(QChar character)
+{
+    return character.isLetter() || character.isDigit() || character == u'_' || character == u'-';
+}
+
+QString backupArchiveName(const QString &companyName, const QDateTime &time, int sequence)
+{
+    // Composed letters, so that "ü" is one letter and not "u" and a mark.
+    QString name = companyName.normalized(QString::NormalizationForm_C);
+    name.remove(u'.');
+    name += u' ' + time.toString(TimePattern);
+    name.replace(u' ', u'_');
+    for (QChar &character : name) {
+        if (!isUploadCodeCharacter(character))
+            character = u'_';
+    }
+    if (sequence > 1)
+        name += u'_' + QString::number(sequence);
+    return name + QStringLiteral(".zip");
+}
+
+QString uploadCode(const QString &archiveName)
+{
+    return archiveName.endsWith(QStringLiteral(".zip")) ? archiveName.chopped(4) : archiveName;
+}
+
+QString cleanUploadCode(const QString &typed)
+{
+    const QString code = typed.trimmed().normalized(QString::NormalizationForm_C);
+    for (const QChar character : code) {
+        if (!isUploadCodeCharacter(character))
+            return {};
+    }
+    return code;
+}
+
+QString CreateBackupArchive(const QString &databasePath, const QString &folder,
+                            const QString &companyName, const QDateTime &now, QString *error)
+{
+    const QDir target(folder);
+    int sequence = 1;
+    while (target.exists(backupArchiveName(companyName, now, sequence)))
+        ++sequence;
+    const QString path = target.filePath(backupArchiveName(companyName, now, sequence));
+    if (!writeDatabaseArchive(databasePath, path, error))
+        return {};
+    return path;
+}
+
+QString extractCheckedDatabase(const QString &archivePath, const QString &folder)
+{
+    if (!checkZipArchive(archivePath) || zipEntryNames(archivePath) != QStringList { ArchiveEntry })
+        return {};
+    QTemporaryFile reserved(QDir(folder).filePath(QStringLiteral("Data.mdb.yukleme-XXXXXX")));
+    if (!reserved.open())
+        return {};
+    reserved.setAutoRemove(false);
+    reserved.close();
+    const QString extracted = reserved.fileName();
+    if (!unzipEntry(archivePath, ArchiveEntry, extracted) || !isSoundProgramDatabase(extracted)) {
+        QFile::remove(extracted);
+        return {};
+    }
+    return extracted;
+}
+
+bool databaseFileInUse(const QString &databasePath)
+{
+    // A journal left by a save cut short would be played back into the new file.
+    for (const char *suffix : { "-journal", "-wal" }) {
+        if (QFileInfo::exists(databasePath + QLatin1String(suffix)))
+            return true;
+    }
+    const QString name = QStringLiteral("kx_lock_") + QUuid::createUuid().toString(QUuid::Id128);
+    bool inUse = true;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(databasePath);
+        // A moment for another computer's save to end; a reader or writer past that is refused.
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=1500"));
+        if (db.open()) {
+            QSqlQuery lock(db);
+            inUse = !lock.exec(QStringLiteral("BEGIN EXCLUSIVE"));
+            if (!inUse)
+                lock.exec(QStringLiteral("ROLLBACK"));
+            lock.finish();
+            db.close();
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    return inUse;
+}
+
+bool replaceFile(const QString &from, const QString &to)
+{
+    std::error_code error;
+    std::filesystem::rename(std::filesystem::path(QFile::encodeName(from).toStdString()),
+                            std::filesystem::path(QFile::encodeName(to).toStdString()), error);
+    return !error;
+}
+
+RestoreResult swapInDatabase(const QString &checkedPath, const QString &databasePath,
+                             QString *safetyCopy, const ReplaceFile &replace)
+{
+    const QByteArray liveHash = fileHash(databasePath);
+    const QByteArray checkedHash = fileHash(checkedPath);
+    if (liveHash.isEmpty() || checkedHash.isEmpty())
+        return RestoreResult::SwapFailed;
+    const QString copy = safetyCopyPath(databasePath);
+    if (!copyWhole(databasePath, copy, liveHash))
+        return RestoreResult::SwapFailed;
+    if (safetyCopy)
+        *safetyCopy = copy;
+    // One rename puts the new file in place: there is no moment without a Data.mdb.
+    if (replace(checkedPath, databasePath) && fileHash(databasePath) == checkedHash)
+        return RestoreResult::Restored;
+    // The old content is back in place: the copy would only be a second one of it. Should even
+    // that fail, the copy is all that is left of the data and stays.
+    if (putBack(copy, databasePath, liveHash)) {
+        QFile::remove(copy);
+        if (safetyCopy)
+            safetyCopy->clear();
+    }
+    return RestoreResult::SwapFailed;
+}
+
+RestoreResult RestoreDatabase(const QString &archivePath, QString *safetyCopy,
+                              const ReplaceFile &replace)
+{
+    const QString live = databasePath();
+    const QString checked = extractCheckedDatabase(archivePath, programFolder());
+    if (checked.isEmpty())
+        return RestoreResult::InvalidArchive;
+    closeConnections();
+    RestoreResult result = RestoreResult::DatabaseInUse;
+    if (!databaseFileInUse(live))
+        result = swapInDatabase(checked, live, safetyCopy, replace);
+    if (result != RestoreResult::Restored) {
+        QFile::remove(checked);
+        reopenConnection();
+    }
+    return result;
+}
+
+QString restoreRefusedMessage(RestoreResult result)
+{
+    switch (result) {
+    case RestoreResult::InvalidArchive:
+        return QStringLiteral("Seçilen dosya geçerli bir Kantarix yedeği değil!\r\n"
+                              "Mevcut verileriniz korundu...");
+    case RestoreResult::DatabaseInUse:
+        return QStringLiteral("Veritabanı şu anda başka bir bilgisayarda kullanılıyor, yedek "
+                              "yüklenemedi!\r\nMevcut verileriniz korundu...");
+    case RestoreResult::SwapFailed:
+        return QStringLiteral("Yedek dosyası yüklenemedi!\r\nMevcut verileriniz korundu...");
+    case RestoreResult::Restored:
+        break;
+    }
+    return {};
+}
+
+void EndAfterRestore()
+{
+    closeConnections();
+    QCoreApplication::exit(0);
+}
+
+} // namespace kx

@@ -6,10 +6,11 @@
 #include "core/messages.h"
 #include "core/sql_builders.h"
 #include "core/state.h"
+#include "platform/focus.h"
 #include "platform/twips.h"
+#include "platform/ui_font.h"
 
 #include <QEvent>
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -86,17 +87,6 @@ Rewrite rewriteOf(int index)
     }
 }
 
-// A caption wider than its place is drawn smaller rather than cut off.
-void fitCaption(QLabel *label)
-{
-    QFont face = label->parentWidget()->font();
-    while (face.pointSizeF() > 6
-           && QFontMetrics(face).horizontalAdvance(label->text()) > label->width()) {
-        face.setPointSizeF(face.pointSizeF() - 0.5);
-    }
-    label->setFont(face);
-}
-
 } // namespace
 
 F1Pop::F1Pop(const QStringList &selectedCard, QWidget *parent)
@@ -105,11 +95,10 @@ F1Pop::F1Pop(const QStringList &selectedCard, QWidget *parent)
 {
     setModal(true);
     setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+    showFocusAlways(this);
     setFixedSize(twipsSize(6495, 7770));
-    // The layout was drawn in twips for an 8 point face.
-    QFont face = font();
-    face.setPointSize(8);
-    setFont(face);
+    // The program's one face: every caption shares its size and fits its place.
+    setFont(uiFont());
 
     m_frames[0] = new QGroupBox(QStringLiteral("Stok Bilgileri"), this);
     m_frames[1] = new QGroupBox(QStringLiteral("Cari Bilgileri"), this);
@@ -215,8 +204,6 @@ void F1Pop::Form_Load()
         Label1(12 + j)->setText(s.AyarRows.text(20 + j, 0));
         Label1(30 + j)->setText(s.AyarRows.text(20 + j, 1));
     }
-    for (QLabel *label : std::as_const(m_captions))
-        fitCaption(label);
 
     const int first = stock ? 0 : CardFieldCount;
     if (editing) {
@@ -419,7 +406,8 @@ bool F1Pop::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     case QEvent::FocusIn:
-        if (Text1(index))
+        // Only a move into the field selects; coming back to the window keeps the caret.
+        if (Text1(index) && focusEntered(event))
             Text1_GotFocus(index);
         break;
     case QEvent::FocusOut:

@@ -13,9 +13,12 @@
 #include "core/sql_builders.h"
 #include "core/state.h"
 #include "core/version_check.h"
+#include "platform/combo_box.h"
+#include "platform/focus.h"
 #include "platform/grid.h"
 #include "platform/ribbon.h"
 #include "platform/twips.h"
+#include "platform/ui_font.h"
 #include "reports/document_print.h"
 
 #include <QApplication>
@@ -29,6 +32,8 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
+
+#include <algorithm>
 
 // The style sheet lives in the program's static library; its resource must be registered.
 static void initMainWindowResources()
@@ -63,6 +68,8 @@ Grid *totalsGrid(const QString &name, QWidget *parent)
     grid->setRows(8);
     grid->setFixedSize(160, 7 * 18 + 4);
     grid->setScrollBarsShown(0);
+    // Only the discount is typed; the labels and sums are no place for the focus.
+    grid->setFocusCell(2, 3);
     return grid;
 }
 
@@ -83,6 +90,8 @@ FMain::FMain(QWidget *parent)
 
     m_client = new QWidget(this);
     m_client->setObjectName(QStringLiteral("client"));
+    // The pages' captions and fields in the program's one face; the ribbon keeps its own.
+    m_client->setFont(uiFont());
     setCentralWidget(m_client);
 
     TabX = new QTabWidget(m_client);
@@ -145,6 +154,7 @@ FMain::FMain(QWidget *parent)
     m_client->setPalette(back);
     m_client->setAutoFillBackground(true);
 
+    showFocusAlways(this);
     qApp->installEventFilter(this);
     connectEvents();
 
@@ -304,11 +314,67 @@ bool FMain::eventFilter(QObject *watched, QEvent *event)
     auto *widget = static_cast<QWidget *>(watched);
     if (widget->window() != this || insideDocumentPanel(widget))
         return false;
+    // A cell being edited takes its Enter: the grid keeps the text and closes the editor.
+    if (Grid::editorOwner(widget))
+        return false;
+    // A completed account or card is chosen before the page reads the choice.
+    if (ComboBox *combo = ComboBox::of(QApplication::focusWidget()))
+        combo->chooseTypedEntry();
     const int page = state().CurrentPage;
     if (page == 13)
         return false;
     if (page > 5 && page < 13)
         ShowReport();
+    return true;
+}
+
+bool FMain::focusNextPrevChild(bool next)
+{
+    const int page = state().CurrentPage;
+    const DocumentView view = documentView();
+    auto *panel = qobject_cast<QWidget *>(view.panelOfPage(page));
+    if (page < 3 || page > 5 || !panel || !panel->isVisible())
+        return QMainWindow::focusNextPrevChild(next);
+
+    // The panel's fields that the walk stops at, in their tab order.
+    QList<QWidget *> fields;
+    for (QWidget *child : panel->findChildren<QWidget *>(Qt::FindDirectChildrenOnly)) {
+        if (child->property("TabIndex").isValid() && !child->isHidden() && child->isEnabled()
+            && (child->focusPolicy() & Qt::TabFocus))
+            fields.append(child);
+    }
+    std::stable_sort(fields.begin(), fields.end(), [](QWidget *a, QWidget *b) {
+        return a->property("TabIndex").toInt() < b->property("TabIndex").toInt();
+    });
+    if (fields.isEmpty())
+        return QMainWindow::focusNextPrevChild(next);
+
+    QWidget *focus = QApplication::focusWidget();
+    const auto holds = [focus](QWidget *widget) {
+        return widget && focus && (widget == focus || widget->isAncestorOf(focus));
+    };
+    Grid *totals = view.totalsOfPage(page);
+    // Stops: the last field leads to the lines, the lines to the totals, the totals back to
+    // the first field; backwards the same way round.
+    QWidget *target = nullptr;
+    if (next) {
+        if (holds(fields.last()))
+            target = Grid1;
+        else if (holds(Grid1))
+            target = totals ? static_cast<QWidget *>(totals) : fields.first();
+        else if (holds(totals))
+            target = fields.first();
+    } else {
+        if (holds(fields.first()))
+            target = totals ? static_cast<QWidget *>(totals) : Grid1;
+        else if (holds(Grid1))
+            target = fields.last();
+        else if (holds(totals))
+            target = Grid1;
+    }
+    if (!target)
+        return QMainWindow::focusNextPrevChild(next);
+    target->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
     return true;
 }
 
@@ -352,6 +418,12 @@ int cleanStockNames(const QString &table)
 CardTables chooseCardTables(int firmaId)
 {
     const RowArray &settings = state().AyarRows;
+    // Without settings row 54 (a table the load could not upgrade) each company keeps its own
+    // tables; reading the missing row as 0 would put every company on the first one's cards.
+    if (settings.recordCount() < 54) {
+        const QString prefix = QLatin1String(firmaId == 2 ? "1" : "2");
+        return { prefix + QLatin1String("Stok"), prefix + QLatin1String("Cari") };
+    }
     // Settings row 54, columns a1/a2 for the first company, a3/a4 for any other.
     const int first = firmaId == 2 ? 1 : 3;
     const auto tableOf = [&](int column, const char *kind) {

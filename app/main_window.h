@@ -2,9 +2,12 @@
 #pragma once
 
 #include "core/panel_fields.h"
+#include "platform/drive_label.h"
 #include "reports/report.h"
 
 #include <QMainWindow>
+
+#include <functional>
 
 class QLabel;
 class QLineEdit;
@@ -59,6 +62,8 @@ protected:
     void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
+    // On a document page Tab walks the panel's fields, then the lines grid, then the totals.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void Form_Activate();
@@ -90,8 +95,15 @@ public:
     void Panel_EntrySwitch(QObject *panel, const char *switchField, const char *entryField,
                            int column);
     void TBul_Change(const QString &text);
+    // The cheque page's buttons on RX1: a new cheque on top, removal of the chosen ones, and
+    // the save of every cheque row followed by the report.
+    void RX1_CekYeni();
+    void RX1_CekSil();
+    void RX1_CekKaydet();
     // The orderly end: closes Conn, then the backup on the drive labelled "KANTARIX".
     void Form_Unload();
+    // Where the exit backup looks for its drive: the system's volumes.
+    std::function<QList<Volume>()> backupVolumes = mountedVolumes;
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -100,6 +112,7 @@ private:
     void connectGridEvents();
     void connectPanelEvents();
     void connectSearch();
+    void connectChequeEvents();
     void keepPageTab(int index);
     bool recordTab() const;
     bool documentTab() const;
@@ -107,7 +120,14 @@ private:
     void newCard(int commandId);
     void editCard();
     void deleteCard();
-    void afterCardSaved(int popKind, bool isNew);
+    // What one panel card list held before the card editor reloaded the lists.
+    struct CardChoice
+    {
+        qint64 id = 0; // the chosen card, 0 none
+        QString text;
+    };
+    QList<CardChoice> cardChoices(int kind) const;
+    void afterCardSaved(int popKind, bool isNew, const QList<CardChoice> &before);
     void runLaterCommand(int commandId);
     void sendEnter();
     // Commands 162 and 163: the shown report saved as a workbook, and printed.

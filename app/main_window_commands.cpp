@@ -20,7 +20,9 @@
 
 #include <QCloseEvent>
 #include <QDesktopServices>
+#include <QHash>
 #include <QLabel>
+#include <QSignalBlocker>
 #include <QTabWidget>
 #include <QUrl>
 
@@ -71,6 +73,7 @@ void FMain::connectEvents()
     connectGridEvents();
     connectPanelEvents();
     connectSearch();
+    connectChequeEvents();
 }
 
 void FMain::keepPageTab(int index)
@@ -206,7 +209,10 @@ void FMain::newCard(int commandId)
         return;
     s.PopKind = kind;
     s.PopMode = QStringLiteral("y");
-    ShowCardEditor(this, {}, [this](int popKind, bool isNew) { afterCardSaved(popKind, isNew); });
+    const QList<CardChoice> before = cardChoices(kind);
+    ShowCardEditor(this, {}, [this, before](int popKind, bool isNew) {
+        afterCardSaved(popKind, isNew, before);
+    });
 }
 
 void FMain::editCard()
@@ -227,7 +233,10 @@ void FMain::editCard()
         card.append(Grid1->Cell(row, c).Text());
     s.PopKind = s.CurrentPage;
     s.PopMode = QStringLiteral("e");
-    ShowCardEditor(this, card, [this](int popKind, bool isNew) { afterCardSaved(popKind, isNew); });
+    const QList<CardChoice> before = cardChoices(s.PopKind);
+    ShowCardEditor(this, card, [this, before](int popKind, bool isNew) {
+        afterCardSaved(popKind, isNew, before);
+    });
 }
 
 void FMain::deleteCard()
@@ -277,20 +286,47 @@ void FMain::deleteCard()
         Grid1->Range(current, 0, current, Grid1->Cols() - 1).RangeSelect();
 }
 
+QList<FMain::CardChoice> FMain::cardChoices(int kind) const
+{
+    const ModuleState &s = state();
+    const RowArray &rows = kind == 1 ? s.StokRows : s.CariRows;
+    QList<CardChoice> choices;
+    for (ComboBox *list : cardLists(documentView(), kind)) {
+        const int index = list->ListIndex();
+        choices.append({ index >= 0 ? rows.value(0, index).toLongLong() : 0, list->Text() });
+    }
+    return choices;
+}
+
 // After the card editor saved: the panels' lists and the list page follow the reloaded list.
-void FMain::afterCardSaved(int popKind, bool isNew)
+// Each panel keeps its chosen card, found again by id in the new order, without its event:
+// nothing about the chosen card has changed for the page that shows it.
+void FMain::afterCardSaved(int popKind, bool isNew, const QList<CardChoice> &before)
 {
     ModuleState &s = state();
     const RowArray &rows = popKind == 1 ? s.StokRows : s.CariRows;
     const bool present = (popKind == 1 ? s.StokVar : s.CariVar) == QLatin1String("var");
     QStringList entries;
+    QHash<qint64, int> recordOfId;
     if (present) {
-        for (int r = 0; r < rows.recordCount(); ++r)
+        for (int r = 0; r < rows.recordCount(); ++r) {
             entries.append(cardEntry(rows, r));
+            recordOfId.insert(rows.value(0, r).toLongLong(), r);
+        }
     }
-    for (ComboBox *list : cardLists(documentView(), popKind)) {
+    const QList<ComboBox *> lists = cardLists(documentView(), popKind);
+    for (int i = 0; i < lists.size(); ++i) {
+        ComboBox *list = lists.at(i);
+        const CardChoice kept = before.value(i);
         list->Clear();
-        list->addItems(entries);
+        list->AddItems(entries);
+        const int record = kept.id > 0 ? recordOfId.value(kept.id, -1) : -1;
+        if (record >= 0) {
+            QSignalBlocker quiet(list);
+            list->setListIndex(record);
+        } else if (list->isEditable()) {
+            list->setText(kept.text);
+        }
     }
 
     if (s.CurrentPage != popKind)
@@ -328,7 +364,7 @@ void FMain::Form_Unload()
     if (s.Conn)
         s.Conn->Close();
     const qsizetype shownBefore = messageScript().shown.size();
-    RunAutoBackup(databasePath());
+    RunAutoBackup(databasePath(), backupVolumes ? backupVolumes() : mountedVolumes());
     // The process ends with this window, and the notice with it: a failed backup is told
     // while the window still stands, closed to every command, until the notice is clicked.
     if (messageScript().shown.size() > shownBefore) {

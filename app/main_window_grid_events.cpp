@@ -13,6 +13,7 @@
 #include "core/state.h"
 #include "platform/combo_box.h"
 #include "platform/grid.h"
+#include "reports/cheques.h"
 #include "reports/report.h"
 
 #include <QCoreApplication>
@@ -256,7 +257,8 @@ void FMain::Grid1_LeaveCell(int row, int col, int newRow, int newCol)
     const ModuleState &s = state();
     if (row < 1 || row >= Grid1->Rows())
         return;
-    if (s.CurrentPage == 13 && col == 6) {
+    // Only a cheque's amount: the totals row keeps its one text.
+    if (s.CurrentPage == 13 && col == 6 && isChequeRow(Grid1, row)) {
         GridCell cell = Grid1->Cell(row, 6);
         cell.setText(amountText(cell.Text(), s.NumberFormat));
     } else if ((s.CurrentPage == 4 || s.CurrentPage == 5) && col == s.ColFiyat) {
@@ -270,6 +272,8 @@ void FMain::Grid1_LostFocus()
     const ModuleState &s = state();
     if (s.CurrentPage == 13) {
         for (int r = 1; r < Grid1->Rows(); ++r) {
+            if (!isChequeRow(Grid1, r))
+                continue;
             GridCell cell = Grid1->Cell(r, 6);
             cell.setText(amountText(cell.Text(), s.NumberFormat));
         }

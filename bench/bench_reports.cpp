@@ -81,6 +81,21 @@ qint64 addStatementAccount()
 
 } // namespace
 
+void printReportFigure(kx::FMain &window, int runs, const char *name, int page,
+                       const std::function<void()> &choose,
+                       const std::function<void(const char *, double)> &print)
+{
+    window.ShowPage(page);
+    choose();
+    print(name, medianMs(runs, [&] {
+              window.ShowReport();
+              window.repaint();
+              QApplication::processEvents();
+          }));
+    if (window.Grid1->Rows() < 2)
+        qFatal("kxbench: %s made no rows", name);
+}
+
 void runReportFigures(int runs, const std::function<void(const char *, double)> &print)
 {
     kx::ModuleState &s = kx::state();
@@ -92,15 +107,7 @@ void runReportFigures(int runs, const std::function<void(const char *, double)> 
     QObject *options = window.RX1;
 
     const auto figure = [&](const char *name, int page, const std::function<void()> &choose) {
-        window.ShowPage(page);
-        choose();
-        print(name, medianMs(runs, [&] {
-                  window.ShowReport();
-                  window.repaint();
-                  QApplication::processEvents();
-              }));
-        if (window.Grid1->Rows() < 2)
-            qFatal("kxbench: %s made no rows", name);
+        printReportFigure(window, runs, name, page, choose, print);
     };
 
     figure("report_statement", 6, [&] {

@@ -3,7 +3,17 @@
 
 #include <functional>
 
+namespace kx {
+class FMain;
+}
+
 namespace kxbench {
+
+// One report figure: page shown, its options chosen by `choose`, then the report run as the
+// user runs it (options read, statements, rows written into the grid, painted), timed.
+void printReportFigure(kx::FMain &window, int runs, const char *name, int page,
+                       const std::function<void()> &choose,
+                       const std::function<void(const char *, double)> &print);
 
 // After the document figures: gives the company a statement account with 2,000 documents and
 // a working date in the first generated month, starts the shared main window on it, then

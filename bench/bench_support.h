@@ -26,5 +26,7 @@ Figure searchKeyFigure();
 Figure startupFigure();
 Figure pageStockListFigure();
 Figure cardEditorOpenFigure();
+Figure comboCompleteFigure();
+Figure comboPopupFigure();
 
 } // namespace kxbench

@@ -2,6 +2,7 @@
 #include "bench/bench_documents.h"
 #include "bench/bench_report_output.h"
 #include "bench/bench_reports.h"
+#include "bench/bench_stock_reports.h"
 #include "bench/bench_support.h"
 #include "bench/generator.h"
 
@@ -15,7 +16,6 @@
 
 #include <algorithm>
 #include <functional>
-
 
 namespace kxbench {
 
@@ -87,6 +87,8 @@ int main(int argc, char **argv)
         kxbench::startupFigure(),
         kxbench::pageStockListFigure(),
         kxbench::cardEditorOpenFigure(),
+        kxbench::comboCompleteFigure(),
+        kxbench::comboPopupFigure(),
     };
     for (const auto &[name, step] : figures)
         print(name, kxbench::medianMs(runCount, step));
@@ -96,6 +98,7 @@ int main(int argc, char **argv)
     documentSizes.lines = parser.value(lines).toInt();
     kxbench::runDocumentFigures(documentSizes, runCount, print);
     kxbench::runReportFigures(runCount, print);
+    kxbench::runStockReportFigures(runCount, print);
     kxbench::runReportOutputFigures(runCount, print);
     kxbench::closeBenchMainWindow();
     return 0;

@@ -267,8 +267,10 @@ QList<TableIndex> deliveredIndexes()
         { "serial", "serial" },
         // An account's balance and the debts report read these alone, amounts included.
         { "hesap", "cariid, bmod, gircik, yekun" },
-        // The cash report: cash documents by kind and date.
+        // The cash report and the VAT report: documents by kind and date.
         { "kasa", "bmod, btarihi, gircik, yekun" },
+        // The inventory's costs: purchase lines alone, in document order, prices included.
+        { "alis", "inout, belgeid, stokid, miktar, birimfiyat" },
     };
     QList<TableIndex> indexes;
     for (const char *table : { "1Belge", "2Belge" }) {

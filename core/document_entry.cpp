@@ -3,6 +3,7 @@
 
 #include "core/conversions.h"
 #include "core/delivery_notes.h"
+#include "core/document_lines.h"
 #include "core/document_panels.h"
 #include "core/document_print.h"
 #include "core/document_values.h"
@@ -72,6 +73,21 @@ bool checkInput(const DocumentView &view, QObject *panel)
         if (grid->RowHeight(r) == LineRowHeight
             && amountOf(grid->Cell(r, s.ColMiktar).Text()) <= 0) {
             refuse(panel, QStringLiteral("Ürün miktarını giriniz!"), nullptr);
+            return false;
+        }
+    }
+    // An invoice stores the VAT of three rates only: a line at any other rate would lose its
+    // VAT from the stored rows, or leave them at odds with the stored total.
+    if (s.CurrentPage == 4 || s.CurrentPage == 5) {
+        for (int r = 1; r < grid->Rows(); ++r) {
+            const QString rate = grid->Cell(r, s.ColKdvOrani).Text();
+            if (grid->RowHeight(r) != LineRowHeight || isCompanyVatRate(rate))
+                continue;
+            refuse(panel,
+                   grid->Cell(r, s.ColStokAdi).Text()
+                       + QStringLiteral(" isimli ürünün KDV oranı (%") + rate
+                       + QStringLiteral(") firmanın KDV oranlarından biri değil!"),
+                   nullptr);
             return false;
         }
     }
@@ -175,11 +191,12 @@ bool SaveDocument(const DocumentView &view)
     // happens here.
     try {
         if (page != 4) {
-            QList<qint64> stocks;
+            const bool incoming = stockDirection(input) == QLatin1String("i");
+            QList<StockLine> lines;
             for (const DocumentLine &line : input.lines)
-                stocks << line.stockId;
+                lines << StockLine { line.stockId, line.quantity, incoming };
             s.Conn2->Open(s.Conn->path());
-            WarnLowStock(stocks);
+            WarnLowStock(lines);
             s.Conn2->Close();
         }
         CheckDocumentPrices(view);

@@ -43,6 +43,17 @@ QString DocumentKindName(const QVariant &bmod, const QVariant &gircik)
     return {};
 }
 
+bool DocumentGoesOut(const QVariant &bmod, const QVariant &gircik)
+{
+    if (bmod.isNull() || gircik.isNull())
+        return false;
+    const double kind = numberValue(bmod.toString());
+    const double direction = numberValue(gircik.toString());
+    if (kind == 3)
+        return direction == 0;
+    return (kind == 4 || kind == 5) && (direction == 0 || direction == 2);
+}
+
 bool isDocumentKey(const QString &key)
 {
     if (key.size() < 2 || key.at(0) < u'3' || key.at(0) > u'6')

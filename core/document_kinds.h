@@ -11,6 +11,10 @@ class Grid;
 // The short label of a (bmod, gircik) pair; empty for any pair outside the twelve.
 QString DocumentKindName(const QVariant &bmod, const QVariant &gircik);
 
+// True for the goods-out pairs: an outgoing delivery note and a sale invoice (open or in
+// cash), the pairs whose label reads "(Çıkış)". Every other pair moves goods in.
+bool DocumentGoesOut(const QVariant &bmod, const QVariant &gircik);
+
 // A document key: the kind digit 3 to 6 followed directly by the document's id ("4125").
 bool isDocumentKey(const QString &key);
 

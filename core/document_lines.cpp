@@ -79,6 +79,11 @@ QString grandTotal(Grid *totals, double otherVat)
 
 } // namespace
 
+bool isCompanyVatRate(const QString &rate)
+{
+    return rateRow(rate) != 0;
+}
+
 void AddDocumentLine(const DocumentView &view)
 {
     ModuleState &s = state();

@@ -15,5 +15,8 @@ void RecalcDocument(const DocumentView &view);
 void RecalcFooter(const DocumentView &view, Grid *totals);
 // Labels and zero values of a totals grid.
 void SetGridFooter(Grid *totals);
+// True when a line's VAT rate text is one of the company's three, the rates an invoice has a
+// totals row for.
+bool isCompanyVatRate(const QString &rate);
 
 } // namespace kx

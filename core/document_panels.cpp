@@ -80,6 +80,12 @@ QStringList cashMonthEntries(const QVariant &workDate, const QDate &today)
     const QString key = DateKeyToText(workDate);
     int month = key.mid(3, 2).toInt();
     int year = key.mid(6, 4).toInt();
+    // An empty, zero or broken working date names no month: the list starts at today's,
+    // rather than counting up from the year 0.
+    if (month < 1 || month > 12 || year < 1) {
+        month = today.month();
+        year = today.year();
+    }
     QStringList entries { monthEntry(month, year) };
     // Bounded by today's month, so a working date after it cannot run the list on forever.
     while (year * 12 + month < today.year() * 12 + today.month()) {

@@ -14,7 +14,8 @@ namespace kx {
 void FillPanelLists(const DocumentView &view, const QDate &today = QDate::currentDate());
 
 // The month list entries from the working date's month up to today's month; a working date
-// in a later month than today gives that month alone.
+// in a later month than today gives that month alone, and one that names no month (empty,
+// zero) today's month alone.
 QStringList cashMonthEntries(const QVariant &workDate, const QDate &today);
 
 // The panel of the current page back to the defaults of a new document, or a report page

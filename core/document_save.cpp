@@ -70,14 +70,14 @@ void insertHeader(Connection &conn, const QString &table, const DocumentInput &i
                    input.kdv2, input.kdv3, input.discount, input.grandTotal });
 }
 
+} // namespace
+
 QString stockDirection(const DocumentInput &input)
 {
     const bool incoming
         = input.kind == 3 ? input.direction == 1 : (input.direction == 1 || input.direction == 3);
     return incoming ? QStringLiteral("i") : QStringLiteral("o");
 }
-
-} // namespace
 
 qint64 findDuplicateDocument(Connection &conn, const QString &table, int kind,
                              const QString &series, const QString &number)

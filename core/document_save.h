@@ -51,6 +51,9 @@ struct SaveOutcome
     QString refusal; // a Turkish message when the save was refused or failed
 };
 
+// "i" when the document's lines bring stock in, else "o".
+QString stockDirection(const DocumentInput &input);
+
 // The id of an older document of this kind with the same series and number, else 0.
 qint64 findDuplicateDocument(Connection &conn, const QString &table, int kind,
                              const QString &series, const QString &number);

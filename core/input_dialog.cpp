@@ -2,7 +2,9 @@
 #include "core/input_dialog.h"
 
 #include "core/state.h"
+#include "platform/focus.h"
 #include "platform/twips.h"
+#include "platform/ui_font.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -17,6 +19,8 @@ FInputbox::FInputbox(QWidget *parent)
     const ModuleState &s = state();
     setWindowTitle(s.InputTitle);
     setFixedSize(twipsSize(7935, 1080));
+    showFocusAlways(this);
+    setFont(uiFont());
 
     Label1 = new QLabel(s.InputPrompt, this);
     Label1->setGeometry(twipsRect(120, 120, 6255, 450));
@@ -83,7 +87,8 @@ void FInputbox::keyPressEvent(QKeyEvent *event)
 
 bool FInputbox::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == Text1 && event->type() == QEvent::FocusIn && !Text1->text().isEmpty())
+    // Only a move into the field selects; coming back to the window keeps the caret.
+    if (watched == Text1 && focusEntered(event) && !Text1->text().isEmpty())
         Text1->selectAll();
     return QDialog::eventFilter(watched, event);
 }

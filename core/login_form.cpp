@@ -6,7 +6,9 @@
 #include "core/messages.h"
 #include "core/sql_builders.h"
 #include "core/state.h"
+#include "platform/focus.h"
 #include "platform/twips.h"
+#include "platform/ui_font.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -20,6 +22,8 @@
 #include <QTabBar>
 #include <QTabWidget>
 #include <QUrl>
+
+#include <cmath>
 
 namespace kx {
 
@@ -35,10 +39,12 @@ constexpr int AltMask = 4;
 
 const QString MoneyFormat = QStringLiteral("#,##0.00");
 
-// A rate as the settings hold it ("18") is its list position.
+// A rate as the settings hold it ("18") is its list position; a rate that is no whole number
+// from 0 to 50 has none (-1).
 int rateIndex(const QString &text)
 {
-    return int(numberValue(text));
+    const double value = numberValue(text);
+    return value >= 0 && value <= 50 && value == std::floor(value) ? int(value) : -1;
 }
 
 const QStringList DecimalFormats = {
@@ -135,6 +141,8 @@ FGiris::FGiris(QWidget *parent)
 {
     setWindowTitle(QStringLiteral("Giriş"));
     setFixedSize(twipsSize(7800, 3300));
+    showFocusAlways(this);
+    setFont(uiFont());
     state().FGiris = this;
 
     TabX = new QTabWidget(this);
@@ -322,9 +330,11 @@ void FGiris::openSettingsPage()
                     + QStringLiteral(" where id=3"),
                 *s.Conn);
     if (!s.Rs2->Eof()) {
-        Combo1[0]->setCurrentIndex(rateIndex(s.Rs2->Fields(QStringLiteral("a4")).toString()));
-        Combo1[1]->setCurrentIndex(rateIndex(s.Rs2->Fields(QStringLiteral("a5")).toString()));
-        Combo1[2]->setCurrentIndex(rateIndex(s.Rs2->Fields(QStringLiteral("a6")).toString()));
+        const char *columns[] = { "a4", "a5", "a6" };
+        for (int i = 0; i < 3; ++i) {
+            m_storedRates[i] = s.Rs2->Fields(QLatin1String(columns[i])).toString();
+            Combo1[i]->setCurrentIndex(rateIndex(m_storedRates[i]));
+        }
         const int decimals = DecimalFormats.indexOf(s.Rs2->Fields(QStringLiteral("a7")).toString());
         if (decimals >= 0)
             Combo1[3]->setCurrentIndex(decimals);
@@ -356,9 +366,7 @@ void FGiris::saveSettings()
                           s.FirmaId });
         s.Conn->Execute(QStringLiteral("update ") + sqlTable(s.TblAyar)
                             + QStringLiteral(" set a4=?, a5=?, a6=?, a7=? where id=3"),
-                        { QString::number(Combo1[0]->currentIndex()),
-                          QString::number(Combo1[1]->currentIndex()),
-                          QString::number(Combo1[2]->currentIndex()), format });
+                        { rateToStore(0), rateToStore(1), rateToStore(2), format });
         s.Conn->CommitTrans();
     } catch (const DatabaseError &) {
         if (s.Conn->InTransaction())
@@ -375,6 +383,13 @@ void FGiris::saveSettings()
     ShowSystemMessage(QStringLiteral("Firma bilgileriniz ve ayarlarınız kaydedildi..."),
                       IconSuccess);
     unloadByCode();
+}
+
+QString FGiris::rateToStore(int index) const
+{
+    // A stored rate that the list cannot show goes back as it was, unless the user chose one.
+    const int position = Combo1[index]->currentIndex();
+    return position >= 0 ? QString::number(position) : m_storedRates[index];
 }
 
 void FGiris::Form_KeyPress(int &KeyAscii)
@@ -487,8 +502,9 @@ bool FGiris::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     case QEvent::FocusIn:
+        // Only a move into the field selects; coming back to the window keeps the caret.
         for (int i = 0; i < int(Text1.size()); ++i) {
-            if (watched == Text1[i])
+            if (watched == Text1[i] && focusEntered(event))
                 Text1_GotFocus(i);
         }
         break;

@@ -101,8 +101,12 @@ private:
     void buildSettingsPage();
     void openSettingsPage();
     void saveSettings();
+    QString rateToStore(int index) const;
     void unloadByCode();
     bool handleKey(QObject *target, QKeyEvent *event);
+
+    // The VAT rates as settings row 3 held them when the settings page opened.
+    std::array<QString, 3> m_storedRates;
 };
 
 } // namespace kx

@@ -61,7 +61,7 @@ PopupControl *Pop1()
 void ShowSystemMessage(const QString &text, int icon)
 {
     MessageScript &script = messageScript();
-    script.shown.append({QStringLiteral("popup"), text, icon});
+    script.shown.append({ QStringLiteral("popup"), text, icon });
     if (script.suppressNotices)
         return;
 
@@ -88,35 +88,39 @@ void ShowSystemMessage(const QString &text, int icon)
 
 void ShowNoPermission()
 {
-    ShowSystemMessage(QStringLiteral("Kantarix'nin kurulu olduğu ana bilgisayardaki ayarlara göre;\r\n"
-                                     "bu menüye erişim izniniz bulunmamaktadır!"),
-                      IconError);
+    ShowSystemMessage(
+        QStringLiteral("Kantarix'nin kurulu olduğu ana bilgisayardaki ayarlara göre;\r\n"
+                       "bu menüye erişim izniniz bulunmamaktadır!"),
+        IconError);
 }
 
 bool AskYesNo(const QString &question)
 {
     MessageScript &script = messageScript();
-    script.shown.append({QStringLiteral("question"), question, 0});
+    script.shown.append({ QStringLiteral("question"), question, 0 });
     int answer = AnswerNo;
     if (!script.answers.isEmpty()) {
         answer = script.answers.takeFirst();
     } else {
         answer = QMessageBox::question(QApplication::activeWindow(), QStringLiteral("Kantarix"),
                                        question, QMessageBox::Yes | QMessageBox::No)
-                         == QMessageBox::Yes
-                     ? AnswerYes
-                     : AnswerNo;
+                == QMessageBox::Yes
+            ? AnswerYes
+            : AnswerNo;
     }
     state().MsgResult = answer;
     return answer == AnswerYes;
 }
 
-void ShowNotice(const QString &text, const QString &title)
+void ShowNotice(const QString &text, const QString &title, int icon)
 {
     MessageScript &script = messageScript();
-    script.shown.append({QStringLiteral("notice"), text, 0, title});
-    if (!script.suppressNotices)
-        QMessageBox::information(QApplication::activeWindow(), title, text);
+    script.shown.append({ QStringLiteral("notice"), text, icon, title });
+    if (script.suppressNotices)
+        return;
+    QMessageBox box(icon == NoticeInformation ? QMessageBox::Information : QMessageBox::NoIcon,
+                    title, text, QMessageBox::Ok, QApplication::activeWindow());
+    box.exec();
 }
 
 namespace {
@@ -165,7 +169,7 @@ void ShowInputBox(const QString &title, const QString &prompt, const QString &de
     s.InputPrompt = prompt;
     s.InputDefault = defaultText;
     MessageScript &script = messageScript();
-    script.shown.append({QStringLiteral("input"), prompt, 0});
+    script.shown.append({ QStringLiteral("input"), prompt, 0 });
     if (!script.inputs.isEmpty()) {
         s.InputResult = script.inputs.takeFirst();
         return;

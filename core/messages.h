@@ -22,8 +22,12 @@ void ShowInputBox(const QString &title, const QString &prompt, const QString &de
 // Yes/No box with the question icon and the program's title; the answer lands in
 // state().MsgResult (6 Yes). Returns true on Yes.
 bool AskYesNo(const QString &question);
-// A plain notice box with an OK button, for the few places that use a message box to inform.
-void ShowNotice(const QString &text, const QString &title = QStringLiteral("Kantarix"));
+// Icons of a notice box: none, or the information icon (the message box code 64).
+enum NoticeIcon { NoticeNoIcon = 0, NoticeInformation = 64 };
+// A plain notice box with an OK button, for the few places that use a message box to inform;
+// no icon unless one is asked for.
+void ShowNotice(const QString &text, const QString &title = QStringLiteral("Kantarix"),
+                int icon = NoticeNoIcon);
 // The file dialog for opening a file: filter as "Arşiv Dosyaları (*.zip)|*.zip" (pairs of a
 // caption and its patterns, "|" between), starting in folder. Returns the chosen path, empty
 // when cancelled.
@@ -48,9 +52,9 @@ struct MessageRecord
 struct MessageScript
 {
     QList<MessageRecord> shown;
-    QList<int> answers;       // for AskYesNo: 6 or 7
-    QStringList inputs;       // for ShowInputBox: the typed text or "CancelX"
-    QStringList files;        // for the file dialogs: the chosen path, empty for cancel
+    QList<int> answers; // for AskYesNo: 6 or 7
+    QStringList inputs; // for ShowInputBox: the typed text or "CancelX"
+    QStringList files; // for the file dialogs: the chosen path, empty for cancel
     bool suppressNotices = false; // record notices and pop-ups without showing them
     void clear() { *this = MessageScript(); }
     QString lastPopupText() const;

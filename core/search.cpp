@@ -5,9 +5,24 @@
 
 namespace kx {
 
+namespace {
+
+// The letter fold first (i, ı, İ and the Turkish letters to plain capitals), then the capital
+// of whatever else has one (â, î, é), so that the fold's plain I never becomes a dotted one.
+QChar foldForSearch(QChar character)
+{
+    UpperAsciiChar(character);
+    return character.toUpper();
+}
+
+} // namespace
+
 QString searchFold(const QString &text)
 {
-    return UpperAsciiText(text);
+    QString folded = text;
+    for (QChar &character : folded)
+        character = foldForSearch(character);
+    return folded;
 }
 
 bool searchMatches(const QString &foldedSearch, const QString &cellText)
@@ -16,8 +31,7 @@ bool searchMatches(const QString &foldedSearch, const QString &cellText)
     if (cellText.size() < n)
         return false;
     for (qsizetype i = 0; i < n; ++i) {
-        QChar character = cellText.at(i);
-        if (UpperAsciiChar(character) != foldedSearch.at(i))
+        if (foldForSearch(cellText.at(i)) != foldedSearch.at(i))
             return false;
     }
     return true;

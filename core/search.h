@@ -8,7 +8,7 @@
 namespace kx {
 
 // The fold both sides go through: plain upper-case letters, Turkish letters included, so that
-// ŞAHİN, Şahin and SAHIN all read SAHIN.
+// ŞAHİN, Şahin and SAHIN all read SAHIN; every other letter in its capital (â Â, é É).
 QString searchFold(const QString &text);
 // True when the cell's text begins with the folded search text (an empty search matches
 // every cell). Folds only the characters it compares.

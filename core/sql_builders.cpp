@@ -160,16 +160,8 @@ void NextSiraNo(QLineEdit *field, int kind, const QString &series)
 void LoadLastId()
 {
     ModuleState &s = state();
-    Connection &connection = mainConnection();
-    // The insert's own id: a header saved meanwhile by another computer is not ours.
-    if (connection.LastInsertId() > 0) {
-        s.LastBelgeId = connection.LastInsertId();
-        return;
-    }
     Recordset &rs = *s.Rs;
-    rs.Open(QStringLiteral("select id from ") + sqlTable(s.TblBelge)
-                + QStringLiteral(" order by id desc"),
-            connection);
+    rs.Open(QStringLiteral("select max(id) from ") + sqlTable(s.TblBelge), mainConnection());
     s.LastBelgeId = rs.Eof() ? QVariant() : rs.Fields(0);
     rs.Close();
 }

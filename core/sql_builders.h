@@ -25,7 +25,7 @@ qint64 ExecInsert(const QString &table);
 QString NextSiraNo(int kind, const QString &series);
 void NextSiraNo(QLineEdit *field, int kind, const QString &series);
 
-// LastBelgeId = the id of the document header this program inserted last on Conn.
+// LastBelgeId = the highest id of the documents table TblBelge (empty for an empty table).
 void LoadLastId();
 
 } // namespace kx

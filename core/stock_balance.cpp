@@ -13,11 +13,13 @@ namespace kx {
 
 namespace {
 
-struct Movement
+using Movement = StockMovement;
+
+bool isBarcodeCard(const RowArray &cards, int record)
 {
-    double incoming = 0;
-    double outgoing = 0;
-};
+    return cards.text(1, record) == QLatin1String("BARKOD")
+        && cards.text(2, record) == QLatin1String("BARKOD");
+}
 
 // Incoming and outgoing sums of the cards' lines, both directions of all cards in one read;
 // miktar is a number column.
@@ -58,15 +60,14 @@ int countedCard(qint64 id)
     const RowArray &cards = state().StokAllRows;
     if (cards.value(5, row).isNull())
         return -1;
-    if (cards.text(1, row) == QLatin1String("BARKOD")
-        && cards.text(2, row) == QLatin1String("BARKOD"))
+    if (isBarcodeCard(cards, row))
         return -2;
     return row;
 }
 
 double onHandOf(int row, const Movement &movement)
 {
-    return amountOf(state().StokAllRows.value(9, row)) + movement.incoming - movement.outgoing;
+    return stockQuantity(state().StokAllRows, row, movement);
 }
 
 void warnWhenLow(int row, double onHand)
@@ -82,6 +83,31 @@ void warnWhenLow(int row, double onHand)
 
 } // namespace
 
+QHash<qint64, StockMovement> stockMovementsOfAll(Connection &connection)
+{
+    // The stock index holds all three columns: the read never touches the table.
+    Recordset rs;
+    rs.Open(QStringLiteral("select stokid, sum(case when inout='i' then miktar else 0 end),"
+                           " sum(case when inout='o' then miktar else 0 end) from ")
+                + sqlTable(state().TblBelge)
+                + QStringLiteral(" where stokid is not null group by stokid"),
+            connection);
+    const RowArray &rows = rs.rows();
+    QHash<qint64, StockMovement> sums;
+    sums.reserve(rows.recordCount());
+    for (int r = 0; r < rows.recordCount(); ++r)
+        sums.insert(rows.value(0, r).toLongLong(),
+                    { rows.value(1, r).toDouble(), rows.value(2, r).toDouble() });
+    return sums;
+}
+
+double stockQuantity(const RowArray &cards, int record, const StockMovement &movement)
+{
+    if (isBarcodeCard(cards, record))
+        return 0;
+    return amountOf(cards.value(9, record)) + movement.incoming - movement.outgoing;
+}
+
 QVariant StockOnHand(const QVariant &stockId, bool warn)
 {
     const qint64 id = qint64(numberValue(stockId.toString()));
@@ -96,18 +122,31 @@ QVariant StockOnHand(const QVariant &stockId, bool warn)
     return onHand;
 }
 
-void WarnLowStock(const QList<qint64> &stockIds)
+void WarnLowStock(const QList<StockLine> &lines)
 {
     QList<qint64> counted;
-    for (const qint64 id : stockIds) {
-        if (countedCard(id) >= 0 && !counted.contains(id))
-            counted << id;
+    for (const StockLine &line : lines) {
+        if (countedCard(line.stockId) >= 0 && !counted.contains(line.stockId))
+            counted << line.stockId;
     }
     const QHash<qint64, Movement> sums = movements(counted);
-    for (const qint64 id : stockIds) {
-        const int row = countedCard(id);
+    // From the last line back: a line's quantity is the one after it less what it moved.
+    QHash<qint64, double> running;
+    for (const qint64 id : std::as_const(counted))
+        running.insert(id, onHandOf(countedCard(id), sums.value(id)));
+    QList<double> afterLine(lines.size());
+    for (qsizetype i = lines.size() - 1; i >= 0; --i) {
+        const StockLine &line = lines.at(i);
+        const auto found = running.find(line.stockId);
+        if (found == running.end())
+            continue;
+        afterLine[i] = *found;
+        *found -= line.incoming ? line.quantity : -line.quantity;
+    }
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const int row = countedCard(lines.at(i).stockId);
         if (row >= 0)
-            warnWhenLow(row, onHandOf(row, sums.value(id)));
+            warnWhenLow(row, afterLine.at(i));
     }
 }
 

@@ -103,7 +103,7 @@ std::optional<VersionPage> parseVersionPage(const QString &page)
     return marks;
 }
 
-int leadingNumber(const QString &text)
+QString leadingNumber(const QString &text)
 {
     qsizetype i = 0;
     while (i < text.size() && text.at(i).isSpace())
@@ -112,7 +112,20 @@ int leadingNumber(const QString &text)
     while (end < text.size() && text.at(end) >= QLatin1Char('0')
            && text.at(end) <= QLatin1Char('9'))
         ++end;
-    return end > i ? text.mid(i, end - i).toInt() : 0;
+    while (i < end - 1 && text.at(i) == QLatin1Char('0'))
+        ++i;
+    return end > i ? text.mid(i, end - i) : QStringLiteral("0");
+}
+
+bool isUpToDate(qulonglong revision, const QString &versionText)
+{
+    const QString ours = QString::number(revision);
+    const QString page = leadingNumber(versionText);
+    // Digits without leading zeros: the longer number is the larger, else the first digit
+    // that differs decides.
+    if (ours.size() != page.size())
+        return ours.size() > page.size();
+    return ours >= page;
 }
 
 Rates parseRates(const QString &xml)
@@ -243,7 +256,7 @@ void runVersionCheck(int showUpToDate)
 
     const QString received
         = QStringLiteral("Döviz bilgileri ve Kantarix sürüm kontrol dosyası alındı.\r\n");
-    if (programVersion().microVersion() >= leadingNumber(marks->versionText)) {
+    if (isUpToDate(qulonglong(programVersion().microVersion()), marks->versionText)) {
         if (showUpToDate == 1) {
             ShowNotice(received + QStringLiteral("En güncel sürüm kullanımda..."));
             s.MsgResult = 1;

@@ -26,8 +26,11 @@ std::optional<VersionPage> parseBackupCredentials(const QString &page);
 // end mark is missing or stands before its start.
 std::optional<VersionPage> parseVersionPage(const QString &page);
 
-// The leading decimal number of a text after leading blanks ("240 xyz" 240), 0 when none.
-int leadingNumber(const QString &text);
+// The leading decimal number of a text after leading blanks, as its digits without leading
+// zeros ("240 xyz" "240"), "0" when none. Kept as text: a number of any length compares right.
+QString leadingNumber(const QString &text);
+// True when the revision is at least the leading number of the version text.
+bool isUpToDate(qulonglong revision, const QString &versionText);
 
 struct Rates
 {

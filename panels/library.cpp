@@ -80,7 +80,11 @@ Q_DECL_EXPORT Status DllRegisterServer()
     const QString library = thisLibraryPath();
     if (library.isEmpty())
         return StatusRegisterClassFailed;
-    ClassRegistryContents contents = withoutOurEntries(readClassRegistry());
+    bool readable = true;
+    ClassRegistryContents contents = withoutOurEntries(readClassRegistry(&readable));
+    // A registry that cannot be read is left for the user to mend, never replaced.
+    if (!readable)
+        return StatusRegisterClassFailed;
     for (const ControlClassInfo &info : ControlClasses) {
         const QString name = QLatin1String(info.name);
         contents.classes.append(
@@ -100,7 +104,10 @@ Q_DECL_EXPORT Status DllRegisterServer()
 
 Q_DECL_EXPORT Status DllUnregisterServer()
 {
-    const ClassRegistryContents contents = readClassRegistry();
+    bool readable = true;
+    const ClassRegistryContents contents = readClassRegistry(&readable);
+    if (!readable)
+        return StatusRegisterClassFailed;
     const ClassRegistryContents rest = withoutOurEntries(contents);
     if (rest.classes.size() == contents.classes.size()
         && rest.typeLibraries.size() == contents.typeLibraries.size())

@@ -4,7 +4,9 @@
 #include "panels/xmod.h"
 #include "platform/combo_box.h"
 #include "platform/date_field.h"
+#include "platform/focus.h"
 #include "platform/twips.h"
+#include "platform/ui_font.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -45,15 +47,8 @@ PanelBase::PanelBase(int widthTwips, int heightTwips, QWidget *parent)
     : QWidget(parent)
 {
     ++livePanels;
-    // The layouts were drawn for this face and size; where it is missing, a face of about its
-    // width keeps the captions inside their fields.
-    QFont face = font();
-    face.setFamilies({ QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                       QStringLiteral("Liberation Sans"), QStringLiteral("Arial"),
-                       QStringLiteral("Nimbus Sans"), QStringLiteral("DejaVu Sans Condensed"),
-                       QStringLiteral("DejaVu Sans") });
-    face.setPointSizeF(8.25);
-    setFont(face);
+    // The one face of the program's windows; the layouts below were laid out for its widths.
+    setFont(uiFont());
     // Option and check captions begin with a blank of their own, and their widths leave no room
     // for a wide gap after the box.
     setStyleSheet(QStringLiteral("QRadioButton, QCheckBox { spacing: 1px; }"
@@ -135,6 +130,8 @@ void PanelBase::selectAllOnFocus(const QList<QLineEdit *> &fields)
 void PanelBase::foldWhileTyping(const QList<ComboBox *> &combos)
 {
     for (ComboBox *combo : combos) {
+        // Completion and choice compare the list the way the letters are typed.
+        combo->setTypedFold(&UpperAsciiChar);
         foldTargets.append(combo);
         if (combo->lineEdit())
             foldTargets.append(combo->lineEdit());
@@ -178,6 +175,9 @@ QWidget *PanelBase::activeChild() const
 
 bool PanelBase::handleEnter()
 {
+    // A completed entry is chosen, with its event, before anything reads the choice.
+    if (ComboBox *combo = ComboBox::of(QApplication::focusWidget()); combo && isAncestorOf(combo))
+        combo->chooseTypedEntry();
     // The active child is read anew before each step: a host handler may move the focus.
     if (QWidget *active = activeChild();
         active && !addFieldName.isEmpty() && active->objectName() == addFieldName)
@@ -213,6 +213,9 @@ bool PanelBase::foldKey(QObject *watched, QEvent *event)
 
 bool PanelBase::eventFilter(QObject *watched, QEvent *event)
 {
+    // A combo's open list is a window of its own: its keys are the list's, Enter picks there.
+    if (watched->isWidgetType() && static_cast<QWidget *>(watched)->window() != window())
+        return QWidget::eventFilter(watched, event);
     switch (event->type()) {
     case QEvent::ShortcutOverride:
         // Enter with Shift, Ctrl or Alt stays a key for the panel, never a window shortcut.
@@ -228,8 +231,9 @@ bool PanelBase::eventFilter(QObject *watched, QEvent *event)
             return foldKey(watched, event);
         break;
     case QEvent::FocusIn:
+        // Coming back to the window leaves the caret where it was.
         if (auto *field = qobject_cast<QLineEdit *>(watched);
-            field && selectOnFocus.contains(field))
+            field && selectOnFocus.contains(field) && focusEntered(event))
             SelectControlText(field);
         break;
     default:

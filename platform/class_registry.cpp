@@ -40,13 +40,24 @@ bool sameId(const QString &a, const QString &b)
     return !left.isNull() && left == right;
 }
 
-ClassRegistryContents readClassRegistry()
+ClassRegistryContents readClassRegistry(bool *readable)
 {
     ClassRegistryContents contents;
+    if (readable)
+        *readable = true;
     QFile file(classRegistryPath());
-    if (!file.open(QIODevice::ReadOnly))
+    if (!file.exists())
         return contents;
-    const QJsonObject root = QJsonDocument::fromJson(file.readAll()).object();
+    QJsonParseError error {};
+    const QJsonDocument document = file.open(QIODevice::ReadOnly)
+        ? QJsonDocument::fromJson(file.readAll(), &error)
+        : QJsonDocument();
+    if (!file.isOpen() || error.error != QJsonParseError::NoError || !document.isObject()) {
+        if (readable)
+            *readable = false;
+        return contents;
+    }
+    const QJsonObject root = document.object();
     for (const QJsonValue &value : root.value("classes").toArray()) {
         const QJsonObject object = value.toObject();
         contents.classes.append(

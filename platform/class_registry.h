@@ -79,8 +79,10 @@ struct ClassRegistryContents
 // $XDG_CONFIG_HOME/belgepano/classes.json (the generic configuration folder of the platform).
 QString classRegistryPath();
 
-// Reads the file; a missing or unreadable file reads as empty.
-ClassRegistryContents readClassRegistry();
+// Reads the file; a missing file reads as empty. A file that is there but cannot be read or is
+// no registry file also reads as empty, with *readable (when given) false: nothing may then be
+// written over it, or the classes it holds would be lost.
+ClassRegistryContents readClassRegistry(bool *readable = nullptr);
 // Writes the whole file, or removes it when nothing is left; false when it cannot be written.
 bool writeClassRegistry(const ClassRegistryContents &contents);
 

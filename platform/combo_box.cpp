@@ -2,7 +2,12 @@
 #include "platform/combo_box.h"
 
 #include <QAbstractItemModel>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QListView>
 #include <QSignalBlocker>
 
 namespace kx {
@@ -12,10 +17,22 @@ ComboBox::ComboBox(QWidget *parent, bool editable)
 {
     setEditable(editable);
     if (editable) {
-        // Typed text must never turn into a new item or be completed behind the user's back.
+        // Typed text never turns into a new item; completion and choice are this class's own.
         setInsertPolicy(QComboBox::NoInsert);
         setCompleter(nullptr);
-        connect(lineEdit(), &QLineEdit::textEdited, this, &ComboBox::dropChoiceIfTextDiffers);
+        QLineEdit *edit = lineEdit();
+        // QComboBox would choose a case-blind match on its own when the edit is left, before
+        // the fold had its say.
+        disconnect(edit, &QLineEdit::editingFinished, this, nullptr);
+        disconnect(edit, &QLineEdit::returnPressed, this, nullptr);
+        connect(edit, &QLineEdit::textEdited, this, &ComboBox::textEditedByUser);
+        // Under a parent's style sheet Qt gives the edit the application's face; the text
+        // shows in the combo's own.
+        edit->setFont(font());
+        // Every entry of a card list is one line of the same face: the list need not measure
+        // thousands of them one by one.
+        if (auto *list = qobject_cast<QListView *>(view()))
+            list->setUniformItemSizes(true);
     }
     setCurrentIndex(-1);
     connect(this, qOverload<int>(&QComboBox::activated), this, &ComboBox::Click);
@@ -26,6 +43,13 @@ ComboBox::ComboBox(QWidget *parent, bool editable)
             textBeforeFill = lineEdit()->text();
     });
     connect(model(), &QAbstractItemModel::rowsInserted, this, &ComboBox::undoChoiceOfFirstFill);
+    const auto listChanged = [this] { foldCacheValid = false; };
+    connect(model(), &QAbstractItemModel::rowsInserted, this, listChanged);
+    connect(model(), &QAbstractItemModel::rowsRemoved, this, listChanged);
+    connect(model(), &QAbstractItemModel::rowsMoved, this, listChanged);
+    connect(model(), &QAbstractItemModel::modelReset, this, listChanged);
+    connect(model(), &QAbstractItemModel::layoutChanged, this, listChanged);
+    connect(model(), &QAbstractItemModel::dataChanged, this, listChanged);
 }
 
 void ComboBox::AddItem(const QString &text, int index)
@@ -98,6 +122,102 @@ void ComboBox::setText(const QString &text)
     dropChoiceIfTextDiffers(text);
 }
 
+void ComboBox::setTypedFold(Fold fold)
+{
+    typedFold = fold;
+    foldCacheValid = false;
+}
+
+int ComboBox::chooseTypedEntry()
+{
+    if (!isEditable())
+        return currentIndex();
+    const QString text = lineEdit()->text();
+    if (currentIndex() >= 0 && itemText(currentIndex()) == text)
+        return currentIndex();
+    const int entry = text.isEmpty() ? -1 : entryNamed(text);
+    if (entry < 0) {
+        dropChoiceIfTextDiffers(text);
+        return -1;
+    }
+    setListIndex(entry);
+    return entry;
+}
+
+ComboBox *ComboBox::of(QWidget *widget)
+{
+    if (!widget)
+        return nullptr;
+    if (auto *combo = qobject_cast<ComboBox *>(widget))
+        return combo;
+    auto *combo = qobject_cast<ComboBox *>(widget->parentWidget());
+    return combo && combo->lineEdit() == widget ? combo : nullptr;
+}
+
+void ComboBox::showPopup()
+{
+    QComboBox::showPopup();
+    if (!isEditable() || currentIndex() >= 0 || lineEdit()->text().isEmpty())
+        return;
+    const QString text = lineEdit()->text();
+    int entry = entryNamed(text);
+    if (entry < 0)
+        entry = entryBeginning(text);
+    if (entry < 0)
+        return;
+    const QModelIndex at = model()->index(entry, modelColumn(), rootModelIndex());
+    view()->setCurrentIndex(at);
+    view()->scrollTo(at, QAbstractItemView::PositionAtTop);
+}
+
+void ComboBox::changeEvent(QEvent *event)
+{
+    QComboBox::changeEvent(event);
+    if (event->type() == QEvent::FontChange && lineEdit())
+        lineEdit()->setFont(font());
+}
+
+void ComboBox::keyPressEvent(QKeyEvent *event)
+{
+    QLineEdit *edit = lineEdit();
+    if (!edit) {
+        QComboBox::keyPressEvent(event);
+        return;
+    }
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        chooseTypedEntry();
+    // What stays of the text when the typed key replaces the selected completion.
+    const qsizetype kept = edit->text().size() - edit->selectedText().size();
+    editedByKey = false;
+    QComboBox::keyPressEvent(event);
+    const QString typed = edit->text();
+    if (!editedByKey || typed.size() <= kept || edit->cursorPosition() != typed.size())
+        return;
+    const int entry = entryBeginning(typed);
+    if (entry < 0)
+        return;
+    const QString full = itemText(entry);
+    edit->setText(full);
+    edit->setSelection(int(typed.size()), int(full.size() - typed.size()));
+}
+
+void ComboBox::focusOutEvent(QFocusEvent *event)
+{
+    // Its own list opening or another program taking the focus is no leaving of the field.
+    const QWidget *now = QApplication::focusWidget();
+    const bool toOwnList = view()->isVisible() || (now && now->window() == view()->window());
+    if (isEditable() && !toOwnList && event->reason() != Qt::PopupFocusReason
+        && event->reason() != Qt::ActiveWindowFocusReason)
+        chooseTypedEntry();
+    QComboBox::focusOutEvent(event);
+}
+
+void ComboBox::textEditedByUser(const QString &text)
+{
+    editedByKey = true;
+    dropChoiceIfTextDiffers(text);
+}
+
 void ComboBox::dropChoiceIfTextDiffers(const QString &text)
 {
     if (currentIndex() < 0 || itemText(currentIndex()) == text)
@@ -110,6 +230,53 @@ void ComboBox::dropChoiceIfTextDiffers(const QString &text)
         edit->setText(text);
         edit->setCursorPosition(cursor);
     }
+}
+
+QString ComboBox::folded(QString text) const
+{
+    if (typedFold) {
+        for (QChar &character : text)
+            typedFold(character);
+    }
+    return text;
+}
+
+const QStringList &ComboBox::foldedEntries() const
+{
+    if (!foldCacheValid) {
+        const int entries = count();
+        foldCache.clear();
+        foldCache.reserve(entries);
+        for (int i = 0; i < entries; ++i)
+            foldCache.append(folded(itemText(i)));
+        foldCacheValid = true;
+    }
+    return foldCache;
+}
+
+int ComboBox::entryNamed(const QString &text) const
+{
+    const int exact = findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (exact >= 0)
+        return exact;
+    const QString key = folded(text);
+    const QStringList &entries = foldedEntries();
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        if (entries.at(i) == key)
+            return int(i);
+    }
+    return -1;
+}
+
+int ComboBox::entryBeginning(const QString &text) const
+{
+    const QString key = folded(text);
+    const QStringList &entries = foldedEntries();
+    for (qsizetype i = 0; i < entries.size(); ++i) {
+        if (entries.at(i).startsWith(key))
+            return int(i);
+    }
+    return -1;
 }
 
 } // namespace kx

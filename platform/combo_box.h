@@ -2,25 +2,35 @@
 #pragma once
 
 #include <QComboBox>
+#include <QStringList>
 
 namespace kx {
 
 // A QComboBox with the members the host code calls it by.
 //
-// Click() is raised for every choice: the user picking an item (mouse, arrow keys, wheel) and
-// setListIndex() with a valid index (0 .. ListCount() - 1) by code, so that a document loaded by
-// the program fires the same handlers as a user's choice. Clearing the choice (-1) and changes of
-// the text alone raise no Click.
+// Click() is raised for every choice: the user picking an item (mouse, arrow keys, wheel, Enter
+// in the open list) and setListIndex() with a valid index (0 .. ListCount() - 1) by code, so
+// that a document loaded by the program fires the same handlers as a user's choice. Clearing the
+// choice (-1) and changes of the text alone raise no Click.
 //
 // An editable combo drops its choice (ListIndex() becomes -1) as soon as its text, typed or set,
 // no longer equals the chosen item; the typed text stays. That keeps a line from being saved
 // with the card that was chosen before the user typed over it.
+//
+// Typing at the end of an editable combo's text completes it to the first entry that begins
+// with the typed text, the rest selected, so that the next letter types on over it. Enter, or
+// leaving the field, makes the entry that the text names the choice, with Click; a text that
+// names no entry leaves no choice. Texts are compared after the typed-letter fold, when one is
+// set (the panels' upper-case rule), so that "ahmet c" finds "Ahmet Çelik".
 //
 // Filling a list, by AddItem(), AddItems() or QComboBox's own calls, chooses nothing.
 class ComboBox : public QComboBox
 {
     Q_OBJECT
 public:
+    // The fold of one typed character, changed in place and returned.
+    using Fold = QChar (*)(QChar &);
+
     explicit ComboBox(QWidget *parent = nullptr, bool editable = false);
 
     // Appends the item, or inserts it before position index (0 .. ListCount()).
@@ -47,14 +57,44 @@ public:
     // Raises no Click.
     void setText(const QString &text);
 
+    // The fold that typed text and entries go through before completion and choice compare
+    // them; none compares them as they stand.
+    void setTypedFold(Fold fold);
+
+    // Editable: makes the entry that the text names the choice and raises Click, unless that
+    // entry is chosen already. Exact text first, else the first entry equal after the fold.
+    // A text that names no entry leaves no choice. Returns ListIndex().
+    int chooseTypedEntry();
+
+    // The combo that widget is or whose line edit it is; null for any other widget.
+    static ComboBox *of(QWidget *widget);
+
+    // With typed text and no choice the open list starts at the entry that the text names or
+    // that it begins.
+    void showPopup() override;
+
 signals:
     void Click();
 
+protected:
+    void changeEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+
 private:
+    void textEditedByUser(const QString &text);
     void dropChoiceIfTextDiffers(const QString &text);
     void undoChoiceOfFirstFill(const QModelIndex &parent, int first, int last);
+    QString folded(QString text) const;
+    const QStringList &foldedEntries() const;
+    int entryNamed(const QString &text) const;
+    int entryBeginning(const QString &text) const;
 
     QString textBeforeFill;
+    Fold typedFold = nullptr;
+    mutable QStringList foldCache;
+    mutable bool foldCacheValid = false;
+    bool editedByKey = false;
 };
 
 } // namespace kx

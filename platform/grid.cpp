@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -1007,6 +1008,69 @@ void Grid::applyCommonLook()
     titles.setBold(false);
     horizontalHeader()->setFont(titles);
     applyHeaderHeight();
+}
+
+void Grid::setFocusCell(int row, int col)
+{
+    m_focusRow = qMax(0, row);
+    m_focusCol = qMax(0, col);
+    setTabKeyNavigation(m_focusRow == 0);
+}
+
+Grid *Grid::editorOwner(const QWidget *widget)
+{
+    for (const QWidget *w = widget; w; w = w->parentWidget()) {
+        auto *grid = qobject_cast<Grid *>(w->parentWidget());
+        if (grid && w == grid->viewport())
+            return widget != w && grid->state() == QAbstractItemView::EditingState ? grid : nullptr;
+        if (w->isWindow())
+            break;
+    }
+    return nullptr;
+}
+
+bool Grid::event(QEvent *event)
+{
+    const bool handled = QTableView::event(event);
+    // The frame shows that the grid holds the focus, also while it has no cell to mark.
+    if (event->type() == QEvent::Paint && hasFocus()) {
+        QPainter painter(this);
+        // The system's focus colour, as the other fields show their focus.
+        QPen pen(QGuiApplication::palette().color(QPalette::Active, QPalette::Highlight), 2);
+        pen.setJoinStyle(Qt::MiterJoin);
+        painter.setPen(pen);
+        painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
+    return handled;
+}
+
+void Grid::mousePressEvent(QMouseEvent *event)
+{
+    const QModelIndex pressed = indexAt(event->position().toPoint());
+    if (m_focusRow > 0 && pressed.isValid()
+        && (pressed.row() + 1 != m_focusRow || pressed.column() != m_focusCol)) {
+        // A label cell only brings the focus to the grid's one focus cell.
+        setFocus(Qt::MouseFocusReason);
+        Cell(m_focusRow, m_focusCol).Select();
+        event->accept();
+        return;
+    }
+    QTableView::mousePressEvent(event);
+}
+
+void Grid::focusInEvent(QFocusEvent *event)
+{
+    QTableView::focusInEvent(event);
+    if (m_focusRow > 0 && m_focusRow < Rows() && m_focusCol < Cols()
+        && (CurrentCell().Row() != m_focusRow || CurrentCell().Col() != m_focusCol))
+        Cell(m_focusRow, m_focusCol).Select();
+}
+
+QModelIndex Grid::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
+{
+    if (m_focusRow > 0 && m_focusRow < Rows() && m_focusCol < Cols())
+        return m_model->index(m_focusRow - 1, m_focusCol);
+    return QTableView::moveCursor(cursorAction, modifiers);
 }
 
 void Grid::mouseDoubleClickEvent(QMouseEvent *event)

@@ -213,6 +213,14 @@ public:
     // The program's common look (one font, single selection, no focus frame, dark selection).
     void applyCommonLook();
 
+    // The one cell (row >= 1) where the focus may rest, as the discount cell of a totals grid:
+    // entering the grid, a click on another cell and the arrow keys keep the current cell
+    // there, and Tab leaves the grid. Row 0 lets every cell take it again.
+    void setFocusCell(int row, int col);
+
+    // The grid whose open cell editor holds widget, else null.
+    static Grid *editorOwner(const QWidget *widget);
+
 signals:
     // A cell's text changed, typed or written by code.
     void CellChange(int row, int col);
@@ -228,7 +236,11 @@ signals:
     void LostFocus();
 
 protected:
+    bool event(QEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
 
 private:
     friend class GridCell;
@@ -263,6 +275,8 @@ private:
     QColor m_backColorBkg = QColor(0xE4, 0xE6, 0xEA);
     GridComboList m_comboList;
     QPointer<QLineEdit> m_lineEditor;
+    int m_focusRow = 0;
+    int m_focusCol = 0;
 };
 
 // Gives every grid of a window the common look.

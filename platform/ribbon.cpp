@@ -287,7 +287,9 @@ Ribbon::Ribbon(QWidget *window, const QString &caption)
 
 Ribbon::~Ribbon()
 {
-    qApp->removeEventFilter(this);
+    // A window left for static clean-up may outlive the application object.
+    if (QCoreApplication *app = QCoreApplication::instance())
+        app->removeEventFilter(this);
 }
 
 RibbonTab *Ribbon::InsertTab(int position, const QString &caption)

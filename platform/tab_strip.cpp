@@ -51,11 +51,15 @@ QString TabStrip::TabCaption(int page) const
 void TabStrip::setTabCaption(int page, const QString &caption)
 {
     bar->setTabText(page, caption);
+    if (!bar->isVisible())
+        barLayoutStale = true;
 }
 
 void TabStrip::setTabShown(int page, bool shown)
 {
     bar->setTabVisible(page, shown);
+    if (!bar->isVisible())
+        barLayoutStale = true;
 }
 
 int TabStrip::SelectedIndex() const
@@ -118,6 +122,13 @@ bool TabStrip::eventFilter(QObject *watched, QEvent *event)
     case QEvent::Wheel:
         // A wheel turn over the tabs would step through the pages without asking.
         return true;
+    case QEvent::Show:
+        // Setting a caption again lays every tab out anew, now that the strip shows.
+        if (barLayoutStale && bar->currentIndex() >= 0) {
+            barLayoutStale = false;
+            bar->setTabText(bar->currentIndex(), bar->tabText(bar->currentIndex()));
+        }
+        return false;
     default:
         return false;
     }

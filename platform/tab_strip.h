@@ -52,6 +52,9 @@ private:
 
     QTabBar *bar;
     QList<QList<QWidget *>> pages;
+    // Captions or shown tabs changed while the strip was hidden: QTabBar may keep the old
+    // tab sizes (a hidden tab left hidden clears its note that the sizes are stale).
+    bool barLayoutStale = false;
 };
 
 } // namespace kx

@@ -95,7 +95,9 @@ void WriteReportRows(Grid *grid, const QList<ReportRow> &rows)
             if (!row.cells.at(c).isEmpty())
                 grid->Cell(r, c).setText(row.cells.at(c));
         }
-        if (row.height > 0)
+        if (row.hidden)
+            grid->setRowHeight(r, 0);
+        else if (row.height > 0)
             grid->setRowHeight(r, row.height);
         if (lastCol >= 1) {
             if (row.backColor.isValid())

@@ -46,6 +46,7 @@ struct ReportRow
     QColor backColor; // columns 1 to the last, when valid
     bool bold = false; // columns 1 to the last
     int height = 0; // 0: the grid's default
+    bool hidden = false; // kept in the grid with height 0, as a filtered-out row
     QList<ReportMerge> merges;
     QList<ReportCellStyle> styles;
 };

@@ -14,6 +14,14 @@ Report BuildReport(int page, const ReportOptions &options)
         return CashReport(options);
     case 9:
         return DebtsAndCredits(options);
+    case 10:
+        return VatReport(options);
+    case 11:
+        return StockMovements(options);
+    case 12:
+        return StockInventory(options);
+    case 13:
+        return ChequesReport(options);
     default:
         return {};
     }

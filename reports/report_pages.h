@@ -21,4 +21,20 @@ Report CashReport(const ReportOptions &options);
 // by the chosen option, with the debtors', creditors' and difference totals.
 Report DebtsAndCredits(const ReportOptions &options);
 
+// Page 10, "Kdv Raporu": the invoices' VAT by rate, purchases and sales apart, with the column
+// sums and one line of input VAT, output VAT and their difference.
+Report VatReport(const ReportOptions &options);
+
+// Page 11, "Stok Hareket": the chosen card's goods lines in date order, the range's outsiders
+// kept hidden, with the incoming and outgoing quantities of the rows shown.
+Report StockMovements(const ReportOptions &options);
+
+// Page 12, "Stok Envanter": every live card's quantity on hand, valued by its purchase or sale
+// price, its last cost or its average cost, with the total value.
+Report StockInventory(const ReportOptions &options);
+
+// Page 13, "Çekler": the company's cheques by due date, those of other statuses kept hidden,
+// the due ones red, with the total of the cheques shown.
+Report ChequesReport(const ReportOptions &options);
+
 } // namespace kx

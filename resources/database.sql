@@ -84,6 +84,7 @@ CREATE INDEX "1Belge_stokinftr" ON "1Belge" (stokinftr);
 CREATE INDEX "1Belge_serial" ON "1Belge" (serial);
 CREATE INDEX "1Belge_hesap" ON "1Belge" (cariid, bmod, gircik, yekun);
 CREATE INDEX "1Belge_kasa" ON "1Belge" (bmod, btarihi, gircik, yekun);
+CREATE INDEX "1Belge_alis" ON "1Belge" (inout, belgeid, stokid, miktar, birimfiyat);
 CREATE TABLE "1Cek" (
     id INTEGER PRIMARY KEY AUTOINCREMENT,
     vade INTEGER,
@@ -227,6 +228,7 @@ CREATE INDEX "2Belge_stokinftr" ON "2Belge" (stokinftr);
 CREATE INDEX "2Belge_serial" ON "2Belge" (serial);
 CREATE INDEX "2Belge_hesap" ON "2Belge" (cariid, bmod, gircik, yekun);
 CREATE INDEX "2Belge_kasa" ON "2Belge" (bmod, btarihi, gircik, yekun);
+CREATE INDEX "2Belge_alis" ON "2Belge" (inout, belgeid, stokid, miktar, birimfiyat);
 CREATE TABLE "2Cek" (
     id INTEGER PRIMARY KEY AUTOINCREMENT,
     vade INTEGER,

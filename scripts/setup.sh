@@ -24,12 +24,16 @@ if ((${#missing[@]})); then
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y --no-install-recommends "${missing[@]}"
 fi
 
-# Usage: setup.sh <build folder> [cmake options...]; the first configure fixes the folder's type.
+# Usage: setup.sh <build folder> [cmake options...]. The folder is configured again whenever
+# the options differ from the ones it was configured with (a folder once made by another
+# script keeps no type of its own).
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="$1"
 shift
-if [[ ! -f "$build/build.ninja" ]]; then
+options="$*"
+if [[ ! -f "$build/build.ninja" || "$(cat "$build/.kx_options" 2>/dev/null)" != "$options" ]]; then
     cmake -S "$root" -B "$build" -G Ninja "$@"
+    echo "$options" >"$build/.kx_options"
 fi
 
 # A source file added since the last build must get its moc run even where Qt's code generator

@@ -441,7 +441,7 @@ void FAyar::BKaydet_Click()
         return;
     }
     if (restart) {
-        ShowNotice(RestartText, QStringLiteral("Ayarlar"));
+        ShowNotice(RestartText, QStringLiteral("Ayarlar"), NoticeInformation);
         s.MsgResult = 1;
     }
     ShowSystemMessage(QStringLiteral("Ayarlar kaydedildi..."), IconSuccess);

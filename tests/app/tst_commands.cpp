@@ -1,22 +1,30 @@
 // Command dispatch of the main window: the rights of other computers and the page-bound commands.
 #include "app/card_editor.h"
 #include "app/main_window.h"
+#include "app/panel_loader.h"
 #include "core/messages.h"
 #include "core/rights.h"
 #include "core/state.h"
 #include "platform/combo_box.h"
 #include "platform/grid.h"
+#include "platform/zip.h"
 #include "tests/app/events_window.h"
 #include "tests/support/builders.h"
 #include "tests/support/fixture.h"
 #include "tests/support/kxtest.h"
 
+#include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMap>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <QUrl>
 
 using namespace kxtest;
@@ -134,6 +142,29 @@ class TestCommandDispatch : public QObject
                                 static_cast<QObject *>(w.RC1), static_cast<QObject *>(w.RX1) })
             lists << qobject_cast<kx::ComboBox *>(kx::panelField(panel, "XCCari"));
         return lists;
+    }
+
+    // The ribbon's new-card command, the editor filled with the name and saved, no further card.
+    static void saveNewCard(kx::FMain &w, int command, const QString &name)
+    {
+        const bool stock = command == 121;
+        kx::messageScript().answers = { kx::AnswerNo };
+        QTimer::singleShot(0, [name, stock] {
+            auto *editor = qobject_cast<kx::F1Pop *>(QApplication::activeModalWidget());
+            if (!editor)
+                return;
+            editor->Text1(stock ? 1 : 19)->setText(name);
+            editor->Btn1C_Click();
+        });
+        w.CMBar_Execute(command);
+    }
+    // The panels with a stock list, or with an account list.
+    static QList<QObject *> panelsListing(kx::FMain &w, bool stock)
+    {
+        QList<QObject *> panels = { w.RA1, w.RC1, w.RX1 };
+        if (!stock)
+            panels << w.RB1;
+        return panels;
     }
 
 private slots:
@@ -359,21 +390,11 @@ private slots:
         w.ShowPage(page);
         const bool stock = command == 121;
         const int rowsBefore = w.Grid1->Rows();
-        kx::messageScript().answers = { kx::AnswerNo }; // no further card
-        QTimer::singleShot(0, [name, stock] {
-            auto *editor = qobject_cast<kx::F1Pop *>(QApplication::activeModalWidget());
-            if (!editor)
-                return;
-            editor->Text1(stock ? 1 : 19)->setText(name);
-            editor->Btn1C_Click();
-        });
-        w.CMBar_Execute(command);
+        saveNewCard(w, command, name);
 
         QCOMPARE(kx::messageScript().lastPopupText(), QStringLiteral("Kayıt oluşturuldu..."));
         const char *property = stock ? "XCStok" : "XCCari";
-        QList<QObject *> panels = { w.RA1, w.RC1, w.RX1 };
-        if (!stock)
-            panels << w.RB1;
+        const QList<QObject *> panels = panelsListing(w, stock);
         const kx::RowArray &rows = stock ? kx::state().StokRows : kx::state().CariRows;
         for (QObject *panel : panels) {
             QCOMPARE(kx::fieldCount(panel, property), rows.recordCount());
@@ -421,6 +442,148 @@ private slots:
             QCOMPARE(list->List(0), QStringLiteral("BEKIR (2)"));
             QCOMPARE(list->List(last - 1), QStringLiteral("ZEKI (1)"));
         }
+    }
+
+    // Edit and delete need a chosen row: without one they say so and change nothing.
+    void editOrDeleteWithoutARow_data()
+    {
+        QTest::addColumn<int>("command");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<bool>("emptyList");
+        QTest::addColumn<QString>("message");
+        const QString edit = QStringLiteral("Önce listeden düzenlemek istediğiniz kaydı seçiniz!");
+        const QString remove = QStringLiteral("Önce listeden silmek istediğiniz kaydı seçiniz!");
+        QTest::newRow("edit, no stock card at all") << 142 << 1 << true << edit;
+        QTest::newRow("edit, no account row chosen") << 142 << 2 << false << edit;
+        QTest::newRow("delete, no stock card at all") << 143 << 1 << true << remove;
+        QTest::newRow("delete, no account row chosen") << 143 << 2 << false << remove;
+    }
+    void editOrDeleteWithoutARow()
+    {
+        QFETCH(int, command);
+        QFETCH(int, page);
+        QFETCH(bool, emptyList);
+        QFETCH(QString, message);
+        EventsWindow env;
+        if (!emptyList)
+            addCards();
+        kx::FMain &w = env.start();
+        w.ShowPage(page);
+        w.Grid1->selectionModel()->clear();
+        QCOMPARE(w.Grid1->CurrentCell().Row(), 0);
+        const int rows = w.Grid1->Rows();
+        kx::messageScript().clear();
+        kx::messageScript().answers = { kx::AnswerYes };
+        kx::state().PopKind = 0;
+        w.CMBar_Execute(command);
+        QCOMPARE(env.shownTexts(), QStringList { message });
+        QCOMPARE(kx::messageScript().shown.first().icon, int(kx::IconError));
+        QCOMPARE(kx::messageScript().answers.size(), 1);
+        QCOMPARE(kx::state().PopKind, 0);
+        QCOMPARE(w.Grid1->Rows(), rows);
+        QCOMPARE(countWhere("select id from \"1Cari\" where silindi=1"), 0);
+        QCOMPARE(countWhere("select id from \"1Stok\" where silindi=1"), 0);
+    }
+
+    // A card saved from the ribbon while a document or report page is open: the refilled
+    // panel lists keep their chosen cards (found again by id), and a typed text with no choice,
+    // without raising their events again.
+    void newCardKeepsThePanelsChoices_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<int>("command");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("account sorting first, on a delivery note") << 3 << 122 << "AAA";
+        QTest::newRow("account sorting in between, on an invoice") << 4 << 122 << "CAN";
+        QTest::newRow("stock sorting first, on an invoice with lines") << 5 << 121 << "AHSAP";
+        QTest::newRow("stock, on the stock movements report") << 11 << 121 << "ZIMBA";
+    }
+    void newCardKeepsThePanelsChoices()
+    {
+        QFETCH(int, page);
+        QFETCH(int, command);
+        QFETCH(QString, name);
+        EventsWindow env;
+        addCards();
+        kx::FMain &w = env.start();
+        w.ShowPage(page);
+        const bool stock = command == 121;
+        const char *property = stock ? "XCStok" : "XCCari";
+        const QList<QObject *> panels = panelsListing(w, stock);
+        const kx::RowArray &before = stock ? kx::state().StokRows : kx::state().CariRows;
+        // Every list chooses another card; RA's list holds a typed text instead.
+        QMap<QObject *, qint64> chosen;
+        for (int i = 0; i < panels.size(); ++i) {
+            auto *list = qobject_cast<kx::ComboBox *>(kx::panelField(panels.at(i), property));
+            if (panels.at(i) == w.RA1) {
+                list->setText(QStringLiteral("YAZILAN"));
+                continue;
+            }
+            const int record = (i + 1) % list->ListCount();
+            list->setListIndex(record);
+            chosen.insert(panels.at(i), before.value(0, record).toLongLong());
+        }
+        int events = 0;
+        for (QObject *panel : panels)
+            kx::ConnectPanelEvent(panel, stock ? "CStokCL" : "CCariCL", &w, [&] { ++events; });
+        saveNewCard(w, command, name);
+
+        QCOMPARE(kx::messageScript().lastPopupText(), QStringLiteral("Kayıt oluşturuldu..."));
+        const kx::RowArray &after = stock ? kx::state().StokRows : kx::state().CariRows;
+        for (QObject *panel : panels) {
+            auto *list = qobject_cast<kx::ComboBox *>(kx::panelField(panel, property));
+            QCOMPARE(list->ListCount(), after.recordCount());
+            if (panel == w.RA1) {
+                QCOMPARE(list->ListIndex(), -1);
+                QCOMPARE(list->Text(), QStringLiteral("YAZILAN"));
+                continue;
+            }
+            QVERIFY(list->ListIndex() >= 0);
+            QCOMPARE(after.value(0, list->ListIndex()).toLongLong(), chosen.value(panel));
+            QCOMPARE(list->Text(), list->List(list->ListIndex()));
+        }
+        QCOMPARE(events, 0);
+    }
+
+    // Closing the main window with the backup drive present writes the exit backup of the
+    // closed database; a backup that fails is told, on a window that takes no more commands.
+    void closingMakesTheExitBackup_data()
+    {
+        QTest::addColumn<bool>("blocked");
+        QTest::newRow("drive present") << false;
+        QTest::newRow("backup folder blocked") << true;
+    }
+    void closingMakesTheExitBackup()
+    {
+        QFETCH(bool, blocked);
+        EventsWindow env;
+        addCards();
+        QTemporaryDir drive;
+        QVERIFY(drive.isValid());
+        if (blocked) {
+            QFile file(drive.filePath(QStringLiteral("Yedekler")));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        kx::FMain &w = env.start();
+        w.backupVolumes = [&drive] {
+            return QList<kx::Volume> { { drive.path(), QStringLiteral("KANTARIX") } };
+        };
+        kx::messageScript().clear();
+        w.close();
+        QVERIFY(!kx::state().Conn->IsOpen());
+        const QStringList archives
+            = QDir(drive.filePath(QStringLiteral("Yedekler"))).entryList({ "*.zip" }, QDir::Files);
+        if (blocked) {
+            QVERIFY(archives.isEmpty());
+            QCOMPARE(kx::messageScript().shown.size(), 1);
+            QCOMPARE(kx::messageScript().shown.first().icon, int(kx::IconError));
+            QVERIFY(!w.isEnabled());
+            return;
+        }
+        QCOMPARE(archives.size(), 1);
+        QVERIFY(kx::messageScript().shown.isEmpty());
+        QVERIFY(kx::zipEntryNames(drive.filePath("Yedekler/" + archives.first()))
+                    .contains(QStringLiteral("Data.mdb")));
     }
 
     // Closing the main window closes the connection; without a backup drive nothing is shown.

@@ -14,6 +14,7 @@
 #include "tests/support/builders.h"
 #include "tests/support/kxtest.h"
 
+#include <QApplication>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QTest>
@@ -489,6 +490,39 @@ private slots:
                                         << "0,00"
                                         << "60,00";
     }
+    // Enter keeps what was typed and closes the cell's editor, on the lines and in the totals.
+    void enterClosesTheEditor_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<bool>("totals");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("col");
+        QTest::addColumn<QString>("grandTotal"); // page 5 only
+        QTest::newRow("note, quantity") << 3 << false << 2 << 6 << "";
+        QTest::newRow("invoice, quantity") << 5 << false << 2 << 6 << "120,00";
+        QTest::newRow("invoice, discount") << 5 << true << 2 << 3 << "50,00";
+    }
+    void enterClosesTheEditor()
+    {
+        QFETCH(int, page);
+        QFETCH(bool, totals);
+        QFETCH(int, row);
+        QFETCH(int, col);
+        QFETCH(QString, grandTotal);
+        EventsWindow env;
+        kx::FMain &w = documentWithThreeLines(env, page);
+        kx::Grid *grid = totals ? w.GridB3 : w.Grid1;
+        typeIntoCell(grid, row, col, totals ? QStringLiteral("10") : QStringLiteral("4"));
+        QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(grid));
+        QTRY_VERIFY(grid->viewport()->findChildren<QLineEdit *>().isEmpty());
+        QCOMPARE(grid->Cell(row, col).Text(), totals ? QStringLiteral("10") : QStringLiteral("4"));
+        if (page == 5)
+            QCOMPARE(w.GridB3->Cell(7, 3).Text(), grandTotal);
+        // The next key goes to the grid again, not into a forgotten editor.
+        QTest::keyClick(grid, Qt::Key_Down);
+        QCOMPARE(grid->Cell(row, col).Text(), totals ? QStringLiteral("10") : QStringLiteral("4"));
+    }
+
     void discountCell()
     {
         QFETCH(int, page);

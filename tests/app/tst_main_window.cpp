@@ -159,7 +159,7 @@ private slots:
     void tableChoice_data()
     {
         QTest::addColumn<int>("firmaId");
-        QTest::addColumn<QStringList>("row54"); // a1..a4
+        QTest::addColumn<QStringList>("row54"); // a1..a4; empty: the table has no row 54
         QTest::addColumn<QString>("stock");
         QTest::addColumn<QString>("accounts");
         const QStringList upgrade { "0", "0", "1", "1" };
@@ -176,13 +176,17 @@ private slots:
         QTest::newRow("text values count as 0")
             << 3 << QStringList { "0", "0", "abc", "" } << "1Stok"
             << "1Cari";
+        QTest::newRow("no row 54, first company") << 2 << QStringList() << "1Stok"
+                                                  << "1Cari";
+        QTest::newRow("no row 54, second company") << 3 << QStringList() << "2Stok"
+                                                   << "2Cari";
     }
     void tableChoice()
     {
         QFETCH(int, firmaId);
         QFETCH(QStringList, row54);
-        RowArray settings(52, 54);
-        for (int k = 0; k < 4; ++k)
+        RowArray settings(52, row54.isEmpty() ? 53 : 54);
+        for (int k = 0; k < row54.size(); ++k)
             settings(k + 2, 53) = row54.at(k);
         state().AyarRows = settings;
         const CardTables tables = chooseCardTables(firmaId);

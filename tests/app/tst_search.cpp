@@ -41,6 +41,17 @@ private slots:
                                           << "İzmir" << true;
         QTest::newRow("all folded letters") << "GUSCOI"
                                             << "ğüşçöı" << true;
+        // Letters the fold does not know are put in upper case on both sides.
+        QTest::newRow("circumflex typed, capital stored") << "kâ"
+                                                          << "KÂHYA" << true;
+        QTest::newRow("capital typed, circumflex stored") << "KÂ"
+                                                          << "kâhya" << true;
+        QTest::newRow("i circumflex") << "Şîr"
+                                      << "ŞÎRİN" << true;
+        QTest::newRow("e acute") << "CAFé"
+                                 << "café au lait" << true;
+        QTest::newRow("circumflex is no plain a") << "KA"
+                                                  << "KÂHYA" << false;
         QTest::newRow("empty search") << ""
                                       << "ANY" << true;
         QTest::newRow("empty search, empty cell") << ""

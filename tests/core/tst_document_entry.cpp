@@ -129,19 +129,25 @@ private slots:
 
     void monthList_data()
     {
-        QTest::addColumn<int>("workDate");
+        QTest::addColumn<QVariant>("workDate");
         QTest::addColumn<QDate>("day");
         QTest::addColumn<QStringList>("entries");
-        QTest::newRow("same month") << 20260201 << today << QStringList { "Şubat 2026" };
+        QTest::newRow("same month") << QVariant(20260201) << today << QStringList { "Şubat 2026" };
         QTest::newRow("over a new year")
-            << 20231115 << QDate(2024, 2, 20)
+            << QVariant(20231115) << QDate(2024, 2, 20)
             << QStringList { "Kasım 2023", "Aralık 2023", "Ocak 2024", "Şubat 2024" };
         QTest::newRow("working date after today")
-            << 20260415 << today << QStringList { "Nisan 2026" };
+            << QVariant(20260415) << today << QStringList { "Nisan 2026" };
+        // A date that names no month counts from today's, not from the year 0.
+        QTest::newRow("zero working date") << QVariant(0) << today << QStringList { "Şubat 2026" };
+        QTest::newRow("empty working date")
+            << QVariant(QString()) << today << QStringList { "Şubat 2026" };
+        QTest::newRow("no working date") << QVariant() << today << QStringList { "Şubat 2026" };
+        QTest::newRow("month 13") << QVariant(20261301) << today << QStringList { "Şubat 2026" };
     }
     void monthList()
     {
-        QFETCH(int, workDate);
+        QFETCH(QVariant, workDate);
         QFETCH(QDate, day);
         QFETCH(QStringList, entries);
         kx::state().WorkDate = workDate;
@@ -692,6 +698,114 @@ private slots:
         QCOMPARE(kx::state().StokAllRows.text(6, kx::stockRecordById(c->somun, true)),
                  QStringLiteral("2,50"));
         QCOMPARE(setting(3, 9), QStringLiteral("A"));
+    }
+
+    // An invoice carries the VAT of the company's three rates only: a line at another rate is
+    // refused at save, however it came in, with its card and rate named; a delivery note
+    // carries no VAT and saves.
+    void lineOutsideTheVatRates_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("refusal"); // empty: saved
+        const QString civata
+            = QStringLiteral("CIVATA isimli ürünün KDV oranı (%20) firmanın KDV oranlarından "
+                             "biri değil!");
+        QTest::newRow("added on the invoice with lines") << 5 << "added" << civata;
+        QTest::newRow("taken over from a delivery note") << 4 << "note" << civata;
+        QTest::newRow("rate edited in the grid")
+            << 5 << "edited"
+            << QStringLiteral("VIDA M8 isimli ürünün KDV oranı (%5) firmanın KDV oranlarından "
+                              "biri değil!");
+        QTest::newRow("delivery note") << 3 << "added" << QString();
+        QTest::newRow("a company rate") << 5 << "company" << QString();
+    }
+    void lineOutsideTheVatRates()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, how);
+        QFETCH(QString, refusal);
+        const qint64 civata = addStock("1027", "CIVATA", { { 3, "20" }, { 6, "4,00" } });
+        kx::LoadLists(false, true, false);
+        kx::FillPanelLists(c->w->view, today);
+        const qint64 card = how == u"added" || how == u"note" ? civata : c->vida;
+        if (how == u"note") {
+            const qint64 note = addDocument({ .bmod = 3, .cariid = c->ahmet, .sirano = "7" });
+            addLine(note, { .stokid = civata, .stokadi = "CIVATA", .miktar = 2 });
+        }
+        c->showPage(page);
+        QObject *panel = c->panel();
+        combo(panel, "XCCari")->setListIndex(c->accountIndex(c->ahmet));
+        kx::Grid *grid = c->w->grid;
+        if (page == 4) {
+            kx::LoadOpenDeliveryNotes(c->w->view);
+            grid->Cell(1, 1).setText("1");
+            kx::LoadDocumentLines(c->w->view, 1, 1);
+        } else {
+            combo(panel, "XCStok")->setListIndex(c->stockIndex(card));
+            if (page == 5)
+                edit(panel, "XTFiyat")->setText("4");
+            kx::AddDocumentLine(c->w->view);
+        }
+        if (how == u"edited") {
+            grid->Cell(1, kx::state().ColKdvOrani).setText("5");
+            kx::RecalcDocument(c->w->view);
+        }
+        kx::messageScript().answers = { 7, 7, 7 };
+        const int headers = count("bmod=?", { page });
+
+        QCOMPARE(kx::SaveDocument(c->w->view), refusal.isEmpty());
+        if (refusal.isEmpty()) {
+            QCOMPARE(count("bmod=?", { page }), headers + 1);
+            return;
+        }
+        QCOMPARE(kx::messageScript().lastPopupText(), refusal);
+        QCOMPARE(kx::messageScript().shown.last().icon, int(kx::IconError));
+        QCOMPARE(count("bmod=?", { page }), headers);
+        QCOMPARE(count("stokinftr<>0"), 0);
+        QVERIFY(grid->Rows() > 1);
+    }
+
+    // The warning after a save shows, line by line, the quantity as it stood once that line
+    // was written: two lines of one card show two quantities.
+    void lowStockShowsEachLinesQuantity_data()
+    {
+        QTest::addColumn<int>("direction"); // 0 out, 1 in
+        QTest::addColumn<QString>("level");
+        QTest::addColumn<QStringList>("warnings");
+        // VIDA M8 starts at 5; lines of 1 and 2.
+        QTest::newRow("out, below from the first line")
+            << 0 << "5" << QStringList { "Stoktaki Miktar : 4", "Stoktaki Miktar : 2" };
+        QTest::newRow("out, below from the second line")
+            << 0 << "3" << QStringList { "Stoktaki Miktar : 2" };
+        QTest::newRow("in, still below after the first line")
+            << 1 << "7" << QStringList { "Stoktaki Miktar : 6" };
+    }
+    void lowStockShowsEachLinesQuantity()
+    {
+        QFETCH(int, direction);
+        QFETCH(QString, level);
+        QFETCH(QStringList, warnings);
+        kx::state().Conn->Execute("update \"1Stok\" set a5=? where id=?", { level, c->vida });
+        kx::LoadLists(false, true, false);
+        c->showPage(3);
+        QObject *ra = c->w->ra;
+        combo(ra, "XCBelge")->setListIndex(direction);
+        combo(ra, "XCCari")->setListIndex(c->accountIndex(c->ahmet));
+        for (const QString quantity : { "1", "2" }) {
+            combo(ra, "XCStok")->setListIndex(c->stockIndex(c->vida));
+            edit(ra, "XTMiktar")->setText(quantity);
+            kx::AddDocumentLine(c->w->view);
+        }
+        QVERIFY(kx::SaveDocument(c->w->view));
+        QStringList shown;
+        for (const kx::MessageRecord &record : kx::messageScript().shown) {
+            if (record.kind == u"notice") {
+                QVERIFY(record.text.startsWith("VIDA M8 için"));
+                shown << record.text.section('\n', 1);
+            }
+        }
+        QCOMPARE(shown, warnings);
     }
 
     void refusedLinkLeavesScreen()

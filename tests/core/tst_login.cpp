@@ -32,12 +32,12 @@ struct Company
 };
 
 const QList<Company> Companies = {
-    {2, QStringLiteral("Birinci Firma"), QStringLiteral("Gizli1"), QStringLiteral("1.234,50"),
-     1234.5, 20250115},
-    {3, QStringLiteral("İkinci Firma"), QStringLiteral("ikinci"), QStringLiteral("250,00"),
-     250, 20260301},
-    {4, QStringLiteral("Üçüncü Firma"), QStringLiteral("ucuncu"), QStringLiteral("0,00"),
-     0, 20240601},
+    { 2, QStringLiteral("Birinci Firma"), QStringLiteral("Gizli1"), QStringLiteral("1.234,50"),
+      1234.5, 20250115 },
+    { 3, QStringLiteral("İkinci Firma"), QStringLiteral("ikinci"), QStringLiteral("250,00"), 250,
+      20260301 },
+    { 4, QStringLiteral("Üçüncü Firma"), QStringLiteral("ucuncu"), QStringLiteral("0,00"), 0,
+      20240601 },
 };
 
 // Reads one row through a connection of its own, as another program would see the file.
@@ -46,7 +46,7 @@ QVariantMap readRow(const QString &path, const QString &table, int id)
     Connection check(QStringLiteral("login_check"));
     check.Open(path);
     Recordset rs;
-    rs.Open(QStringLiteral("select * from \"%1\" where id=?").arg(table), check, {id});
+    rs.Open(QStringLiteral("select * from \"%1\" where id=?").arg(table), check, { id });
     QVariantMap row;
     if (!rs.Eof()) {
         for (const QString &name : rs.fieldNames())
@@ -123,7 +123,7 @@ private slots:
         for (const Company &c : Companies) {
             setup.Execute(QStringLiteral("update firmalar set firma=?, parola=?, kasa=?, tarih=? "
                                          "where id=?"),
-                          {c.name, c.password, c.cash, c.date, c.id});
+                          { c.name, c.password, c.cash, c.date, c.id });
         }
         setup.Close();
     }
@@ -140,10 +140,11 @@ private slots:
         QStringList names;
         for (int i = 0; i < form->Combo->count(); ++i)
             names << form->Combo->itemText(i);
-        QCOMPARE(names, QStringList({Companies[0].name, Companies[1].name, Companies[2].name}));
+        QCOMPARE(names, QStringList({ Companies[0].name, Companies[1].name, Companies[2].name }));
         QCOMPARE(form->Combo->currentIndex(), 0);
         QCOMPARE(form->TabX->currentIndex(), 0);
-        QCOMPARE(form->LabVer->text(), QStringLiteral("Sürüm : ") + QStringLiteral(KANTARIX_VERSION));
+        QCOMPARE(form->LabVer->text(),
+                 QStringLiteral("Sürüm : ") + QStringLiteral(KANTARIX_VERSION));
 
         const ModuleState &s = state();
         QVERIFY(s.Conn && s.Conn->IsOpen());
@@ -172,8 +173,7 @@ private slots:
         const int ctrl = Qt::ControlModifier;
         QTest::newRow("first company, Enter") << 0 << "Gizli1" << none << "closed";
         QTest::newRow("second company by Down arrow") << 1 << "ikinci" << none << "closed";
-        QTest::newRow("third company uses the second tables")
-            << 2 << "ucuncu" << none << "closed";
+        QTest::newRow("third company uses the second tables") << 2 << "ucuncu" << none << "closed";
         QTest::newRow("Shift+Enter") << 0 << "Gizli1" << int(Qt::ShiftModifier) << "closed";
         QTest::newRow("Ctrl+Shift+Enter")
             << 1 << "ikinci" << int(Qt::ControlModifier | Qt::ShiftModifier) << "closed";
@@ -251,12 +251,12 @@ private slots:
     {
         QTest::addColumn<QList<int>>("keys");
         QTest::addColumn<int>("position");
-        QTest::newRow("Down") << QList<int>{Qt::Key_Down} << 1;
-        QTest::newRow("Down twice stays on the second") << QList<int>{Qt::Key_Down, Qt::Key_Down}
-                                                        << 1;
-        QTest::newRow("Down then Up") << QList<int>{Qt::Key_Down, Qt::Key_Up} << 0;
-        QTest::newRow("Up from the third") << QList<int>{-2, Qt::Key_Up} << 0;
-        QTest::newRow("Down from the third") << QList<int>{-2, Qt::Key_Down} << 1;
+        QTest::newRow("Down") << QList<int> { Qt::Key_Down } << 1;
+        QTest::newRow("Down twice stays on the second")
+            << QList<int> { Qt::Key_Down, Qt::Key_Down } << 1;
+        QTest::newRow("Down then Up") << QList<int> { Qt::Key_Down, Qt::Key_Up } << 0;
+        QTest::newRow("Up from the third") << QList<int> { -2, Qt::Key_Up } << 0;
+        QTest::newRow("Down from the third") << QList<int> { -2, Qt::Key_Down } << 1;
     }
     void arrowKeysChooseCompany()
     {
@@ -279,11 +279,16 @@ private slots:
     {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("decimal comma") << "1234,5" << "1.234,50";
-        QTest::newRow("negative") << "-12,3" << "-12,30";
-        QTest::newRow("currency word") << "12,50 TL" << "12,50";
-        QTest::newRow("no digits") << "abc" << "0,00";
-        QTest::newRow("rounds to kuruş") << "1.234.567,895" << "1.234.567,90";
+        QTest::newRow("decimal comma") << "1234,5"
+                                       << "1.234,50";
+        QTest::newRow("negative") << "-12,3"
+                                  << "-12,30";
+        QTest::newRow("currency word") << "12,50 TL"
+                                       << "12,50";
+        QTest::newRow("no digits") << "abc"
+                                   << "0,00";
+        QTest::newRow("rounds to kuruş") << "1.234.567,895"
+                                         << "1.234.567,90";
     }
     void cashFieldIsFormattedWhenLeft()
     {
@@ -317,7 +322,8 @@ private slots:
         const QString ownAyar = company == 0 ? QStringLiteral("1Ayar") : QStringLiteral("2Ayar");
         const QString otherAyar = company == 0 ? QStringLiteral("2Ayar") : QStringLiteral("1Ayar");
         const int otherId = company == 0 ? 3 : 2;
-        const QVariantMap otherCompanyBefore = readRow(fixture->databasePath(), "firmalar", otherId);
+        const QVariantMap otherCompanyBefore
+            = readRow(fixture->databasePath(), "firmalar", otherId);
         const QVariantMap otherAyarBefore = readRow(fixture->databasePath(), otherAyar, 3);
         openSettingsPage(company);
 
@@ -352,7 +358,8 @@ private slots:
         QCOMPARE(ayar.value("a5").toString(), QStringLiteral("8"));
         QCOMPARE(ayar.value("a6").toString(), QStringLiteral("0"));
         QCOMPARE(ayar.value("a7").toString(), format);
-        QCOMPARE(ayar.value("nedir"), readRow(fixture->databasePath(), otherAyar, 3).value("nedir"));
+        QCOMPARE(ayar.value("nedir"),
+                 readRow(fixture->databasePath(), otherAyar, 3).value("nedir"));
         QCOMPARE(readRow(fixture->databasePath(), "firmalar", otherId), otherCompanyBefore);
         QCOMPARE(readRow(fixture->databasePath(), otherAyar, 3), otherAyarBefore);
 
@@ -365,12 +372,53 @@ private slots:
         QCOMPARE(s.FirmaId, company + 2);
     }
 
+    // A stored rate that the list cannot show (above 50, negative) shows no entry
+    // and is saved back as it was; a rate the user picks is saved as the pick.
+    void storedRatesOutsideTheList_data()
+    {
+        QTest::addColumn<QStringList>("stored"); // a4, a5, a6
+        QTest::addColumn<int>("picked"); // Combo1(1) set to this position; -1 none
+        QTest::addColumn<QList<int>>("shown");
+        QTest::addColumn<QStringList>("saved");
+        QTest::newRow("all outside")
+            << QStringList { "60", "51", "-1" } << -1 << QList<int> { -1, -1, -1 }
+            << QStringList { "60", "51", "-1" };
+        QTest::newRow("one outside, one picked")
+            << QStringList { "18", "75", "8" } << 10 << QList<int> { 18, -1, 8 }
+            << QStringList { "18", "10", "8" };
+    }
+    void storedRatesOutsideTheList()
+    {
+        QFETCH(QStringList, stored);
+        QFETCH(int, picked);
+        QFETCH(QList<int>, shown);
+        QFETCH(QStringList, saved);
+        {
+            Connection setup(QStringLiteral("rates_setup"));
+            setup.Open(fixture->databasePath());
+            setup.Execute(QStringLiteral("update \"1Ayar\" set a4=?, a5=?, a6=? where id=3"),
+                          { stored.at(0), stored.at(1), stored.at(2) });
+            setup.Close();
+        }
+        openSettingsPage(0);
+        for (int i = 0; i < 3; ++i)
+            QCOMPARE(form->Combo1[i]->currentIndex(), shown.at(i));
+        if (picked >= 0)
+            form->Combo1[1]->setCurrentIndex(picked);
+        pressOnFocus(Qt::Key_Return, Qt::ControlModifier);
+        QVERIFY(!form->isVisible());
+        const QVariantMap ayar = readRow(fixture->databasePath(), "1Ayar", 3);
+        QCOMPARE((QStringList { ayar.value("a4").toString(), ayar.value("a5").toString(),
+                                ayar.value("a6").toString() }),
+                 saved);
+    }
+
     void enterOnSettingsPageMovesToNextField()
     {
         openSettingsPage(0);
         const QVariantMap before = readRow(fixture->databasePath(), "firmalar", 2);
-        const QList<QWidget *> expected = {form->Text1[1], form->Text1[2], form->Date1,
-                                           form->Combo1[0]};
+        const QList<QWidget *> expected
+            = { form->Text1[1], form->Text1[2], form->Date1, form->Combo1[0] };
         for (QWidget *next : expected) {
             pressOnFocus(Qt::Key_Return);
             QCOMPARE(QApplication::focusWidget(), next);
@@ -483,22 +531,22 @@ private slots:
         QVERIFY(FGiris::helpAddress().endsWith(QStringLiteral("/yardim.asp")));
         kxtest::Fixture fixture;
         UrlCatcher catcher;
-        for (const char *scheme : {"http", "https", "mailto"})
+        for (const char *scheme : { "http", "https", "mailto" })
             QDesktopServices::setUrlHandler(scheme, &catcher, "open");
         FGiris form;
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
 
         QLabel *label = link == "LinkHELP" ? form.LinkHELP
-                        : link == "LinkINFO" ? form.LinkINFO
-                        : link == "LinkMAKER" ? form.LinkMAKER
-                                              : form.LinkKX;
+            : link == "LinkINFO"           ? form.LinkINFO
+            : link == "LinkMAKER"          ? form.LinkMAKER
+                                           : form.LinkKX;
         // A point on the link's text, whichever side the label aligns it to.
         const int x = label->alignment() & Qt::AlignRight ? label->width() - 4 : 4;
         QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(x, label->height() / 2));
-        for (const char *scheme : {"http", "https", "mailto"})
+        for (const char *scheme : { "http", "https", "mailto" })
             QDesktopServices::unsetUrlHandler(scheme);
-        QCOMPARE(catcher.opened, QList<QUrl>{address});
+        QCOMPARE(catcher.opened, QList<QUrl> { address });
     }
 };
 

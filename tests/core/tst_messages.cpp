@@ -28,9 +28,9 @@ using namespace kx;
 
 namespace {
 
-const QString PermissionText = QStringLiteral(
-    "Kantarix'nin kurulu olduğu ana bilgisayardaki ayarlara göre;\r\n"
-    "bu menüye erişim izniniz bulunmamaktadır!");
+const QString PermissionText
+    = QStringLiteral("Kantarix'nin kurulu olduğu ana bilgisayardaki ayarlara göre;\r\n"
+                     "bu menüye erişim izniniz bulunmamaktadır!");
 
 QList<PopupControl *> visiblePopups()
 {
@@ -314,6 +314,58 @@ private slots:
     }
 };
 
+// A notice is an OK box titled with the program's name and with no icon (the up-to-date
+// message, the low-stock warning); a caller may give another title and the information icon.
+class TestNotices : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        resetState();
+        messageScript().clear();
+    }
+
+    void okBox_data()
+    {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<int>("shownIcon");
+        QTest::newRow("plain") << QString() << -1 << "Kantarix" << int(QMessageBox::NoIcon);
+        QTest::newRow("titled, information")
+            << "Ayarlar" << int(NoticeInformation) << "Ayarlar" << int(QMessageBox::Information);
+    }
+    void okBox()
+    {
+        QFETCH(QString, title);
+        QFETCH(int, icon);
+        QString caption;
+        QString text;
+        QMessageBox::Icon shownIcon = QMessageBox::Warning;
+        QMessageBox::StandardButtons buttons;
+        whenModalShows([&](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            QVERIFY(box);
+            caption = box->windowTitle();
+            text = box->text();
+            shownIcon = box->icon();
+            buttons = box->standardButtons();
+            box->button(QMessageBox::Ok)->click();
+        });
+        const QString message = QStringLiteral("En güncel sürüm kullanımda...");
+        if (icon < 0)
+            ShowNotice(message);
+        else
+            ShowNotice(message, title, icon);
+        QTEST(caption, "caption");
+        QCOMPARE(text, message);
+        QTEST(int(shownIcon), "shownIcon");
+        QCOMPARE(buttons, QMessageBox::StandardButtons(QMessageBox::Ok));
+        QCOMPARE(messageScript().shown.last().kind, QStringLiteral("notice"));
+    }
+};
+
 class TestTurkishDialogs : public QObject
 {
     Q_OBJECT
@@ -358,8 +410,10 @@ private slots:
         QTest::addColumn<QString>("defaultText");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("result");
-        QTest::newRow("default replaced by typing") << QStringLiteral("123") << "9" << "9";
-        QTest::newRow("empty default") << QString() << "9" << "9";
+        QTest::newRow("default replaced by typing") << QStringLiteral("123") << "9"
+                                                    << "9";
+        QTest::newRow("empty default") << QString() << "9"
+                                       << "9";
     }
     void defaultIsSelectedOnFocus()
     {
@@ -392,17 +446,50 @@ private slots:
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("action");
         QTest::addColumn<QString>("result");
-        QTest::newRow("Enter returns typed text") << "123" << "A-1001" << "enter" << "A-1001";
-        QTest::newRow("keypad Enter") << "" << "77" << "keypad" << "77";
-        QTest::newRow("Enter keeps the default") << "123" << "" << "enter" << "123";
-        QTest::newRow("Enter on empty field") << "" << "" << "enter" << "";
-        QTest::newRow("blanks are kept") << "" << "  a b  " << "enter" << "  a b  ";
-        QTest::newRow("Tamam button") << "" << "xyz" << "tamam" << "xyz";
-        QTest::newRow("Enter with focus on İptal") << "" << "k1" << "enterOnCancel" << "k1";
-        QTest::newRow("Esc") << "123" << "abc" << "esc" << "CancelX";
-        QTest::newRow("İptal button") << "123" << "abc" << "iptal" << "CancelX";
-        QTest::newRow("close box") << "123" << "abc" << "closebox" << "CancelX";
-        QTest::newRow("typed CancelX") << "" << "CancelX" << "enter" << "CancelX";
+        QTest::newRow("Enter returns typed text") << "123"
+                                                  << "A-1001"
+                                                  << "enter"
+                                                  << "A-1001";
+        QTest::newRow("keypad Enter") << ""
+                                      << "77"
+                                      << "keypad"
+                                      << "77";
+        QTest::newRow("Enter keeps the default") << "123"
+                                                 << ""
+                                                 << "enter"
+                                                 << "123";
+        QTest::newRow("Enter on empty field") << ""
+                                              << ""
+                                              << "enter"
+                                              << "";
+        QTest::newRow("blanks are kept") << ""
+                                         << "  a b  "
+                                         << "enter"
+                                         << "  a b  ";
+        QTest::newRow("Tamam button") << ""
+                                      << "xyz"
+                                      << "tamam"
+                                      << "xyz";
+        QTest::newRow("Enter with focus on İptal") << ""
+                                                   << "k1"
+                                                   << "enterOnCancel"
+                                                   << "k1";
+        QTest::newRow("Esc") << "123"
+                             << "abc"
+                             << "esc"
+                             << "CancelX";
+        QTest::newRow("İptal button") << "123"
+                                      << "abc"
+                                      << "iptal"
+                                      << "CancelX";
+        QTest::newRow("close box") << "123"
+                                   << "abc"
+                                   << "closebox"
+                                   << "CancelX";
+        QTest::newRow("typed CancelX") << ""
+                                       << "CancelX"
+                                       << "enter"
+                                       << "CancelX";
     }
     void closePaths()
     {
@@ -486,6 +573,7 @@ private slots:
 
 KX_TEST(TestSystemMessage)
 KX_TEST(TestQuestions)
+KX_TEST(TestNotices)
 KX_TEST(TestTurkishDialogs)
 KX_TEST(TestInputBox)
 #include "tst_messages.moc"

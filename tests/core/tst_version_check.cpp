@@ -126,25 +126,40 @@ private slots:
         QTest::addColumn<bool>("parsed");
         QTest::addColumn<QString>("user");
         QTest::addColumn<QString>("password");
-        QTest::addColumn<int>("version");
+        QTest::addColumn<QString>("version");
         QTest::newRow("plain") << "un = ali/un pw = gizli/pw vrs = 240!" << true << "ali"
-                               << "gizli" << 240;
+                               << "gizli"
+                               << "240";
         QTest::newRow("text after the number")
             << "un = a/un pw = b/pw vrs = 240 xyz!" << true << "a"
-            << "b" << 240;
+            << "b"
+            << "240";
         QTest::newRow("no digits") << "un = a/un pw = b/pw vrs = yeni!" << true << "a"
-                                   << "b" << 0;
+                                   << "b"
+                                   << "0";
+        QTest::newRow("leading zeros") << "un = a/un pw = b/pw vrs = 00240!" << true << "a"
+                                       << "b"
+                                       << "240";
+        QTest::newRow("longer than an int")
+            << "un = a/un pw = b/pw vrs = 98765432109876543210!" << true << "a"
+            << "b"
+            << "98765432109876543210";
         // Without "vrs" the version text runs from the sixth character to the "!".
         QTest::newRow("no vrs") << "un = a/un pw = b/pw 999!" << true << "a"
-                                << "b" << 0;
+                                << "b"
+                                << "0";
         QTest::newRow("no /un") << "un = a pw = b/pw vrs = 240!" << false << ""
-                                << "" << 0;
+                                << ""
+                                << "0";
         QTest::newRow("no /pw") << "un = a/un pw = b vrs = 240!" << false << ""
-                                << "" << 0;
+                                << ""
+                                << "0";
         QTest::newRow("no !") << "un = a/un pw = b/pw vrs = 240" << false << ""
-                              << "" << 0;
+                              << ""
+                              << "0";
         QTest::newRow("end before start") << "/pw un = a/un pw = b vrs = 240!" << false << ""
-                                          << "" << 0;
+                                          << ""
+                                          << "0";
     }
     void parseVersionPage()
     {
@@ -157,6 +172,29 @@ private slots:
         QTEST(marks->user, "user");
         QTEST(marks->password, "password");
         QTEST(leadingNumber(marks->versionText), "version");
+    }
+
+    // A number too long for an int (one that would wrap to a small one included) is still the
+    // larger number.
+    void revisionAgainstThePage_data()
+    {
+        QTest::addColumn<qulonglong>("revision");
+        QTest::addColumn<QString>("versionText");
+        QTest::addColumn<bool>("upToDate");
+        QTest::newRow("same") << 239ULL << "239" << true;
+        QTest::newRow("page newer") << 239ULL << "240" << false;
+        QTest::newRow("page older, shorter") << 239ULL << "99" << true;
+        QTest::newRow("leading zeros") << 239ULL << "000240" << false;
+        QTest::newRow("no number") << 239ULL << "yeni" << true;
+        QTest::newRow("wraps to 240 as 32 bits") << 239ULL << "4294967536" << false;
+        QTest::newRow("above 64 bits") << 239ULL << "18446744073709551857" << false;
+        QTest::newRow("large revision, page smaller") << 4294967536ULL << "4294967535" << true;
+    }
+    void revisionAgainstThePage()
+    {
+        QFETCH(qulonglong, revision);
+        QFETCH(QString, versionText);
+        QTEST(isUpToDate(revision, versionText), "upToDate");
     }
 
     void ratesOfTheBankLayout()

@@ -1,10 +1,12 @@
 // The shared child controls: combo choice and click rules, date forms, option clearing, tab strip.
+#include "core/conversions.h"
 #include "platform/check_option.h"
 #include "platform/combo_box.h"
 #include "platform/date_field.h"
 #include "platform/tab_strip.h"
 #include "tests/support/kxtest.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QLineEdit>
@@ -27,6 +29,42 @@ void showAndFocus(QWidget &widget)
     QVERIFY(QTest::qWaitForWindowActive(&widget));
     widget.setFocus();
 }
+
+// An editable card combo and a field after it, in a shown window; the list as fill() gives it,
+// a Turkish entry and a second VIDA after them.
+struct TypingWindow
+{
+    QWidget window;
+    kx::ComboBox *combo = new kx::ComboBox(&window, true);
+    QLineEdit *after = new QLineEdit(&window);
+
+    explicit TypingWindow(bool fold)
+    {
+        fill(*combo);
+        combo->AddItem(QStringLiteral("Çivi Ağır (1027)"));
+        combo->AddItem(QStringLiteral("VIDA M10 (1030)"));
+        if (fold)
+            combo->setTypedFold(&kx::UpperAsciiChar);
+        combo->setGeometry(0, 0, 300, 24);
+        after->setGeometry(0, 30, 300, 24);
+        window.show();
+        window.activateWindow();
+        if (QTest::qWaitForWindowActive(&window))
+            combo->setFocus(Qt::OtherFocusReason);
+    }
+
+    // Characters as typed keys; "\b" stands for Backspace.
+    void type(const QString &keys) const
+    {
+        for (const QChar key : keys) {
+            if (key == u'\b')
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backspace);
+            else
+                QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown,
+                                    QString(key), Qt::NoModifier);
+        }
+    }
+};
 
 } // namespace
 
@@ -227,6 +265,166 @@ private slots:
         QCOMPARE(combo.ListIndex(), listIndex);
         QCOMPARE(combo.Text(), text);
         QCOMPARE(clicks.count(), 0);
+    }
+
+    // Typing at the end completes the text to the first entry that begins with it, the rest
+    // selected so that the next letter types on; nothing is chosen yet.
+    void completesTheTypedStart_data()
+    {
+        QTest::addColumn<bool>("fold");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("start of an entry") << false << "SO"
+                                           << "SOMUN M8 (1025)"
+                                           << "MUN M8 (1025)";
+        QTest::newRow("typing on over the completion") << false << "SOM"
+                                                       << "SOMUN M8 (1025)"
+                                                       << "UN M8 (1025)";
+        QTest::newRow("first of two that begin alike") << false << "VIDA M"
+                                                       << "VIDA M8 (1024)"
+                                                       << "8 (1024)";
+        QTest::newRow("the later one once it differs") << false << "VIDA M1"
+                                                       << "VIDA M10 (1030)"
+                                                       << "0 (1030)";
+        QTest::newRow("lower case through the fold") << true << "pu"
+                                                     << "PUL (1026)"
+                                                     << "L (1026)";
+        QTest::newRow("Turkish letters through the fold") << true << "civi ag"
+                                                          << "Çivi Ağır (1027)"
+                                                          << "ır (1027)";
+        QTest::newRow("lower case without a fold") << false << "pu"
+                                                   << "pu"
+                                                   << "";
+        QTest::newRow("no entry begins so") << true << "SOX"
+                                            << "SOX"
+                                            << "";
+        QTest::newRow("Backspace takes the completion back") << false << "SO\b"
+                                                             << "SO"
+                                                             << "";
+        QTest::newRow("and typing completes again") << false << "SO\bM"
+                                                    << "SOMUN M8 (1025)"
+                                                    << "UN M8 (1025)";
+    }
+    void completesTheTypedStart()
+    {
+        QFETCH(bool, fold);
+        QFETCH(QString, keys);
+        TypingWindow typing(fold);
+        QSignalSpy clicks(typing.combo, &kx::ComboBox::Click);
+        typing.type(keys);
+        QTEST(typing.combo->Text(), "text");
+        QTEST(typing.combo->lineEdit()->selectedText(), "selected");
+        QCOMPARE(typing.combo->lineEdit()->cursorPosition(), typing.combo->Text().size());
+        QCOMPARE(typing.combo->ListIndex(), -1);
+        QCOMPARE(clicks.count(), 0);
+    }
+
+    // Enter, or leaving the field by Tab, makes the entry that the text names the choice, with
+    // one Click; a text that names no entry leaves no choice and keeps the text.
+    void enterOrLeavingChooses_data()
+    {
+        QTest::addColumn<bool>("fold");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("set"); // text set by code instead of keys
+        QTest::addColumn<int>("how"); // the key that ends the typing
+        QTest::addColumn<int>("listIndex");
+        QTest::addColumn<QString>("text");
+        const int enter = Qt::Key_Return;
+        const int tab = Qt::Key_Tab;
+        QTest::newRow("completed, Enter") << false << "SO"
+                                          << "" << enter << 1 << "SOMUN M8 (1025)";
+        QTest::newRow("completed, keypad Enter")
+            << false << "SO"
+            << "" << int(Qt::Key_Enter) << 1 << "SOMUN M8 (1025)";
+        QTest::newRow("completed, leaving") << false << "SO"
+                                            << "" << tab << 1 << "SOMUN M8 (1025)";
+        QTest::newRow("folded, leaving") << true << "civi"
+                                         << "" << tab << 3 << "Çivi Ağır (1027)";
+        QTest::newRow("equal after the fold, set by code")
+            << true << ""
+            << "pul (1026)" << tab << 2 << "PUL (1026)";
+        QTest::newRow("no entry, Enter") << true << "SOX"
+                                         << "" << enter << -1 << "SOX";
+        QTest::newRow("no entry, leaving") << true << "SOX"
+                                           << "" << tab << -1 << "SOX";
+        QTest::newRow("completion taken back, leaving") << false << "SO\b"
+                                                        << "" << tab << -1 << "SO";
+        // QComboBox would pick this one on its own, letter case aside.
+        QTest::newRow("letter case without a fold") << false << ""
+                                                    << "pul (1026)" << tab << -1 << "pul (1026)";
+        QTest::newRow("empty, leaving") << true << ""
+                                        << "" << tab << -1 << "";
+    }
+    void enterOrLeavingChooses()
+    {
+        QFETCH(bool, fold);
+        QFETCH(QString, keys);
+        QFETCH(QString, set);
+        QFETCH(int, how);
+        QFETCH(int, listIndex);
+        TypingWindow typing(fold);
+        QSignalSpy clicks(typing.combo, &kx::ComboBox::Click);
+        int indexAtClick = -2;
+        connect(typing.combo, &kx::ComboBox::Click, this,
+                [&] { indexAtClick = typing.combo->ListIndex(); });
+        if (set.isEmpty())
+            typing.type(keys);
+        else
+            typing.combo->setText(set);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(how));
+        QCOMPARE(typing.combo->ListIndex(), listIndex);
+        QTEST(typing.combo->Text(), "text");
+        QCOMPARE(clicks.count(), listIndex >= 0 ? 1 : 0);
+        if (listIndex >= 0)
+            QCOMPARE(indexAtClick, listIndex);
+        QCOMPARE(QApplication::focusWidget(),
+                 how == Qt::Key_Tab ? static_cast<QWidget *>(typing.after)
+                                    : static_cast<QWidget *>(typing.combo));
+    }
+
+    // An entry chosen already is not chosen again on the way out, and another window taking
+    // the focus is no leaving of the field.
+    void leavingAgainOrForAnotherWindowChoosesNothing()
+    {
+        TypingWindow typing(true);
+        typing.combo->setListIndex(1);
+        QSignalSpy clicks(typing.combo, &kx::ComboBox::Click);
+        QTest::keyClick(typing.combo, Qt::Key_Tab);
+        QCOMPARE(clicks.count(), 0);
+        QCOMPARE(typing.combo->ListIndex(), 1);
+
+        typing.combo->setFocus(Qt::OtherFocusReason);
+        typing.combo->setListIndex(-1);
+        typing.combo->setText(QString());
+        clicks.clear();
+        typing.type(QStringLiteral("pu"));
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        QCOMPARE(typing.combo->ListIndex(), -1);
+        QCOMPARE(clicks.count(), 0);
+        QCOMPARE(typing.combo->Text(), QStringLiteral("PUL (1026)"));
+    }
+
+    // Opened with a typed start and no choice, the list stands on the entry that the text
+    // completes, so that Enter there takes it.
+    void openListStartsAtTheTypedEntry()
+    {
+        TypingWindow typing(true);
+        typing.type(QStringLiteral("civi"));
+        QSignalSpy clicks(typing.combo, &kx::ComboBox::Click);
+        typing.combo->showPopup();
+        QTRY_VERIFY(typing.combo->view()->isVisible());
+        QCOMPARE(typing.combo->view()->currentIndex().row(), 3);
+        // Opening the list is no choice.
+        QCOMPARE(typing.combo->ListIndex(), -1);
+        QCOMPARE(clicks.count(), 0);
+        QTest::keyClick(typing.combo->view(), Qt::Key_Return);
+        QTRY_VERIFY(!typing.combo->view()->isVisible());
+        QCOMPARE(typing.combo->ListIndex(), 3);
+        QCOMPARE(clicks.count(), 1);
     }
 
     void insertKeepsTypedTextAndChoice()

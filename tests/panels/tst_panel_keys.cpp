@@ -5,6 +5,7 @@
 #include "tests/panels/panel_fixture.h"
 #include "tests/support/kxtest.h"
 
+#include <QAbstractItemView>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -252,6 +253,157 @@ private slots:
         field->setFocus();
         QCOMPARE(field->selectedText(), text);
         QCOMPARE(field->hasSelectedText(), !text.isEmpty());
+    }
+
+    // Coming back to the window from another program leaves the caret where it was: the next
+    // key must not replace the whole text.
+    void activationKeepsTheCaret_data()
+    {
+        QTest::addColumn<QString>("panel");
+        QTest::addColumn<QString>("property");
+        QTest::newRow("RA note") << "RA"
+                                 << "XTAciklama";
+        QTest::newRow("RB series") << "RB"
+                                   << "XTSeriNo";
+        QTest::newRow("RC price") << "RC"
+                                  << "XTFiyat";
+    }
+    void activationKeepsTheCaret()
+    {
+        QFETCH(QString, panel);
+        QFETCH(QString, property);
+        HostedPanel host(progId(panel));
+        auto *field = host.child<QLineEdit>(property.toLatin1().constData());
+        field->setText(QStringLiteral("12,50 TL"));
+        field->setFocus();
+        field->setCursorPosition(2);
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&other));
+        host.window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(host.window.get()));
+        QCOMPARE(QApplication::focusWidget(), field);
+        QVERIFY(!field->hasSelectedText());
+        QCOMPARE(field->cursorPosition(), 2);
+    }
+
+    // Enter in a combo's open list takes the highlighted entry with the combo's event, as a
+    // click there does; the panel's Enter rule is for its fields, not for the list.
+    void enterInTheOpenListChooses_data()
+    {
+        QTest::addColumn<QString>("panel");
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("property");
+        QTest::addColumn<QString>("event");
+        QTest::newRow("RA account") << "RA"
+                                    << ""
+                                    << "XCCari"
+                                    << "CCariCL";
+        QTest::newRow("RA stock") << "RA"
+                                  << ""
+                                  << "XCStok"
+                                  << "CStokCL";
+        QTest::newRow("RA direction list") << "RA"
+                                           << ""
+                                           << "XCBelge"
+                                           << "CBelgeCL";
+        QTest::newRow("RB account") << "RB"
+                                    << ""
+                                    << "XCCari"
+                                    << "CCariCL";
+        QTest::newRow("RC stock") << "RC"
+                                  << ""
+                                  << "XCStok"
+                                  << "CStokCL";
+        QTest::newRow("RX account") << "RX"
+                                    << "0"
+                                    << "XCCari"
+                                    << "";
+        QTest::newRow("RX stock") << "RX"
+                                  << "5"
+                                  << "XCStok"
+                                  << "";
+    }
+    void enterInTheOpenListChooses()
+    {
+        QFETCH(QString, panel);
+        QFETCH(QString, page);
+        QFETCH(QString, property);
+        QFETCH(QString, event);
+        HostedPanel host(progId(panel));
+        QVERIFY(host.ready);
+        if (!page.isEmpty())
+            host.child<QLineEdit>("XTTab")->setText(page);
+        auto *combo = host.child<kx::ComboBox>(property.toLatin1().constData());
+        if (combo->isEditable())
+            combo->AddItems({ "ALFA (1)", "BETA (2)", "GAMA (3)" });
+        if (!event.isEmpty())
+            host.countEvents({ event });
+        combo->setFocus();
+        const QString focusedBefore = host.focusedName();
+        combo->showPopup();
+        QTRY_VERIFY(combo->view()->isVisible());
+        // The open list stands on its first entry; one step down is the second.
+        QTest::keyClick(combo->view(), Qt::Key_Down);
+        QTest::keyClick(combo->view(), Qt::Key_Return);
+        QTRY_VERIFY(!combo->view()->isVisible());
+        QCOMPARE(combo->ListIndex(), 1);
+        if (!event.isEmpty())
+            QCOMPARE(host.raised.value(event), 1);
+        // The choice only: the walk to the next field is Enter's in the field, not in the list.
+        QCOMPARE(host.focusedName(), focusedBefore);
+    }
+
+    // A completed entry is chosen, with its event, before the Enter rule walks on: the host's
+    // handler already reads the choice.
+    void enterChoosesTheCompletedEntryFirst_data()
+    {
+        QTest::addColumn<QString>("panel");
+        QTest::addColumn<QString>("property");
+        QTest::addColumn<QString>("event");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("chosen");
+        QTest::addColumn<QString>("focusAfter");
+        QTest::newRow("RA account") << "RA"
+                                    << "XCCari"
+                                    << "CCariCL"
+                                    << "be" << 1 << "DBelge";
+        QTest::newRow("RB account, Turkish letters") << "RB"
+                                                     << "XCCari"
+                                                     << "CCariCL"
+                                                     << "çi" << 3 << "DBelge";
+        QTest::newRow("RC stock") << "RC"
+                                  << "XCStok"
+                                  << "CStokCL"
+                                  << "ga" << 2 << "TMiktar";
+        QTest::newRow("RA stock, no entry") << "RA"
+                                            << "XCStok"
+                                            << "CStokCL"
+                                            << "x" << -1 << "TMiktar";
+    }
+    void enterChoosesTheCompletedEntryFirst()
+    {
+        QFETCH(QString, panel);
+        QFETCH(QString, property);
+        QFETCH(QString, event);
+        QFETCH(QString, typed);
+        QFETCH(int, chosen);
+        QFETCH(QString, focusAfter);
+        HostedPanel host(progId(panel));
+        QVERIFY(host.ready);
+        auto *combo = host.child<kx::ComboBox>(property.toLatin1().constData());
+        combo->AddItems({ "ALFA (1)", "BETA (2)", "GAMA (3)", "Çini Ağa (4)" });
+        QList<int> seen;
+        kx::ConnectPanelEvent(host.panel, event, host.window.get(),
+                              [&] { seen << combo->ListIndex(); });
+        combo->setFocus();
+        for (const QChar character : typed)
+            HostedPanel::type(QString(character));
+        HostedPanel::press(Qt::Key_Return);
+        QCOMPARE(combo->ListIndex(), chosen);
+        QCOMPARE(seen, chosen >= 0 ? QList<int> { chosen } : QList<int>());
+        QCOMPARE(host.focusedName(), focusAfter);
     }
 
     void fold_data()

@@ -133,6 +133,43 @@ private slots:
         QVERIFY(left.typeLibraries.isEmpty());
     }
 
+    // A registry file that is there but cannot be read, or is no registry, is reported by both
+    // registration calls and left as it is: replacing it would drop the classes it holds.
+    void unreadableRegistryIsLeftAlone_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("unreadable");
+        QTest::newRow("broken text") << QByteArray("{\"classes\": [ {\"progId\": ") << false;
+        QTest::newRow("no object") << QByteArray("[1, 2, 3]") << false;
+        QTest::newRow("no read permission") << QByteArray("{\"classes\": []}") << true;
+    }
+    void unreadableRegistryIsLeftAlone()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(bool, unreadable);
+        const QString path = kx::classRegistryPath();
+        QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+        file.close();
+        if (unreadable) {
+            file.setPermissions(QFile::WriteOwner);
+            if (QFile(path).open(QIODevice::ReadOnly))
+                QSKIP("this user reads files whatever their permissions");
+        }
+        bool readable = true;
+        kx::readClassRegistry(&readable);
+        QVERIFY(!readable);
+        QCOMPARE(entry<kx::RegisterServerFunction>(*library, "DllRegisterServer")(),
+                 kx::StatusRegisterClassFailed);
+        QCOMPARE(entry<kx::RegisterServerFunction>(*library, "DllUnregisterServer")(),
+                 kx::StatusRegisterClassFailed);
+        file.setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), content);
+    }
+
     // A registry file that cannot be written is reported, not passed over.
     void unwritableRegistryFails()
     {

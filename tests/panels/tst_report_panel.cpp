@@ -137,6 +137,35 @@ private slots:
         QCOMPARE(button->text(), caption);
     }
 
+    // The host chooses the page while the panel is hidden (the main window on a document
+    // page): shown again, the strip draws the chosen page's whole caption, not a fragment
+    // laid out for the empty caption it had.
+    void pageChosenWhileHidden_data()
+    {
+        QTest::addColumn<QStringList>("pages"); // chosen in turn, hidden from the second on
+        QTest::newRow("2, then 0") << QStringList { "2", "0" };
+        QTest::newRow("7, then 5") << QStringList { "7", "5" };
+        QTest::newRow("2, then 3, then 0") << QStringList { "2", "3", "0" };
+    }
+    void pageChosenWhileHidden()
+    {
+        QFETCH(QStringList, pages);
+        auto *tabs = host->child<QLineEdit>("XTTab");
+        tabs->setText(pages.first());
+        QTest::qWait(20);
+        host->window->hide();
+        for (const QString &page : pages.mid(1))
+            tabs->setText(page);
+        host->window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(host->window.get()));
+        auto *bar = strip->findChild<QTabBar *>();
+        const int page = pages.last().toInt();
+        QCOMPARE(bar->currentIndex(), page);
+        const QRect tab = bar->tabRect(page);
+        QVERIFY(tab.width() > bar->fontMetrics().horizontalAdvance(bar->tabText(page)));
+        QVERIFY(bar->rect().contains(tab));
+    }
+
     void pageByTheHost_data()
     {
         QTest::addColumn<QString>("text");

@@ -267,6 +267,52 @@ private slots:
         QCOMPARE(lost.count(), 1);
     }
 
+    // A grid destroyed while it, or its cell editor, holds the focus: the focus moving on the
+    // way down must reach nothing of the half-destroyed grid (the sanitizers of the test build
+    // stop at such a call).
+    void destroyedWhileHoldingTheFocus_data()
+    {
+        QTest::addColumn<bool>("editing");
+        QTest::addColumn<bool>("withWindow");
+        QTest::newRow("grid focused") << false << false;
+        QTest::newRow("cell editor open") << true << false;
+        QTest::newRow("with its window, cell editor open") << true << true;
+    }
+    void destroyedWhileHoldingTheFocus()
+    {
+        QFETCH(bool, editing);
+        QFETCH(bool, withWindow);
+        auto *window = new QWidget;
+        auto *grid = new Grid(window);
+        auto *other = new QLineEdit(window);
+        grid->setGeometry(0, 0, 300, 150);
+        other->setGeometry(0, 160, 100, 20);
+        grid->setCols(3);
+        grid->setRows(3);
+        window->show();
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window));
+        grid->setFocus();
+        grid->Cell(1, 1).Select();
+        if (editing) {
+            QTest::keyClick(grid, Qt::Key_7);
+            QVERIFY(QApplication::focusWidget() != grid);
+        }
+        if (withWindow) {
+            // Hiding the window moves the focus while the grid is whole: that may still tell.
+            delete window;
+            return;
+        }
+        int lostAfter = 0;
+        connect(grid, &Grid::LostFocus, other, [&lostAfter] { ++lostAfter; });
+        delete grid;
+        QCOMPARE(lostAfter, 0);
+        // The window goes on working.
+        other->setFocus();
+        QVERIFY(other->hasFocus());
+        delete window;
+    }
+
     void columnResizeOnlyForTheUser()
     {
         Grid grid;

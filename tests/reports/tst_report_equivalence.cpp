@@ -12,6 +12,7 @@
 #include "reports/report.h"
 #include "tests/support/fixture.h"
 #include "tests/support/kxtest.h"
+#include "tests/support/report_checks.h"
 
 #include <QRandomGenerator>
 #include <QTest>
@@ -19,18 +20,9 @@
 #include <memory>
 
 using namespace kx;
+using namespace kxtest;
 
 namespace {
-
-double amount(const QVariant &value)
-{
-    return ParseAmount(value).toDouble();
-}
-
-QString money(double value)
-{
-    return FormatNumber(value, state().NumberFormat);
-}
 
 RowArray query(const QString &sql, const QVariantList &values)
 {
@@ -39,36 +31,23 @@ RowArray query(const QString &sql, const QVariantList &values)
     return rs.rows();
 }
 
-QString documents()
-{
-    return sqlTable(state().TblBelge);
-}
-
 // ---- The plain references: one row appended at a time, one query per account, month, day
 // or invoice.
-
-int appendRow(Grid &grid, ReportRowKind kind = ReportRowKind::Data)
-{
-    grid.setRows(grid.Rows() + 1);
-    const int row = grid.Rows() - 1;
-    grid.setRowTag(row, int(kind));
-    return row;
-}
 
 void referenceStatement(Grid &grid, const ReportOptions &o)
 {
     const ModuleState &s = state();
     const int k = o.account;
     const qint64 id = s.CariRows.value(0, k).toLongLong();
-    appendRow(grid, ReportRowKind::Opening);
+    appendReportRow(grid, ReportRowKind::Opening);
     grid.Cell(1, 1).setText("------");
     grid.Cell(1, 2).setText("(Dönem Açılışı)");
-    if (amount(s.CariRows.value(10, k)) > 0)
-        grid.Cell(1, 3).setText(money(amount(s.CariRows.value(10, k))));
-    if (amount(s.CariRows.value(11, k)) > 0)
-        grid.Cell(1, 4).setText(money(amount(s.CariRows.value(11, k))));
+    if (amountOf(s.CariRows.value(10, k)) > 0)
+        grid.Cell(1, 3).setText(moneyText(amountOf(s.CariRows.value(10, k))));
+    if (amountOf(s.CariRows.value(11, k)) > 0)
+        grid.Cell(1, 4).setText(moneyText(amountOf(s.CariRows.value(11, k))));
 
-    QString sql = "select * from " + documents() + " where bmod>3 and cariid=?";
+    QString sql = "select * from " + documentsTable() + " where bmod>3 and cariid=?";
     QVariantList values { id };
     if (o.statementRange) {
         sql += " and btarihi between ? and ?";
@@ -77,9 +56,9 @@ void referenceStatement(Grid &grid, const ReportOptions &o)
     Recordset rs;
     rs.Open(sql + " order by btarihi,id", *s.Conn, values);
     for (; !rs.Eof(); rs.MoveNext()) {
-        const int r = appendRow(grid);
+        const int r = appendReportRow(grid);
         grid.Cell(r, 1).setText(DateKeyToText(rs.Fields("btarihi")));
-        const QString total = money(amount(rs.Fields("yekun")));
+        const QString total = moneyText(amountOf(rs.Fields("yekun")));
         const int bmod = rs.Fields("bmod").toInt();
         const int gircik = rs.Fields("gircik").toInt();
         if (bmod == 4 || bmod == 5) {
@@ -100,12 +79,12 @@ void referenceStatement(Grid &grid, const ReportOptions &o)
         grid.Cell(r, 0).setText(QString::number(bmod) + rs.Fields("id").toString());
         if (o.stockDetail && bmod != 6 && (bmod == 4 || bmod == 5)) {
             Recordset lines;
-            lines.Open("select * from " + documents()
+            lines.Open("select * from " + documentsTable()
                            + (bmod == 4 ? " where stokinftr=?" : " where belgeid=?")
                            + " order by id",
                        *s.Conn, { rs.Fields("id") });
             for (; !lines.Eof(); lines.MoveNext()) {
-                const int g = appendRow(grid, ReportRowKind::GoodsLine);
+                const int g = appendReportRow(grid, ReportRowKind::GoodsLine);
                 const QVariant quantity = lines.Fields("miktar");
                 grid.Cell(g, 1).setText(
                     (quantity.isNull() ? QString() : plainNumberText(quantity.toDouble())) + " X ");
@@ -122,8 +101,8 @@ void referenceStatement(Grid &grid, const ReportOptions &o)
     if (o.statementRange) {
         grid.Cell(1, 2).setText("Devir");
         ComputeAccountBalance(id, true, o.statementFrom);
-        grid.Cell(1, 3).setText(money(s.AccountDebtSum.toDouble()));
-        grid.Cell(1, 4).setText(money(s.AccountCreditSum.toDouble()));
+        grid.Cell(1, 3).setText(moneyText(s.AccountDebtSum.toDouble()));
+        grid.Cell(1, 4).setText(moneyText(s.AccountCreditSum.toDouble()));
     }
     double debit = 0;
     double credit = 0;
@@ -134,27 +113,27 @@ void referenceStatement(Grid &grid, const ReportOptions &o)
             if (grid.Cell(i, c).Text().isEmpty())
                 grid.Cell(i, c).setText("0,00");
         }
-        debit += amount(grid.Cell(i, 3).Text());
-        credit += amount(grid.Cell(i, 4).Text());
+        debit += amountOf(grid.Cell(i, 3).Text());
+        credit += amountOf(grid.Cell(i, 4).Text());
         // Equal as shown: the sums are of two-decimal amounts.
         const double difference = roundNumber(debit - credit, 2);
-        grid.Cell(i, 5).setText(difference > 0 ? money(debit - credit) : money(0));
-        grid.Cell(i, 6).setText(difference < 0 ? money(credit - debit) : money(0));
+        grid.Cell(i, 5).setText(difference > 0 ? moneyText(debit - credit) : moneyText(0));
+        grid.Cell(i, 6).setText(difference < 0 ? moneyText(credit - debit) : moneyText(0));
     }
-    const int t = appendRow(grid, ReportRowKind::Total);
+    const int t = appendReportRow(grid, ReportRowKind::Total);
     grid.Range(t, 1, t, 2).Merge();
     grid.Range(t, 5, t, 6).Merge();
     grid.Range(t, 1, t, 6).setBackColor(QColor(255, 255, 0));
     grid.Cell(t, 1).setCellType(0);
-    grid.Cell(t, 3).setText(money(debit));
-    grid.Cell(t, 4).setText(money(credit));
+    grid.Cell(t, 3).setText(moneyText(debit));
+    grid.Cell(t, 4).setText(moneyText(credit));
     const double difference = roundNumber(debit - credit, 2);
     if (difference == 0)
-        grid.Cell(t, 5).setText(money(0));
+        grid.Cell(t, 5).setText(moneyText(0));
     else if (difference > 0)
-        grid.Cell(t, 5).setText(money(debit - credit) + " Borçlu");
+        grid.Cell(t, 5).setText(moneyText(debit - credit) + " Borçlu");
     else
-        grid.Cell(t, 5).setText(money(credit - debit) + " Alacaklı");
+        grid.Cell(t, 5).setText(moneyText(credit - debit) + " Alacaklı");
     grid.Cell(t, 5).setCellAlignment(10);
     for (int edge = 0; edge < 4; ++edge)
         grid.Cell(t, 5).setBorder(edge, 2);
@@ -173,11 +152,11 @@ void referencePriceList(Grid &grid, const ReportOptions &o)
         grid.Cell(r, 2).setText(s.StokRows.text(2, k));
         grid.Cell(r, 3).setText(s.StokRows.text(8, k));
         grid.Cell(r, 4).setText(s.StokRows.text(7, k));
-        const double up = amount(o.raiseText) * (o.raise ? 1 : 0);
-        const double down = amount(o.reduceText) * (o.reduce ? 1 : 0);
+        const double up = amountOf(o.raiseText) * (o.raise ? 1 : 0);
+        const double down = amountOf(o.reduceText) * (o.reduce ? 1 : 0);
         const QVariant base = o.purchasePrice ? s.StokRows.value(4, k) : s.StokRows.value(6, k);
         const double price
-            = amount(base) + RatioAmount(base, 100, up) - RatioAmount(base, 100, down);
+            = amountOf(base) + RatioAmount(base, 100, up) - RatioAmount(base, 100, down);
         grid.Cell(r, 5).setText(FormatNumber(price, s.PriceFormat));
     }
 }
@@ -196,7 +175,7 @@ const QString cashCondition = " where (((bmod=4 or bmod=5) and gircik>1) or bmod
 void sumCash(const QString &condition, const QVariantList &values, double &in, double &out)
 {
     Recordset rs;
-    rs.Open("select * from " + documents() + cashCondition + condition, *state().Conn, values);
+    rs.Open("select * from " + documentsTable() + cashCondition + condition, *state().Conn, values);
     qint64 inUnits = 0;
     qint64 outUnits = 0;
     for (; !rs.Eof(); rs.MoveNext()) {
@@ -212,25 +191,25 @@ void sumCash(const QString &condition, const QVariantList &values, double &in, d
 void referenceCash(Grid &grid, const ReportOptions &o)
 {
     const ModuleState &s = state();
-    appendRow(grid, ReportRowKind::Opening);
+    appendReportRow(grid, ReportRowKind::Opening);
     grid.Cell(1, 1).setText("-----");
     grid.Cell(1, 2).setText("Devir");
     const double cash = s.KasaAmount;
-    grid.Cell(1, 3).setText(cash > 0 ? money(cash) : "0,00");
-    grid.Cell(1, 4).setText(cash < 0 ? money(-cash) : "0,00");
+    grid.Cell(1, 3).setText(cash > 0 ? moneyText(cash) : "0,00");
+    grid.Cell(1, 4).setText(cash < 0 ? moneyText(-cash) : "0,00");
 
     int carryKey = 0;
     if (o.cashMonthly) {
         for (const QString &item : o.cashMonths) {
-            const int r = appendRow(grid);
+            const int r = appendReportRow(grid);
             grid.Cell(r, 1).setText(item);
             const QString year = item.right(4);
             const QString month = MonthNumber(item.left(item.size() - 5)).toString();
             double in = 0, out = 0;
             sumCash(" and btarihi between ? and ?",
                     { (year + month + "01").toInt(), (year + month + "31").toInt() }, in, out);
-            grid.Cell(r, 3).setText(money(in));
-            grid.Cell(r, 4).setText(money(out));
+            grid.Cell(r, 3).setText(moneyText(in));
+            grid.Cell(r, 4).setText(moneyText(out));
         }
     } else if (o.cashDaily) {
         const QString text = o.cashMonth;
@@ -244,7 +223,7 @@ void referenceCash(Grid &grid, const ReportOptions &o)
             else if (QDate(year, month, 1) > o.today)
                 days = 0;
             for (int d = 1; d <= days; ++d) {
-                const int r = appendRow(grid);
+                const int r = appendReportRow(grid);
                 const QString t = QStringLiteral("%1").arg(d, 2, 10, QLatin1Char('0')) + " " + text;
                 grid.Cell(r, 1).setText(t);
                 grid.Cell(r, 2).setText("------------");
@@ -254,17 +233,17 @@ void referenceCash(Grid &grid, const ReportOptions &o)
                           .toInt();
                 double in = 0, out = 0;
                 sumCash(" and btarihi=?", { key }, in, out);
-                grid.Cell(r, 3).setText(money(in));
-                grid.Cell(r, 4).setText(money(out));
+                grid.Cell(r, 3).setText(moneyText(in));
+                grid.Cell(r, 4).setText(moneyText(out));
             }
             carryKey = (text.right(4) + monthNumber + "01").toInt();
         }
     } else if (o.cashDayDetail) {
         Recordset rs;
-        rs.Open("select * from " + documents() + cashCondition + " and btarihi=? order by id",
+        rs.Open("select * from " + documentsTable() + cashCondition + " and btarihi=? order by id",
                 *s.Conn, { o.cashDay });
         for (; !rs.Eof(); rs.MoveNext()) {
-            const int r = appendRow(grid);
+            const int r = appendReportRow(grid);
             grid.Cell(r, 1).setText(DateKeyToText(rs.Fields("btarihi")));
             const QVariant record = FindListIndex("c", rs.Fields("cariid"));
             const QString name
@@ -281,14 +260,15 @@ void referenceCash(Grid &grid, const ReportOptions &o)
     if (carryKey > 0) {
         double in = 0, out = 0;
         sumCash(" and btarihi<?", { carryKey }, in, out);
-        grid.Cell(1, 3).setText(money(amount(grid.Cell(1, 3).Text()) + in));
-        grid.Cell(1, 4).setText(money(amount(grid.Cell(1, 4).Text()) + out));
+        grid.Cell(1, 3).setText(moneyText(amountOf(grid.Cell(1, 3).Text()) + in));
+        grid.Cell(1, 4).setText(moneyText(amountOf(grid.Cell(1, 4).Text()) + out));
     }
-    grid.Cell(1, 5).setText(money(amount(grid.Cell(1, 3).Text()) - amount(grid.Cell(1, 4).Text())));
+    grid.Cell(1, 5).setText(
+        moneyText(amountOf(grid.Cell(1, 3).Text()) - amountOf(grid.Cell(1, 4).Text())));
     for (int r = 2; r < grid.Rows(); ++r)
-        grid.Cell(r, 5).setText(money(amount(grid.Cell(r - 1, 5).Text())
-                                      + amount(grid.Cell(r, 3).Text())
-                                      - amount(grid.Cell(r, 4).Text())));
+        grid.Cell(r, 5).setText(moneyText(amountOf(grid.Cell(r - 1, 5).Text())
+                                          + amountOf(grid.Cell(r, 3).Text())
+                                          - amountOf(grid.Cell(r, 4).Text())));
 }
 
 void referenceDebts(Grid &grid, const ReportOptions &o)
@@ -299,21 +279,21 @@ void referenceDebts(Grid &grid, const ReportOptions &o)
     if (s.CariVar == "var") {
         for (int k = 0; k < s.CariRows.recordCount(); ++k) {
             const double balance
-                = amount(ComputeAccountBalance(s.CariRows.value(0, k).toLongLong(), false, 0));
+                = amountOf(ComputeAccountBalance(s.CariRows.value(0, k).toLongLong(), false, 0));
             const bool shown = o.allAccounts || (balance > 0 && o.debtorsOnly)
                 || (balance < 0 && o.creditorsOnly) || (balance != 0 && o.withBalanceOnly);
             if (!shown)
                 continue;
-            const int r = appendRow(grid);
+            const int r = appendReportRow(grid);
             grid.Cell(r, 0).setText(s.CariRows.text(0, k));
             grid.Cell(r, 1).setText(s.CariRows.text(2, k) + " (" + s.CariRows.text(1, k) + ")");
             const double sides = s.AccountDebtSum.toDouble() - s.AccountCreditSum.toDouble();
             if (sides > 0) {
-                grid.Cell(r, 2).setText(money(balance));
+                grid.Cell(r, 2).setText(moneyText(balance));
                 grid.Cell(r, 3).setText("0,00");
                 debtors += balance;
             } else if (sides < 0) {
-                grid.Cell(r, 3).setText(money(balance * -1));
+                grid.Cell(r, 3).setText(moneyText(balance * -1));
                 grid.Cell(r, 2).setText("0,00");
                 creditors += balance * -1;
             } else {
@@ -325,39 +305,9 @@ void referenceDebts(Grid &grid, const ReportOptions &o)
     double difference = debtors - creditors;
     if (difference < 0)
         difference *= -1;
-    const int t = appendRow(grid, ReportRowKind::Total);
-    grid.Range(t, 1, t, grid.Cols() - 1).Merge();
-    grid.Range(t, 1, t, grid.Cols() - 1).setBackColor(QColor(255, 255, 0));
-    grid.Range(t, 1, t, grid.Cols() - 1).setFontBold(true);
-    grid.Cell(t, 1).setCellAlignment(10);
-    grid.Cell(t, 1).setText("Toplam Borçlular : " + money(debtors) + " / Toplam Alacaklılar : "
-                            + money(creditors) + " / Fark : " + money(difference));
-    for (int edge : { 3, 2, 0, 1 })
-        grid.Cell(t, 1).setBorder(edge, 2);
-}
-
-// Everything a grid row shows: kind, height, and per cell text, colour, bold, alignment,
-// type, borders and merge width.
-QStringList dump(Grid &grid)
-{
-    QStringList rows;
-    for (int r = 1; r < grid.Rows(); ++r) {
-        QStringList cells { QString::number(grid.RowTag(r)), QString::number(grid.RowHeight(r)) };
-        for (int c = 0; c < grid.Cols(); ++c) {
-            GridCell cell = grid.Cell(r, c);
-            QString borders;
-            for (int edge = 0; edge < 4; ++edge)
-                borders += QString::number(cell.Border(edge));
-            cells << QStringLiteral("%1{%2 %3 %4 %5 %6 %7}")
-                         .arg(cell.Text(), cell.BackColor().name(), cell.FontBold() ? "b" : "-")
-                         .arg(cell.CellAlignment())
-                         .arg(cell.CellType())
-                         .arg(borders)
-                         .arg(grid.columnSpan(r - 1, c));
-        }
-        rows << QString::number(r) + ": " + cells.join(u'|');
-    }
-    return rows;
+    appendTotalReportRow(grid,
+                         "Toplam Borçlular : " + moneyText(debtors) + " / Toplam Alacaklılar : "
+                             + moneyText(creditors) + " / Fark : " + moneyText(difference));
 }
 
 struct Company
@@ -419,7 +369,7 @@ Company makeCompany()
         return made.accounts.at(random.bounded(int(made.accounts.size())));
     };
     const auto header = [&](int bmod, int gircik, qint64 cariid, int date, qint64 ftrdrm) {
-        conn.Execute("insert into " + documents()
+        conn.Execute("insert into " + documentsTable()
                          + " (cariid,bmod,gircik,serino,sirano,btarihi,aciklama,ftrdrm,yekun) "
                            "values (?,?,?,?,?,?,?,?,?)",
                      { cariid, bmod, gircik, random.bounded(2) ? "A" : "B",
@@ -432,7 +382,7 @@ Company makeCompany()
     const auto lines = [&](qint64 owner, qint64 takenBy, int count) {
         for (int i = 0; i < count; ++i) {
             const qint64 card = stock.at(random.bounded(int(stock.size())));
-            conn.Execute("insert into " + documents()
+            conn.Execute("insert into " + documentsTable()
                              + " (belgeid,stokid,stokadi,miktar,birimfiyat,inout,stokinftr) "
                                "values (?,?,?,?,?,?,?)",
                          { owner, card, QStringLiteral("ÜRÜN %1").arg(card),
@@ -479,25 +429,10 @@ class TestReportEquivalence : public QObject
     Company m_company;
 
     void compare(int page, int cols, const ReportOptions &options,
-                 void (*reference)(Grid &, const ReportOptions &), const QString &what)
+                 const kxtest::ReportReference &reference, const QString &what)
     {
-        Grid built;
-        built.setCols(cols);
-        WriteReportRows(&built, BuildReport(page, options).rows);
-        Grid expected;
-        expected.setCols(cols);
-        reference(expected, options);
-        const QStringList got = dump(built);
-        const QStringList want = dump(expected);
-        if (got != want) {
-            for (int i = 0; i < qMin(got.size(), want.size()); ++i) {
-                if (got.at(i) != want.at(i))
-                    qWarning("%s, first difference:\n got  %s\n want %s", qPrintable(what),
-                             qPrintable(got.at(i)), qPrintable(want.at(i)));
-            }
-            QFAIL(qPrintable(
-                what + QStringLiteral(": %1 rows, reference %2").arg(got.size()).arg(want.size())));
-        }
+        const QString difference = kxtest::reportDifference(page, cols, options, reference);
+        QVERIFY2(difference.isEmpty(), qPrintable(what + QStringLiteral(": ") + difference));
     }
 
 private slots:

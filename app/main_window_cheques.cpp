@@ -1,0 +1,85 @@
+// The cheque page: the report options panel's buttons that add, remove and save cheques.
+#include "app/main_window.h"
+#include "app/panel_loader.h"
+#include "core/messages.h"
+#include "core/state.h"
+#include "platform/grid.h"
+#include "reports/cheques.h"
+#include "reports/report.h"
+
+#include <QDate>
+
+namespace kx {
+
+void FMain::connectChequeEvents()
+{
+    ConnectPanelEvent(RX1, QStringLiteral("CekYeni"), this, [this] { RX1_CekYeni(); });
+    ConnectPanelEvent(RX1, QStringLiteral("CekSil"), this, [this] { RX1_CekSil(); });
+    ConnectPanelEvent(RX1, QStringLiteral("CekKaydet"), this, [this] { RX1_CekKaydet(); });
+}
+
+void FMain::RX1_CekYeni()
+{
+    if (state().CurrentPage != 13)
+        return;
+    // The new cheque goes on top, above the older ones.
+    if (Grid1->Rows() != 1)
+        Grid1->InsertRow(1, 1);
+    else
+        Grid1->setRows(2);
+    Grid1->setRowTag(1, int(ReportRowKind::Data));
+    for (int col : { 4, 5, 7 })
+        Grid1->Cell(1, col).setCellType(CellTypeComboBox);
+    Grid1->Cell(1, 1).setText(QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
+    Grid1->Cell(1, 6).setText(QStringLiteral("0,00"));
+    Grid1->Cell(1, 7).setText(QStringLiteral("Kasada"));
+    // The cheque number is typed next: the grid takes the focus from the button.
+    Grid1->Cell(1, 2).Select();
+    Grid1->setFocus(Qt::OtherFocusReason);
+}
+
+void FMain::RX1_CekSil()
+{
+    if (state().CurrentPage != 13)
+        return;
+    // Only cheques that can be seen go: a filtered-out cheque or the totals row stays.
+    QList<int> rows;
+    if (Grid1->CurrentCell().Row() >= 1) {
+        const GridRange selected = Grid1->SelectionRange();
+        for (int row = selected.FirstRow(); row <= selected.LastRow(); ++row) {
+            if (isChequeRow(Grid1, row) && Grid1->RowHeight(row) > 0)
+                rows.prepend(row);
+        }
+    }
+    if (rows.isEmpty()) {
+        ShowSystemMessage(QStringLiteral("Önce silmek istediğiniz çeki seçiniz!"), IconError);
+        return;
+    }
+    for (int row : rows)
+        Grid1->RemoveRow(row);
+}
+
+void FMain::RX1_CekKaydet()
+{
+    if (state().CurrentPage != 13)
+        return;
+    // Every cheque row, hidden ones included; the totals row is no cheque.
+    QList<ChequeRow> cheques;
+    for (int row = 1; row < Grid1->Rows(); ++row) {
+        if (!isChequeRow(Grid1, row))
+            continue;
+        cheques.append({ row, Grid1->Cell(row, 1).Text(), Grid1->Cell(row, 2).Text(),
+                         Grid1->Cell(row, 3).Text(), Grid1->Cell(row, 4).Text(),
+                         Grid1->Cell(row, 5).Text(), Grid1->Cell(row, 6).Text(),
+                         Grid1->Cell(row, 7).Text() });
+    }
+    const QString refusal = SaveCheques(cheques);
+    if (!refusal.isEmpty()) {
+        // The rows stay as typed, so that they can be mended and saved again.
+        ShowSystemMessage(refusal, IconError);
+        return;
+    }
+    ShowReport();
+}
+
+} // namespace kx

@@ -1,0 +1,120 @@
+// The company's cheques: the report of the cheque page and the save of the page's rows.
+#include "reports/cheques.h"
+#include "reports/report_pages.h"
+
+#include "core/conversions.h"
+#include "core/document_values.h"
+#include "core/sql_builders.h"
+#include "core/state.h"
+#include "platform/grid.h"
+
+#include <QDate>
+
+namespace kx {
+
+namespace {
+
+const QColor DueRed = QColor(255, 0, 0);
+
+// The statuses of a cheque that is done with: no longer due, whatever its date.
+bool settled(const QString &status)
+{
+    return status == QLatin1String("Ciro Edildi") || status == QLatin1String("Tahsil Edildi")
+        || status == QStringLiteral("Ödendi");
+}
+
+bool filteredOut(const ReportOptions &o, const QString &status)
+{
+    return (o.chequesInCash && status != QLatin1String("Kasada"))
+        || (o.chequesEndorsed && status != QLatin1String("Ciro Edildi"))
+        || (o.chequesCollected && status != QLatin1String("Tahsil Edildi"))
+        || (o.chequesOut && status != QStringLiteral("Dışarıda"))
+        || (o.chequesPaid && status != QStringLiteral("Ödendi"));
+}
+
+int dateKeyOf(const QDate &date)
+{
+    return date.year() * 10000 + date.month() * 100 + date.day();
+}
+
+} // namespace
+
+Report ChequesReport(const ReportOptions &o)
+{
+    const ModuleState &s = state();
+    Recordset rs;
+    rs.Open(QStringLiteral("select vade, cekno, banka, veren, alan, tutar, cdurum from ")
+                + sqlTable(s.TblCek) + QStringLiteral(" order by vade, id"),
+            *s.Conn);
+    const RowArray &rows = rs.rows();
+    const int today = dateKeyOf(o.today);
+    double total = 0;
+    Report report;
+    report.rows.reserve(rows.recordCount() + 1);
+    for (int r = 0; r < rows.recordCount(); ++r) {
+        ReportRow row;
+        row.cells = { QString(),       DateKeyToText(rows.value(0, r)),
+                      rows.text(1, r), rows.text(2, r),
+                      rows.text(3, r), rows.text(4, r),
+                      rows.text(5, r), rows.text(6, r) };
+        row.styles = { ReportCellStyle { 4, -1, CellTypeComboBox, false },
+                       ReportCellStyle { 5, -1, CellTypeComboBox, false },
+                       ReportCellStyle { 7, -1, CellTypeComboBox, false } };
+        const QString &status = row.cells.at(7);
+        // Filtered-out cheques stay in the grid, hidden, so that a save keeps them.
+        row.hidden = filteredOut(o, status);
+        if (!row.hidden) {
+            total += amountOf(rows.value(5, r));
+            if (today >= DateKey(row.cells.at(1)) && !settled(status))
+                row.backColor = DueRed;
+        }
+        report.rows.append(row);
+    }
+    rs.Close();
+    if (!report.rows.isEmpty()) {
+        AddReportTotalRow(report,
+                          QStringLiteral("Görüntülenen Çekler Toplam Tutarı : ")
+                              + FormatNumber(total, s.NumberFormat));
+        report.rows.last().styles.first().cellType = CellTypeText;
+    }
+    return report;
+}
+
+bool isChequeRow(const Grid *grid, int row)
+{
+    const ReportRowKind kind = reportRowKind(grid, row);
+    return grid && row >= 1 && row < grid->Rows() && kind != ReportRowKind::Total
+        && kind != ReportRowKind::Footer;
+}
+
+QString SaveCheques(const QList<ChequeRow> &cheques)
+{
+    // Every date is checked before the table is touched.
+    for (const ChequeRow &cheque : cheques) {
+        if (!QDate::fromString(cheque.vade, QStringLiteral("dd.MM.yyyy")).isValid())
+            return QStringLiteral("%1. satırdaki çekin vade tarihi geçerli bir tarih değil!")
+                .arg(cheque.row);
+    }
+    const ModuleState &s = state();
+    Connection &conn = *s.Conn;
+    const QString table = sqlTable(s.TblCek);
+    try {
+        conn.BeginTrans();
+        conn.Execute(QStringLiteral("delete from ") + table);
+        const QString insert = QStringLiteral("insert into ") + table
+            + QStringLiteral(" (vade, cekno, banka, veren, alan, tutar, cdurum) "
+                             "values (?, ?, ?, ?, ?, ?, ?)");
+        for (const ChequeRow &cheque : cheques)
+            conn.Execute(insert,
+                         { DateKey(cheque.vade), cheque.cekno, cheque.banka, cheque.veren,
+                           cheque.alan, cheque.tutar, cheque.cdurum });
+        conn.CommitTrans();
+    } catch (const DatabaseError &) {
+        if (conn.InTransaction())
+            conn.RollbackTrans();
+        return QStringLiteral("Çekler kaydedilemedi!");
+    }
+    return {};
+}
+
+} // namespace kx

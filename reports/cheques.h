@@ -1,0 +1,32 @@
+// The cheque page's save: the company's cheque table rewritten from the page's rows.
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace kx {
+
+class Grid;
+
+// A row of the cheque page holds a cheque unless a report made it a totals or footer row.
+bool isChequeRow(const Grid *grid, int row);
+
+// One cheque as the cheque page holds it; row is its grid row, named in a refusal.
+struct ChequeRow
+{
+    int row = 0;
+    QString vade; // day.month.year
+    QString cekno;
+    QString banka;
+    QString veren;
+    QString alan;
+    QString tutar; // as shown
+    QString cdurum;
+};
+
+// Replaces every stored cheque of the company with these, in one transaction, values bound.
+// A due date that is no calendar date is refused before anything is deleted. Returns an empty
+// text when saved, else the message for the user; the stored cheques are then as they were.
+QString SaveCheques(const QList<ChequeRow> &cheques);
+
+} // namespace kx

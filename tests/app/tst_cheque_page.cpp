@@ -1,0 +1,280 @@
+// The cheque page through the report panel's buttons, and the drill-down of the VAT and stock
+// movement rows.
+#include "app/main_window.h"
+#include "core/panel_fields.h"
+#include "core/state.h"
+#include "platform/combo_box.h"
+#include "platform/grid.h"
+#include "reports/report.h"
+#include "tests/app/events_window.h"
+#include "tests/support/builders.h"
+#include "tests/support/kxtest.h"
+
+#include <QDate>
+#include <QPushButton>
+#include <QTest>
+
+#include <algorithm>
+
+using namespace kxtest;
+using kx::ReportRowKind;
+
+namespace {
+
+void press(kx::FMain &w, const char *button)
+{
+    auto *found = w.RX1->findChild<QPushButton *>(QString::fromLatin1(button));
+    QVERIFY(found && found->isVisible());
+    QTest::mouseClick(found, Qt::LeftButton);
+}
+
+// Cheque numbers of the rows 1 on; a hidden row's number in brackets, the totals row as "T".
+QStringList chequeRows(kx::Grid *grid)
+{
+    QStringList rows;
+    for (int r = 1; r < grid->Rows(); ++r) {
+        if (kx::reportRowKind(grid, r) == ReportRowKind::Total)
+            rows << QStringLiteral("T");
+        else if (grid->RowHeight(r) == 0)
+            rows << "[" + grid->Cell(r, 2).Text() + "]";
+        else
+            rows << grid->Cell(r, 2).Text();
+    }
+    return rows;
+}
+
+// The stored cheques as "cekno:vade:tutar:cdurum", by due date.
+QStringList stored()
+{
+    kx::Recordset rs;
+    rs.Open("select cekno, vade, tutar, cdurum from \"" + kx::state().TblCek
+                + "\" order by vade, id",
+            *kx::state().Conn);
+    QStringList rows;
+    for (; !rs.Eof(); rs.MoveNext())
+        rows << QStringList { rs.Fields(0).toString(), rs.Fields(1).toString(),
+                              rs.Fields(2).toString(), rs.Fields(3).toString() }
+                    .join(u':');
+    return rows;
+}
+
+void select(kx::FMain &w, int row, int col)
+{
+    w.Grid1->Cell(row, col).Select();
+}
+
+QString lastPopup()
+{
+    return kx::messageScript().lastPopupText();
+}
+
+int todayKey()
+{
+    return QDate::currentDate().toString("yyyyMMdd").toInt();
+}
+
+kx::FMain &chequePage(EventsWindow &env, const char *filter = "XOTumu8")
+{
+    kx::FMain &w = env.start();
+    w.ShowPage(13);
+    kx::setFieldValue(w.RX1, filter, 1);
+    w.CMBar_Execute(161);
+    return w;
+}
+
+} // namespace
+
+class TestChequePage : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // "Yeni" puts a cheque with today's date, 0,00 and "Kasada" on top, above the older ones,
+    // with the cheque number chosen for typing in the grid; only giver, taker and status drop
+    // down.
+    void newChequeGoesOnTop_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::newRow("empty list") << 0;
+        QTest::newRow("three cheques") << 3;
+    }
+    void newChequeGoesOnTop()
+    {
+        QFETCH(int, count);
+        EventsWindow env;
+        for (int i = count; i >= 1; --i)
+            addCheque(20250300 + i, QStringLiteral("C%1").arg(i), "1,00");
+        kx::FMain &w = chequePage(env);
+        press(w, "BYeni");
+
+        QStringList expected { "" };
+        for (int i = 1; i <= count; ++i)
+            expected << QStringLiteral("C%1").arg(i);
+        if (count > 0)
+            expected << "T";
+        QCOMPARE(chequeRows(w.Grid1), expected);
+        QCOMPARE(w.Grid1->Cell(1, 1).Text(), QDate::currentDate().toString("dd.MM.yyyy"));
+        QCOMPARE(w.Grid1->Cell(1, 6).Text(), QStringLiteral("0,00"));
+        QCOMPARE(w.Grid1->Cell(1, 7).Text(), QStringLiteral("Kasada"));
+        for (int c = 1; c < 8; ++c)
+            QCOMPARE(w.Grid1->Cell(1, c).CellType() == kx::CellTypeComboBox,
+                     c == 4 || c == 5 || c == 7);
+        QCOMPARE(kx::reportRowKind(w.Grid1, 1), ReportRowKind::Data);
+        QCOMPARE(w.Grid1->CurrentCell().Row(), 1);
+        QCOMPARE(w.Grid1->CurrentCell().Col(), 2);
+        // Typing goes into the grid, not to the button just pressed (a blank would press it).
+        QVERIFY(w.Grid1->hasFocus());
+        QVERIFY(stored().size() == count);
+    }
+
+    // Saved under " Kasadakiler ", the hidden cheques of other statuses stay stored beside the
+    // new one; the totals row is never stored; the page then shows what was stored.
+    void saveUnderAFilterKeepsHiddenCheques()
+    {
+        EventsWindow env;
+        addCheque(20250310, "C1", "1.000,00", "Kasada");
+        addCheque(20250301, "C2", "500,00", "Ciro Edildi");
+        addCheque(20250320, "C3", "10,00", "Ödendi");
+        kx::FMain &w = chequePage(env, "XOKasada");
+        QCOMPARE(chequeRows(w.Grid1), QStringList({ "[C2]", "C1", "[C3]", "T" }));
+
+        press(w, "BYeni");
+        w.Grid1->Cell(1, 2).setText("YENI");
+        w.Grid1->Cell(1, 6).setText("250,00");
+        press(w, "BKaydet");
+        const QString today = QString::number(todayKey());
+        QStringList expected { "C2:20250301:500,00:Ciro Edildi", "C1:20250310:1.000,00:Kasada",
+                               "C3:20250320:10,00:Ödendi", "YENI:" + today + ":250,00:Kasada" };
+        std::stable_sort(expected.begin(), expected.end(), [](const QString &a, const QString &b) {
+            return a.section(u':', 1, 1) < b.section(u':', 1, 1);
+        });
+        QCOMPARE(stored(), expected);
+        QCOMPARE(chequeRows(w.Grid1).size(), 5);
+        QCOMPARE(chequeRows(w.Grid1).last(), QStringLiteral("T"));
+        QVERIFY(chequeRows(w.Grid1).contains("YENI"));
+
+        // Saved again as it stands: the same four cheques, no totals row among them.
+        press(w, "BKaydet");
+        QCOMPARE(stored(), expected);
+    }
+
+    // Every cheque removed with "Sil" and saved: the table is empty; only the totals row, which
+    // is no cheque, was left in the grid.
+    void saveOfAnEmptyListEmptiesTheTable()
+    {
+        EventsWindow env;
+        addCheque(20250310, "C1", "1,00");
+        addCheque(20250311, "C2", "2,00");
+        kx::FMain &w = chequePage(env);
+        for (int i = 0; i < 2; ++i) {
+            select(w, 1, 2);
+            press(w, "BSil");
+        }
+        QCOMPARE(chequeRows(w.Grid1), QStringList({ "T" }));
+        press(w, "BKaydet");
+        QCOMPARE(stored(), QStringList());
+        QCOMPARE(w.Grid1->Rows(), 1);
+    }
+
+    // "Sil" needs a chosen cheque: on the totals row it says so and removes nothing. A removal
+    // lives in the grid only; the report run again brings the cheque back.
+    void deleteNeedsAChosenCheque()
+    {
+        EventsWindow env;
+        addCheque(20250310, "C1", "1,00");
+        addCheque(20250311, "C2", "2,00");
+        kx::FMain &w = chequePage(env);
+        QCOMPARE(w.Grid1->CurrentCell().Row(), 3); // the report ends on its totals row
+        kx::messageScript().shown.clear();
+        press(w, "BSil");
+        QCOMPARE(lastPopup(), QStringLiteral("Önce silmek istediğiniz çeki seçiniz!"));
+        QCOMPARE(chequeRows(w.Grid1), QStringList({ "C1", "C2", "T" }));
+
+        select(w, 2, 3);
+        press(w, "BSil");
+        QCOMPARE(chequeRows(w.Grid1), QStringList({ "C1", "T" }));
+        w.CMBar_Execute(161);
+        QCOMPARE(chequeRows(w.Grid1), QStringList({ "C1", "C2", "T" }));
+        QCOMPARE(stored().size(), 2);
+    }
+
+    // Leaving the grid writes every cheque's amount as money; the totals row keeps its one
+    // text, with nothing under its joined cell.
+    void amountsFormattedWhenTheGridIsLeft()
+    {
+        EventsWindow env;
+        addCheque(20250310, "C1", "1,00");
+        kx::FMain &w = chequePage(env, "XOKasada");
+        addCheque(20250311, "C2", "2,00", "Ödendi");
+        w.CMBar_Execute(161);
+        w.Grid1->Cell(1, 6).setText("1500");
+        w.Grid1->Cell(2, 6).setText("2,5");
+        w.Grid1_LostFocus();
+        QCOMPARE(w.Grid1->Cell(1, 6).Text(), QStringLiteral("1.500,00"));
+        QCOMPARE(w.Grid1->Cell(2, 6).Text(), QStringLiteral("2,50"));
+        QCOMPARE(w.Grid1->Cell(3, 6).Text(), QString());
+        QCOMPARE(w.Grid1->Cell(3, 1).Text(),
+                 QStringLiteral("Görüntülenen Çekler Toplam Tutarı : 1,00"));
+    }
+
+    // A due date that is no date: the save says which row, stores nothing and keeps the rows
+    // as typed, so that they can be mended.
+    void refusedSaveKeepsTheRows()
+    {
+        EventsWindow env;
+        addCheque(20250310, "C1", "1,00");
+        kx::FMain &w = chequePage(env);
+        press(w, "BYeni");
+        w.Grid1->Cell(1, 1).setText("30.02.2025");
+        w.Grid1->Cell(1, 2).setText("YENI");
+        kx::messageScript().shown.clear();
+        press(w, "BKaydet");
+        QCOMPARE(lastPopup(),
+                 QStringLiteral("1. satırdaki çekin vade tarihi geçerli bir tarih değil!"));
+        QCOMPARE(stored(), QStringList({ "C1:20250310:1,00:Kasada" }));
+        QCOMPARE(chequeRows(w.Grid1), QStringList({ "YENI", "C1", "T" }));
+    }
+
+    // On the VAT and stock movement pages the first row is a document too: a double-click on
+    // it hands its key on; the footer rows lead nowhere.
+    void firstRowDrillsDown_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::newRow("VAT report") << 10;
+        QTest::newRow("stock movements") << 11;
+    }
+    void firstRowDrillsDown()
+    {
+        QFETCH(int, page);
+        EventsWindow env;
+        const qint64 stock = addStock("V1", "VIDA");
+        Header h;
+        h.bmod = 5;
+        h.yekun = "10,00";
+        const qint64 invoice = addDocument(h);
+        Line l;
+        l.stokid = stock;
+        addLine(invoice, l);
+        kx::FMain &w = env.start();
+        w.ShowPage(page);
+        if (page == 11)
+            qobject_cast<kx::ComboBox *>(kx::panelField(w.RX1, "XCStok"))->setListIndex(0);
+        w.CMBar_Execute(161);
+        QCOMPARE(kx::reportRowKind(w.Grid1, 1), ReportRowKind::Data);
+
+        kx::state().PendingDocKey = QStringLiteral("untouched");
+        const auto doubleClick = [&](int row) {
+            const QPoint at = w.Grid1->visualRect(w.Grid1->model()->index(row - 1, 1)).center();
+            QTest::mouseClick(w.Grid1->viewport(), Qt::LeftButton, {}, at);
+            QTest::mouseDClick(w.Grid1->viewport(), Qt::LeftButton, {}, at);
+        };
+        doubleClick(w.Grid1->Rows() - 1);
+        QCOMPARE(kx::state().PendingDocKey, QStringLiteral("untouched"));
+        doubleClick(1);
+        QCOMPARE(kx::state().PendingDocKey, "5" + QString::number(invoice));
+    }
+};
+
+KX_TEST(TestChequePage)
+
+#include "tst_cheque_page.moc"

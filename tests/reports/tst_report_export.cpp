@@ -129,6 +129,36 @@ void statementCompany()
     addDocument({ .bmod = 6, .cariid = account, .btarihi = 20240110, .yekun = "40,00" });
 }
 
+// Cards, movements of one card over three months and cheques of three statuses.
+void stockAndChequeCompany()
+{
+    const qint64 account = addAccount("1", "ALICI");
+    const qint64 vida = addStock("S1", "VIDA", { { 4, "1.234,50" }, { 5, "0" }, { 9, "10" } });
+    addStock("S2", "SOMUN", { { 4, "12,5" }, { 5, "0" }, { 9, "2,5" } });
+    const qint64 note = addDocument({ .bmod = 3, .cariid = account, .btarihi = 20240105 });
+    addLine(note, { .stokid = vida, .stokadi = "VIDA", .miktar = 2 });
+    const qint64 buy = addDocument({ .bmod = 5,
+                                     .gircik = 1,
+                                     .cariid = account,
+                                     .sirano = "2",
+                                     .btarihi = 20240210,
+                                     .yekun = "1.000,00" });
+    addLine(
+        buy,
+        { .stokid = vida, .stokadi = "VIDA", .miktar = 1, .birimfiyat = "1.000,00", .inout = "i" });
+    const qint64 sale = addDocument({ .bmod = 5,
+                                      .gircik = 2,
+                                      .cariid = account,
+                                      .sirano = "3",
+                                      .btarihi = 20240320,
+                                      .yekun = "99,90" });
+    addLine(sale, { .stokid = vida, .stokadi = "VIDA", .miktar = 3, .birimfiyat = "33,3" });
+    addCheque(20240101, "C-1", "1.250,00", "Kasada");
+    addCheque(20240201, "C-2", "300", "Ciro Edildi");
+    addCheque(20240301, "C-3", "75,00", "Tahsil Edildi");
+    addCheque(20240401, "C-4", "10,00", "Kasada");
+}
+
 } // namespace
 
 class TestReportExport : public QObject
@@ -218,6 +248,62 @@ private slots:
             for (const SheetCell &cell : sheet.cells)
                 QVERIFY(key.isEmpty() || cell.text != key);
         }
+    }
+
+    // The reports with hidden rows, the inventory and the VAT report's footers, as built by the
+    // main window: the shown rows and columns only, every cell as shown.
+    void reportPagesAsShown_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QByteArray>("option");
+        QTest::addColumn<int>("hidden"); // rows of the grid that are not shown
+        // Cell types of the sheet's rows 1 on: the quantities and a card's unformatted price
+        // stay text, the totals rows are one merged text.
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("stock movements in February")
+            << 11 << QByteArray("XBTar6") << 2 << QStringList { "ttttn", "t----" };
+        QTest::newRow("inventory by purchase price")
+            << 12 << QByteArray("XOAlis") << 0 << QStringList { "tttn", "ttnn", "t---" };
+        QTest::newRow("cheques in cash")
+            << 13 << QByteArray("XOKasada") << 2 << QStringList { "tt---nt", "tt---nt", "t------" };
+        QTest::newRow("VAT, all invoices")
+            << 10 << QByteArray("XOTumu5") << 0
+            << QStringList { "ttnnnnnnnn", "ttnnnnnnnn", "--nnnnnnnn", "t---------" };
+    }
+    void reportPagesAsShown()
+    {
+        QFETCH(int, page);
+        QFETCH(QByteArray, option);
+        QFETCH(int, hidden);
+        QFETCH(QStringList, expected);
+        EventsWindow env;
+        stockAndChequeCompany();
+        kx::FMain &w = env.start();
+        w.ShowPage(page);
+        kx::setFieldValue(w.RX1, option.constData(), 1);
+        if (page == 11) {
+            kx::setFieldIndex(w.RX1, "XCStok", 1); // VIDA after SOMUN
+            kx::setFieldDate(w.RX1, "XDTarA6", QStringLiteral("01.02.2024"));
+            kx::setFieldDate(w.RX1, "XDTarB6", QStringLiteral("29.02.2024"));
+        }
+        w.CMBar_Execute(161);
+        int hiddenRows = 0;
+        for (int r = 1; r < w.Grid1->Rows(); ++r)
+            hiddenRows += w.Grid1->RowHeight(r) == 0 ? 1 : 0;
+        QCOMPARE(hiddenRows, hidden);
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("rapor.xlsx"));
+        kx::messageScript().files = { path };
+        w.CMBar_Execute(162);
+        const Sheet sheet = readSheet(path);
+        const QList<int> rows = compareWithGrid(sheet, w.Grid1);
+        if (QTest::currentTestFailed())
+            return;
+        QStringList found;
+        for (const int row : rows)
+            found << types(sheet, row);
+        QCOMPARE(found, expected);
     }
 
     // Hidden rows and hidden columns stay out; a price column keeps its decimals.

@@ -277,6 +277,8 @@ private slots:
         QTest::newRow("debts") << 9 << "Borç - Alacak Raporu (Sadece Borçlular)";
         QTest::newRow("statement with a range")
             << 6 << "Birinci Firma - ALICI (1) - Hesap Ekstresi (01.01.2024 - 31.01.2024)";
+        QTest::newRow("cheques in cash, hidden ones left out")
+            << 13 << "Çek Raporu (Sadece Kasadakiler)";
     }
     void printCommand()
     {
@@ -286,6 +288,8 @@ private slots:
         const qint64 account = addAccount("1", "ALICI");
         addAccount("2", "BAYI");
         addDocument({ .bmod = 5, .cariid = account, .btarihi = 20240110, .yekun = "100,00" });
+        addCheque(20240101, "CEK-1", "1.250,00", "Kasada");
+        addCheque(20240201, "CEK-2", "300,00", "Ciro Edildi");
         kx::FMain &w = env.start();
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("rapor.pdf"));
@@ -296,6 +300,10 @@ private slots:
             kx::setFieldValue(w.RX1, "XOBorclu", 1);
             w.CMBar_Execute(161);
             kx::setFieldValue(w.RX1, "XOTumu4", 1);
+        } else if (page == 13) {
+            kx::setFieldValue(w.RX1, "XOKasada", 1);
+            w.CMBar_Execute(161);
+            kx::setFieldValue(w.RX1, "XOTumu8", 1);
         } else {
             kx::setFieldIndex(w.RX1, "XCCari", 0);
             kx::setFieldValue(w.RX1, "XBTar1", 1);
@@ -326,7 +334,13 @@ private slots:
         const QList<QStringList> pages = pdfLines(pdf);
         QCOMPARE(pages.size(), 1);
         QCOMPARE(pages[0].value(0), title);
-        QCOMPARE(pages[0].size(), w.Grid1->Rows() + 1); // the title, column titles and rows
+        // The title, the column titles and the shown rows.
+        int shownRows = 0;
+        for (int r = 1; r < w.Grid1->Rows(); ++r)
+            shownRows += w.Grid1->RowHeight(r) > 0 ? 1 : 0;
+        QCOMPARE(pages[0].size(), shownRows + 2);
+        QVERIFY(!pages[0].join(u' ').contains(QStringLiteral("CEK-2")));
+        QCOMPARE(pages[0].join(u' ').contains(QStringLiteral("CEK-1")), page == 13);
     }
 };
 

@@ -5,18 +5,15 @@
 #include "core/state.h"
 #include "platform/grid.h"
 #include "platform/printer.h"
-#include "reports/printer_choice.h"
 #include "reports/report_print.h"
 #include "tests/app/events_window.h"
 #include "tests/support/builders.h"
 #include "tests/support/kxtest.h"
-#include "tests/support/pdf_text.h"
+#include "tests/support/printing.h"
 
 #include <QPrinter>
-#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 using namespace kxtest;
 
@@ -66,16 +63,6 @@ kx::ReportOptions optionsWith(const QStringList &ticked)
     for (const QString &name : ticked)
         options.*optionFlags().value(name) = true;
     return options;
-}
-
-// A PDF printer writing into path, A4.
-std::unique_ptr<QPrinter> pdfPrinter(const QString &path)
-{
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(path);
-    printer->setPageSize(QPageSize(QPageSize::A4));
-    return printer;
 }
 
 // An inventory-shaped page of `count` cards, every seventh one hidden, with its totals row.
@@ -316,17 +303,12 @@ private slots:
         QVERIFY(w.Grid1->Rows() > 1);
 
         int choices = 0;
-        QTimer tamam;
-        QObject::connect(&tamam, &QTimer::timeout, [&] {
-            if (auto *dialog = qobject_cast<kx::FPrint *>(kx::state().FPrint.data())) {
-                ++choices;
-                QTest::mouseClick(dialog->Btn1, Qt::LeftButton);
-            }
-        });
-        tamam.start(10);
-        kx::messageScript().shown.clear();
-        QTest::keyClick(w.Grid1, Qt::Key_Y, Qt::ControlModifier);
-        tamam.stop();
+        {
+            PrinterChoiceAnswers tamam;
+            kx::messageScript().shown.clear();
+            QTest::keyClick(w.Grid1, Qt::Key_Y, Qt::ControlModifier);
+            choices = tamam.count();
+        }
         kx::setCurrentPrinter(nullptr);
 
         QCOMPARE(choices, 1);

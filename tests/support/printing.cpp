@@ -1,12 +1,26 @@
-// Reads back a printed PDF with pdftotext -bbox: its words with their boxes, page by page.
-#include "tests/support/pdf_text.h"
+// What printing tests share: a printed PDF read back, the printer choice answered.
+#include "tests/support/printing.h"
+
+#include "core/state.h"
+#include "reports/printer_choice.h"
 
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
+#include <QTest>
 
 #include <algorithm>
 
 namespace kxtest {
+
+std::unique_ptr<QPrinter> pdfPrinter(const QString &path)
+{
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setOutputFormat(QPrinter::PdfFormat);
+    printer->setOutputFileName(path);
+    printer->setPageSize(QPageSize(QPageSize::A4));
+    return printer;
+}
 
 QList<PdfWord> pdfWords(const QString &pdfPath)
 {
@@ -67,6 +81,17 @@ QList<QStringList> pdfLines(const QString &pdfPath)
         start = end;
     }
     return pages;
+}
+
+PrinterChoiceAnswers::PrinterChoiceAnswers()
+{
+    QObject::connect(&m_timer, &QTimer::timeout, [this] {
+        if (auto *dialog = qobject_cast<kx::FPrint *>(kx::state().FPrint.data())) {
+            ++m_count;
+            QTest::mouseClick(dialog->Btn1, Qt::LeftButton);
+        }
+    });
+    m_timer.start(10);
 }
 
 } // namespace kxtest

@@ -14,6 +14,7 @@
 #include "platform/combo_box.h"
 #include "platform/grid.h"
 #include "platform/ribbon.h"
+#include "reports/warranty.h"
 #include "settings/about_window.h"
 #include "settings/settings_window.h"
 
@@ -122,8 +123,10 @@ void FMain::CMBar_Execute(int commandId)
     }
     switch (commandId) {
     case 106:
-    case 171:
         runLaterCommand(commandId);
+        break;
+    case 171:
+        WarrantyLookup();
         break;
     case 108:
         if (CheckRight(RightSettings))
@@ -169,9 +172,12 @@ void FMain::CMBar_Execute(int commandId)
             ShowReport();
         break;
     case 162:
+        if (reportTab())
+            saveReport();
+        break;
     case 163:
         if (reportTab())
-            runLaterCommand(commandId);
+            printReport();
         break;
     case 172:
         if (IsOnline())
@@ -182,9 +188,8 @@ void FMain::CMBar_Execute(int commandId)
     }
 }
 
-// The windows and report output that later issues bring: payment 106, saved documents 153,
-// save / print report 162-163, warranty 171. The conditions and rights are checked before this
-// is reached; each issue wires its window here.
+// The windows that later issues bring: payment 106, saved documents 153. The conditions and rights
+// are checked before this is reached; each issue wires its window here.
 void FMain::runLaterCommand(int commandId)
 {
     Q_UNUSED(commandId);

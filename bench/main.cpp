@@ -1,5 +1,6 @@
 // kxbench: runs each measured step a few times and prints "name: median ms" per figure.
 #include "bench/bench_documents.h"
+#include "bench/bench_report_output.h"
 #include "bench/bench_reports.h"
 #include "bench/bench_stock_reports.h"
 #include "bench/bench_support.h"
@@ -98,6 +99,7 @@ int main(int argc, char **argv)
     kxbench::runDocumentFigures(documentSizes, runCount, print);
     kxbench::runReportFigures(runCount, print);
     kxbench::runStockReportFigures(runCount, print);
+    kxbench::runReportOutputFigures(runCount, print);
     kxbench::closeBenchMainWindow();
     return 0;
 }

@@ -3,6 +3,7 @@
 
 #include "core/panel_fields.h"
 #include "platform/drive_label.h"
+#include "reports/report.h"
 
 #include <QMainWindow>
 
@@ -135,9 +136,15 @@ private:
     };
     QList<CardChoice> cardChoices(int kind) const;
     void afterCardSaved(int popKind, bool isNew, const QList<CardChoice> &before);
-    void runLaterCommand(int commandId);
     void sendEnter();
+    // Commands 162 and 163: the shown report saved as a workbook, and printed.
+    void saveReport();
+    void printReport();
     bool m_unloading = false;
+    // The page and options of the report that the grid shows (page 0: none), so that its
+    // printed title says what it was built with.
+    int m_reportPage = 0;
+    ReportOptions m_reportOptions;
 };
 
 // Stores every stock card's code and name of table again in plain upper-case letters, in one

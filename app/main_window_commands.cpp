@@ -15,6 +15,7 @@
 #include "platform/combo_box.h"
 #include "platform/grid.h"
 #include "platform/ribbon.h"
+#include "reports/warranty.h"
 #include "settings/about_window.h"
 #include "settings/settings_window.h"
 
@@ -127,7 +128,7 @@ void FMain::CMBar_Execute(int commandId)
         ShowPaymentForm(this);
         break;
     case 171:
-        runLaterCommand(commandId);
+        WarrantyLookup();
         break;
     case 108:
         if (CheckRight(RightSettings))
@@ -173,9 +174,12 @@ void FMain::CMBar_Execute(int commandId)
             ShowReport();
         break;
     case 162:
+        if (reportTab())
+            saveReport();
+        break;
     case 163:
         if (reportTab())
-            runLaterCommand(commandId);
+            printReport();
         break;
     case 172:
         if (IsOnline())
@@ -184,14 +188,6 @@ void FMain::CMBar_Execute(int commandId)
     default:
         break;
     }
-}
-
-// The windows and report output that later issues bring: save / print report 162-163, warranty
-// 171. The conditions and rights are checked before this is reached; each issue wires its window
-// here.
-void FMain::runLaterCommand(int commandId)
-{
-    Q_UNUSED(commandId);
 }
 
 void FMain::newCard(int commandId)

@@ -47,12 +47,17 @@ void FMain::ShowReport()
     {
         RedrawOff redraw(Grid1);
         clearToTitles(Grid1);
+        m_reportPage = 0;
         if (page < 6 || page > 13)
             return;
         try {
-            report = BuildReport(page, ReadReportOptions(RX1));
-            if (report.missing.isEmpty())
+            const ReportOptions options = ReadReportOptions(RX1);
+            report = BuildReport(page, options);
+            if (report.missing.isEmpty()) {
                 WriteReportRows(Grid1, report.rows);
+                m_reportPage = page;
+                m_reportOptions = options;
+            }
         } catch (const std::exception &) {
             clearToTitles(Grid1);
             failed = true;

@@ -123,6 +123,7 @@ void FMain::ShowPage(int kind)
 {
     ModuleState &s = state();
     s.CurrentPage = kind;
+    m_reportPage = 0;
 
     Grid1->setAutoRedraw(false);
     Grid1->setVirtualRows(nullptr);

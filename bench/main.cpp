@@ -1,5 +1,6 @@
 // kxbench: runs each measured step a few times and prints "name: median ms" per figure.
 #include "bench/bench_documents.h"
+#include "bench/bench_report_output.h"
 #include "bench/bench_reports.h"
 #include "bench/bench_saved_documents.h"
 #include "bench/bench_stock_reports.h"
@@ -101,6 +102,7 @@ int main(int argc, char **argv)
     kxbench::runSavedDocumentFigures(made, runCount, print);
     kxbench::runReportFigures(runCount, print);
     kxbench::runStockReportFigures(runCount, print);
+    kxbench::runReportOutputFigures(runCount, print);
     kxbench::closeBenchMainWindow();
     return 0;
 }

@@ -27,20 +27,25 @@ QString MessageScript::lastPopupText() const
     return {};
 }
 
-QList<MessageRecord> MessageScript::popups() const
+QList<MessageRecord> MessageScript::ofKind(const QString &kind) const
 {
     QList<MessageRecord> found;
     for (const MessageRecord &record : shown) {
-        if (record.kind == QLatin1String("popup"))
+        if (record.kind == kind)
             found << record;
     }
     return found;
 }
 
-QStringList MessageScript::popupTexts() const
+QList<MessageRecord> MessageScript::popups() const
+{
+    return ofKind(QStringLiteral("popup"));
+}
+
+QStringList MessageScript::textsOf(const QString &kind) const
 {
     QStringList texts;
-    for (const MessageRecord &record : popups())
+    for (const MessageRecord &record : ofKind(kind))
         texts << record.text;
     return texts;
 }
@@ -118,13 +123,11 @@ void ShowNotice(const QString &text, const QString &title, int icon)
     box.exec();
 }
 
-QString ShowOpenFileDialog(const QString &title, const QString &filter, const QString &folder)
+namespace {
+
+// "Caption (*.x)|*.x|Other (*.y)|*.y": Qt's filter is the captions, one per line.
+QString qtFileFilter(const QString &filter)
 {
-    MessageScript &script = messageScript();
-    script.shown.append({ QStringLiteral("file"), filter, 0, title });
-    if (!script.files.isEmpty())
-        return script.files.takeFirst();
-    // "Caption (*.x)|*.x|Other (*.y)|*.y": Qt's filter is the captions, one per line.
     const QStringList parts = filter.split(QLatin1Char('|'));
     QStringList captions;
     for (qsizetype i = 0; i < parts.size(); i += 2) {
@@ -133,8 +136,30 @@ QString ShowOpenFileDialog(const QString &title, const QString &filter, const QS
             caption += QStringLiteral(" (") + QString(parts.at(i + 1)).replace(u';', u' ') + u')';
         captions << caption;
     }
-    return QFileDialog::getOpenFileName(QApplication::activeWindow(), title, folder,
-                                        captions.join(QStringLiteral(";;")));
+    return captions.join(QStringLiteral(";;"));
+}
+
+QString fileDialog(bool save, const QString &title, const QString &filter, const QString &path)
+{
+    MessageScript &script = messageScript();
+    script.shown.append({ QStringLiteral("file"), filter, 0, title });
+    if (!script.files.isEmpty())
+        return script.files.takeFirst();
+    QWidget *parent = QApplication::activeWindow();
+    return save ? QFileDialog::getSaveFileName(parent, title, path, qtFileFilter(filter))
+                : QFileDialog::getOpenFileName(parent, title, path, qtFileFilter(filter));
+}
+
+} // namespace
+
+QString ShowOpenFileDialog(const QString &title, const QString &filter, const QString &folder)
+{
+    return fileDialog(false, title, filter, folder);
+}
+
+QString ShowSaveFileDialog(const QString &title, const QString &filter, const QString &proposed)
+{
+    return fileDialog(true, title, filter, proposed);
 }
 
 void ShowInputBox(const QString &title, const QString &prompt, const QString &defaultText)

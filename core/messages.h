@@ -33,6 +33,10 @@ void ShowNotice(const QString &text, const QString &title = QStringLiteral("Kant
 // when cancelled.
 QString ShowOpenFileDialog(const QString &title, const QString &filter,
                            const QString &folder = QString());
+// The file dialog for saving, with a filter of the same form, proposing a path (or a name).
+// The dialog asks before an existing file is replaced. Returns the chosen path as given,
+// empty when cancelled.
+QString ShowSaveFileDialog(const QString &title, const QString &filter, const QString &proposed);
 
 // What tests read and script: every notice, question and input shown, and queued answers.
 // While an answer queue holds entries, no box is shown for that kind and the next answer is
@@ -50,14 +54,14 @@ struct MessageScript
     QList<MessageRecord> shown;
     QList<int> answers; // for AskYesNo: 6 or 7
     QStringList inputs; // for ShowInputBox: the typed text or "CancelX"
-    QStringList files; // for ShowOpenFileDialog: the chosen path, empty for cancel
+    QStringList files; // for the file dialogs: the chosen path, empty for cancel
     bool suppressNotices = false; // record notices and pop-ups without showing them
     void clear() { *this = MessageScript(); }
     QString lastPopupText() const;
-    // The pop-up notices among what was shown, in order.
+    // What was shown of one kind, in order; the pop-up notices; the texts of one kind.
+    QList<MessageRecord> ofKind(const QString &kind) const;
     QList<MessageRecord> popups() const;
-    // The texts of the pop-ups shown, in order.
-    QStringList popupTexts() const;
+    QStringList textsOf(const QString &kind) const;
 };
 
 MessageScript &messageScript();

@@ -25,6 +25,7 @@ ReportOptions ReadReportOptions(QObject *rx, const QDate &today)
     o.today = today;
 
     o.account = fieldIndex(rx, "XCCari");
+    o.accountText = fieldText(rx, "XCCari");
     o.statementRange = ticked("XBTar1");
     o.statementFrom = fieldDateKey(rx, "XDTarA1");
     o.statementTo = fieldDateKey(rx, "XDTarB1");
@@ -57,6 +58,7 @@ ReportOptions ReadReportOptions(QObject *rx, const QDate &today)
     o.vatTo = fieldDateKey(rx, "XDTarB5");
 
     o.stock = fieldIndex(rx, "XCStok");
+    o.stockText = fieldText(rx, "XCStok");
     o.movementRange = ticked("XBTar6");
     o.movementFrom = fieldDateKey(rx, "XDTarA6");
     o.movementTo = fieldDateKey(rx, "XDTarB6");

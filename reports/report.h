@@ -70,6 +70,7 @@ struct ReportOptions
 
     // "Hesap Ekstresi"
     int account = -1; // XCCari: record of CariRows, -1 none
+    QString accountText; // XCCari's text, for the printed title
     bool statementRange = false; // XBTar1
     int statementFrom = 0; // XDTarA1, yyyymmdd
     int statementTo = 0; // XDTarB1
@@ -106,6 +107,7 @@ struct ReportOptions
 
     // "Stok Hareket"
     int stock = -1; // XCStok: record of StokRows, -1 none
+    QString stockText; // XCStok's text, for the printed title
     bool movementRange = false; // XBTar6
     int movementFrom = 0; // XDTarA6
     int movementTo = 0; // XDTarB6

@@ -5,7 +5,7 @@ set -euo pipefail
 packages=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev libqt6sql6-sqlite qt6-translations-l10n
-    libzip-dev libcurl4-openssl-dev libsqlite3-dev
+    libzip-dev libcurl4-openssl-dev libsqlite3-dev libxlsxwriter-dev
     fonts-dejavu-core fonts-liberation2
     poppler-utils python3-pyftpdlib
 )

@@ -203,7 +203,7 @@ private slots:
         form.TAciklama->setFocus();
 
         QTest::mouseClick(form.BKaydet, Qt::LeftButton);
-        QCOMPARE(kx::messageScript().popupTexts(), QStringList { message });
+        QCOMPARE(kx::messageScript().textsOf("popup"), QStringList { message });
         QCOMPARE(kx::messageScript().shown.last().icon, int(kx::IconError));
         const QMap<QString, QWidget *> fields = { { "CCari", form.CCari },
                                                   { "TSerino", form.TSerino },
@@ -248,7 +248,7 @@ private slots:
         QVERIFY(form.TYekun->isReadOnly());
 
         QTest::mouseClick(form.BKaydet, Qt::LeftButton);
-        QCOMPARE(kx::messageScript().popupTexts(), QStringList { Saved });
+        QCOMPARE(kx::messageScript().textsOf("popup"), QStringList { Saved });
         const QList<StoredRow> rows = payments();
         QCOMPARE(rows.size(), 1);
         QCOMPARE(rows[0].series, QStringLiteral("SB"));
@@ -309,7 +309,8 @@ private slots:
 
         QTest::mouseClick(form.BKaydet, Qt::LeftButton);
         QCOMPARE(questions(), answer ? 1 : 0);
-        QCOMPARE(kx::messageScript().popupTexts(), saved ? QStringList { Saved } : QStringList {});
+        QCOMPARE(kx::messageScript().textsOf("popup"),
+                 saved ? QStringList { Saved } : QStringList {});
         kx::Recordset rs;
         for (int i = 0; i < older.size(); ++i) {
             rs.Open("select id from \"1Belge\" where id=?", *kx::state().Conn, { older[i] });
@@ -375,7 +376,7 @@ private slots:
         kx::state().Conn->Execute("delete from \"1Belge\" where id=?", { gone });
         kx::messageScript().clear();
         QVERIFY(!kx::ShowPaymentForm(nullptr, gone));
-        QCOMPARE(kx::messageScript().popupTexts(),
+        QCOMPARE(kx::messageScript().textsOf("popup"),
                  QStringList { "Seçilen belge bulunamadı! Listeyi yenileyip tekrar deneyiniz." });
     }
 };

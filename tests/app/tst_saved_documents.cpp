@@ -302,7 +302,7 @@ private slots:
         QTest::mouseClick(window.BDel, Qt::LeftButton);
         QCOMPARE(kx::messageScript().shown.first().text,
                  QStringLiteral("Seçili belgeyi iptal etmek istediğinize emin misiniz?"));
-        QCOMPARE(kx::messageScript().popupTexts(),
+        QCOMPARE(kx::messageScript().textsOf("popup"),
                  refusal.isEmpty() ? QStringList() : QStringList { refusal });
         QCOMPARE(count("select count(*) from \"1Belge\""), rowsBefore - rowsGone);
         QCOMPARE(count("select count(*) from \"1Belge\" where ftrdrm<>0"),
@@ -353,13 +353,13 @@ private slots:
         window.CPrint->setListIndex(2);
         QTest::mouseClick(window.BPrint, Qt::LeftButton);
         QTest::mouseClick(window.PrintIrs, Qt::LeftButton);
-        QVERIFY(kx::messageScript().popupTexts().isEmpty());
+        QVERIFY(kx::messageScript().textsOf("popup").isEmpty());
         QCOMPARE(m_printed, (QList<QPair<int, int>> { { 3, 3 } }));
         QCOMPARE(kx::state().CurrentPage, 3);
         // Copies the printer could not take are told.
         m_failing = 1;
         QTest::mouseClick(window.BPrint, Qt::LeftButton);
-        QCOMPARE(kx::messageScript().popupTexts(),
+        QCOMPARE(kx::messageScript().textsOf("popup"),
                  QStringList { "Belgenin 1 kopyası yazdırılamadı! Yazıcıyı kontrol ediniz." });
     }
 
@@ -389,7 +389,7 @@ private slots:
 
         // As a delivery note it prints on that layout and comes back to its own page.
         QTest::mouseClick(window.PrintIrs, Qt::LeftButton);
-        QVERIFY(kx::messageScript().popupTexts().isEmpty());
+        QVERIFY(kx::messageScript().textsOf("popup").isEmpty());
         QCOMPARE(m_printed, (QList<QPair<int, int>> { { 1, 3 } }));
         QCOMPARE(kx::state().CurrentPage, 5);
         QCOMPARE(m_main->TabX->currentIndex(), 3);
@@ -517,7 +517,7 @@ private slots:
         m_window->show();
         m_window->Form_Activate();
         QVERIFY(kx::state().PendingDocKey.isEmpty());
-        QCOMPARE(kx::messageScript().popupTexts(),
+        QCOMPARE(kx::messageScript().textsOf("popup"),
                  message.isEmpty() ? QStringList() : QStringList { message });
         QCOMPARE(m_window->CCariX->ListIndex(), account);
         const int picked = m_window->Grid1->CurrentCell().Row();
@@ -561,7 +561,7 @@ private slots:
         }
         QTest::mouseClick(window.BPrint, Qt::LeftButton);
         QTest::mouseClick(window.PrintIrs, Qt::LeftButton);
-        QCOMPARE(kx::messageScript().popupTexts(), messages);
+        QCOMPARE(kx::messageScript().textsOf("popup"), messages);
         QVERIFY(m_printed.isEmpty());
     }
 

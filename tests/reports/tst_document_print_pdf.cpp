@@ -7,20 +7,16 @@
 #include "core/state.h"
 #include "platform/combo_box.h"
 #include "platform/printer.h"
-#include "reports/printer_choice.h"
 #include "tests/app/events_window.h"
 #include "tests/core/document_view.h"
 #include "tests/support/builders.h"
 #include "tests/support/kxtest.h"
+#include "tests/support/printing.h"
 
 #include <QFile>
 #include <QLineEdit>
-#include <QProcess>
-#include <QPushButton>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 
 using namespace kxtest;
 
@@ -48,22 +44,11 @@ struct Word
 
 QList<Word> wordsOf(const QString &pdf)
 {
-    QProcess tool;
-    tool.start(QStringLiteral("pdftotext"), { "-bbox", pdf, "-" });
-    if (!tool.waitForFinished(30000) || tool.exitCode() != 0)
-        qWarning("pdftotext failed: %s", tool.readAllStandardError().constData());
-    const QString html = QString::fromUtf8(tool.readAllStandardOutput());
-    static const QRegularExpression word(
-        QStringLiteral("<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" "
-                       "yMax=\"[\\d.]+\">([^<]*)</word>"));
     QList<Word> words;
     const double millimetres = 25.4 / 72;
-    for (auto it = word.globalMatch(html); it.hasNext();) {
-        const QRegularExpressionMatch m = it.next();
-        words.append({ m.captured(4), m.captured(1).toDouble() * millimetres,
-                       m.captured(2).toDouble() * millimetres,
-                       m.captured(3).toDouble() * millimetres });
-    }
+    for (const PdfWord &word : pdfWords(pdf))
+        words.append({ word.text, word.left * millimetres, word.top * millimetres,
+                       word.right * millimetres });
     return words;
 }
 
@@ -105,27 +90,11 @@ struct InvoiceToPrint
         combo(panel, "XCPrint")->setListIndex(copies);
         kx::messageScript().answers = { kx::AnswerNo };
 
-        QTimer tamam;
-        QObject::connect(&tamam, &QTimer::timeout, [&] {
-            if (auto *dialog = qobject_cast<kx::FPrint *>(kx::state().FPrint.data())) {
-                ++choices;
-                QTest::mouseClick(dialog->Btn1, Qt::LeftButton);
-            }
-        });
-        tamam.start(10);
+        PrinterChoiceAnswers tamam;
         window.CMBar_Execute(151);
-        tamam.stop();
+        choices = tamam.count();
     }
 };
-
-std::unique_ptr<QPrinter> pdfPrinter(const QString &file)
-{
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(file);
-    printer->setPageSize(QPageSize(QPageSize::A4));
-    return printer;
-}
 
 } // namespace
 

@@ -1,0 +1,311 @@
+// Printing a shown report: its title, its page set-up and the drawing of its shown rows and
+// columns on a printer.
+#include "reports/report_print.h"
+
+#include "core/conversions.h"
+#include "core/messages.h"
+#include "platform/grid.h"
+#include "platform/printer.h"
+#include "reports/printer_choice.h"
+
+#include <QFontMetricsF>
+#include <QHash>
+#include <QPainter>
+#include <QPrinter>
+
+namespace kx {
+
+namespace {
+
+// One printed title: the page, when it applies, and its text with {names} filled in.
+struct TitleRule
+{
+    int page;
+    bool (*applies)(const ReportOptions &);
+    const char *text;
+};
+
+bool always(const ReportOptions &)
+{
+    return true;
+}
+
+// In the order the titles are tried: each one that applies replaces the one before.
+const TitleRule titleRules[] = {
+    { 6, [](const ReportOptions &o) { return o.statementRange; },
+      "{company} - {account} - Hesap Ekstresi ({from} - {to})" },
+    { 6, [](const ReportOptions &o) { return !o.statementRange; },
+      "{company} - {account} - Hesap Ekstresi" },
+    { 7, always, "Fiyat Listesi - {today}" },
+    { 8, [](const ReportOptions &o) { return o.cashMonthly; }, "Kasa Raporu (Genel)" },
+    { 8, [](const ReportOptions &o) { return o.cashDaily; }, "Kasa Raporu ({month})" },
+    { 8, [](const ReportOptions &o) { return o.cashDayDetail; }, "Kasa Raporu ({day})" },
+    { 9, [](const ReportOptions &o) { return o.debtorsOnly; },
+      "Borç - Alacak Raporu (Sadece Borçlular)" },
+    { 9, [](const ReportOptions &o) { return o.creditorsOnly; },
+      "Borç - Alacak Raporu (Sadece Alacaklılar)" },
+    { 9, [](const ReportOptions &o) { return o.withBalanceOnly; },
+      "Borç - Alacak Raporu (Sadece Bakiyesi Olanlar)" },
+    { 9, [](const ReportOptions &o) { return o.allAccounts; },
+      "Borç - Alacak Raporu (Tüm Cariler)" },
+    { 10, [](const ReportOptions &o) { return o.vatIncoming; },
+      "Fatura - KDV Raporu (Sadece Giriş Faturalaru){range}" },
+    { 10, [](const ReportOptions &o) { return o.vatOutgoing; },
+      "Fatura - KDV Raporu (Sadece Çıkış Faturaları){range}" },
+    { 10, [](const ReportOptions &o) { return o.vatAll; },
+      "Fatura - KDV Raporu (Tüm Faturalar){range}" },
+    { 11, always, "Stok Hareketleri ({stock})" },
+    { 12, [](const ReportOptions &o) { return o.byPurchasePrice; },
+      "Stok Envanter Raporu (Alış Fiyatına Göre)" },
+    { 12, [](const ReportOptions &o) { return o.bySalePrice; },
+      "Stok Envanter Raporu (Satış Fiyatına Göre)" },
+    { 12, [](const ReportOptions &o) { return o.byAverageCost; },
+      "Stok Envanter Raporu (Ortalama Maliyete Göre)" },
+    { 12, [](const ReportOptions &o) { return o.byLastCost; },
+      "Stok Envanter Raporu (Son Maliyete Göre)" },
+    { 13, [](const ReportOptions &o) { return o.chequesAll; }, "Çek Raporu (Tümü)" },
+    { 13, [](const ReportOptions &o) { return o.chequesInCash; },
+      "Çek Raporu (Sadece Kasadakiler)" },
+    { 13, [](const ReportOptions &o) { return o.chequesEndorsed; },
+      "Çek Raporu (Sadece Ciro Edilenler)" },
+    { 13, [](const ReportOptions &o) { return o.chequesOut; },
+      "Çek Raporu (Sadece Dışarıdakiler)" },
+    { 13, [](const ReportOptions &o) { return o.chequesCollected; },
+      "Çek Raporu (Sadece Tahsil Edilenler)" },
+    { 13, [](const ReportOptions &o) { return o.chequesPaid; }, "Çek Raporu (Sadece Ödenenler)" },
+};
+
+// The form with every {name} replaced in one pass, so a filled-in text is never read again.
+QString fillForm(const QString &form, const QHash<QString, QString> &values)
+{
+    QString text;
+    int i = 0;
+    while (i < form.size()) {
+        const int open = form.indexOf(QLatin1Char('{'), i);
+        const int close = open < 0 ? -1 : form.indexOf(QLatin1Char('}'), open);
+        if (close < 0) {
+            text += form.mid(i);
+            break;
+        }
+        text += form.mid(i, open - i) + values.value(form.mid(open + 1, close - open - 1));
+        i = close + 1;
+    }
+    return text;
+}
+
+constexpr double PointsPerCentimetre = 72.0 / 2.54;
+constexpr double PointsPerPixel = 0.75; // the grid's sizes are pixels at 96 per inch
+constexpr double CellPadding = 2.0; // points between a cell's edge and its text
+
+// Draws in points from the sheet's top-left corner on a device of another resolution.
+class Sheet
+{
+public:
+    Sheet(QPainter &painter, double dotsPerPoint)
+        : m_painter(painter)
+        , m_scale(dotsPerPoint)
+    { }
+
+    QRectF device(const QRectF &points) const
+    {
+        return QRectF(points.x() * m_scale, points.y() * m_scale, points.width() * m_scale,
+                      points.height() * m_scale);
+    }
+
+    void fill(const QRectF &rect, const QColor &color) { m_painter.fillRect(device(rect), color); }
+
+    void line(const QPointF &from, const QPointF &to, double width, const QColor &color)
+    {
+        m_painter.setPen(QPen(color, width * m_scale, Qt::SolidLine, Qt::FlatCap));
+        m_painter.drawLine(from * m_scale, to * m_scale);
+    }
+
+    void text(const QRectF &rect, const QString &text, const QFont &font, Qt::Alignment align)
+    {
+        m_painter.setFont(font);
+        m_painter.setPen(Qt::black);
+        const QRectF inner = device(rect.adjusted(CellPadding, 0, -CellPadding, 0));
+        const QString shown = QFontMetricsF(font, m_painter.device())
+                                  .elidedText(text, Qt::ElideRight, inner.width());
+        if (!(align & Qt::AlignVertical_Mask))
+            align |= Qt::AlignVCenter;
+        m_painter.drawText(inner, int(align) | Qt::TextSingleLine, shown);
+    }
+
+private:
+    QPainter &m_painter;
+    double m_scale;
+};
+
+// The edges of a cell: thin grid lines when asked for, then its own borders over them.
+void drawEdges(Sheet &sheet, const QRectF &r, const std::array<int, 4> &borders, bool gridLines)
+{
+    const QPointF corners[4][2] = {
+        { r.topLeft(), r.bottomLeft() },
+        { r.topLeft(), r.topRight() },
+        { r.topRight(), r.bottomRight() },
+        { r.bottomLeft(), r.bottomRight() },
+    };
+    for (int edge = 0; edge < 4; ++edge) {
+        const int style = borders[edge];
+        if (style >= 2)
+            sheet.line(corners[edge][0], corners[edge][1], 1.5, Qt::black);
+        else if (style == 1)
+            sheet.line(corners[edge][0], corners[edge][1], 0.5, Qt::black);
+        else if (gridLines)
+            sheet.line(corners[edge][0], corners[edge][1], 0.4, QColor(0x60, 0x60, 0x60));
+    }
+}
+
+} // namespace
+
+QString ReportTitle(int page, const ReportOptions &options, const QString &company,
+                    const QDate &today)
+{
+    const QHash<QString, QString> values {
+        { QStringLiteral("company"), company },
+        { QStringLiteral("account"), options.accountText },
+        { QStringLiteral("from"), DateKeyToText(options.statementFrom) },
+        { QStringLiteral("to"), DateKeyToText(options.statementTo) },
+        { QStringLiteral("today"), today.toString(QStringLiteral("dd.MM.yyyy")) },
+        { QStringLiteral("month"), options.cashMonth },
+        { QStringLiteral("day"), DateKeyToText(options.cashDay) },
+        { QStringLiteral("range"),
+          options.vatRange ? QStringLiteral(" - (") + DateKeyToText(options.vatFrom)
+                  + QStringLiteral(" - ") + DateKeyToText(options.vatTo) + QStringLiteral(")")
+                           : QString() },
+        { QStringLiteral("stock"), options.stockText },
+    };
+    QString title;
+    for (const TitleRule &rule : titleRules) {
+        if (rule.page == page && rule.applies(options))
+            title = fillForm(QString::fromUtf8(rule.text), values);
+    }
+    return title;
+}
+
+ReportPageSetup ReportPrintSetup(const QString &title)
+{
+    ReportPageSetup setup;
+    setup.leftMargin = 0.5;
+    setup.topMargin = 1.5;
+    setup.bottomMargin = 1.0;
+    setup.rightMargin = 0.5;
+    setup.gridLines = true;
+    setup.titlesOnEveryPage = true;
+    setup.title = title;
+    setup.titleMargin = 1.0;
+    setup.orientation = 1;
+    return setup;
+}
+
+bool PrintShownReport(const ShownReport &report, const ReportPageSetup &setup, QPrinter *printer)
+{
+    if (!printer || report.columns.isEmpty())
+        return false;
+    printer->setPageOrientation(setup.orientation == 2 ? QPageLayout::Landscape
+                                                       : QPageLayout::Portrait);
+    // Margins are measured from the sheet's edges.
+    printer->setFullPage(true);
+    QPainter painter;
+    if (!painter.begin(printer))
+        return false;
+    Sheet sheet(painter, printer->resolution() / 72.0);
+
+    const QRectF paper = printer->pageLayout().fullRect(QPageLayout::Point);
+    const double left = setup.leftMargin * PointsPerCentimetre;
+    const double top = setup.topMargin * PointsPerCentimetre;
+    const double bottom = paper.height() - setup.bottomMargin * PointsPerCentimetre;
+    const double available = paper.width() - left - setup.rightMargin * PointsPerCentimetre;
+
+    double tableWidth = 0;
+    for (const int width : report.widths)
+        tableWidth += width * PointsPerPixel;
+    const double scale = tableWidth > available ? available / tableWidth : 1.0;
+    QList<double> x { left };
+    for (const int width : report.widths)
+        x << x.last() + width * PointsPerPixel * scale;
+
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setPointSizeF(qMax(5.0, 8.0 * scale));
+    QFont bold = font;
+    bold.setBold(true);
+    QFont titleFont(QStringLiteral("Sans Serif"));
+    titleFont.setPointSizeF(11);
+    titleFont.setBold(true);
+    // Sizes of a font on the sheet, in points.
+    const double lineHeight = QFontMetricsF(bold).height() * 72.0 / QFontMetricsF(bold).fontDpi();
+    const auto rowHeight
+        = [&](int pixels) { return qMax(pixels * PointsPerPixel * scale, lineHeight + 2); };
+
+    const auto drawHeading = [&](double y) {
+        const double height = rowHeight(18);
+        for (int c = 0; c < report.columns.size(); ++c) {
+            const QRectF rect(x[c], y, x[c + 1] - x[c], height);
+            sheet.fill(rect, QColor(0xE4, 0xE6, 0xEA));
+            sheet.text(rect, report.titles[c], bold, Qt::AlignHCenter);
+            drawEdges(sheet, rect, { 1, 1, 1, 1 }, true);
+        }
+        return y + height;
+    };
+    const auto startPage = [&](bool first) {
+        if (!setup.title.isEmpty()) {
+            const double y = setup.titleMargin * PointsPerCentimetre;
+            sheet.text(QRectF(left, y, x.last() - left, top - y), setup.title, titleFont,
+                       Qt::AlignHCenter | Qt::AlignTop);
+        }
+        return first || setup.titlesOnEveryPage ? drawHeading(top) : top;
+    };
+
+    double y = startPage(true);
+    bool rowsOnPage = false;
+    for (const ShownRow &row : report.rows) {
+        const double height = rowHeight(row.height);
+        if (rowsOnPage && y + height > bottom) {
+            if (!printer->newPage()) {
+                painter.end();
+                return false;
+            }
+            y = startPage(false);
+            rowsOnPage = false;
+        }
+        for (int c = 0; c < row.cells.size(); ++c) {
+            const ShownCell &cell = row.cells[c];
+            if (cell.span == 0)
+                continue;
+            const int last = qMin(int(row.cells.size()), c + cell.span);
+            const QRectF rect(x[c], y, x[last] - x[c], height);
+            if (cell.backColor.isValid())
+                sheet.fill(rect, cell.backColor);
+            if (!cell.text.isEmpty())
+                sheet.text(rect, cell.text, cell.bold ? bold : font, cell.alignment);
+            drawEdges(sheet, rect, cell.borders, setup.gridLines);
+        }
+        y += height;
+        rowsOnPage = true;
+    }
+    const bool sent = painter.end();
+    return sent && printer->printerState() != QPrinter::Error
+        && printer->printerState() != QPrinter::Aborted;
+}
+
+ReportPrinter standardReportPrinter()
+{
+    return { [] { ShowPrinterChoice(); }, [] { return currentPrinter(); } };
+}
+
+void PrintReport(Grid *grid, const QString &title, const ReportPrinter &printer)
+{
+    if (grid->Rows() <= 1) {
+        ShowSystemMessage(QStringLiteral("Raporda bilgi yok!"), IconError);
+        return;
+    }
+    if (printer.choose)
+        printer.choose();
+    QPrinter *chosen = printer.printer ? printer.printer() : nullptr;
+    if (!PrintShownReport(shownReport(grid), ReportPrintSetup(title), chosen))
+        ShowSystemMessage(QStringLiteral("Rapor yazdırılamadı! Yazıcıyı kontrol ediniz."),
+                          IconError);
+}
+
+} // namespace kx

@@ -1,0 +1,331 @@
+// Report print: the titles of every page and option, and a report printed into a PDF file read
+// back with pdftotext.
+#include "app/main_window.h"
+#include "core/panel_fields.h"
+#include "core/state.h"
+#include "platform/grid.h"
+#include "platform/printer.h"
+#include "reports/report_print.h"
+#include "tests/app/events_window.h"
+#include "tests/support/builders.h"
+#include "tests/support/kxtest.h"
+#include "tests/support/printing.h"
+
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace kxtest;
+
+namespace {
+
+// The options that the title table reads, by name.
+const QHash<QString, bool kx::ReportOptions::*> &optionFlags()
+{
+    static const QHash<QString, bool kx::ReportOptions::*> flags {
+        { "statementRange", &kx::ReportOptions::statementRange },
+        { "cashMonthly", &kx::ReportOptions::cashMonthly },
+        { "cashDaily", &kx::ReportOptions::cashDaily },
+        { "cashDayDetail", &kx::ReportOptions::cashDayDetail },
+        { "debtorsOnly", &kx::ReportOptions::debtorsOnly },
+        { "creditorsOnly", &kx::ReportOptions::creditorsOnly },
+        { "withBalanceOnly", &kx::ReportOptions::withBalanceOnly },
+        { "allAccounts", &kx::ReportOptions::allAccounts },
+        { "vatAll", &kx::ReportOptions::vatAll },
+        { "vatOutgoing", &kx::ReportOptions::vatOutgoing },
+        { "vatIncoming", &kx::ReportOptions::vatIncoming },
+        { "vatRange", &kx::ReportOptions::vatRange },
+        { "byPurchasePrice", &kx::ReportOptions::byPurchasePrice },
+        { "bySalePrice", &kx::ReportOptions::bySalePrice },
+        { "byLastCost", &kx::ReportOptions::byLastCost },
+        { "byAverageCost", &kx::ReportOptions::byAverageCost },
+        { "chequesInCash", &kx::ReportOptions::chequesInCash },
+        { "chequesOut", &kx::ReportOptions::chequesOut },
+        { "chequesEndorsed", &kx::ReportOptions::chequesEndorsed },
+        { "chequesCollected", &kx::ReportOptions::chequesCollected },
+        { "chequesPaid", &kx::ReportOptions::chequesPaid },
+        { "chequesAll", &kx::ReportOptions::chequesAll },
+    };
+    return flags;
+}
+
+kx::ReportOptions optionsWith(const QStringList &ticked)
+{
+    kx::ReportOptions options;
+    options.accountText = QStringLiteral("ALİ {to} & OĞUL (120)");
+    options.statementFrom = 20240101;
+    options.statementTo = 20240331;
+    options.cashMonth = QStringLiteral("Şubat 2024");
+    options.cashDay = 20240215;
+    options.vatFrom = 20240701;
+    options.vatTo = 20241231;
+    options.stockText = QStringLiteral("VIDA M8 (S1)");
+    for (const QString &name : ticked)
+        options.*optionFlags().value(name) = true;
+    return options;
+}
+
+// An inventory-shaped page of `count` cards, every seventh one hidden, with its totals row.
+QStringList fillInventory(kx::Grid *grid, int count)
+{
+    QList<kx::ReportRow> rows;
+    for (int i = 1; i <= count; ++i) {
+        rows.append(kx::ReportRow { .cells = { QStringLiteral("90%1").arg(i, 3, 10, QChar(u'0')),
+                                               QStringLiteral("KART%1").arg(i), "2,5", "10,00",
+                                               "25,00" } });
+    }
+    kx::Report total;
+    kx::AddReportTotalRow(total, QStringLiteral("Toplam Değer : 1.234,50"));
+    rows += total.rows;
+    kx::WriteReportRows(grid, rows);
+    QStringList shown;
+    for (int r = 1; r < grid->Rows(); ++r) {
+        if (r % 7 == 0 && r <= count) {
+            grid->setRowHeight(r, 0);
+            continue;
+        }
+        QStringList cells;
+        for (int c = 1; c < grid->Cols(); ++c) {
+            if (!grid->Cell(r, c).Text().isEmpty())
+                cells << grid->Cell(r, c).Text();
+        }
+        shown << cells.join(u' ');
+    }
+    return shown;
+}
+
+} // namespace
+
+class TestReportPrint : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void titles_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QStringList>("ticked");
+        QTest::addColumn<QString>("title");
+
+        QTest::newRow("statement, range")
+            << 6 << QStringList { "statementRange" }
+            << "Birinci Firma - ALİ {to} & OĞUL (120) - Hesap Ekstresi (01.01.2024 - 31.03.2024)";
+        QTest::newRow("statement")
+            << 6 << QStringList() << "Birinci Firma - ALİ {to} & OĞUL (120) - Hesap Ekstresi";
+        QTest::newRow("price list, the day of printing")
+            << 7 << QStringList { "statementRange" } << "Fiyat Listesi - 10.12.2026";
+        QTest::newRow("cash, months")
+            << 8 << QStringList { "cashMonthly" } << "Kasa Raporu (Genel)";
+        QTest::newRow("cash, days")
+            << 8 << QStringList { "cashDaily" } << "Kasa Raporu (Şubat 2024)";
+        QTest::newRow("cash, one day")
+            << 8 << QStringList { "cashDayDetail" } << "Kasa Raporu (15.02.2024)";
+        QTest::newRow("debtors") << 9 << QStringList { "debtorsOnly" }
+                                 << "Borç - Alacak Raporu (Sadece Borçlular)";
+        QTest::newRow("creditors")
+            << 9 << QStringList { "creditorsOnly" } << "Borç - Alacak Raporu (Sadece Alacaklılar)";
+        QTest::newRow("with a balance") << 9 << QStringList { "withBalanceOnly" }
+                                        << "Borç - Alacak Raporu (Sadece Bakiyesi Olanlar)";
+        QTest::newRow("all accounts")
+            << 9 << QStringList { "allAccounts" } << "Borç - Alacak Raporu (Tüm Cariler)";
+        QTest::newRow("VAT, incoming, range")
+            << 10 << QStringList { "vatIncoming", "vatRange" }
+            << "Fatura - KDV Raporu (Sadece Giriş Faturalaru) - (01.07.2024 - 31.12.2024)";
+        QTest::newRow("VAT, incoming") << 10 << QStringList { "vatIncoming" }
+                                       << "Fatura - KDV Raporu (Sadece Giriş Faturalaru)";
+        QTest::newRow("VAT, outgoing, range")
+            << 10 << QStringList { "vatOutgoing", "vatRange" }
+            << "Fatura - KDV Raporu (Sadece Çıkış Faturaları) - (01.07.2024 - 31.12.2024)";
+        QTest::newRow("VAT, all") << 10 << QStringList { "vatAll" }
+                                  << "Fatura - KDV Raporu (Tüm Faturalar)";
+        QTest::newRow("stock movements")
+            << 11 << QStringList { "statementRange" } << "Stok Hareketleri (VIDA M8 (S1))";
+        QTest::newRow("inventory, purchase") << 12 << QStringList { "byPurchasePrice" }
+                                             << "Stok Envanter Raporu (Alış Fiyatına Göre)";
+        QTest::newRow("inventory, sale")
+            << 12 << QStringList { "bySalePrice" } << "Stok Envanter Raporu (Satış Fiyatına Göre)";
+        QTest::newRow("inventory, last cost")
+            << 12 << QStringList { "byLastCost" } << "Stok Envanter Raporu (Son Maliyete Göre)";
+        QTest::newRow("inventory, average cost") << 12 << QStringList { "byAverageCost" }
+                                                 << "Stok Envanter Raporu (Ortalama Maliyete Göre)";
+        QTest::newRow("cheques, all") << 13 << QStringList { "chequesAll" } << "Çek Raporu (Tümü)";
+        QTest::newRow("cheques, in cash")
+            << 13 << QStringList { "chequesInCash" } << "Çek Raporu (Sadece Kasadakiler)";
+        QTest::newRow("cheques, endorsed")
+            << 13 << QStringList { "chequesEndorsed" } << "Çek Raporu (Sadece Ciro Edilenler)";
+        QTest::newRow("cheques, out")
+            << 13 << QStringList { "chequesOut" } << "Çek Raporu (Sadece Dışarıdakiler)";
+        QTest::newRow("cheques, collected")
+            << 13 << QStringList { "chequesCollected" } << "Çek Raporu (Sadece Tahsil Edilenler)";
+        QTest::newRow("cheques, paid")
+            << 13 << QStringList { "chequesPaid" } << "Çek Raporu (Sadece Ödenenler)";
+        QTest::newRow("a document page has none") << 5 << QStringList { "debtorsOnly" } << "";
+    }
+    void titles()
+    {
+        QFETCH(int, page);
+        QFETCH(QStringList, ticked);
+        QFETCH(QString, title);
+        QCOMPARE(kx::ReportTitle(page, optionsWith(ticked), QStringLiteral("Birinci Firma"),
+                                 QDate(2026, 12, 10)),
+                 title);
+    }
+
+    // A long report: every page carries the title and the column titles, the shown rows follow
+    // in order across the pages, hidden rows and the key column stay out.
+    void printsShownRowsOnPages()
+    {
+        EventsWindow env;
+        kx::FMain &w = env.start();
+        w.ShowPage(12);
+        const QStringList expected = fillInventory(w.Grid1, 150);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("envanter.pdf"));
+        const auto printer = pdfPrinter(pdf);
+        const QString title = QStringLiteral("Stok Envanter Raporu (Alış Fiyatına Göre)");
+        QVERIFY(kx::PrintShownReport(kx::shownReport(w.Grid1), kx::ReportPrintSetup(title),
+                                     printer.get()));
+
+        const QList<QStringList> pages = pdfLines(pdf);
+        QVERIFY2(pages.size() >= 2, qPrintable(QString::number(pages.size())));
+        QStringList printed;
+        for (const QStringList &lines : pages) {
+            QVERIFY(lines.size() > 2);
+            QCOMPARE(lines[0], title);
+            QCOMPARE(lines[1], QStringLiteral("Stok Stok Miktarı Birim Fiyatı Stok Değeri"));
+            printed += lines.mid(2);
+        }
+        QCOMPARE(printed, expected);
+        for (const PdfWord &word : pdfWords(pdf))
+            QVERIFY2(!word.text.startsWith(QLatin1String("90")), qPrintable(word.text));
+    }
+
+    // The page set-up: the title above the table, the table inside the margins, a table
+    // wider than the page scaled down to its width.
+    void staysInsideTheMargins()
+    {
+        EventsWindow env;
+        kx::FMain &w = env.start();
+        w.ShowPage(12);
+        fillInventory(w.Grid1, 5);
+        for (int c = 1; c < w.Grid1->Cols(); ++c)
+            w.Grid1->setColumnWidth(c, 260);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("genis.pdf"));
+        const auto printer = pdfPrinter(pdf);
+        QVERIFY(kx::PrintShownReport(kx::shownReport(w.Grid1), kx::ReportPrintSetup("Başlık"),
+                                     printer.get()));
+        const double centimetre = 72 / 2.54;
+        const QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Point);
+        bool sawLast = false;
+        for (const PdfWord &word : pdfWords(pdf)) {
+            QVERIFY2(word.left >= 0.5 * centimetre && word.right <= a4.width() - 0.5 * centimetre,
+                     qPrintable(word.text));
+            QVERIFY(word.bottom <= a4.height() - 1.0 * centimetre);
+            if (word.text == QStringLiteral("Başlık"))
+                QVERIFY(word.top >= 1.0 * centimetre - 1 && word.bottom <= 1.5 * centimetre);
+            else
+                QVERIFY2(word.top >= 1.5 * centimetre, qPrintable(word.text));
+            sawLast = sawLast || word.text == QStringLiteral("Değeri");
+        }
+        QVERIFY(sawLast); // the last column is on the page
+    }
+
+    // An empty report prints nothing and asks for no printer; a printer that cannot print is
+    // said once.
+    void refusals()
+    {
+        EventsWindow env;
+        kx::FMain &w = env.start();
+        w.ShowPage(12);
+        int chosen = 0;
+        kx::ReportPrinter none { [&] { ++chosen; }, [] { return nullptr; } };
+        kx::messageScript().shown.clear();
+        kx::PrintReport(w.Grid1, QStringLiteral("x"), none);
+        QCOMPARE(chosen, 0);
+        QCOMPARE(kx::messageScript().textsOf(QStringLiteral("popup")),
+                 QStringList { QStringLiteral("Raporda bilgi yok!") });
+
+        fillInventory(w.Grid1, 1);
+        kx::messageScript().shown.clear();
+        kx::PrintReport(w.Grid1, QStringLiteral("x"), none);
+        QCOMPARE(chosen, 1);
+        QCOMPARE(kx::messageScript().textsOf(QStringLiteral("popup")),
+                 QStringList { QStringLiteral("Rapor yazdırılamadı! Yazıcıyı kontrol ediniz.") });
+    }
+
+    // Ctrl+Y on a report page: the printer choice once, then the report on the printer current
+    // after it, under the title of the options the report was built with, not of those changed
+    // since.
+    void printCommand_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("debts") << 9 << "Borç - Alacak Raporu (Sadece Borçlular)";
+        QTest::newRow("statement with a range")
+            << 6 << "Birinci Firma - ALICI (1) - Hesap Ekstresi (01.01.2024 - 31.01.2024)";
+        QTest::newRow("cheques in cash, hidden ones left out")
+            << 13 << "Çek Raporu (Sadece Kasadakiler)";
+    }
+    void printCommand()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, title);
+        EventsWindow env;
+        const qint64 account = addAccount("1", "ALICI");
+        addAccount("2", "BAYI");
+        addDocument({ .bmod = 5, .cariid = account, .btarihi = 20240110, .yekun = "100,00" });
+        addCheque(20240101, "CEK-1", "1.250,00", "Kasada");
+        addCheque(20240201, "CEK-2", "300,00", "Ciro Edildi");
+        kx::FMain &w = env.start();
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("rapor.pdf"));
+        kx::setCurrentPrinter(pdfPrinter(pdf));
+
+        w.ShowPage(page);
+        if (page == 9) {
+            kx::setFieldValue(w.RX1, "XOBorclu", 1);
+            w.CMBar_Execute(161);
+            kx::setFieldValue(w.RX1, "XOTumu4", 1);
+        } else if (page == 13) {
+            kx::setFieldValue(w.RX1, "XOKasada", 1);
+            w.CMBar_Execute(161);
+            kx::setFieldValue(w.RX1, "XOTumu8", 1);
+        } else {
+            kx::setFieldIndex(w.RX1, "XCCari", 0);
+            kx::setFieldValue(w.RX1, "XBTar1", 1);
+            kx::setFieldDate(w.RX1, "XDTarA1", QStringLiteral("01.01.2024"));
+            kx::setFieldDate(w.RX1, "XDTarB1", QStringLiteral("31.01.2024"));
+            w.CMBar_Execute(161);
+            kx::setFieldIndex(w.RX1, "XCCari", 1);
+            kx::setFieldDate(w.RX1, "XDTarB1", QStringLiteral("29.02.2024"));
+        }
+        QVERIFY(w.Grid1->Rows() > 1);
+
+        int choices = 0;
+        {
+            PrinterChoiceAnswers tamam;
+            kx::messageScript().shown.clear();
+            QTest::keyClick(w.Grid1, Qt::Key_Y, Qt::ControlModifier);
+            choices = tamam.count();
+        }
+        kx::setCurrentPrinter(nullptr);
+
+        QCOMPARE(choices, 1);
+        QCOMPARE(kx::messageScript().textsOf(QStringLiteral("popup")), QStringList());
+        const QList<QStringList> pages = pdfLines(pdf);
+        QCOMPARE(pages.size(), 1);
+        QCOMPARE(pages[0].value(0), title);
+        // The title, the column titles and the shown rows.
+        int shownRows = 0;
+        for (int r = 1; r < w.Grid1->Rows(); ++r)
+            shownRows += w.Grid1->RowHeight(r) > 0 ? 1 : 0;
+        QCOMPARE(pages[0].size(), shownRows + 2);
+        QVERIFY(!pages[0].join(u' ').contains(QStringLiteral("CEK-2")));
+        QCOMPARE(pages[0].join(u' ').contains(QStringLiteral("CEK-1")), page == 13);
+    }
+};
+
+KX_TEST(TestReportPrint)
+
+#include "tst_report_print.moc"

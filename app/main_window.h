@@ -58,6 +58,14 @@ public:
     // panel preparation and the silent version check. Throws DatabaseError.
     void startAfterLogin();
 
+    // The saved-documents window, modal; on opening it selects the document of PendingDocKey
+    // when that holds a key (a report drill-down puts one there). Returns when it has closed;
+    // the panel stays as the window left it.
+    void ShowKayitli();
+    // Brings the saved delivery note or invoice of a document key back into its page, as it
+    // was saved; false, with a message, when it or its account is gone.
+    bool OpenSavedDocument(const QString &key);
+
 protected:
     void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -128,7 +136,6 @@ private:
     };
     QList<CardChoice> cardChoices(int kind) const;
     void afterCardSaved(int popKind, bool isNew, const QList<CardChoice> &before);
-    void runLaterCommand(int commandId);
     void sendEnter();
     // Commands 162 and 163: the shown report saved as a workbook, and printed.
     void saveReport();

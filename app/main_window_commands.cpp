@@ -1,6 +1,7 @@
 // The main window's command dispatch: pages, card commands, document and report commands.
 #include "app/card_editor.h"
 #include "app/main_window.h"
+#include "app/payment_form.h"
 #include "core/auto_backup.h"
 #include "core/database.h"
 #include "core/document_entry.h"
@@ -123,7 +124,8 @@ void FMain::CMBar_Execute(int commandId)
     }
     switch (commandId) {
     case 106:
-        runLaterCommand(commandId);
+        // Always a new payment: an edit is opened from the saved documents only.
+        ShowPaymentForm(this);
         break;
     case 171:
         WarrantyLookup();
@@ -160,7 +162,7 @@ void FMain::CMBar_Execute(int commandId)
     case 153:
         if (!documentTab() || !CheckRight(RightSavedDocuments))
             break;
-        runLaterCommand(commandId);
+        ShowKayitli();
         // The saved-documents window leaves the flag set unless it handed a document over.
         if (s.ClearAfterKayitli) {
             ResetPanel(documentView());
@@ -186,13 +188,6 @@ void FMain::CMBar_Execute(int commandId)
     default:
         break;
     }
-}
-
-// The windows that later issues bring: payment 106, saved documents 153. The conditions and rights
-// are checked before this is reached; each issue wires its window here.
-void FMain::runLaterCommand(int commandId)
-{
-    Q_UNUSED(commandId);
 }
 
 void FMain::newCard(int commandId)

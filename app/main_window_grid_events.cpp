@@ -212,7 +212,10 @@ void FMain::Grid1_DblClick()
         if (!isDocumentKey(key))
             return;
         s.PendingDocKey = key;
-        runLaterCommand(153);
+        // The drill-down keeps whatever the window leaves in the panel, and no flag of the
+        // window outlives it.
+        ShowKayitli();
+        s.ClearAfterKayitli = false;
         return;
     }
     if (page == 9) {

@@ -32,8 +32,8 @@ kx::ComboBox *combo(QObject *panel, const char *name)
 
 } // namespace
 
-void runDocumentFigures(const DocumentSizes &sizes, int runs,
-                        const std::function<void(const char *, double)> &print)
+GeneratedDocuments runDocumentFigures(const DocumentSizes &sizes, int runs,
+                                      const std::function<void(const char *, double)> &print)
 {
     kx::ModuleState &s = kx::state();
     const GeneratedDocuments made = addDocuments(sizes);
@@ -95,6 +95,7 @@ void runDocumentFigures(const DocumentSizes &sizes, int runs,
 
     enterInvoice();
     print("print_invoice_100", printInvoiceMs(view, runs));
+    return made;
 }
 
 } // namespace kxbench

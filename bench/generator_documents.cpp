@@ -9,6 +9,8 @@
 #include <QSqlError>
 #include <QSqlQuery>
 
+#include <algorithm>
+
 namespace kxbench {
 
 namespace {
@@ -83,6 +85,11 @@ struct Writer
         const int count = owners > 0 ? (linesLeft + owners - 1) / owners : 0;
         --owners;
         linesLeft -= count;
+        addLineRows(document, count, priced, incoming, takenBy);
+    }
+
+    void addLineRows(qint64 document, int count, bool priced, bool incoming, qint64 takenBy = 0)
+    {
         for (int i = 0; i < count; ++i) {
             const qint64 stock = stockIds.at(random.bounded(int(stockIds.size())));
             const QVariant none;
@@ -102,6 +109,23 @@ struct Writer
                 line.bindValue(v, values.at(v));
             run(line);
         }
+    }
+
+    // One group of ten documents of an account: an invoice over three notes, two free notes,
+    // three invoices with their own lines and a payment.
+    void addGroup(qint64 account)
+    {
+        const int direction = random.bounded(8) == 0 ? 1 : 0;
+        const qint64 invoice = addHeader(account, 4, direction);
+        for (int n = 0; n < 3; ++n)
+            addLines(addHeader(account, 3, direction, invoice), true, direction == 1, invoice);
+        for (int n = 0; n < 2; ++n)
+            addLines(addHeader(account, 3, direction), false, direction == 1);
+        for (int n = 0; n < 3; ++n) {
+            const int kind5 = random.bounded(4);
+            addLines(addHeader(account, 5, kind5), true, kind5 % 2 == 1);
+        }
+        addHeader(account, 6, random.bounded(2));
     }
 };
 
@@ -145,21 +169,24 @@ GeneratedDocuments addDocuments(const DocumentSizes &sizes)
     s.Conn->BeginTrans();
     for (int i = 0; i < sizes.openNotes; ++i)
         writer.addLines(writer.addHeader(made.busyAccount, 3, 0), false, false);
-    for (int g = 0; g < groups; ++g) {
-        const qint64 account = accounts.at(1 + writer.random.bounded(int(accounts.size()) - 1));
-        const int direction = writer.random.bounded(8) == 0 ? 1 : 0;
-        const qint64 invoice = writer.addHeader(account, 4, direction);
-        for (int n = 0; n < 3; ++n)
-            writer.addLines(writer.addHeader(account, 3, direction, invoice), true, direction == 1,
-                            invoice);
-        for (int n = 0; n < 2; ++n)
-            writer.addLines(writer.addHeader(account, 3, direction), false, direction == 1);
-        for (int n = 0; n < 3; ++n) {
-            const int kind5 = writer.random.bounded(4);
-            writer.addLines(writer.addHeader(account, 5, kind5), true, kind5 % 2 == 1);
-        }
-        writer.addHeader(account, 6, writer.random.bounded(2));
-    }
+    for (int g = 0; g < groups; ++g)
+        writer.addGroup(accounts.at(1 + writer.random.bounded(int(accounts.size()) - 1)));
+    // The listed account, topped up to its number of documents by groups whose documents own
+    // no lines (the lines are spent), payments, and the invoice with its own lines.
+    made.listedAccount = accounts.at(accounts.size() / 3);
+    QSqlQuery held(s.Conn->database());
+    held.prepare(QStringLiteral("select count(*) from ") + kx::sqlTable(s.TblBelge)
+                 + QStringLiteral(" where cariid=? and bmod>0"));
+    held.addBindValue(made.listedAccount);
+    Writer::run(held);
+    held.next();
+    const int missing = std::max(0, sizes.accountDocuments - 1 - held.value(0).toInt());
+    for (int g = 0; g < missing / 10; ++g)
+        writer.addGroup(made.listedAccount);
+    for (int p = 0; p < missing % 10; ++p)
+        writer.addHeader(made.listedAccount, 6, 0);
+    made.bigInvoice = writer.addHeader(made.listedAccount, 5, 0);
+    writer.addLineRows(made.bigInvoice, sizes.invoiceLines, true, false);
     s.Conn->CommitTrans();
     return made;
 }

@@ -2,6 +2,7 @@
 #include "bench/bench_documents.h"
 #include "bench/bench_report_output.h"
 #include "bench/bench_reports.h"
+#include "bench/bench_saved_documents.h"
 #include "bench/bench_stock_reports.h"
 #include "bench/bench_support.h"
 #include "bench/generator.h"
@@ -96,7 +97,9 @@ int main(int argc, char **argv)
     kxbench::DocumentSizes documentSizes;
     documentSizes.documents = parser.value(documents).toInt();
     documentSizes.lines = parser.value(lines).toInt();
-    kxbench::runDocumentFigures(documentSizes, runCount, print);
+    const kxbench::GeneratedDocuments made
+        = kxbench::runDocumentFigures(documentSizes, runCount, print);
+    kxbench::runSavedDocumentFigures(made, runCount, print);
     kxbench::runReportFigures(runCount, print);
     kxbench::runStockReportFigures(runCount, print);
     kxbench::runReportOutputFigures(runCount, print);

@@ -11,11 +11,9 @@
 namespace kx {
 
 namespace {
-
 const QColor lineHighlight(0xFF, 0xFF, 0xE1);
+} // namespace
 
-// Gives the line rows that have not been laid out yet their look and locks; the mark on the
-// column-1 cell keeps a row from being laid out twice.
 void layOutLineRows(Grid *grid)
 {
     const ModuleState &s = state();
@@ -36,8 +34,6 @@ void layOutLineRows(Grid *grid)
         grid->Cell(r, 1).setData(true);
     }
 }
-
-} // namespace
 
 void LoadOpenDeliveryNotes(const DocumentView &view)
 {
@@ -65,20 +61,77 @@ void LoadOpenDeliveryNotes(const DocumentView &view)
     grid->setAutoRedraw(false);
     const int first = grid->Rows();
     grid->setRows(first + notes.recordCount());
-    const int last = grid->Cols() - 1;
-    for (int i = 0; i < notes.recordCount(); ++i) {
-        const int r = first + i;
-        grid->Cell(r, 0).setText(notes.text(0, i));
-        grid->Cell(r, s.ColBelge).setText(notes.text(1, i) + notes.text(2, i));
-        grid->Cell(r, s.ColTarih).setText(DateKeyToText(notes.value(3, i)));
-        GridRange rest = grid->Range(r, s.ColStokKodu, r, last);
-        rest.Merge();
-        rest.setBackColor(grid->BackColorBkg());
-        grid->Range(r, 2, r, 4).setLocked(true);
-        grid->setRowHeight(r, NoteRowHeight);
-    }
+    for (int i = 0; i < notes.recordCount(); ++i)
+        fillNoteRow(grid, first + i, notes, i);
     grid->setAutoRedraw(true);
     grid->Refresh();
+}
+
+void fillNoteRow(Grid *grid, int row, const RowArray &notes, int record)
+{
+    const ModuleState &s = state();
+    grid->Cell(row, 0).setText(notes.text(0, record));
+    grid->Cell(row, s.ColBelge).setText(notes.text(1, record) + notes.text(2, record));
+    grid->Cell(row, s.ColTarih).setText(DateKeyToText(notes.value(3, record)));
+    GridRange rest = grid->Range(row, s.ColStokKodu, row, grid->Cols() - 1);
+    rest.Merge();
+    rest.setBackColor(grid->BackColorBkg());
+    grid->Range(row, 2, row, 4).setLocked(true);
+    grid->setRowHeight(row, NoteRowHeight);
+}
+
+int fillStoredLine(Grid *grid, int row, const RowArray &lines, int record, int stockField)
+{
+    const ModuleState &s = state();
+    const QVariant found = FindListIndex(QStringLiteral("S"), lines.value(stockField, record));
+    // A card that is not loaded (made on another computer meanwhile) leaves its cells empty.
+    const int card = found.isNull() ? -1 : found.toInt();
+    const RowArray &cards = s.StokAllRows;
+    grid->Cell(row, s.ColStokKodu).setText(card < 0 ? QString() : cards.text(1, card));
+    grid->Cell(row, s.ColStokAdi).setText(lines.text(stockField + 1, record));
+    grid->Cell(row, s.ColMiktar)
+        .setText(plainNumberText(lines.value(stockField + 2, record).toDouble()));
+    grid->Cell(row, s.ColBarkod).setText(card < 0 ? QString() : cards.text(11, card));
+    grid->Cell(row, s.ColSeriNo).setText(lines.text(stockField + 3, record));
+    return card;
+}
+
+int insertNoteLines(const DocumentView &view, int row, bool storedRates)
+{
+    ModuleState &s = state();
+    Grid *grid = view.Grid1;
+    Recordset &rs = *s.Rs;
+    rs.Open(QStringLiteral("select id, stokid, stokadi, miktar, serial, birimfiyat, kdvoran from ")
+                + sqlTable(s.TblBelge) + QStringLiteral(" where belgeid=? order by id"),
+            *s.Conn, { qint64(numberValue(grid->Cell(row, 0).Text())) });
+    const RowArray lines = rs.GetRows();
+    rs.Close();
+    const int count = lines.recordCount();
+    if (count > 0) {
+        if (row == grid->Rows() - 1)
+            grid->setRows(grid->Rows() + count);
+        else
+            grid->InsertRow(row + 1, count);
+    }
+    // Sales compare with the card's sale price, purchases with its purchase price.
+    const bool outgoing = fieldIndex(view.RB1, "XCBelge") % 2 == 0;
+    for (int i = 0; i < count; ++i) {
+        const int r = row + 1 + i;
+        const int card = fillStoredLine(grid, r, lines, i, 1);
+        const RowArray &cards = s.StokAllRows;
+        grid->Cell(r, 0).setText(lines.text(0, i));
+        grid->Cell(r, 0).setData(lines.value(1, i));
+        QString price = lines.text(5, i);
+        if (price.isEmpty() && card >= 0)
+            price = cards.text(outgoing ? 6 : 4, card);
+        grid->Cell(r, s.ColFiyat).setText(price);
+        QString rate = storedRates ? lines.text(6, i) : QString();
+        if (rate.isEmpty() && card >= 0)
+            rate = cards.text(3, card);
+        grid->Cell(r, s.ColKdvOrani).setText(rate);
+        grid->setRowHeight(r, LineRowHeight);
+    }
+    return count;
 }
 
 void LoadDocumentLines(const DocumentView &view, int row, int col)
@@ -91,41 +144,7 @@ void LoadDocumentLines(const DocumentView &view, int row, int col)
     grid->setAutoRedraw(false);
 
     if (numberValue(grid->Cell(row, col).Text()) == 1) {
-        Recordset &rs = *s.Rs;
-        rs.Open(QStringLiteral("select id, stokid, stokadi, miktar, serial, birimfiyat from ")
-                    + sqlTable(s.TblBelge) + QStringLiteral(" where belgeid=? order by id"),
-                *s.Conn, { qint64(numberValue(grid->Cell(row, 0).Text())) });
-        const RowArray lines = rs.GetRows();
-        rs.Close();
-        const int count = lines.recordCount();
-        if (count > 0) {
-            if (row == grid->Rows() - 1)
-                grid->setRows(grid->Rows() + count);
-            else
-                grid->InsertRow(row + 1, count);
-        }
-        // Sales compare with the card's sale price, purchases with its purchase price.
-        const bool outgoing = fieldIndex(view.RB1, "XCBelge") % 2 == 0;
-        for (int i = 0; i < count; ++i) {
-            const int r = row + 1 + i;
-            const QVariant stockId = lines.value(1, i);
-            const QVariant found = FindListIndex(QStringLiteral("S"), stockId);
-            const int card = found.isNull() ? -1 : found.toInt();
-            const RowArray &cards = s.StokAllRows;
-            grid->Cell(r, 0).setText(lines.text(0, i));
-            grid->Cell(r, 0).setData(stockId);
-            grid->Cell(r, s.ColStokKodu).setText(card < 0 ? QString() : cards.text(1, card));
-            grid->Cell(r, s.ColStokAdi).setText(lines.text(2, i));
-            grid->Cell(r, s.ColMiktar).setText(plainNumberText(lines.value(3, i).toDouble()));
-            grid->Cell(r, s.ColBarkod).setText(card < 0 ? QString() : cards.text(11, card));
-            grid->Cell(r, s.ColSeriNo).setText(lines.text(4, i));
-            QString price = lines.text(5, i);
-            if (price.isEmpty() && card >= 0)
-                price = cards.text(outgoing ? 6 : 4, card);
-            grid->Cell(r, s.ColFiyat).setText(price);
-            grid->Cell(r, s.ColKdvOrani).setText(card < 0 ? QString() : cards.text(3, card));
-            grid->setRowHeight(r, LineRowHeight);
-        }
+        insertNoteLines(view, row, false);
     } else {
         int end = row + 1;
         while (end < grid->Rows() && grid->Cell(end, s.ColBelge).Text().isEmpty())

@@ -54,8 +54,12 @@ int printCopies(const DocumentView &view, int copies, const PrintKinds &kinds,
 void PrintDocument(const DocumentView &view, int copies, const PrintKinds &kinds,
                    const PrintDevices &devices)
 {
+    reportPrintFailures(printCopies(view, copies, kinds, devices), copies);
+}
+
+void reportPrintFailures(int failed, int copies)
+{
     // Whatever the printer did, the user learns that paper is missing.
-    const int failed = printCopies(view, copies, kinds, devices);
     if (failed > 0 && failed == copies)
         ShowSystemMessage(QStringLiteral("Belge yazdırılamadı! Yazıcıyı kontrol ediniz."),
                           IconError);

@@ -35,4 +35,8 @@ int printCopies(const DocumentView &view, int copies, const PrintKinds &kinds,
 void PrintDocument(const DocumentView &view, int copies, const PrintKinds &kinds,
                    const PrintDevices &devices = standardPrintDevices());
 
+// Tells the user, with the error icon, that `failed` of `copies` copies did not print; nothing
+// when all printed.
+void reportPrintFailures(int failed, int copies);
+
 } // namespace kx

@@ -2,6 +2,8 @@
 #pragma once
 
 #include "app/main_window.h"
+#include "app/payment_form.h"
+#include "app/saved_documents_window.h"
 #include "core/lists.h"
 #include "core/messages.h"
 #include "core/sql_builders.h"
@@ -13,6 +15,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 namespace kxtest {
@@ -70,6 +73,29 @@ public:
             if (QWidget *modal = QApplication::activeModalWidget())
                 modal->close();
         });
+    }
+
+    // Runs step and closes every window it opens, innermost first; returns which opened, in
+    // the order they were closed: "FOdeme <edited id>", "FKayitli <key loaded in the panel>".
+    static QStringList closeOpenedWindows(const std::function<void()> &step)
+    {
+        QStringList opened;
+        QTimer closer;
+        closer.setInterval(0);
+        QObject::connect(&closer, &QTimer::timeout, [&opened] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (auto *form = qobject_cast<kx::FOdeme *>(modal)) {
+                opened << QStringLiteral("FOdeme ") + QString::number(form->editedId());
+                form->close();
+            } else if (auto *saved = qobject_cast<kx::FKayitli *>(modal)) {
+                opened << QStringLiteral("FKayitli ") + saved->loadedKey();
+                saved->close();
+            }
+        });
+        closer.start();
+        step();
+        closer.stop();
+        return opened;
     }
 
     static QStringList shownTexts()

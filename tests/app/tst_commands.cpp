@@ -226,7 +226,8 @@ private slots:
         env.setRights(others);
         kx::messageScript().clear();
         kx::messageScript().answers = { kx::AnswerNo };
-        if (editorKind || command == 108)
+        // The card editor, the settings and the saved documents are modal windows.
+        if (editorKind || command == 108 || command == 153)
             env.closeNextModal();
         w.CMBar_Execute(command);
         QCOMPARE(noPermissionNotices(), 0);

@@ -371,27 +371,31 @@ private slots:
         QCOMPARE(kx::state().PopMode, QStringLiteral("e"));
     }
 
-    // Report rows: only data rows hand their document key on; a totals row, the carry-over
-    // row 1 and a row without a key do nothing.
+    // Report rows: only data rows hand their document key to the saved-documents window,
+    // which opens that document; a totals row, the carry-over row 1 and a row without a key
+    // open nothing.
     void statementDrillDown_data()
     {
         QTest::addColumn<int>("row");
-        QTest::addColumn<QString>("key");
+        QTest::addColumn<bool>("opens");
 
-        QTest::newRow("document row") << 2 << "512";
-        QTest::newRow("carry-over row") << 1 << "untouched";
-        QTest::newRow("title row without a key") << 3 << "untouched";
-        QTest::newRow("totals row") << 4 << "untouched";
+        QTest::newRow("document row") << 2 << true;
+        QTest::newRow("carry-over row") << 1 << false;
+        QTest::newRow("title row without a key") << 3 << false;
+        QTest::newRow("totals row") << 4 << false;
     }
     void statementDrillDown()
     {
         QFETCH(int, row);
-        QFETCH(QString, key);
+        QFETCH(bool, opens);
         EventsWindow env;
+        const qint64 account = addAccount("1", "ALICI");
+        const qint64 invoice = addDocument({ .bmod = 5, .cariid = account, .sirano = "12" });
         kx::FMain &w = env.start();
         w.ShowPage(6);
         w.Grid1->setRows(5);
-        const QStringList keys = { "", "39", "512", "", "77" };
+        const QString invoiceKey = QStringLiteral("5") + QString::number(invoice);
+        const QStringList keys = { "", "39", invoiceKey, "", "77" };
         const QStringList texts = { "", "Devir", "Fatura", "Ocak", "Toplam" };
         const QList<kx::ReportRowKind> kinds
             = { kx::ReportRowKind::None, kx::ReportRowKind::Opening, kx::ReportRowKind::Data,
@@ -401,9 +405,11 @@ private slots:
             w.Grid1->Cell(r, 2).setText(texts.at(r));
             w.Grid1->setRowTag(r, int(kinds.at(r)));
         }
-        kx::state().PendingDocKey = QStringLiteral("untouched");
-        doubleClickCell(w.Grid1, row, 2);
-        QCOMPARE(kx::state().PendingDocKey, key);
+        const QStringList opened
+            = env.closeOpenedWindows([&] { doubleClickCell(w.Grid1, row, 2); });
+        QCOMPARE(opened, opens ? QStringList { "FKayitli " + invoiceKey } : QStringList());
+        QVERIFY(kx::state().PendingDocKey.isEmpty());
+        QCOMPARE(kx::state().CurrentPage, opens ? 5 : 6);
     }
 
     // Debts and credits: a row opens that account's statement; the total row does nothing.

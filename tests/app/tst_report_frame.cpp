@@ -191,17 +191,20 @@ private slots:
         QTest::addColumn<int>("row");
         QTest::addColumn<int>("kind");
         QTest::addColumn<bool>("keySet");
-        QTest::newRow("opening") << 1 << int(ReportRowKind::Opening) << false;
-        QTest::newRow("invoice") << 2 << int(ReportRowKind::Data) << true;
-        QTest::newRow("goods line") << 3 << int(ReportRowKind::GoodsLine) << false;
-        QTest::newRow("collection") << 4 << int(ReportRowKind::Data) << true;
-        QTest::newRow("totals") << 5 << int(ReportRowKind::Total) << false;
+        QTest::addColumn<QString>("opens"); // the windows opened, %1 the document's id
+        QTest::newRow("opening") << 1 << int(ReportRowKind::Opening) << false << "";
+        QTest::newRow("invoice") << 2 << int(ReportRowKind::Data) << true << "FKayitli 4%1";
+        QTest::newRow("goods line") << 3 << int(ReportRowKind::GoodsLine) << false << "";
+        QTest::newRow("collection")
+            << 4 << int(ReportRowKind::Data) << true << "FOdeme %1,FKayitli ";
+        QTest::newRow("totals") << 5 << int(ReportRowKind::Total) << false << "";
     }
     void statementDrillDownByKind()
     {
         QFETCH(int, row);
         QFETCH(int, kind);
         QFETCH(bool, keySet);
+        QFETCH(QString, opens);
         EventsWindow env;
         Company company;
         kx::FMain &w = env.start();
@@ -211,13 +214,15 @@ private slots:
         w.CMBar_Execute(161);
         QCOMPARE(int(kx::reportRowKind(w.Grid1, row)), kind);
         kx::state().PendingDocKey = QStringLiteral("untouched");
-        doubleClickCell(w.Grid1, row, 2);
-        const QString expected = row == 2 ? "4" + QString::number(company.invoice)
-                                          : "6" + QString::number(company.payment);
-        QCOMPARE(kx::state().PendingDocKey, keySet ? expected : QStringLiteral("untouched"));
+        // The key goes to the saved-documents window, which opens that document.
+        const QStringList opened
+            = env.closeOpenedWindows([&] { doubleClickCell(w.Grid1, row, 2); });
+        const qint64 id = row == 2 ? company.invoice : company.payment;
+        QCOMPARE(opened.join(u','), opens.isEmpty() ? QString() : opens.arg(id));
+        QCOMPARE(kx::state().PendingDocKey, keySet ? QString() : QStringLiteral("untouched"));
     }
 
-    // A data row whose column 0 holds no document key sets nothing.
+    // A data row whose column 0 holds no document key opens nothing.
     void invalidKeysSetNothing_data()
     {
         QTest::addColumn<QString>("key");
@@ -242,8 +247,9 @@ private slots:
         row.cells = { key, "01.01.2024", "X" };
         kx::WriteReportRows(w.Grid1, { row, row });
         kx::state().PendingDocKey = QStringLiteral("untouched");
-        doubleClickCell(w.Grid1, 2, 2);
-        QCOMPARE(kx::state().PendingDocKey, valid ? key : QStringLiteral("untouched"));
+        const QStringList opened = env.closeOpenedWindows([&] { doubleClickCell(w.Grid1, 2, 2); });
+        QCOMPARE(opened, valid ? QStringList { "FKayitli " } : QStringList());
+        QCOMPARE(kx::state().PendingDocKey, valid ? QString() : QStringLiteral("untouched"));
     }
 
     // Debts and credits: an account row opens that account's statement; the totals row

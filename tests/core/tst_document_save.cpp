@@ -7,7 +7,6 @@
 #include "tests/support/fixture.h"
 #include "tests/support/kxtest.h"
 
-#include <QFile>
 #include <QTest>
 
 using namespace kxtest;
@@ -50,13 +49,6 @@ int rowCount()
     kx::Recordset rs;
     rs.Open(QStringLiteral("select count(*) from \"1Belge\""), conn());
     return rs.Fields(0).toInt();
-}
-
-QByteArray fileBytes(const QString &path)
-{
-    QFile file(path);
-    file.open(QIODevice::ReadOnly);
-    return file.readAll();
 }
 
 } // namespace
@@ -209,7 +201,7 @@ private slots:
         addLine(older, { .stokid = somun, .stokadi = "SOMUN" });
         conn().Execute("create trigger refuse before insert on \"1Belge\" when "
                        "new.stokadi='BOZUK' begin select raise(abort, 'refused'); end");
-        const QByteArray before = fileBytes(fixture->databasePath());
+        const QByteArray before = fixture->databaseBytes();
 
         kx::DocumentInput input = document(5);
         input.lines
@@ -218,7 +210,7 @@ private slots:
         QVERIFY(!outcome.saved);
         QCOMPARE(outcome.refusal, QStringLiteral("Belge kaydedilemedi!"));
         QVERIFY(!conn().InTransaction());
-        QCOMPARE(fileBytes(fixture->databasePath()), before);
+        QCOMPARE(fixture->databaseBytes(), before);
         QCOMPARE(linesOf(older).size(), 1);
     }
 

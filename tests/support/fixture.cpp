@@ -7,6 +7,7 @@
 #include "core/messages.h"
 #include "core/state.h"
 
+#include <QFile>
 #include <QTest>
 
 namespace kxtest {
@@ -47,6 +48,12 @@ QString Fixture::folder() const
 QString Fixture::databasePath() const
 {
     return folder() + QStringLiteral("/Data.mdb");
+}
+
+QByteArray Fixture::databaseBytes() const
+{
+    QFile file(databasePath());
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 void Fixture::login(int company)

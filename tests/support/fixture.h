@@ -24,6 +24,8 @@ public:
 
     QString folder() const; // the program folder (KANTARIX_DIR)
     QString databasePath() const; // folder() + "/Data.mdb"
+    // The database file as it stands, byte for byte: what an all-or-nothing write must leave.
+    QByteArray databaseBytes() const;
 
     // Does what a successful login does: makes Conn2, Rs2, Conn, Rs and opens Conn; fills
     // FirmaRows, FirmaAdi, FirmaId (company + 1), FirmaParola, WorkDate, KasaAmount and the

@@ -1,0 +1,637 @@
+// The saved-documents window over the main window: the list, cancelling, opening each kind as it
+// was saved, the pending key, printing, closing and the search by number.
+#include "app/document_search.h"
+#include "app/main_window.h"
+#include "app/payment_form.h"
+#include "app/saved_documents_window.h"
+#include "core/document_panels.h"
+#include "core/document_print.h"
+#include "core/lists.h"
+#include "core/messages.h"
+#include "core/state.h"
+#include "platform/combo_box.h"
+#include "platform/date_field.h"
+#include "platform/grid.h"
+#include "tests/app/events_window.h"
+#include "tests/support/builders.h"
+#include "tests/support/kxtest.h"
+#include "tests/support/typing.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+using namespace kxtest;
+
+namespace {
+
+QString key(int kind, qint64 id)
+{
+    return QString::number(kind) + QString::number(id);
+}
+
+int count(const QString &sql, const QVariantList &values = {})
+{
+    kx::Recordset rs;
+    rs.Open(sql, *kx::state().Conn, values);
+    return rs.Fields(0).toInt();
+}
+
+QVariant column(qint64 id, const QString &name)
+{
+    kx::Recordset rs;
+    rs.Open("select " + name + " from \"1Belge\" where id=?", *kx::state().Conn, { id });
+    return rs.Eof() ? QVariant() : rs.Fields(0);
+}
+
+int rowOfKey(kx::Grid *grid, const QString &wanted)
+{
+    for (int r = 1; r < grid->Rows(); ++r)
+        if (grid->Cell(r, 0).Text() == wanted)
+            return r;
+    return -1;
+}
+
+// A click on a row of the list, as the user picks it.
+void pickRow(kx::Grid *grid, int row)
+{
+    const QModelIndex at = grid->model()->index(row - 1, 2);
+    grid->scrollTo(at);
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, grid->visualRect(at).center());
+}
+
+QString text(QObject *panel, const char *name)
+{
+    return kx::fieldText(panel, name);
+}
+
+// Does what the user would with the next modal window once it is up, then closes it unless the
+// step closed it already.
+void withNextModal(const std::function<void(QWidget *)> &step)
+{
+    QTimer::singleShot(0, [step] {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal)
+            return;
+        QPointer<QWidget> alive(modal);
+        step(modal);
+        if (alive && alive->isVisible())
+            alive->close();
+    });
+}
+
+// One account with a document of every kind, a second account with one, a third with none.
+struct Company
+{
+    qint64 alici = 0, bayi = 0, ceylan = 0;
+    qint64 vida = 0, somun = 0;
+    qint64 note1 = 0, note2 = 0, note3 = 0, note4 = 0;
+    qint64 invoice4 = 0, invoice5 = 0, payment = 0, bayiNote = 0;
+
+    Company()
+    {
+        alici = addAccount("1", "ALICI");
+        bayi = addAccount("2", "BAYİ");
+        ceylan = addAccount("3", "CEYLAN");
+        vida = addStock("10", "VIDA", { { 3, "20" }, { 6, "2,50" }, { 11, "869001" } });
+        somun = addStock("11", "SOMUN", { { 3, "10" }, { 6, "1,00" } });
+        // A note whose text holds "Tahsilat" is a delivery note all the same; one of its lines
+        // names a card that is not loaded.
+        note1 = addDocument({ .bmod = 3,
+                              .cariid = alici,
+                              .sirano = "1",
+                              .btarihi = 20260302,
+                              .aciklama = "Tahsilat" });
+        addLine(note1, { .stokid = vida, .stokadi = "VIDA", .miktar = 10 });
+        addLine(note1, { .stokid = 9999, .stokadi = "ESKİ KART", .miktar = 1, .serial = "X9" });
+        note2 = addDocument({ .bmod = 3, .cariid = alici, .sirano = "2" });
+        addLine(note2, { .stokid = vida, .stokadi = "VIDA", .miktar = 4 });
+        note3 = addDocument({ .bmod = 3, .cariid = alici, .sirano = "3" });
+        addLine(note3, { .stokid = somun, .stokadi = "SOMUN", .miktar = 6 });
+        note4 = addDocument({ .bmod = 3, .cariid = alici, .sirano = "4" });
+        addLine(note4, { .stokid = vida, .stokadi = "VIDA", .miktar = 1 });
+        invoice4 = addDocument(
+            { .bmod = 4, .cariid = alici, .serino = "F", .sirano = "1", .yekun = "18,60" });
+        for (qint64 note : { note2, note3 })
+            kx::state().Conn->Execute("update \"1Belge\" set ftrdrm=? where id=?",
+                                      { invoice4, note });
+        invoice5 = addDocument({ .bmod = 5,
+                                 .cariid = alici,
+                                 .serino = "F",
+                                 .sirano = "2",
+                                 .btarihi = 20260305,
+                                 .aciklama = "Mart",
+                                 .kdvdh = 1,
+                                 .kdv2 = "4,80",
+                                 .kdv3 = "38,40",
+                                 .iskonto = "10,00",
+                                 .yekun = "283,20" });
+        addLine(invoice5,
+                { .stokid = vida,
+                  .stokadi = "VIDA",
+                  .miktar = 2,
+                  .birimfiyat = "100,00",
+                  .kdvoran = "20" });
+        addLine(invoice5,
+                { .stokid = somun,
+                  .stokadi = "SOMUN",
+                  .miktar = 1,
+                  .birimfiyat = "50,00",
+                  .kdvoran = "10",
+                  .serial = "S1" });
+        payment = addDocument({ .bmod = 6,
+                                .cariid = alici,
+                                .serino = "T",
+                                .sirano = "1",
+                                .yekun = "500,00",
+                                .nakit = "500,00" });
+        bayiNote = addDocument({ .bmod = 3, .cariid = bayi, .serino = "B", .sirano = "1" });
+    }
+};
+
+} // namespace
+
+class TestSavedDocuments : public QObject
+{
+    Q_OBJECT
+    std::unique_ptr<EventsWindow> m_env;
+    std::unique_ptr<Company> m_company;
+    std::unique_ptr<kx::FKayitli> m_window;
+    kx::FMain *m_main = nullptr;
+    // What the main window's printing was asked for: copies, and the page it printed as.
+    QList<QPair<int, int>> m_printed;
+    int m_failing = 0;
+
+    // In place of the main window's printing: records each print, fails m_failing copies.
+    void recordPrints()
+    {
+        m_printed.clear();
+        kx::setDocumentPrinter([this](const kx::DocumentView &, int copies) {
+            m_printed << qMakePair(copies, kx::state().CurrentPage);
+            return qMin(copies, m_failing);
+        });
+    }
+
+    // The main window on a delivery note, and the saved-documents window open beside it.
+    kx::FKayitli &open()
+    {
+        m_env = std::make_unique<EventsWindow>();
+        m_company = std::make_unique<Company>();
+        m_main = &m_env->start();
+        m_main->ShowPage(3);
+        m_window = std::make_unique<kx::FKayitli>(m_main);
+        m_window->show();
+        if (!QTest::qWaitForWindowActive(m_window.get()))
+            qWarning("the saved-documents window did not become active");
+        recordPrints();
+        kx::messageScript().clear();
+        kx::messageScript().suppressNotices = true;
+        return *m_window;
+    }
+
+    int pick(kx::FKayitli &window, qint64 id, int kind)
+    {
+        const int row = rowOfKey(window.Grid1, key(kind, id));
+        if (row > 0) {
+            if (kind == 6)
+                EventsWindow::closeNextModal();
+            pickRow(window.Grid1, row);
+        }
+        return row;
+    }
+
+private slots:
+    void cleanup()
+    {
+        kx::setDocumentPrinter({});
+        m_failing = 0;
+        m_window.reset();
+        m_company.reset();
+        m_env.reset();
+        m_main = nullptr;
+    }
+
+    // The list of one account: every kind with its key, date, number, label, note and value,
+    // in the order saved; another account's documents and the lines never show.
+    void listEveryKind()
+    {
+        kx::FKayitli &window = open();
+        const Company &c = *m_company;
+        QCOMPARE(window.CCariX->ListCount(), 3);
+        QCOMPARE(window.CCariX->Text(), QString());
+        window.CCariX->setListIndex(0);
+        const QList<QStringList> expected = {
+            { key(3, c.note1), "02.03.2026", "A1 - İrsaliye (Çıkış) - Tahsilat", "-----" },
+            { key(3, c.note2), "01.01.2026", "A2 - İrsaliye (Çıkış) - ", "-----" },
+            { key(3, c.note3), "01.01.2026", "A3 - İrsaliye (Çıkış) - ", "-----" },
+            { key(3, c.note4), "01.01.2026", "A4 - İrsaliye (Çıkış) - ", "-----" },
+            { key(4, c.invoice4), "01.01.2026", "F1 - A. Fatura (Çıkış) - ", "18,60" },
+            { key(5, c.invoice5), "05.03.2026", "F2 - A. İrs. Fatura (Çıkış) - Mart", "283,20" },
+            { key(6, c.payment), "01.01.2026", "T1 - Tahsilat - ", "500,00" },
+        };
+        QCOMPARE(window.Grid1->Rows(), int(expected.size()) + 1);
+        for (int r = 1; r < window.Grid1->Rows(); ++r) {
+            QStringList row;
+            for (int col = 0; col < 4; ++col)
+                row << window.Grid1->Cell(r, col).Text();
+            QCOMPARE(row, expected.at(r - 1));
+        }
+        QCOMPARE(window.Grid1->Cell(0, 1).Text(), QStringLiteral("İşlem Tarihi"));
+        QCOMPARE(window.Grid1->ColumnWidth(0), 0);
+        // Listing picks nothing, so nothing is opened.
+        QCOMPARE(window.Grid1->CurrentCell().Row(), 0);
+        QCOMPARE(kx::fieldIndex(m_main->RA1, "XCCari"), -1);
+
+        window.CCariX->setListIndex(2);
+        QCOMPARE(window.Grid1->Rows(), 1);
+        window.CCariX->setListIndex(1);
+        QCOMPARE(window.Grid1->Rows(), 2);
+        QCOMPARE(window.Grid1->Cell(1, 0).Text(), key(3, c.bayiNote));
+    }
+
+    // Cancelling the picked document: its rows go by its kind and the panel is cleared; a note
+    // that an invoice took over is refused, and No changes nothing: row and panel then stay.
+    void cancel_data()
+    {
+        QTest::addColumn<QString>("document");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<int>("rowsGone"); // rows of the documents table
+        QTest::addColumn<int>("notesFreed");
+        QTest::addColumn<QString>("refusal");
+
+        QTest::newRow("delivery note with its lines") << "note1" << 6 << 3 << 0 << "";
+        QTest::newRow("invoice with its lines") << "invoice5" << 6 << 3 << 0 << "";
+        QTest::newRow("invoice frees its notes") << "invoice4" << 6 << 1 << 2 << "";
+        QTest::newRow("payment, only its row") << "payment" << 6 << 1 << 0 << "";
+        QTest::newRow("note taken over")
+            << "note2" << 6 << 0 << 0
+            << "Bu irsaliye F1 numaralı faturaya aktarılmış! Önce faturayı siliniz.";
+        QTest::newRow("No") << "invoice5" << 7 << 0 << 0 << "";
+    }
+    void cancel()
+    {
+        QFETCH(QString, document);
+        QFETCH(int, answer);
+        QFETCH(int, rowsGone);
+        QFETCH(int, notesFreed);
+        QFETCH(QString, refusal);
+        kx::FKayitli &window = open();
+        const Company &c = *m_company;
+        const QMap<QString, QPair<int, qint64>> documents = { { "note1", { 3, c.note1 } },
+                                                              { "note2", { 3, c.note2 } },
+                                                              { "invoice4", { 4, c.invoice4 } },
+                                                              { "invoice5", { 5, c.invoice5 } },
+                                                              { "payment", { 6, c.payment } } };
+        const auto [kind, id] = documents.value(document);
+        window.CCariX->setListIndex(0);
+        const int listed = window.Grid1->Rows();
+        const int row = pick(window, id, kind);
+        QVERIFY(row > 0);
+        QObject *panel = m_main->documentView().panelOfPage(kx::state().CurrentPage);
+        const int rowsBefore = count("select count(*) from \"1Belge\"");
+        const int takenBefore = count("select count(*) from \"1Belge\" where ftrdrm<>0");
+        kx::messageScript().clear();
+        kx::messageScript().answers = { answer };
+
+        QTest::mouseClick(window.BDel, Qt::LeftButton);
+        QCOMPARE(kx::messageScript().shown.first().text,
+                 QStringLiteral("Seçili belgeyi iptal etmek istediğinize emin misiniz?"));
+        QCOMPARE(kx::messageScript().textsOf("popup"),
+                 refusal.isEmpty() ? QStringList() : QStringList { refusal });
+        QCOMPARE(count("select count(*) from \"1Belge\""), rowsBefore - rowsGone);
+        QCOMPARE(count("select count(*) from \"1Belge\" where ftrdrm<>0"),
+                 takenBefore - notesFreed);
+        const bool gone = rowsGone > 0;
+        QCOMPARE(window.Grid1->Rows(), gone ? listed - 1 : listed);
+        QCOMPARE(rowOfKey(window.Grid1, key(kind, id)) > 0, !gone);
+        if (gone)
+            QCOMPARE(window.Grid1->CurrentCell().Row(), 0);
+        // The panel is cleared only when the document went.
+        if (panel)
+            QCOMPARE(kx::fieldIndex(panel, "XCCari"), gone ? -1 : 0);
+    }
+
+    // A delivery note opens on its page with its header and lines as saved, also when its text
+    // holds "Tahsilat"; a card that is not loaded leaves its cells empty. It prints; as a
+    // delivery note it does nothing more.
+    void openDeliveryNote()
+    {
+        kx::FKayitli &window = open();
+        const Company &c = *m_company;
+        m_main->ShowPage(5);
+        window.CCariX->setListIndex(0);
+        pick(window, c.note1, 3);
+        QCOMPARE(window.loadedKey(), key(3, c.note1));
+        QCOMPARE(kx::state().CurrentPage, 3);
+        QCOMPARE(m_main->TabX->currentIndex(), 1);
+        QObject *ra = m_main->RA1;
+        QCOMPARE(text(ra, "XTSeriNo"), QStringLiteral("A"));
+        QCOMPARE(text(ra, "XTSiraNo"), QStringLiteral("1"));
+        QCOMPARE(text(ra, "XDBelge"), QStringLiteral("02.03.2026"));
+        QCOMPARE(text(ra, "XTAciklama"), QStringLiteral("Tahsilat"));
+        QCOMPARE(kx::fieldIndex(ra, "XCCari"), 0);
+        QCOMPARE(text(ra, "XTInfo"), QStringLiteral("Cari Hesap Durumu : 198,20 alacaklıdır"));
+        kx::Grid *grid = m_main->Grid1;
+        QCOMPARE(grid->Rows(), 3);
+        const int s = kx::state().ColStokKodu;
+        const QStringList first = { grid->Cell(1, 0).Text(),     grid->Cell(1, 1).Text(),
+                                    grid->Cell(1, s).Text(),     grid->Cell(1, s + 1).Text(),
+                                    grid->Cell(1, s + 2).Text(), grid->Cell(1, s + 3).Text() };
+        QCOMPARE(first,
+                 (QStringList { QString::number(c.vida), "1", "10", "VIDA", "10", "869001" }));
+        const QStringList second = { grid->Cell(2, s).Text(), grid->Cell(2, s + 1).Text(),
+                                     grid->Cell(2, s + 3).Text(), grid->Cell(2, s + 4).Text() };
+        QCOMPARE(second, (QStringList { "", "ESKİ KART", "", "X9" }));
+
+        // Three copies as it is; as a delivery note it prints nothing more.
+        window.CPrint->setListIndex(2);
+        QTest::mouseClick(window.BPrint, Qt::LeftButton);
+        QTest::mouseClick(window.PrintIrs, Qt::LeftButton);
+        QVERIFY(kx::messageScript().textsOf("popup").isEmpty());
+        QCOMPARE(m_printed, (QList<QPair<int, int>> { { 3, 3 } }));
+        QCOMPARE(kx::state().CurrentPage, 3);
+        // Copies the printer could not take are told.
+        m_failing = 1;
+        QTest::mouseClick(window.BPrint, Qt::LeftButton);
+        QCOMPARE(kx::messageScript().textsOf("popup"),
+                 QStringList { "Belgenin 1 kopyası yazdırılamadı! Yazıcıyı kontrol ediniz." });
+    }
+
+    // An invoice with lines shows its lines with the prices and rates saved, the computed cells
+    // locked, and the totals from the lines and the saved discount.
+    void openInvoiceWithLines()
+    {
+        kx::FKayitli &window = open();
+        const Company &c = *m_company;
+        window.CCariX->setListIndex(0);
+        pick(window, c.invoice5, 5);
+        QCOMPARE(kx::state().CurrentPage, 5);
+        QCOMPARE(kx::fieldIndex(m_main->RC1, "XCKdv"), 1);
+        kx::Grid *grid = m_main->Grid1;
+        const kx::ModuleState &s = kx::state();
+        QCOMPARE(grid->Rows(), 3);
+        QCOMPARE(grid->Cell(1, s.ColFiyat).Text(), QStringLiteral("100,00"));
+        QCOMPARE(grid->Cell(2, s.ColKdvOrani).Text(), QStringLiteral("10"));
+        QCOMPARE(grid->Cell(2, s.ColSeriNo).Text(), QStringLiteral("S1"));
+        QVERIFY(grid->Cell(1, s.ColKdvTutari).Locked());
+        QVERIFY(!grid->Cell(1, s.ColFiyat).Locked());
+        QStringList totals;
+        for (int r = 1; r <= 7; ++r)
+            totals << m_main->GridB3->Cell(r, 3).Text();
+        QCOMPARE(totals,
+                 (QStringList { "250,00", "10,00", "240,00", "0,00", "4,80", "38,40", "283,20" }));
+
+        // As a delivery note it prints on that layout and comes back to its own page.
+        QTest::mouseClick(window.PrintIrs, Qt::LeftButton);
+        QVERIFY(kx::messageScript().textsOf("popup").isEmpty());
+        QCOMPARE(m_printed, (QList<QPair<int, int>> { { 1, 3 } }));
+        QCOMPARE(kx::state().CurrentPage, 5);
+        QCOMPARE(m_main->TabX->currentIndex(), 3);
+    }
+
+    // An invoice over two of three open notes, saved on its page, opens with those two ticked
+    // at the top and their lines under them, the third open below; its totals are the saved
+    // ones, also after a card's VAT rate changed, and saving it again stores the same total.
+    void openInvoiceOverNotes()
+    {
+        m_env = std::make_unique<EventsWindow>();
+        const qint64 alici = addAccount("1", "ALICI");
+        const qint64 vida = addStock("10", "VIDA", { { 3, "20" }, { 6, "2,50" } });
+        const qint64 somun = addStock("11", "SOMUN", { { 3, "10" }, { 6, "1,00" } });
+        QList<qint64> notes;
+        for (int i = 1; i <= 3; ++i) {
+            notes << addDocument({ .bmod = 3, .cariid = alici, .sirano = QString::number(i) });
+            addLine(notes.last(),
+                    { .stokid = i == 2 ? somun : vida,
+                      .stokadi = i == 2 ? "SOMUN" : "VIDA",
+                      .miktar = double(4 * i) });
+        }
+        kx::FMain &w = m_env->start();
+        kx::messageScript().suppressNotices = true;
+        w.ShowPage(4);
+        kx::Grid *grid = w.Grid1;
+        kx::setFieldIndex(w.RB1, "XCCari", 0);
+        QCOMPARE(grid->Rows(), 4);
+        for (const QString number : { "A1", "A2" }) {
+            for (int r = 1; r < grid->Rows(); ++r)
+                if (grid->Cell(r, kx::state().ColBelge).Text() == number)
+                    grid->Cell(r, 1).setText("1");
+        }
+        kx::setFieldText(w.RB1, "XTIsk1", "10");
+        kx::setFieldIndex(w.RB1, "XCKdv", 1);
+        w.CMBar_Execute(151);
+        QCOMPARE(kx::messageScript().lastPopupText(), QStringLiteral("Belge kaydedildi..."));
+        const qint64 invoice = count("select max(id) from \"1Belge\" where bmod=4");
+        const QString saved = column(invoice, "yekun").toString();
+        // 4 x 2,50 at 20 % and 8 x 1,00 at 10 %, less 10 %: 16,20 + 1,80 + 0,72.
+        QCOMPARE(saved, QStringLiteral("18,72"));
+        const QStringList savedVat
+            = { column(invoice, "iskonto").toString(), column(invoice, "kdv2").toString(),
+                column(invoice, "kdv3").toString() };
+
+        // Today the card of VIDA carries another rate.
+        kx::state().Conn->Execute("update \"1Stok\" set a3='1' where id=?", { vida });
+        kx::LoadLists(false, true, false);
+        w.ShowPage(3);
+        m_window = std::make_unique<kx::FKayitli>(&w);
+        m_window->show();
+        m_window->CCariX->setListIndex(0);
+        pickRow(m_window->Grid1, rowOfKey(m_window->Grid1, key(4, invoice)));
+        QCOMPARE(kx::state().CurrentPage, 4);
+
+        const kx::ModuleState &s = kx::state();
+        QStringList shape;
+        for (int r = 1; r < grid->Rows(); ++r) {
+            if (grid->RowHeight(r) == 17)
+                shape << grid->Cell(r, s.ColBelge).Text() + ":" + grid->Cell(r, 1).Text();
+            else
+                shape << grid->Cell(r, s.ColStokAdi).Text() + " "
+                        + grid->Cell(r, s.ColMiktar).Text() + " %"
+                        + grid->Cell(r, s.ColKdvOrani).Text();
+        }
+        QCOMPARE(shape, (QStringList { "A2:1", "SOMUN 8 %10", "A1:1", "VIDA 4 %20", "A3:" }));
+        QCOMPARE(grid->Cell(2, s.ColFiyat).Text(), QStringLiteral("1,00"));
+        QCOMPARE(w.GridB2->Cell(7, 3).Text(), saved);
+        QCOMPARE((QStringList { w.GridB2->Cell(2, 3).Text(), w.GridB2->Cell(5, 3).Text(),
+                                w.GridB2->Cell(6, 3).Text() }),
+                 savedVat);
+
+        // Kept in the panel and saved again in place of itself.
+        m_window->BEdit_Click();
+        kx::messageScript().clear();
+        kx::messageScript().suppressNotices = true;
+        kx::messageScript().answers = { kx::AnswerYes };
+        w.CMBar_Execute(151);
+        QCOMPARE(kx::messageScript().lastPopupText(), QStringLiteral("Belge kaydedildi..."));
+        const qint64 again = count("select max(id) from \"1Belge\" where bmod=4");
+        QVERIFY(again != invoice);
+        QCOMPARE(count("select count(*) from \"1Belge\" where bmod=4"), 1);
+        QCOMPARE(column(again, "yekun").toString(), saved);
+        QCOMPARE(column(notes[0], "ftrdrm").toLongLong(), again);
+        QCOMPARE(column(notes[1], "ftrdrm").toLongLong(), again);
+        QCOMPARE(column(notes[2], "ftrdrm").toLongLong(), qint64(0));
+    }
+
+    // A pending key opens the window on the document's account with its row picked and the
+    // document loaded; a key whose document or account is gone picks nothing and says so.
+    void pendingKey_data()
+    {
+        QTest::addColumn<QString>("pending");
+        QTest::addColumn<int>("account");
+        QTest::addColumn<QString>("message");
+
+        QTest::newRow("412") << "412" << 1 << "";
+        QTest::newRow("document gone")
+            << "499" << -1 << "Seçilen belge bulunamadı! Listeyi yenileyip tekrar deneyiniz.";
+        QTest::newRow("account deleted")
+            << "313" << -1 << "Belgenin cari kartı bulunamadı! Listeyi yenileyip tekrar deneyiniz.";
+    }
+    void pendingKey()
+    {
+        QFETCH(QString, pending);
+        QFETCH(int, account);
+        QFETCH(QString, message);
+        m_env = std::make_unique<EventsWindow>();
+        const qint64 alici = addAccount("1", "ALICI");
+        const qint64 bayi = addAccount("2", "BAYİ");
+        const qint64 gone = addAccount("3", "ESKİ", {}, true);
+        for (int i = 1; i <= 11; ++i)
+            addDocument({ .bmod = 3, .cariid = alici, .sirano = QString::number(i) });
+        QCOMPARE(addDocument(
+                     { .bmod = 4, .cariid = bayi, .serino = "F", .sirano = "8", .yekun = "5,00" }),
+                 qint64(12));
+        QCOMPARE(addDocument({ .bmod = 3, .cariid = gone, .sirano = "12" }), qint64(13));
+        kx::FMain &w = m_env->start();
+        w.ShowPage(3);
+        kx::messageScript().clear();
+        kx::messageScript().suppressNotices = true;
+        kx::state().PendingDocKey = pending;
+
+        m_window = std::make_unique<kx::FKayitli>(&w);
+        m_window->show();
+        m_window->Form_Activate();
+        QVERIFY(kx::state().PendingDocKey.isEmpty());
+        QCOMPARE(kx::messageScript().textsOf("popup"),
+                 message.isEmpty() ? QStringList() : QStringList { message });
+        QCOMPARE(m_window->CCariX->ListIndex(), account);
+        const int picked = m_window->Grid1->CurrentCell().Row();
+        QCOMPARE(picked > 0 ? m_window->Grid1->Cell(picked, 0).Text() : QString(),
+                 account < 0 ? QString() : pending);
+        QCOMPARE(kx::state().CurrentPage, account < 0 ? 3 : 4);
+        if (account >= 0)
+            QCOMPARE(text(w.RB1, "XTSiraNo"), QStringLiteral("8"));
+    }
+
+    // Printing needs a picked row that is the document loaded in the panel, and no payment.
+    void printRefused_data()
+    {
+        QTest::addColumn<QString>("situation");
+        QTest::addColumn<QStringList>("messages");
+
+        const QString print = "Belgeyi yazdırmak için öncelikle cariyi seçip ardından listelenen "
+                              "belgelerden yazdırmak istediğinizi işaretleyiniz!";
+        QTest::newRow("no row picked") << "none" << QStringList { print, print };
+        QTest::newRow("payment") << "payment" << QStringList { print, print };
+        QTest::newRow("document gone meanwhile")
+            << "gone"
+            << QStringList { "Seçilen belge bulunamadı! Listeyi yenileyip tekrar deneyiniz.", print,
+                             print };
+    }
+    void printRefused()
+    {
+        QFETCH(QString, situation);
+        QFETCH(QStringList, messages);
+        kx::FKayitli &window = open();
+        const Company &c = *m_company;
+        window.CCariX->setListIndex(0);
+        if (situation == "payment") {
+            pick(window, c.payment, 6);
+            QCOMPARE(kx::state().CurrentPage, 3);
+        } else if (situation == "gone") {
+            kx::state().Conn->Execute("delete from \"1Belge\" where id=?", { c.invoice5 });
+            pick(window, c.invoice5, 5);
+            QCOMPARE(kx::state().CurrentPage, 3);
+            QVERIFY(window.loadedKey().isEmpty());
+        }
+        QTest::mouseClick(window.BPrint, Qt::LeftButton);
+        QTest::mouseClick(window.PrintIrs, Qt::LeftButton);
+        QCOMPARE(kx::messageScript().textsOf("popup"), messages);
+        QVERIFY(m_printed.isEmpty());
+    }
+
+    // Closed by "Düzenle" the document stays in the panel; closed by its close box the panel
+    // is cleared for a new document.
+    void closing_data()
+    {
+        QTest::addColumn<bool>("edit");
+        QTest::newRow("Düzenle") << true;
+        QTest::newRow("close box") << false;
+    }
+    void closing()
+    {
+        QFETCH(bool, edit);
+        m_env = std::make_unique<EventsWindow>();
+        m_company = std::make_unique<Company>();
+        kx::FMain &w = m_env->start();
+        w.ShowPage(3);
+        const qint64 note = m_company->note4;
+        withNextModal([edit, note](QWidget *modal) {
+            auto *window = qobject_cast<kx::FKayitli *>(modal);
+            window->CCariX->setListIndex(0);
+            pickRow(window->Grid1, rowOfKey(window->Grid1, key(3, note)));
+            if (edit)
+                window->BEdit_Click();
+        });
+        w.CMBar_Execute(153);
+        QCOMPARE(text(w.RA1, "XTSiraNo"), edit ? QStringLiteral("4") : QStringLiteral("5"));
+        QCOMPARE(kx::fieldIndex(w.RA1, "XCCari"), edit ? 0 : -1);
+        QCOMPARE(w.Grid1->Rows(), edit ? 2 : 1);
+        QVERIFY(!kx::state().ClearAfterKayitli);
+    }
+
+    // "Belge No ile Bul": the series is typed upper-case, a miss disables "Aç" again, and "Aç"
+    // brings the found document's row and document up in the window.
+    void findByNumber()
+    {
+        kx::FKayitli &window = open();
+        const Company &c = *m_company;
+        QStringList seen;
+        withNextModal([&seen](QWidget *modal) {
+            auto *search = qobject_cast<kx::FBelgeBul *>(modal);
+            seen << QString::number(search->CAc->isEnabled());
+            typeText(search->TSeri, "f");
+            typeText(search->TSira, "9");
+            QTest::mouseClick(search->CBul, Qt::LeftButton);
+            seen << search->TSeri->text() << search->TCari->text() << search->TTarih->text()
+                 << search->TTutar->text() << QString::number(search->CAc->isEnabled());
+            search->TSira->setText("2");
+            QTest::mouseClick(search->CBul, Qt::LeftButton);
+            seen << search->TCari->text() << search->TTarih->text() << search->TTutar->text();
+            search->TSira->setText("99");
+            QTest::mouseClick(search->CBul, Qt::LeftButton);
+            seen << search->TCari->text() << QString::number(search->CAc->isEnabled());
+            search->TSira->setText("2");
+            QTest::mouseClick(search->CBul, Qt::LeftButton);
+            QTest::mouseClick(search->CAc, Qt::LeftButton);
+        });
+        QTest::mouseClick(window.PushButton1, Qt::LeftButton);
+        QCOMPARE(seen,
+                 (QStringList { "0", "F", "Bulunamadı", "Bulunamadı", "Bulunamadı", "0",
+                                "ALICI (1)", "05.03.2026", "283,20", "Bulunamadı", "0" }));
+        QVERIFY(kx::state().PendingDocKey.isEmpty());
+        QCOMPARE(window.CCariX->ListIndex(), 0);
+        QCOMPARE(window.Grid1->Cell(window.Grid1->CurrentCell().Row(), 0).Text(),
+                 key(5, c.invoice5));
+        QCOMPARE(window.loadedKey(), key(5, c.invoice5));
+        QCOMPARE(kx::state().CurrentPage, 5);
+    }
+};
+
+KX_TEST(TestSavedDocuments)
+#include "tst_saved_documents.moc"

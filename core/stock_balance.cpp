@@ -1,4 +1,4 @@
-// Stock on hand of one card, with the low-stock warning.
+// Stock on hand: the rule, the movements of every card, one card's with the low-stock warning.
 #include "core/stock_balance.h"
 
 #include "core/document_values.h"

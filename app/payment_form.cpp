@@ -130,12 +130,8 @@ FOdeme::FOdeme(QWidget *parent)
 
     // The load.
     CBelge->AddItems({ QStringLiteral("Tahsilat"), QStringLiteral("Tediye") });
-    if (s.CariVar != QLatin1String("yok")) {
-        QStringList entries;
-        for (int i = 0; i < s.CariRows.recordCount(); ++i)
-            entries << cardEntry(s.CariRows, i);
-        CCari->AddItems(entries);
-    }
+    if (s.CariVar != QLatin1String("yok"))
+        CCari->AddItems(cardEntries(s.CariRows));
     TSerino->setText(s.AyarRows.text(12, 2)); // settings row 3, a11: the last payment series
     newEntry();
 }

@@ -27,9 +27,6 @@ public:
     QLineEdit *TTutar = nullptr;
     QPushButton *CAc = nullptr;
 
-    // The key of the document found last; empty when none is held.
-    QString heldKey() const { return m_key; }
-
     void CBul_Click();
     // Hands the held key to PendingDocKey and closes; nothing without a key.
     void CAc_Click();

@@ -130,23 +130,10 @@ FOdeme::FOdeme(QWidget *parent)
 
     // The load.
     CBelge->AddItems({ QStringLiteral("Tahsilat"), QStringLiteral("Tediye") });
-    if (s.CariVar != QLatin1String("yok")) {
-        QStringList entries;
-        for (int i = 0; i < s.CariRows.recordCount(); ++i)
-            entries << cardEntry(s.CariRows, i);
-        CCari->AddItems(entries);
-    }
-    CBelge->setListIndex(0);
+    if (s.CariVar != QLatin1String("yok"))
+        CCari->AddItems(cardEntries(s.CariRows));
     TSerino->setText(s.AyarRows.text(12, 2)); // settings row 3, a11: the last payment series
-    try {
-        TSirano->setText(NextSiraNo(6, TSerino->text()));
-    } catch (const DatabaseError &) {
-        TSirano->clear();
-    }
-    DBelge->setDateText(today());
-    TNakit->setText(QStringLiteral("0,00"));
-    TCek->setText(QStringLiteral("0,00"));
-    TAciklama->clear();
+    newEntry();
 }
 
 bool FOdeme::loadPayment(qint64 id)
@@ -259,21 +246,26 @@ void FOdeme::BKaydet_Click()
     }
 }
 
-void FOdeme::clearForNext()
+void FOdeme::newEntry()
 {
-    CCari->setListIndex(-1);
-    CCari->setText(QString());
-    LabInfo->clear();
+    CBelge->setListIndex(0);
     try {
         TSirano->setText(NextSiraNo(6, TSerino->text()));
     } catch (const DatabaseError &) {
         TSirano->clear();
     }
-    CBelge->setListIndex(0);
     DBelge->setDateText(today());
     TNakit->setText(QStringLiteral("0,00"));
     TCek->setText(QStringLiteral("0,00"));
     TAciklama->clear();
+}
+
+void FOdeme::clearForNext()
+{
+    CCari->setListIndex(-1);
+    CCari->setText(QString());
+    LabInfo->clear();
+    newEntry();
     CBelge->setFocus(Qt::OtherFocusReason);
 }
 

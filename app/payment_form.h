@@ -51,6 +51,8 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // A new collection on the series shown: its next number, today, no amounts, no note.
+    void newEntry();
     void clearForNext();
     void CCari_Click();
     void amountChanged();

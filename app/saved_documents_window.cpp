@@ -117,12 +117,8 @@ FKayitli::FKayitli(FMain *main, QWidget *parent)
                 Grid1_OpenRow(now.row() + 1, now.column());
             });
 
-    if (s.CariVar != QLatin1String("yok")) {
-        QStringList entries;
-        for (int i = 0; i < s.CariRows.recordCount(); ++i)
-            entries << cardEntry(s.CariRows, i);
-        CCariX->AddItems(entries);
-    }
+    if (s.CariVar != QLatin1String("yok"))
+        CCariX->AddItems(cardEntries(s.CariRows));
     CCariX->setText(QString());
 
     // Centred across, at a fixed height, inside the screen.

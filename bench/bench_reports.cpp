@@ -1,6 +1,7 @@
 // Figures of the money reports: statement, price list, cash by month and by day, debts.
 #include "bench/bench_reports.h"
 #include "bench/bench_support.h"
+#include "bench/generator_documents.h"
 
 #include "app/main_window.h"
 #include "core/conversions.h"
@@ -23,11 +24,8 @@ qint64 addStatementAccount()
 {
     kx::ModuleState &s = kx::state();
     kx::Connection &conn = *s.Conn;
-    kx::Recordset found;
-    found.Open("select id from " + kx::sqlTable(s.TblCari) + " where silindi=0 order by id", conn);
-    const qint64 account = found.rows().value(0, 1).toLongLong();
-    found.Open("select id from " + kx::sqlTable(s.TblStok) + " where silindi=0 order by id", conn);
-    const QList<QVariant> stock = found.rows().field(0);
+    const qint64 account = liveCardIds(s.TblCari).value(1);
+    const QList<qint64> stock = liveCardIds(s.TblStok);
     const QString table = kx::sqlTable(s.TblBelge);
     QRandomGenerator random(11);
     const auto money = [&] {
@@ -45,19 +43,18 @@ qint64 addStatementAccount()
     };
     const auto lines = [&](qint64 owner, qint64 takenBy) {
         for (int i = 0; i < 5; ++i) {
-            const QVariant card = stock.at(random.bounded(int(stock.size())));
+            const qint64 card = stock.at(random.bounded(int(stock.size())));
             conn.Execute("insert into " + table
                              + " (belgeid,stokid,stokadi,miktar,birimfiyat,inout,stokinftr) "
                                "values (?,?,?,?,?,?,?)",
-                         { owner, card, QStringLiteral("STOK ") + card.toString(),
+                         { owner, card, QStringLiteral("STOK %1").arg(card),
                            double(1 + random.bounded(10)), money(), QStringLiteral("o"),
                            takenBy ? QVariant(takenBy) : QVariant() });
         }
     };
     conn.BeginTrans();
     for (int i = 0; i < 2000; ++i) {
-        const int date = 20200101 + random.bounded(7) * 10000 + (1 + random.bounded(12)) * 100 + 1
-            + random.bounded(28);
+        const int date = randomDocumentDate(random);
         switch (i % 4) {
         case 0:
             lines(header(5, random.bounded(4), date, 0), 0);

@@ -2,6 +2,7 @@
 #include "bench/bench_stock_reports.h"
 #include "bench/bench_reports.h"
 #include "bench/bench_support.h"
+#include "bench/generator_documents.h"
 
 #include "app/main_window.h"
 #include "core/conversions.h"
@@ -24,17 +25,13 @@ qint64 addBusyStock()
 {
     kx::ModuleState &s = kx::state();
     kx::Connection &conn = *s.Conn;
-    kx::Recordset found;
-    found.Open("select id from " + kx::sqlTable(s.TblStok) + " where silindi=0 order by id", conn);
-    const qint64 card = found.rows().value(0, 2).toLongLong();
-    found.Open("select id from " + kx::sqlTable(s.TblCari) + " where silindi=0 order by id", conn);
-    const QList<QVariant> accounts = found.rows().field(0);
+    const qint64 card = liveCardIds(s.TblStok).value(2);
+    const QList<qint64> accounts = liveCardIds(s.TblCari);
     const QString table = kx::sqlTable(s.TblBelge);
     QRandomGenerator random(13);
     conn.BeginTrans();
     for (int i = 0; i < 1000; ++i) {
-        const int date = 20200101 + random.bounded(7) * 10000 + (1 + random.bounded(12)) * 100 + 1
-            + random.bounded(28);
+        const int date = randomDocumentDate(random);
         const int kind = i % 2 ? 5 : 3;
         const int direction = random.bounded(kind == 5 ? 4 : 2);
         conn.Execute("insert into " + table

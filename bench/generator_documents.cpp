@@ -51,8 +51,7 @@ struct Writer
     qint64 addHeader(qint64 account, int kind, int direction, qint64 takenBy = 0)
     {
         const qint64 id = ++nextId;
-        const int date = 20200101 + random.bounded(7) * 10000 + (1 + random.bounded(12)) * 100 + 1
-            + random.bounded(28);
+        const int date = randomDocumentDate(random);
         const bool invoice = kind == 4 || kind == 5;
         const QVariant none;
         const QVariantList values { id,
@@ -129,7 +128,9 @@ struct Writer
     }
 };
 
-QList<qint64> ids(const QString &table)
+} // namespace
+
+QList<qint64> liveCardIds(const QString &table)
 {
     QSqlQuery query(kx::state().Conn->database());
     query.exec(QStringLiteral("select id from ") + kx::sqlTable(table)
@@ -140,14 +141,18 @@ QList<qint64> ids(const QString &table)
     return found;
 }
 
-} // namespace
+int randomDocumentDate(QRandomGenerator &random)
+{
+    return 20200101 + random.bounded(7) * 10000 + (1 + random.bounded(12)) * 100 + 1
+        + random.bounded(28);
+}
 
 GeneratedDocuments addDocuments(const DocumentSizes &sizes)
 {
     kx::ModuleState &s = kx::state();
-    const QList<qint64> accounts = ids(s.TblCari);
+    const QList<qint64> accounts = liveCardIds(s.TblCari);
     Writer writer(s.Conn->database());
-    writer.stockIds = ids(s.TblStok);
+    writer.stockIds = liveCardIds(s.TblStok);
     if (accounts.size() < 2 || writer.stockIds.isEmpty())
         qFatal("document generator: no cards");
     {

@@ -1,7 +1,10 @@
 // Benchmark data: the documents and lines of a large company, on top of the generated cards.
 #pragma once
 
-#include <QtGlobal>
+#include <QList>
+#include <QString>
+
+class QRandomGenerator;
 
 namespace kxbench {
 
@@ -29,5 +32,11 @@ struct GeneratedDocuments
 // documents. Then one account gets accountDocuments documents of the same pattern, the last
 // an invoice with invoiceLines lines. Needs the logged-in company of BenchData with its cards.
 GeneratedDocuments addDocuments(const DocumentSizes &sizes);
+
+// The ids of the live (not deleted) cards of a card table of the set, in id order.
+QList<qint64> liveCardIds(const QString &table);
+
+// A day of the generated years 2020 to 2026 as yyyymmdd (days 1 to 28 of a month).
+int randomDocumentDate(QRandomGenerator &random);
 
 } // namespace kxbench

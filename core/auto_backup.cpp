@@ -1,4 +1,5 @@
-// The automatic backup on exit: snapshot, zip, keep the newest archives.
+// The database archive (snapshot, zip, read back) and the automatic backup on exit, which keeps
+// the newest archives.
 #include "core/auto_backup.h"
 
 #include "core/messages.h"

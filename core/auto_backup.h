@@ -1,4 +1,5 @@
-// The backup archive written on the drive labelled "KANTARIX" when the main window closes.
+// A checked archive of the database, and the backup archive written on the drive labelled
+// "KANTARIX" when the main window closes.
 #pragma once
 
 #include "platform/drive_label.h"

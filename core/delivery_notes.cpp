@@ -96,17 +96,11 @@ int fillStoredLine(Grid *grid, int row, const RowArray &lines, int record, int s
     return card;
 }
 
-int insertNoteLines(const DocumentView &view, int row, bool storedRates)
+void insertLineRows(const DocumentView &view, int row, const RowArray &lines, int first, int count,
+                    bool storedRates)
 {
-    ModuleState &s = state();
+    const ModuleState &s = state();
     Grid *grid = view.Grid1;
-    Recordset &rs = *s.Rs;
-    rs.Open(QStringLiteral("select id, stokid, stokadi, miktar, serial, birimfiyat, kdvoran from ")
-                + sqlTable(s.TblBelge) + QStringLiteral(" where belgeid=? order by id"),
-            *s.Conn, { qint64(numberValue(grid->Cell(row, 0).Text())) });
-    const RowArray lines = rs.GetRows();
-    rs.Close();
-    const int count = lines.recordCount();
     if (count > 0) {
         if (row == grid->Rows() - 1)
             grid->setRows(grid->Rows() + count);
@@ -117,21 +111,34 @@ int insertNoteLines(const DocumentView &view, int row, bool storedRates)
     const bool outgoing = fieldIndex(view.RB1, "XCBelge") % 2 == 0;
     for (int i = 0; i < count; ++i) {
         const int r = row + 1 + i;
-        const int card = fillStoredLine(grid, r, lines, i, 1);
+        const int record = first + i;
+        const int card = fillStoredLine(grid, r, lines, record, 1);
         const RowArray &cards = s.StokAllRows;
-        grid->Cell(r, 0).setText(lines.text(0, i));
-        grid->Cell(r, 0).setData(lines.value(1, i));
-        QString price = lines.text(5, i);
+        grid->Cell(r, 0).setText(lines.text(0, record));
+        grid->Cell(r, 0).setData(lines.value(1, record));
+        QString price = lines.text(5, record);
         if (price.isEmpty() && card >= 0)
             price = cards.text(outgoing ? 6 : 4, card);
         grid->Cell(r, s.ColFiyat).setText(price);
-        QString rate = storedRates ? lines.text(6, i) : QString();
+        QString rate = storedRates ? lines.text(6, record) : QString();
         if (rate.isEmpty() && card >= 0)
             rate = cards.text(3, card);
         grid->Cell(r, s.ColKdvOrani).setText(rate);
         grid->setRowHeight(r, LineRowHeight);
     }
-    return count;
+}
+
+int insertNoteLines(const DocumentView &view, int row, bool storedRates)
+{
+    ModuleState &s = state();
+    Recordset &rs = *s.Rs;
+    rs.Open(QStringLiteral("select ") + NoteLineFields + QStringLiteral(" from ")
+                + sqlTable(s.TblBelge) + QStringLiteral(" where belgeid=? order by id"),
+            *s.Conn, { qint64(numberValue(view.Grid1->Cell(row, 0).Text())) });
+    const RowArray lines = rs.GetRows();
+    rs.Close();
+    insertLineRows(view, row, lines, 0, lines.recordCount(), storedRates);
+    return lines.recordCount();
 }
 
 void LoadDocumentLines(const DocumentView &view, int row, int col)

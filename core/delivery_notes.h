@@ -4,6 +4,8 @@
 #include "core/panel_fields.h"
 #include "platform/row_array.h"
 
+#include <QString>
+
 namespace kx {
 
 constexpr int NoteRowHeight = 17;
@@ -22,9 +24,17 @@ void fillNoteRow(Grid *grid, int row, const RowArray &notes, int record);
 // fields stockField to stockField + 3 of record `record` are stokid, stokadi, miktar, serial.
 // Returns the card's record in StokAllRows, -1 when it is not loaded (its cells stay empty).
 int fillStoredLine(Grid *grid, int row, const RowArray &lines, int record, int stockField);
-// Inserts the lines of the note in row `row` right under it, as line rows; returns their
-// count. The VAT rate is the card's, or with storedRates the one saved with the line by the
-// invoice that took the note over (the card's when the line has none). Throws DatabaseError.
+// The fields of a stored note line that insertLineRows takes, in this order.
+inline const QString NoteLineFields
+    = QStringLiteral("id, stokid, stokadi, miktar, serial, birimfiyat, kdvoran");
+// Inserts records first to first + count - 1 of lines (NoteLineFields first) right under
+// the note in row `row`, as line rows. The VAT rate is the card's, or with storedRates the one
+// saved with the line by the invoice that took the note over (the card's when the line has
+// none).
+void insertLineRows(const DocumentView &view, int row, const RowArray &lines, int first, int count,
+                    bool storedRates);
+// Reads the lines of the note in row `row` and inserts them right under it; returns their
+// count. Throws DatabaseError.
 int insertNoteLines(const DocumentView &view, int row, bool storedRates);
 // Gives the line rows that have not been laid out yet their look and locks; a mark on the
 // column-1 cell keeps a row from being laid out twice.

@@ -1,4 +1,5 @@
-// Document kind labels, the account balance and the month names.
+// Document kind labels and directions, the document key check, the account balance and the
+// month names.
 #include "core/document_kinds.h"
 
 #include "core/document_values.h"

@@ -10,6 +10,10 @@
 #include "platform/adodb.h"
 #include "platform/grid.h"
 
+#include <QHash>
+
+#include <utility>
+
 namespace kx {
 
 namespace {
@@ -37,9 +41,28 @@ void loadTakenOverNotes(const DocumentView &view, qint64 invoiceId)
     }
     for (int r = 1; r <= count; ++r)
         grid->Cell(r, 1).setText(QStringLiteral("1"));
+
+    // The lines of all the notes in one read, each note's together and in stored order.
+    rs.Open(QStringLiteral("select ") + NoteLineFields + QStringLiteral(", belgeid from ")
+                + sqlTable(s.TblBelge) + QStringLiteral(" where belgeid in (select id from ")
+                + sqlTable(s.TblBelge)
+                + QStringLiteral(" where ftrdrm=? and bmod=3) order by belgeid, id"),
+            *s.Conn, { invoiceId });
+    const RowArray lines = rs.GetRows();
+    rs.Close();
+    // Where each note's lines begin among them, and how many they are.
+    QHash<qint64, std::pair<int, int>> linesOfNote;
+    for (int i = 0; i < lines.recordCount(); ++i) {
+        std::pair<int, int> &range = linesOfNote[lines.value(7, i).toLongLong()];
+        if (range.second++ == 0)
+            range.first = i;
+    }
     // From the bottom up, so that the rows still to come keep their places.
-    for (int r = count; r >= 1; --r)
-        insertNoteLines(view, r, true);
+    for (int r = count; r >= 1; --r) {
+        const auto [first, lineCount]
+            = linesOfNote.value(qint64(numberValue(grid->Cell(r, 0).Text())));
+        insertLineRows(view, r, lines, first, lineCount, true);
+    }
     layOutLineRows(grid);
 }
 

@@ -36,12 +36,7 @@ QString monthEntry(int month, int year)
 void fillCardList(const char *property, const std::initializer_list<QObject *> &panels,
                   const RowArray &rows, bool present)
 {
-    QStringList entries;
-    if (present) {
-        entries.reserve(rows.recordCount());
-        for (int r = 0; r < rows.recordCount(); ++r)
-            entries << cardEntry(rows, r);
-    }
+    const QStringList entries = present ? cardEntries(rows) : QStringList();
     for (QObject *panel : panels) {
         clearFieldItems(panel, property);
         // One insertion per combo; item by item costs a model signal for each card.
@@ -55,6 +50,15 @@ void fillCardList(const char *property, const std::initializer_list<QObject *> &
 QString cardEntry(const RowArray &rows, int record)
 {
     return rows.text(2, record) + QStringLiteral(" (") + rows.text(1, record) + QLatin1Char(')');
+}
+
+QStringList cardEntries(const RowArray &rows)
+{
+    QStringList entries;
+    entries.reserve(rows.recordCount());
+    for (int r = 0; r < rows.recordCount(); ++r)
+        entries << cardEntry(rows, r);
+    return entries;
 }
 
 void SetDocumentColumns()

@@ -27,5 +27,7 @@ void SetDocumentColumns();
 
 // The list entry of a card: name, blank, code in parentheses.
 QString cardEntry(const RowArray &rows, int record);
+// The entries of every record of rows, in record order.
+QStringList cardEntries(const RowArray &rows);
 
 } // namespace kx

@@ -1,4 +1,5 @@
-// Notices, questions and the input dialog, with the script that tests use in their place.
+// Notices, questions, the input dialog and the file dialogs, with the script that tests use in
+// their place.
 #include "core/messages.h"
 
 #include "core/input_dialog.h"

@@ -1,4 +1,5 @@
-// How the program talks to the user: the pop-up notice, Yes/No questions and the input dialog.
+// How the program talks to the user: the pop-up notice, Yes/No questions, the input dialog and
+// the file dialogs.
 #pragma once
 
 #include <QList>

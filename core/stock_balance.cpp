@@ -1,4 +1,4 @@
-// Stock on hand of one card, with the low-stock warning.
+// Stock on hand: the rule, the movements of every card, one card's with the low-stock warning.
 #include "core/stock_balance.h"
 
 #include "core/document_values.h"
@@ -13,22 +13,39 @@ namespace kx {
 
 namespace {
 
-using Movement = StockMovement;
-
 bool isBarcodeCard(const RowArray &cards, int record)
 {
     return cards.text(1, record) == QLatin1String("BARKOD")
         && cards.text(2, record) == QLatin1String("BARKOD");
 }
 
-// Incoming and outgoing sums of the cards' lines, both directions of all cards in one read;
-// miktar is a number column.
-QHash<qint64, Movement> movements(const QList<qint64> &ids)
+// The incoming and outgoing sums of the lines of the cards that condition picks, both
+// directions in one grouped read; miktar is a number column.
+QString movementSumsSql(const QString &condition)
+{
+    return QStringLiteral("select stokid, sum(case when inout='i' then miktar else 0 end),"
+                          " sum(case when inout='o' then miktar else 0 end) from ")
+        + sqlTable(state().TblBelge) + QStringLiteral(" where ") + condition
+        + QStringLiteral(" group by stokid");
+}
+
+// The rows of movementSumsSql by card id.
+QHash<qint64, StockMovement> movementsByCard(const RowArray &rows)
+{
+    QHash<qint64, StockMovement> sums;
+    sums.reserve(rows.recordCount());
+    for (int r = 0; r < rows.recordCount(); ++r)
+        sums.insert(rows.value(0, r).toLongLong(),
+                    { rows.value(1, r).toDouble(), rows.value(2, r).toDouble() });
+    return sums;
+}
+
+// The movements of these cards, read through Conn2.
+QHash<qint64, StockMovement> movements(const QList<qint64> &ids)
 {
     ModuleState &s = state();
-    QHash<qint64, Movement> sums;
     if (ids.isEmpty())
-        return sums;
+        return {};
     QStringList marks;
     QVariantList values;
     for (const qint64 id : ids) {
@@ -36,15 +53,10 @@ QHash<qint64, Movement> movements(const QList<qint64> &ids)
         values << id;
     }
     Recordset &rs = *s.Rs2;
-    rs.Open(QStringLiteral("select stokid, sum(case when inout='i' then miktar else 0 end),"
-                           " sum(case when inout='o' then miktar else 0 end) from ")
-                + sqlTable(s.TblBelge) + QStringLiteral(" where stokid in (")
-                + marks.join(QLatin1Char(',')) + QStringLiteral(") group by stokid"),
+    rs.Open(movementSumsSql(QStringLiteral("stokid in (") + marks.join(QLatin1Char(','))
+                            + QLatin1Char(')')),
             *s.Conn2, values);
-    const RowArray &rows = rs.rows();
-    for (int r = 0; r < rows.recordCount(); ++r)
-        sums.insert(rows.value(0, r).toLongLong(),
-                    { rows.value(1, r).toDouble(), rows.value(2, r).toDouble() });
+    QHash<qint64, StockMovement> sums = movementsByCard(rs.rows());
     rs.Close();
     return sums;
 }
@@ -65,7 +77,7 @@ int countedCard(qint64 id)
     return row;
 }
 
-double onHandOf(int row, const Movement &movement)
+double onHandOf(int row, const StockMovement &movement)
 {
     return stockQuantity(state().StokAllRows, row, movement);
 }
@@ -87,18 +99,8 @@ QHash<qint64, StockMovement> stockMovementsOfAll(Connection &connection)
 {
     // The stock index holds all three columns: the read never touches the table.
     Recordset rs;
-    rs.Open(QStringLiteral("select stokid, sum(case when inout='i' then miktar else 0 end),"
-                           " sum(case when inout='o' then miktar else 0 end) from ")
-                + sqlTable(state().TblBelge)
-                + QStringLiteral(" where stokid is not null group by stokid"),
-            connection);
-    const RowArray &rows = rs.rows();
-    QHash<qint64, StockMovement> sums;
-    sums.reserve(rows.recordCount());
-    for (int r = 0; r < rows.recordCount(); ++r)
-        sums.insert(rows.value(0, r).toLongLong(),
-                    { rows.value(1, r).toDouble(), rows.value(2, r).toDouble() });
-    return sums;
+    rs.Open(movementSumsSql(QStringLiteral("stokid is not null")), connection);
+    return movementsByCard(rs.rows());
 }
 
 double stockQuantity(const RowArray &cards, int record, const StockMovement &movement)
@@ -129,7 +131,7 @@ void WarnLowStock(const QList<StockLine> &lines)
         if (countedCard(line.stockId) >= 0 && !counted.contains(line.stockId))
             counted << line.stockId;
     }
-    const QHash<qint64, Movement> sums = movements(counted);
+    const QHash<qint64, StockMovement> sums = movements(counted);
     // From the last line back: a line's quantity is the one after it less what it moved.
     QHash<qint64, double> running;
     for (const qint64 id : std::as_const(counted))

@@ -1,4 +1,4 @@
-// Stock on hand of one card, with the low-stock warning.
+// Stock on hand: the rule, the movements of every card, one card's with the low-stock warning.
 #pragma once
 
 #include "platform/row_array.h"

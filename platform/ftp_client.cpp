@@ -53,6 +53,7 @@ struct FtpClient::Job
     // The rename after an upload, in the server's words (names as the server sees them).
     QByteArray renameFrom;
     QByteArray renameTo;
+    // How many seconds a transfer may stall (no byte moving) before it counts as failed.
     long stallSeconds = 60;
 
     FtpClient *client = nullptr;
@@ -138,12 +139,10 @@ bool FtpClient::run(Job &job)
     }
     job.user = m_user.toUtf8();
     job.password = m_password.toUtf8();
-    job.stallSeconds = m_stallSeconds;
     job.client = this;
     m_abort = false;
     m_lastError.clear();
     m_busy = true;
-    emit busyChanged(true);
 
     QPointer<FtpClient> self(this);
     QEventLoop loop;
@@ -161,7 +160,6 @@ bool FtpClient::run(Job &job)
     m_loop = nullptr;
     m_busy = false;
     m_lastError = job.ok ? QString() : job.error;
-    emit busyChanged(false);
     return job.ok;
 }
 

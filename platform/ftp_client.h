@@ -26,11 +26,8 @@ public:
 
     // The server as "host" or "host:port" (port 21 when none is given).
     void setServer(const QString &hostAndPort);
-    QString server() const { return m_server; }
     void FtpUser(const QString &user) { m_user = user; }
     void FtpPassword(const QString &password) { m_password = password; }
-    QString user() const { return m_user; }
-    QString password() const { return m_password; }
 
     // Sends localPath into folder as remoteName. The data goes to remoteName + ".part" and is
     // renamed to remoteName only once the server confirmed the whole file, so that a broken
@@ -40,19 +37,14 @@ public:
     // picks a fresh path. True only when the whole file arrived; otherwise localPath is removed.
     bool FtpDownload(const QString &folder, const QString &remoteName, const QString &localPath);
 
-    bool isBusy() const { return m_busy; }
     // libcurl's words for the last failure; empty after a success.
     QString lastError() const { return m_lastError; }
     // The FTP URL of a file: every name part percent-encoded.
     QString fileUrl(const QString &folder, const QString &remoteName) const;
 
-    // How many seconds a transfer may stall (no byte moving) before it counts as failed.
-    void setStallTimeout(int seconds) { m_stallSeconds = seconds; }
-
 signals:
     void SendProgress(qint64 sent, qint64 total);
     void ReceiveProgress(qint64 total, qint64 received);
-    void busyChanged(bool busy);
 
 private:
     struct Job;
@@ -64,7 +56,6 @@ private:
     QString m_user;
     QString m_password;
     QString m_lastError;
-    int m_stallSeconds = 60;
     bool m_busy = false;
     std::atomic<bool> m_abort { false };
     QThread *m_thread = nullptr;

@@ -3,6 +3,7 @@
 
 #include "core/document_kinds.h"
 #include "core/document_values.h"
+#include "core/saved_documents.h"
 #include "core/sql_builders.h"
 #include "core/state.h"
 
@@ -127,7 +128,7 @@ Report AccountStatement(const ReportOptions &o)
         const int direction = rows.value(2, r).toInt();
         ReportRow row;
         row.cells = QStringList(7);
-        row.cells[0] = QString::number(kind) + QString::number(id);
+        row.cells[0] = documentKey(kind, id);
         row.cells[1] = DateKeyToText(rows.value(5, r));
         row.cells[2] = rows.text(3, r) + rows.text(4, r) + QStringLiteral(" - ")
             + DocumentKindName(rows.value(1, r), rows.value(2, r)) + QStringLiteral(" - ")

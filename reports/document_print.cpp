@@ -59,7 +59,7 @@ void PrintDocument(const DocumentView &view, int copies, const PrintKinds &kinds
 
 void reportPrintFailures(int failed, int copies)
 {
-    // Whatever the printer did, the user learns that paper is missing.
+    // Whatever went wrong at the printer, the user learns how many copies are missing.
     if (failed > 0 && failed == copies)
         ShowSystemMessage(QStringLiteral("Belge yazdırılamadı! Yazıcıyı kontrol ediniz."),
                           IconError);

@@ -30,11 +30,6 @@ constexpr PrintKinds printedAsItIs(int page)
 {
     return { page, page };
 }
-// An invoice printed on the delivery-note layout ("İrsaliye Olarak Yazdır").
-constexpr PrintKinds printedAsDeliveryNote(int page)
-{
-    return { page, 3 };
-}
 
 // The six stored cells of one placement (a field's value or its caption), as texts.
 struct LayoutCells

@@ -2,6 +2,7 @@
 #include "reports/report_pages.h"
 
 #include "core/document_values.h"
+#include "core/saved_documents.h"
 #include "core/sql_builders.h"
 #include "core/state.h"
 
@@ -47,7 +48,7 @@ Report VatReport(const ReportOptions &o)
     for (int r = 0; r < rows.recordCount(); ++r) {
         ReportRow row;
         row.cells.resize(LastAmountCol + 1);
-        row.cells[0] = rows.text(1, r) + rows.text(0, r);
+        row.cells[0] = documentKey(rows.value(1, r).toInt(), rows.value(0, r).toLongLong());
         row.cells[1] = DateKeyToText(rows.value(3, r));
         row.cells[2] = rows.text(4, r) + rows.text(5, r) + QStringLiteral(" - ") + rows.text(6, r);
         const QVariant &direction = rows.value(2, r);

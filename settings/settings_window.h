@@ -52,13 +52,13 @@ public:
     // What the controls hold now, as the save writes it.
     SettingsValues shownValues() const;
 
-    // The "Yedekleme" page: an empty page whose content the backup work builds. A builder set
+    // The "Yedekleme" page: an empty page whose content the backup page builds. A builder set
     // here runs at the end of every load with the window and that page.
     QWidget *backupPage() const { return m_backupPage; }
     using BackupPageBuilder = std::function<void(FAyar &window, QWidget *page)>;
     static void setBackupPageBuilder(BackupPageBuilder builder);
 
-    // While a transfer runs the window neither closes nor saves; the backup work sets it
+    // While a transfer runs the window neither closes nor saves; the backup page sets it
     // around each transfer.
     void setTransferRunning(bool running);
     bool transferRunning() const { return m_transferRunning; }

@@ -7,6 +7,7 @@
 #include "platform/grid.h"
 #include "reports/report.h"
 #include "tests/app/events_window.h"
+#include "tests/core/document_view.h"
 #include "tests/support/builders.h"
 #include "tests/support/kxtest.h"
 
@@ -17,11 +18,6 @@ using namespace kxtest;
 using kx::ReportRowKind;
 
 namespace {
-
-kx::ComboBox *combo(QObject *panel, const char *name)
-{
-    return qobject_cast<kx::ComboBox *>(kx::panelField(panel, name));
-}
 
 void doubleClickCell(kx::Grid *grid, int row, int col)
 {
@@ -45,6 +41,15 @@ QStringList gridTexts(kx::Grid *grid)
 QList<kx::MessageRecord> popups()
 {
     return kx::messageScript().popups();
+}
+
+// The first account's statement with its goods lines, run by the command.
+void showStatement(kx::FMain &w)
+{
+    w.ShowPage(6);
+    combo(w.RX1, "XCCari")->setListIndex(0);
+    kx::setFieldValue(w.RX1, "XBStok", 1);
+    w.CMBar_Execute(161);
 }
 
 // Two accounts, ALICI with an invoice over a delivery note (one goods line) and a collection,
@@ -136,10 +141,7 @@ private slots:
         EventsWindow env;
         Company company;
         kx::FMain &w = env.start();
-        w.ShowPage(6);
-        combo(w.RX1, "XCCari")->setListIndex(0);
-        kx::setFieldValue(w.RX1, "XBStok", 1);
-        w.CMBar_Execute(161);
+        showStatement(w);
         const QStringList first = gridTexts(w.Grid1);
         QCOMPARE(first.size(), 5); // opening, invoice, its goods line, collection, totals
         QTest::keyClick(w.Grid1, Qt::Key_Return);
@@ -208,10 +210,7 @@ private slots:
         EventsWindow env;
         Company company;
         kx::FMain &w = env.start();
-        w.ShowPage(6);
-        combo(w.RX1, "XCCari")->setListIndex(0);
-        kx::setFieldValue(w.RX1, "XBStok", 1);
-        w.CMBar_Execute(161);
+        showStatement(w);
         QCOMPARE(int(kx::reportRowKind(w.Grid1, row)), kind);
         kx::state().PendingDocKey = QStringLiteral("untouched");
         // The key goes to the saved-documents window, which opens that document.

@@ -6,6 +6,7 @@
 #include "tests/app/events_window.h"
 #include "tests/support/builders.h"
 #include "tests/support/kxtest.h"
+#include "tests/support/typing.h"
 
 #include <QLineEdit>
 #include <QTest>
@@ -76,20 +77,6 @@ private slots:
 
 KX_TEST(TestSearchMatch)
 
-namespace {
-
-// Key presses carrying each character's text, Turkish letters included.
-void typeText(QWidget *widget, const QString &text)
-{
-    for (const QChar character : text) {
-        const auto key = Qt::Key(character.toUpper().unicode());
-        QTest::sendKeyEvent(QTest::Press, widget, key, QString(character), Qt::NoModifier);
-        QTest::sendKeyEvent(QTest::Release, widget, key, QString(character), Qt::NoModifier);
-    }
-}
-
-} // namespace
-
 // The search box on the started window, typed key by key.
 class TestSearchBox : public QObject
 {
@@ -143,7 +130,7 @@ private slots:
         kx::FMain &w = env.start();
         w.ShowPage(2);
         w.TBul->setFocus(Qt::OtherFocusReason);
-        typeText(w.TBul, typed);
+        kxtest::typeText(w.TBul, typed);
         QCOMPARE(w.TBul->text(), field);
         const int row = selectedRow(w);
         QVERIFY(row >= 1);

@@ -4,9 +4,9 @@
 #include "platform/adodb.h"
 #include "platform/popup.h"
 #include "platform/zip.h"
+#include "tests/support/files.h"
 #include "tests/support/kxtest.h"
 
-#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
 #include <QSqlDatabase>
@@ -16,24 +16,12 @@
 #include <QTest>
 #include <QTimer>
 
+using kxtest::fileHash;
+using kxtest::writeFile;
+
 namespace {
 
 const QDateTime ExitTime(QDate(2026, 12, 9), QTime(14, 30, 15));
-
-QByteArray fileHash(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
-}
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 // Every table's definition and rows as text, to compare two database files.
 QStringList databaseDump(const QString &path)

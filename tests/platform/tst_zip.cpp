@@ -1,5 +1,6 @@
 // Zip archives: writing one file, reading it back, and telling a sound archive from a damaged one.
 #include "platform/zip.h"
+#include "tests/support/files.h"
 #include "tests/support/kxtest.h"
 
 #include <QFile>
@@ -8,20 +9,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+using kxtest::readFile;
+using kxtest::writeFile;
+
 namespace {
-
-void writeFile(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
-QByteArray readFile(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 QByteArray randomBytes(int size)
 {

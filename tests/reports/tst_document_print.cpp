@@ -14,6 +14,7 @@
 #include "tests/support/builders.h"
 #include "tests/support/fixture.h"
 #include "tests/support/kxtest.h"
+#include "tests/support/printing.h"
 
 #include <QTest>
 
@@ -33,16 +34,6 @@ void placeField(int page, int field, const QString &x, const QString &y, bool ca
         s.FieldValues[field] = cells[i];
         kx::ExecUpdate(s.TblAyar, first + i);
     }
-}
-
-QList<kx::PrintItem> itemsOf(const QList<kx::PrintItem> &items, int field)
-{
-    QList<kx::PrintItem> found;
-    for (const kx::PrintItem &item : items) {
-        if (item.field == field && !item.caption)
-            found << item;
-    }
-    return found;
 }
 
 QStringList textsOf(const QList<kx::PrintItem> &items)

@@ -2,6 +2,7 @@
 // each kind prints, and the wordings of the total and the balance.
 #include "reports/document_print_items.h"
 #include "tests/support/kxtest.h"
+#include "tests/support/printing.h"
 
 #include <QSet>
 #include <QTest>
@@ -9,6 +10,8 @@
 #include <algorithm>
 
 Q_DECLARE_METATYPE(kx::LayoutCells)
+
+using kxtest::itemsOf;
 
 namespace {
 
@@ -71,16 +74,6 @@ kx::PrintSnapshot snapshot(int document = 5, int layout = 5)
     s.deliveryNotes = QStringList { "A1", "A3" };
     s.balance = QStringLiteral("20,00");
     return s;
-}
-
-QList<kx::PrintItem> itemsOf(const QList<kx::PrintItem> &items, int field, bool caption = false)
-{
-    QList<kx::PrintItem> found;
-    for (const kx::PrintItem &item : items) {
-        if (item.field == field && item.caption == caption)
-            found << item;
-    }
-    return found;
 }
 
 } // namespace

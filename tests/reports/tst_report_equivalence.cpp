@@ -326,11 +326,7 @@ Company makeCompany()
     Company made;
     Connection &conn = *s.Conn;
     conn.BeginTrans();
-    const auto amountText = [&] {
-        if (random.bounded(20) == 0)
-            return FormatNumber(random.bounded(100000) / 1000.0, "#,##0.000");
-        return FormatNumber(random.bounded(500000) / 100.0, "#,##0.00");
-    };
+    const auto amountText = [&] { return randomAmountText(random); };
     const auto maybeAmount = [&]() -> QVariant {
         switch (random.bounded(4)) {
         case 0:
@@ -428,13 +424,6 @@ class TestReportEquivalence : public QObject
     std::unique_ptr<kxtest::Fixture> m_fixture;
     Company m_company;
 
-    void compare(int page, int cols, const ReportOptions &options,
-                 const kxtest::ReportReference &reference, const QString &what)
-    {
-        const QString difference = kxtest::reportDifference(page, cols, options, reference);
-        QVERIFY2(difference.isEmpty(), qPrintable(what + QStringLiteral(": ") + difference));
-    }
-
 private slots:
     void initTestCase()
     {
@@ -470,8 +459,9 @@ private slots:
                 o.statementRange = variant & 2;
                 o.statementFrom = 20231115;
                 o.statementTo = 20240131;
-                compare(6, 7, o, referenceStatement,
-                        QStringLiteral("statement of record %1, variant %2").arg(k).arg(variant));
+                compareReport(
+                    6, 7, o, referenceStatement,
+                    QStringLiteral("statement of record %1, variant %2").arg(k).arg(variant));
                 if (QTest::currentTestFailed())
                     return;
                 rows += int(BuildReport(6, o).rows.size());
@@ -489,7 +479,8 @@ private slots:
             o.raiseText = "12,5";
             o.reduce = variant == 1 || variant == 3;
             o.reduceText = "7";
-            compare(7, 6, o, referencePriceList, QStringLiteral("price list %1").arg(variant));
+            compareReport(7, 6, o, referencePriceList,
+                          QStringLiteral("price list %1").arg(variant));
         }
     }
 
@@ -501,13 +492,13 @@ private slots:
         o.today = QDate(2024, 3, 15);
         o.cashMonths = months;
         o.cashMonthly = true;
-        compare(8, 6, o, referenceCash, "cash by month");
+        compareReport(8, 6, o, referenceCash, "cash by month");
 
         o.cashMonthly = false;
         o.cashDaily = true;
         for (const QString &month : months) {
             o.cashMonth = month;
-            compare(8, 6, o, referenceCash, "cash by day, " + month);
+            compareReport(8, 6, o, referenceCash, "cash by day, " + month);
         }
 
         o.cashDaily = false;
@@ -516,7 +507,7 @@ private slots:
         days << 20230815 << 20240331;
         for (int day : days) {
             o.cashDay = day;
-            compare(8, 6, o, referenceCash, QStringLiteral("cash of %1").arg(day));
+            compareReport(8, 6, o, referenceCash, QStringLiteral("cash of %1").arg(day));
         }
     }
 
@@ -528,7 +519,7 @@ private slots:
             o.debtorsOnly = filter == 1;
             o.creditorsOnly = filter == 2;
             o.withBalanceOnly = filter == 3;
-            compare(9, 4, o, referenceDebts, QStringLiteral("debts, filter %1").arg(filter));
+            compareReport(9, 4, o, referenceDebts, QStringLiteral("debts, filter %1").arg(filter));
         }
     }
 };

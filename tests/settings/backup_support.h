@@ -1,7 +1,8 @@
 // Helpers of the backup tests: file hashes, folder listings, stock names of a database file.
 #pragma once
 
-#include <QCryptographicHash>
+#include "tests/support/files.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -11,14 +12,6 @@
 #include <QUuid>
 
 namespace kxtest {
-
-inline QByteArray fileHash(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QCryptographicHash::hash(file.readAll(), QCryptographicHash::Sha256);
-}
 
 // Every file under root, as paths relative to it, sorted.
 inline QStringList filesUnder(const QString &root)

@@ -57,19 +57,6 @@ bool writeZip(const QString &path, const QList<Entry> &entries, bool store = fal
     return zip_close(archive) == 0;
 }
 
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-void writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(file.write(bytes), bytes.size());
-}
-
 const QString Marker = QStringLiteral("ARSIVDEKI KART");
 
 } // namespace
@@ -317,27 +304,27 @@ private slots:
         const QString archive = m_disk + QStringLiteral("/yedek.zip");
         const QString database = m_outside->filePath(QStringLiteral("snapshot.mdb"));
         QVERIFY(snapshotDatabase(live(), database));
-        const QByteArray sound = readAll(database);
+        const QByteArray sound = readFile(database);
         if (kind == QLatin1String("truncated")) {
-            const QByteArray whole = readAll(m_good);
-            writeAll(archive, whole.left(whole.size() / 2));
+            const QByteArray whole = readFile(m_good);
+            writeFile(archive, whole.left(whole.size() / 2));
         } else if (kind == QLatin1String("flipped")) {
             QVERIFY(writeZip(archive, { { "Data.mdb", sound } }, true));
-            QByteArray bytes = readAll(archive);
+            QByteArray bytes = readFile(archive);
             const qsizetype at = bytes.indexOf(Marker.toUtf8());
             QVERIFY(at > 0);
             bytes[at] = 'B';
-            writeAll(archive, bytes);
+            writeFile(archive, bytes);
             // The same flip in the database alone passes SQLite's own check: only the
             // archive's checksum can tell.
             QByteArray flipped = sound;
             flipped[flipped.indexOf(Marker.toUtf8())] = 'B';
             const QString flippedFile = m_outside->filePath(QStringLiteral("flipped.mdb"));
-            writeAll(flippedFile, flipped);
+            writeFile(flippedFile, flipped);
             QVERIFY(isSoundProgramDatabase(flippedFile));
             QFile::remove(flippedFile);
         } else if (kind == QLatin1String("text")) {
-            writeAll(archive, "Bu bir arşiv değil, yalnızca bir not.");
+            writeFile(archive, "Bu bir arşiv değil, yalnızca bir not.");
         } else if (kind == QLatin1String("other entry")) {
             QVERIFY(writeZip(archive, { { "notlar.txt", "merhaba" } }));
         } else if (kind == QLatin1String("climbing")) {
@@ -355,7 +342,7 @@ private slots:
                 other.Execute(QStringLiteral("insert into notlar values (1, 'eski')"));
                 other.Close();
             }
-            QVERIFY(writeZip(archive, { { "Data.mdb", readAll(foreign) } }));
+            QVERIFY(writeZip(archive, { { "Data.mdb", readFile(foreign) } }));
             QFile::remove(foreign);
         }
         QFile::remove(database);
@@ -425,7 +412,7 @@ private slots:
         QFETCH(QString, user);
         QProcess other;
         if (user.isEmpty()) {
-            writeAll(live() + QStringLiteral("-journal"), QByteArray());
+            writeFile(live() + QStringLiteral("-journal"), QByteArray());
         } else {
             const QString script
                 = QStringLiteral("import sqlite3, sys\n"

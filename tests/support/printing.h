@@ -1,6 +1,8 @@
-// What printing tests share: a printed PDF read back with pdftotext -bbox, and the printer
-// choice answered with "Tamam".
+// What printing tests share: the print items of one field, a printed PDF read back with
+// pdftotext -bbox, and the printer choice answered with "Tamam".
 #pragma once
+
+#include "reports/document_print_items.h"
 
 #include <QList>
 #include <QPrinter>
@@ -11,6 +13,18 @@
 #include <memory>
 
 namespace kxtest {
+
+// The items that print field's value, or its caption.
+inline QList<kx::PrintItem> itemsOf(const QList<kx::PrintItem> &items, int field,
+                                    bool caption = false)
+{
+    QList<kx::PrintItem> found;
+    for (const kx::PrintItem &item : items) {
+        if (item.field == field && item.caption == caption)
+            found << item;
+    }
+    return found;
+}
 
 // A printer that writes an A4 PDF file at path.
 std::unique_ptr<QPrinter> pdfPrinter(const QString &path);

@@ -1,4 +1,5 @@
-// What report tests share: a report's grid row by row, and the options of the cheques tab.
+// What report tests share: a report's grid row by row, its comparison with a reference, the
+// seeded amounts and the options of the cheques tab.
 #pragma once
 
 #include "core/conversions.h"
@@ -8,10 +9,11 @@
 #include "reports/report.h"
 
 #include <QDate>
+#include <QRandomGenerator>
+#include <QStringList>
+#include <QTest>
 
 #include <functional>
-
-#include <QStringList>
 
 namespace kxtest {
 
@@ -102,6 +104,22 @@ inline QString reportDifference(int page, int cols, const kx::ReportOptions &opt
                 + QStringLiteral("\n want ") + want.at(i);
     }
     return difference;
+}
+
+// Fails the running test, naming what, when the report of page differs from the reference.
+inline void compareReport(int page, int cols, const kx::ReportOptions &options,
+                          const ReportReference &reference, const QString &what)
+{
+    const QString difference = reportDifference(page, cols, options, reference);
+    QVERIFY2(difference.isEmpty(), qPrintable(what + QStringLiteral(": ") + difference));
+}
+
+// An amount as the seeded companies store it: two decimals, one in twenty with a third.
+inline QString randomAmountText(QRandomGenerator &random)
+{
+    if (random.bounded(20) == 0)
+        return kx::FormatNumber(random.bounded(100000) / 1000.0, "#,##0.000");
+    return kx::FormatNumber(random.bounded(500000) / 100.0, "#,##0.00");
 }
 
 // The texts of rows 1 on, cells joined by '|'; a hidden row starts with "(h)".

@@ -1,5 +1,6 @@
 // The card editor F1Pop: layout, load, the field behaviour while typing, and the save.
 #include "app/card_editor.h"
+#include "core/cards.h"
 
 #include "core/conversions.h"
 #include "core/lists.h"
@@ -242,37 +243,15 @@ void F1Pop::Form_Load()
 
     // The proposal is the largest code that reads as a number, plus one. When the table
     // cannot be read the code stays empty for the user to type; the save checks it.
-    double largest = 0;
     try {
-        s.Rs->Open(QStringLiteral("select a1 from ") + sqlTable(PopTable)
-                       + QStringLiteral(" where silindi=0"),
-                   *s.Conn);
-        while (!s.Rs->Eof()) {
-            largest = std::max(largest, ParseAmount(s.Rs->Fields(0)).toDouble());
-            s.Rs->MoveNext();
-        }
-        s.Rs->Close();
-        Text1(first)->setText(plainNumberText(largest + 1));
-    } catch (const DatabaseError &) {
-        s.Rs->Close();
-    }
+        Text1(first)->setText(plainNumberText(largestCardCode(PopTable) + 1));
+    } catch (const DatabaseError &) { }
 }
 
 bool F1Pop::isDuplicateCode(const QString &code) const
 {
-    ModuleState &s = state();
-    QString sql = QStringLiteral("select * from ") + sqlTable(PopTable)
-        + QStringLiteral(" where a1=? and silindi=0");
-    QVariantList values { code };
-    if (s.PopMode == QLatin1String("e")) {
-        sql += QStringLiteral(" and id<>?");
-        values << m_selectedCard.value(0).toLongLong();
-    }
-    s.SqlText = sql;
-    s.Rs->Open(s.SqlText, *s.Conn, values);
-    const bool taken = s.Rs->RecordCount() >= 1;
-    s.Rs->Close();
-    return taken;
+    const bool editing = state().PopMode == QLatin1String("e");
+    return cardCodeTaken(PopTable, code, editing ? m_selectedCard.value(0).toLongLong() : 0);
 }
 
 void F1Pop::refuse(const QString &text, int fieldIndex)

@@ -147,17 +147,4 @@ private:
     ReportOptions m_reportOptions;
 };
 
-// Stores every stock card's code and name of table again in plain upper-case letters, in one
-// transaction, writing only the cards whose folded code or name differs. Returns the number of
-// cards written. Throws DatabaseError (nothing is written then).
-int cleanStockNames(const QString &table);
-
-// The stock and account tables that settings row 54 gives company firmaId.
-struct CardTables
-{
-    QString stock;
-    QString accounts;
-};
-CardTables chooseCardTables(int firmaId);
-
 } // namespace kx

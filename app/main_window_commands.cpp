@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "app/payment_form.h"
 #include "core/auto_backup.h"
+#include "core/cards.h"
 #include "core/database.h"
 #include "core/document_entry.h"
 #include "core/document_panels.h"
@@ -253,9 +254,7 @@ void FMain::deleteCard()
 
     const QString id = Grid1->Cell(row, 0).Text();
     try {
-        s.Conn->Execute(QStringLiteral("update ") + sqlTable(cardTable(page))
-                            + QStringLiteral(" set silindi=1 where id=?"),
-                        { id.toLongLong() });
+        softDeleteCard(cardTable(page), id.toLongLong());
         LoadLists(false, page == 1, page != 1);
     } catch (const DatabaseError &) {
         ShowSystemMessage(QStringLiteral("Kayıt silinemedi!"), IconError);

@@ -1,5 +1,6 @@
 // Tests of the main window: start-up, stock-name clean-up, table choice, pages, Enter, resize.
 #include "app/main_window.h"
+#include "core/cards.h"
 #include "core/lists.h"
 #include "core/login_form.h"
 #include "core/sql_builders.h"

@@ -116,6 +116,13 @@ FKayitli::FKayitli(FMain *main, QWidget *parent)
                     return;
                 Grid1_OpenRow(now.row() + 1, now.column());
             });
+    // A click on the row that is already picked picks it again: a payment form closed without
+    // saving, or a document, opens once more.
+    Grid1->viewport()->installEventFilter(this);
+    connect(Grid1, &QAbstractItemView::clicked, this, [this](const QModelIndex &index) {
+        if (!m_filling && index.isValid() && index.row() == m_rowBeforePress)
+            Grid1_OpenRow(index.row() + 1, index.column());
+    });
 
     if (s.CariVar != QLatin1String("yok"))
         CCariX->AddItems(cardEntries(s.CariRows));
@@ -309,6 +316,15 @@ void FKayitli::PushButton1_Click()
 {
     ShowDocumentSearch(this);
     Form_Activate();
+}
+
+bool FKayitli::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == Grid1->viewport() && event->type() == QEvent::MouseButtonPress) {
+        const QModelIndex current = Grid1->currentIndex();
+        m_rowBeforePress = current.isValid() ? current.row() : -1;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void FKayitli::closeEvent(QCloseEvent *event)

@@ -21,6 +21,7 @@
 #include "reports/document_print.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -119,6 +120,7 @@ FKayitli::FKayitli(FMain *main, QWidget *parent)
     // A click on the row that is already picked picks it again: a payment form closed without
     // saving, or a document, opens once more.
     Grid1->viewport()->installEventFilter(this);
+    Grid1->installEventFilter(this);
     connect(Grid1, &QAbstractItemView::clicked, this, [this](const QModelIndex &index) {
         if (!m_filling && index.isValid() && index.row() == m_rowBeforePress)
             Grid1_OpenRow(index.row() + 1, index.column());
@@ -320,6 +322,19 @@ void FKayitli::PushButton1_Click()
 
 bool FKayitli::eventFilter(QObject *watched, QEvent *event)
 {
+    // Coming in by the keyboard, the list makes its first cell current without showing it;
+    // that is no pick: nothing opens, and cancel or print would not act on an unseen row.
+    if (watched == Grid1 && event->type() == QEvent::FocusIn && !m_enteringFocus
+        && !Grid1->currentIndex().isValid()) {
+        m_enteringFocus = true;
+        m_filling = true;
+        QCoreApplication::sendEvent(Grid1, event);
+        m_filling = false;
+        m_enteringFocus = false;
+        if (Grid1->currentIndex().isValid())
+            noRowPicked();
+        return true;
+    }
     if (watched == Grid1->viewport() && event->type() == QEvent::MouseButtonPress) {
         const QModelIndex current = Grid1->currentIndex();
         m_rowBeforePress = current.isValid() ? current.row() : -1;

@@ -63,6 +63,7 @@ private:
     bool m_filling = false;
     // The list's current row when the mouse was pressed (0-based, -1 none).
     int m_rowBeforePress = -1;
+    bool m_enteringFocus = false;
     bool m_closingByCode = false;
 };
 

@@ -409,6 +409,66 @@ private slots:
         QCOMPARE(grid.columnSpan(1, 4), 15);
     }
 
+    // A row chosen by code (a list page's first row, the search, a report's last row) starts
+    // at the hidden key column 0: the keys still move from that row, on screen, and the move is
+    // told as leaving that cell.
+    void keysMoveFromARowChosenAtTheHiddenColumn_data()
+    {
+        QTest::addColumn<int>("selectMode");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("chosen");
+        QTest::addColumn<int>("row");
+        const int ctrl = int(Qt::ControlModifier);
+        QTest::newRow("rows, down") << 1 << int(Qt::Key_Down) << 0 << 30 << 31;
+        QTest::newRow("rows, up") << 1 << int(Qt::Key_Up) << 0 << 30 << 29;
+        QTest::newRow("rows, to the first") << 1 << int(Qt::Key_Home) << ctrl << 30 << 1;
+        QTest::newRow("rows, up from the last") << 1 << int(Qt::Key_Up) << 0 << 60 << 59;
+        QTest::newRow("cells, down") << 0 << int(Qt::Key_Down) << 0 << 30 << 31;
+        QTest::newRow("cells, to the last") << 0 << int(Qt::Key_End) << ctrl << 1 << 60;
+    }
+    void keysMoveFromARowChosenAtTheHiddenColumn()
+    {
+        QFETCH(int, selectMode);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, chosen);
+        QFETCH(int, row);
+        Grid grid;
+        grid.resize(300, 200);
+        grid.setCols(4);
+        grid.setRows(61);
+        grid.setColumnWidth(0, 0);
+        grid.setSelectMode(selectMode);
+        grid.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&grid));
+        grid.Range(chosen, 0, chosen, 3).RangeSelect();
+        QSignalSpy leaves(&grid, &Grid::LeaveCell);
+        QTest::keyClick(&grid, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(grid.CurrentCell().Row(), row);
+        QVERIFY(grid.CurrentCell().Col() >= 1);
+        QCOMPARE(leaves.count(), 1);
+        QCOMPARE(leaves.at(0).mid(0, 2), (QList<QVariant> { chosen, 0 }));
+        const QRect shown = grid.visualRect(grid.model()->index(row - 1, 1));
+        QVERIFY(grid.viewport()->rect().contains(shown));
+    }
+
+    // Scrolling to a cell of the hidden key column brings its row into view.
+    void scrollToAHiddenColumnCellShowsItsRow()
+    {
+        Grid grid;
+        grid.resize(300, 200);
+        grid.setCols(4);
+        grid.setRows(61);
+        grid.setColumnWidth(0, 0);
+        grid.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&grid));
+        grid.scrollTo(grid.model()->index(59, 0));
+        QVERIFY(grid.viewport()->rect().contains(grid.visualRect(grid.model()->index(59, 1))));
+        grid.scrollTo(grid.model()->index(0, 0));
+        QVERIFY(grid.viewport()->rect().contains(grid.visualRect(grid.model()->index(0, 1))));
+    }
+
     // Borders by edge and style, and the row tags: both travel with their rows when rows are
     // inserted or removed above them, and new rows start without either.
     void bordersAndRowTagsTravelWithTheirRows()

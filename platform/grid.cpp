@@ -314,7 +314,8 @@ public:
         const int col = index.column();
         Qt::ItemFlags result = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
         GridCell gridCell = m_grid->Cell(row, col);
-        if (m_grid->m_selectMode != 0 || gridCell.Locked())
+        // A hidden column (the key column) is no place to type: its editor would not show.
+        if (m_grid->m_selectMode != 0 || gridCell.Locked() || m_grid->isColumnHidden(col))
             return result;
         if (gridCell.CellType() == CellTypeCheckBox)
             return result | Qt::ItemIsUserCheckable;

@@ -453,6 +453,28 @@ private slots:
         QVERIFY(grid.viewport()->rect().contains(shown));
     }
 
+    // Typing while the hidden key column holds the current cell opens no unseen editor: the
+    // key column keeps its text.
+    void noTypingIntoTheHiddenKeyColumn()
+    {
+        Grid grid;
+        grid.resize(300, 200);
+        grid.setCols(4);
+        grid.setRows(10);
+        grid.setColumnWidth(0, 0);
+        grid.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&grid));
+        grid.Cell(5, 0).setText(QStringLiteral("412"));
+        grid.Range(5, 0, 5, 0).RangeSelect();
+        QTest::keyClicks(&grid, "x7");
+        QCOMPARE(grid.Cell(5, 0).Text(), QStringLiteral("412"));
+        QVERIFY(!grid.indexWidget(grid.model()->index(4, 0)));
+        // A shown column still takes typing.
+        grid.Cell(5, 1).Select();
+        QTest::keyClick(&grid, Qt::Key_X);
+        QCOMPARE(grid.Cell(5, 1).Text(), QStringLiteral("x"));
+    }
+
     // Scrolling to a cell of the hidden key column brings its row into view.
     void scrollToAHiddenColumnCellShowsItsRow()
     {

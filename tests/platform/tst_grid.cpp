@@ -33,6 +33,19 @@ QString shownText(Grid &grid, int row, int col)
     return grid.model()->index(row - 1, col).data(Qt::DisplayRole).toString();
 }
 
+// A shown grid of three columns besides its hidden key column 0, with rows - 1 data rows, as the
+// list and report pages stand.
+bool showKeyColumnGrid(Grid &grid, int rows, int selectMode = 0)
+{
+    grid.resize(300, 200);
+    grid.setCols(4);
+    grid.setRows(rows);
+    grid.setColumnWidth(0, 0);
+    grid.setSelectMode(selectMode);
+    grid.show();
+    return QTest::qWaitForWindowExposed(&grid);
+}
+
 } // namespace
 
 class TestGrid : public QObject
@@ -435,13 +448,7 @@ private slots:
         QFETCH(int, chosen);
         QFETCH(int, row);
         Grid grid;
-        grid.resize(300, 200);
-        grid.setCols(4);
-        grid.setRows(61);
-        grid.setColumnWidth(0, 0);
-        grid.setSelectMode(selectMode);
-        grid.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&grid));
+        QVERIFY(showKeyColumnGrid(grid, 61, selectMode));
         grid.Range(chosen, 0, chosen, 3).RangeSelect();
         QSignalSpy leaves(&grid, &Grid::LeaveCell);
         QTest::keyClick(&grid, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
@@ -458,12 +465,7 @@ private slots:
     void noTypingIntoTheHiddenKeyColumn()
     {
         Grid grid;
-        grid.resize(300, 200);
-        grid.setCols(4);
-        grid.setRows(10);
-        grid.setColumnWidth(0, 0);
-        grid.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&grid));
+        QVERIFY(showKeyColumnGrid(grid, 10));
         grid.Cell(5, 0).setText(QStringLiteral("412"));
         grid.Range(5, 0, 5, 0).RangeSelect();
         QTest::keyClicks(&grid, "x7");
@@ -479,12 +481,7 @@ private slots:
     void scrollToAHiddenColumnCellShowsItsRow()
     {
         Grid grid;
-        grid.resize(300, 200);
-        grid.setCols(4);
-        grid.setRows(61);
-        grid.setColumnWidth(0, 0);
-        grid.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&grid));
+        QVERIFY(showKeyColumnGrid(grid, 61));
         grid.scrollTo(grid.model()->index(59, 0));
         QVERIFY(grid.viewport()->rect().contains(grid.visualRect(grid.model()->index(59, 1))));
         grid.scrollTo(grid.model()->index(0, 0));

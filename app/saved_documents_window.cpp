@@ -233,7 +233,7 @@ void FKayitli::Grid1_OpenRow(int row, int col)
     if (parsed.kind == 6) {
         // The click's own selection comes only after this handler: show the row as picked
         // while its form is open.
-        Grid1->Range(row, 0, row, 1).RangeSelect();
+        Grid1->Range(row, 0, row, Grid1->Cols() - 1).RangeSelect();
         if (ShowPaymentForm(this, parsed.id)) {
             CCariX->setListIndex(-1);
             CCariX->setText(QString());

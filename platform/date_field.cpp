@@ -1,6 +1,8 @@
 // The date field of the panels and forms.
 #include "platform/date_field.h"
 
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QLocale>
 
 namespace kx {
@@ -53,6 +55,20 @@ void DateField::focusOutEvent(QFocusEvent *event)
     // The typed text is taken over first, so that the handler reads the date the user sees.
     QDateEdit::focusOutEvent(event);
     emit LostFocus();
+}
+
+void DateField::keyPressEvent(QKeyEvent *event)
+{
+    // A click leaves the cursor inside a part that is already full, where the edit takes no
+    // further digit: the digit starts that part anew, as it does when the part is selected.
+    const QString typed = event->text();
+    if (typed.size() == 1 && typed.at(0).isDigit() && !lineEdit()->hasSelectedText()) {
+        const Section part = currentSection();
+        const int width = part == YearSection ? 4 : 2;
+        if (part != NoSection && sectionText(part).size() >= width)
+            setSelectedSection(part);
+    }
+    QDateEdit::keyPressEvent(event);
 }
 
 bool DateField::focusNextPrevChild(bool next)

@@ -73,7 +73,9 @@ void FMain::RX1_CekKaydet()
                          Grid1->Cell(row, 5).Text(), Grid1->Cell(row, 6).Text(),
                          Grid1->Cell(row, 7).Text() });
     }
-    const QString refusal = SaveCheques(cheques);
+    // Until the list is shown the grid holds only the cheques typed since: the stored ones,
+    // never seen, stay.
+    const QString refusal = SaveCheques(cheques, m_reportPage == 13);
     if (!refusal.isEmpty()) {
         // The rows stay as typed, so that they can be mended and saved again.
         ShowSystemMessage(refusal, IconError);

@@ -87,7 +87,7 @@ bool isChequeRow(const Grid *grid, int row)
         && kind != ReportRowKind::Footer;
 }
 
-QString SaveCheques(const QList<ChequeRow> &cheques)
+QString SaveCheques(const QList<ChequeRow> &cheques, bool replaceStored)
 {
     // Every date is checked before the table is touched.
     for (const ChequeRow &cheque : cheques) {
@@ -100,7 +100,8 @@ QString SaveCheques(const QList<ChequeRow> &cheques)
     const QString table = sqlTable(s.TblCek);
     try {
         conn.BeginTrans();
-        conn.Execute(QStringLiteral("delete from ") + table);
+        if (replaceStored)
+            conn.Execute(QStringLiteral("delete from ") + table);
         const QString insert = QStringLiteral("insert into ") + table
             + QStringLiteral(" (vade, cekno, banka, veren, alan, tutar, cdurum) "
                              "values (?, ?, ?, ?, ?, ?, ?)");

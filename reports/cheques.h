@@ -24,9 +24,10 @@ struct ChequeRow
     QString cdurum;
 };
 
-// Replaces every stored cheque of the company with these, in one transaction, values bound.
+// Replaces every stored cheque of the company with these, in one transaction, values bound;
+// with replaceStored false the stored cheques stay and these are added to them.
 // A due date that is no calendar date is refused before anything is deleted. Returns an empty
 // text when saved, else the message for the user; the stored cheques are then as they were.
-QString SaveCheques(const QList<ChequeRow> &cheques);
+QString SaveCheques(const QList<ChequeRow> &cheques, bool replaceStored = true);
 
 } // namespace kx

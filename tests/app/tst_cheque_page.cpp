@@ -176,6 +176,41 @@ private slots:
         QCOMPARE(w.Grid1->Rows(), 1);
     }
 
+    // Before the list is shown the grid holds no stored cheque: a save there keeps the stored
+    // ones, adds what was typed, and then shows them all.
+    void saveBeforeTheListIsShownKeepsStoredCheques_data()
+    {
+        QTest::addColumn<bool>("newCheque");
+        QTest::newRow("nothing typed") << false;
+        QTest::newRow("a new cheque") << true;
+    }
+    void saveBeforeTheListIsShownKeepsStoredCheques()
+    {
+        QFETCH(bool, newCheque);
+        EventsWindow env;
+        addCheque(20250310, "C1", "1,00");
+        addCheque(20250311, "C2", "2,00", "Ödendi");
+        kx::FMain &w = env.start();
+        w.ShowPage(13);
+        QCOMPARE(w.Grid1->Rows(), 1);
+        QStringList expected { "C1:20250310:1,00:Kasada", "C2:20250311:2,00:Ödendi" };
+        if (newCheque) {
+            press(w, "BYeni");
+            w.Grid1->Cell(1, 1).setText("01.01.2030");
+            w.Grid1->Cell(1, 2).setText("YENI");
+            expected << "YENI:20300101:0,00:Kasada";
+        }
+        press(w, "BKaydet");
+        QCOMPARE(stored(), expected);
+        QCOMPARE(chequeRows(w.Grid1).size(), expected.size() + 1);
+
+        // Shown now: the grid is the list, and a save replaces the table with it.
+        select(w, 1, 2);
+        press(w, "BSil");
+        press(w, "BKaydet");
+        QCOMPARE(stored(), expected.mid(1));
+    }
+
     // "Sil" needs a chosen cheque: on the totals row it says so and removes nothing. A removal
     // lives in the grid only; the report run again brings the cheque back.
     void deleteNeedsAChosenCheque()

@@ -59,13 +59,27 @@ void DateField::focusOutEvent(QFocusEvent *event)
 
 void DateField::keyPressEvent(QKeyEvent *event)
 {
+    const QString typed = event->text();
+    // The dot ends a part and goes on to the next one; Tab alone leaves the field. A part
+    // that is selected whole was just reached, by a full part before it: the dot is spent.
+    if (typed == QStringLiteral(".") && !(event->modifiers() & ~Qt::KeypadModifier)) {
+        const Section part = currentSection();
+        const bool reached = lineEdit()->selectedText() == sectionText(part);
+        if (!reached && (part == DaySection || part == MonthSection))
+            setSelectedSection(part == DaySection ? MonthSection : YearSection);
+        event->accept();
+        return;
+    }
     // A click leaves the cursor inside a part that is already full, where the edit takes no
     // further digit: the digit starts that part anew, as it does when the part is selected.
-    const QString typed = event->text();
-    if (typed.size() == 1 && typed.at(0).isDigit() && !lineEdit()->hasSelectedText()) {
+    // With the whole date selected it starts the day.
+    if (typed.size() == 1 && typed.at(0).isDigit()) {
+        const QLineEdit *edit = lineEdit();
         const Section part = currentSection();
         const int width = part == YearSection ? 4 : 2;
-        if (part != NoSection && sectionText(part).size() >= width)
+        if (edit->hasSelectedText() && edit->selectedText() == edit->text())
+            setSelectedSection(DaySection);
+        else if (!edit->hasSelectedText() && part != NoSection && sectionText(part).size() >= width)
             setSelectedSection(part);
     }
     QDateEdit::keyPressEvent(event);

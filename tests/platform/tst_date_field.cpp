@@ -11,7 +11,8 @@ class TestDateField : public QObject
 private slots:
     void typing_data()
     {
-        QTest::addColumn<int>("cursor"); // -1: the field was entered with Tab
+        // -1: the field was entered with Tab; -2: the whole date is selected
+        QTest::addColumn<int>("cursor");
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown");
         QTest::newRow("click in the day") << 1 << "05"
@@ -26,6 +27,14 @@ private slots:
                                                    << "05.11.2025";
         QTest::newRow("one-digit day ended by a dot") << 0 << "7.3"
                                                       << "07.03.2026";
+        QTest::newRow("dots after one-digit parts") << 0 << "1.3.2025"
+                                                    << "01.03.2025";
+        QTest::newRow("dot after a one-digit month") << 4 << "1.2025"
+                                                     << "10.01.2025";
+        QTest::newRow("dot in a full day goes on") << 1 << ".03"
+                                                   << "10.03.2026";
+        QTest::newRow("whole date selected") << -2 << "05.11.2025"
+                                             << "05.11.2025";
         QTest::newRow("entered with tab") << -1 << "05"
                                           << "05.12.2026";
         QTest::newRow("a day that takes no second digit") << 1 << "45"
@@ -44,11 +53,14 @@ private slots:
         form.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&form));
         before.setFocus();
-        if (cursor < 0) {
+        if (cursor == -1) {
             QTest::keyClick(&before, Qt::Key_Tab);
         } else {
             field.setFocus(Qt::MouseFocusReason);
-            field.findChild<QLineEdit *>()->setCursorPosition(cursor);
+            if (cursor == -2)
+                field.selectAll();
+            else
+                field.findChild<QLineEdit *>()->setCursorPosition(cursor);
         }
         QVERIFY(field.hasFocus());
         QTest::keyClicks(&field, typed);

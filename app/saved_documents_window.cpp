@@ -21,6 +21,7 @@
 #include "reports/document_print.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
@@ -116,6 +117,14 @@ FKayitli::FKayitli(FMain *main, QWidget *parent)
                     return;
                 Grid1_OpenRow(now.row() + 1, now.column());
             });
+    // A click on the row that is already picked picks it again: a payment form closed without
+    // saving, or a document, opens once more.
+    Grid1->viewport()->installEventFilter(this);
+    Grid1->installEventFilter(this);
+    connect(Grid1, &QAbstractItemView::clicked, this, [this](const QModelIndex &index) {
+        if (!m_filling && index.isValid() && index.row() == m_rowBeforePress)
+            Grid1_OpenRow(index.row() + 1, index.column());
+    });
 
     if (s.CariVar != QLatin1String("yok"))
         CCariX->AddItems(cardEntries(s.CariRows));
@@ -309,6 +318,28 @@ void FKayitli::PushButton1_Click()
 {
     ShowDocumentSearch(this);
     Form_Activate();
+}
+
+bool FKayitli::eventFilter(QObject *watched, QEvent *event)
+{
+    // Coming in by the keyboard, the list makes its first cell current without showing it;
+    // that is no pick: nothing opens, and cancel or print would not act on an unseen row.
+    if (watched == Grid1 && event->type() == QEvent::FocusIn && !m_enteringFocus
+        && !Grid1->currentIndex().isValid()) {
+        m_enteringFocus = true;
+        m_filling = true;
+        QCoreApplication::sendEvent(Grid1, event);
+        m_filling = false;
+        m_enteringFocus = false;
+        if (Grid1->currentIndex().isValid())
+            noRowPicked();
+        return true;
+    }
+    if (watched == Grid1->viewport() && event->type() == QEvent::MouseButtonPress) {
+        const QModelIndex current = Grid1->currentIndex();
+        m_rowBeforePress = current.isValid() ? current.row() : -1;
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void FKayitli::closeEvent(QCloseEvent *event)

@@ -50,6 +50,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     int pickedRow();
@@ -60,6 +61,9 @@ private:
     QPointer<FMain> m_main;
     QString m_loadedKey;
     bool m_filling = false;
+    // The list's current row when the mouse was pressed (0-based, -1 none).
+    int m_rowBeforePress = -1;
+    bool m_enteringFocus = false;
     bool m_closingByCode = false;
 };
 

@@ -6,6 +6,7 @@
 #include "core/messages.h"
 #include "core/sql_builders.h"
 #include "core/state.h"
+#include "core/version_check.h"
 #include "platform/focus.h"
 #include "platform/twips.h"
 #include "platform/ui_font.h"
@@ -116,24 +117,26 @@ QLabel *linkLabel(const QString &caption, QWidget *parent)
 
 } // namespace
 
+// The same addresses as the main window's help command and the about window, on the
+// program's web host.
 QString FGiris::productAddress()
 {
-    return QStringLiteral("http://www.kantarix.com");
+    return hostUrl(webHost(), QStringLiteral("/"));
 }
 
 QString FGiris::helpAddress()
 {
-    return productAddress() + QStringLiteral("/yardim.asp");
+    return kx::helpAddress();
 }
 
 QString FGiris::contactMail()
 {
-    return QStringLiteral("destek@kantarix.com");
+    return QStringLiteral("iletisim@kantarix.com");
 }
 
 QString FGiris::makerAddress()
 {
-    return QStringLiteral("http://www.kantarixyazilim.com");
+    return hostUrl(webHost(), QStringLiteral("/hakkimizda.asp"));
 }
 
 FGiris::FGiris(QWidget *parent)
@@ -182,7 +185,8 @@ void FGiris::buildLoginPage()
     LinkHELP->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     LinkINFO = linkLabel(contactMail(), Picture1);
     LinkINFO->setGeometry(twipsRect(360, 2220, 3300, 300));
-    LinkMAKER = linkLabel(QUrl(makerAddress()).host(), Picture1);
+    const QUrl maker(makerAddress());
+    LinkMAKER = linkLabel(maker.host() + maker.path(), Picture1);
     LinkMAKER->setGeometry(twipsRect(4320, 2220, 3000, 300));
     LinkMAKER->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     LinkKX = linkLabel(QUrl(productAddress()).host(), Picture1);

@@ -565,6 +565,54 @@ private slots:
         QVERIFY(m_printed.isEmpty());
     }
 
+    // A second click on the picked row picks it again: a payment form closed without saving
+    // opens once more, a document loads again as it was.
+    void pickSameRowAgain()
+    {
+        kx::FKayitli &window = open();
+        const Company &c = *m_company;
+        window.CCariX->setListIndex(0);
+        const int paymentRow = rowOfKey(window.Grid1, key(6, c.payment));
+        const QStringList opened = EventsWindow::closeOpenedWindows([&] {
+            pickRow(window.Grid1, paymentRow);
+            pickRow(window.Grid1, paymentRow);
+        });
+        const QString form = QStringLiteral("FOdeme ") + QString::number(c.payment);
+        QCOMPARE(opened, (QStringList { form, form }));
+
+        const int noteRow = rowOfKey(window.Grid1, key(3, c.note1));
+        pickRow(window.Grid1, noteRow);
+        m_main->ShowPage(3);
+        QCOMPARE(kx::fieldText(m_main->RA1, "XTSiraNo"), QStringLiteral("5"));
+        pickRow(window.Grid1, noteRow);
+        QCOMPARE(kx::fieldText(m_main->RA1, "XTSiraNo"), QStringLiteral("1"));
+        QCOMPARE(m_main->Grid1->Rows(), 3);
+    }
+
+    // Tabbing into the list picks no row: nothing opens and cancel finds nothing picked; the
+    // arrow key then picks the first row.
+    void tabIntoListPicksNothing()
+    {
+        kx::FKayitli &window = open();
+        const Company &c = *m_company;
+        window.CCariX->setListIndex(0);
+        window.CCariX->setFocus();
+        QTest::keyClick(window.CCariX, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), window.Grid1);
+        QCOMPARE(window.Grid1->CurrentCell().Row(), 0);
+        QVERIFY(window.loadedKey().isEmpty());
+        QCOMPARE(kx::fieldIndex(m_main->RA1, "XCCari"), -1);
+
+        QTest::mouseClick(window.BDel, Qt::LeftButton);
+        QCOMPARE(kx::messageScript().textsOf("popup"),
+                 QStringList { "Önce iptal etmek istediğiniz belgeyi listeden seçiniz!" });
+        QCOMPARE(count("select count(*) from \"1Belge\" where id=?", { c.note1 }), 1);
+
+        window.Grid1->setFocus();
+        QTest::keyClick(window.Grid1, Qt::Key_Down);
+        QCOMPARE(window.loadedKey(), key(3, c.note1));
+    }
+
     // Closed by "Düzenle" the document stays in the panel; closed by its close box the panel
     // is cleared for a new document.
     void closing_data()

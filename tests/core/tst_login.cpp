@@ -2,6 +2,8 @@
 #include "core/login_form.h"
 #include "core/messages.h"
 #include "core/state.h"
+#include "core/version_check.h"
+#include "settings/about_window.h"
 #include "tests/support/fixture.h"
 #include "tests/support/kxtest.h"
 
@@ -515,14 +517,29 @@ class TestLoginLinks : public QObject
 {
     Q_OBJECT
 private slots:
+    // The links lead where the main window's help and the about window lead, on the
+    // configured web host.
+    void initTestCase()
+    {
+        m_webHost = qgetenv("KANTARIX_WEB_HOST");
+        qputenv("KANTARIX_WEB_HOST", "127.0.0.1:8123");
+    }
+    void cleanupTestCase()
+    {
+        if (m_webHost.isEmpty())
+            qunsetenv("KANTARIX_WEB_HOST");
+        else
+            qputenv("KANTARIX_WEB_HOST", m_webHost);
+    }
+
     void linksOpenTheirAddresses_data()
     {
         QTest::addColumn<QString>("link");
         QTest::addColumn<QUrl>("address");
-        QTest::newRow("help") << "LinkHELP" << QUrl(FGiris::helpAddress());
-        QTest::newRow("mail") << "LinkINFO" << QUrl("mailto:" + FGiris::contactMail());
-        QTest::newRow("maker") << "LinkMAKER" << QUrl(FGiris::makerAddress());
-        QTest::newRow("product") << "LinkKX" << QUrl(FGiris::productAddress());
+        QTest::newRow("help") << "LinkHELP" << QUrl(kx::helpAddress());
+        QTest::newRow("mail") << "LinkINFO" << QUrl("mailto:" + FHakkinda::contactMail());
+        QTest::newRow("maker") << "LinkMAKER" << QUrl(FHakkinda::makerAddress());
+        QTest::newRow("product") << "LinkKX" << QUrl(FHakkinda::productAddress());
     }
     void linksOpenTheirAddresses()
     {
@@ -548,6 +565,9 @@ private slots:
             QDesktopServices::unsetUrlHandler(scheme);
         QCOMPARE(catcher.opened, QList<QUrl> { address });
     }
+
+private:
+    QByteArray m_webHost;
 };
 
 KX_TEST(TestLoginForm)

@@ -385,9 +385,12 @@ bool F1Pop::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     case QEvent::FocusIn:
-        // Only a move into the field selects; coming back to the window keeps the caret.
-        if (Text1(index) && focusEntered(event))
+        // Only a move into the field selects; coming back to the window keeps the caret. The
+        // field that takes the focus as the window opens is entered too, so a proposed code
+        // is typed over.
+        if (Text1(index) && (focusEntered(event) || !m_focusSeen))
             Text1_GotFocus(index);
+        m_focusSeen = true;
         break;
     case QEvent::FocusOut:
         if (Text1(index))

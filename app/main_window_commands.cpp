@@ -253,6 +253,14 @@ void FMain::deleteCard()
         return;
 
     const QString id = Grid1->Cell(row, 0).Text();
+    const RowArray &rows = page == 1 ? s.StokRows : s.CariRows;
+    const QString &listed = page == 1 ? s.StokVar : s.CariVar;
+    const auto liveIds
+        = [&] { return listed == QLatin1String("var") ? rows.field(0) : QList<QVariant>(); };
+    const QList<CardChoice> choices = cardChoices(page);
+    QList<QVariant> expected = liveIds();
+    if (row - 1 < expected.size())
+        expected.removeAt(row - 1);
     try {
         softDeleteCard(cardTable(page), id.toLongLong());
         LoadLists(false, page == 1, page != 1);
@@ -261,11 +269,15 @@ void FMain::deleteCard()
         return;
     }
 
-    // Grid rows and list entries come from the same live rows in the same order.
-    for (ComboBox *list : cardLists(documentView(), page))
-        list->RemoveItem(row - 1);
-    const RowArray &rows = page == 1 ? s.StokRows : s.CariRows;
-    const bool present = (page == 1 ? s.StokVar : s.CariVar) == QLatin1String("var");
+    // Grid rows and list entries come from the same live rows in the same order; cards made or
+    // deleted meanwhile on another computer move the rows, and the lists are filled again.
+    if (liveIds() == expected) {
+        for (ComboBox *list : cardLists(documentView(), page))
+            list->RemoveItem(row - 1);
+    } else {
+        afterCardSaved(page, false, choices);
+    }
+    const bool present = listed == QLatin1String("var");
     // With the last live card gone the list keeps its old rows in memory; the page shows none.
     if (!present)
         Grid1->setVirtualRows(nullptr);

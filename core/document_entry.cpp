@@ -265,8 +265,17 @@ void CheckDocumentPrices(const DocumentView &view)
     }
     // Only a written price needs the stock lists read again; a whole reload per save costs
     // more than the save itself on a large company.
-    if (written)
-        LoadLists(false, true, false);
+    if (!written)
+        return;
+    // A card made or deleted meanwhile on another computer moves the reloaded rows; an entry's
+    // index is its card's row, so the panels' lists must move with them.
+    const auto liveIds = [&s] {
+        return s.StokVar == QLatin1String("var") ? s.StokRows.field(0) : QList<QVariant>();
+    };
+    const QList<QVariant> before = liveIds();
+    LoadLists(false, true, false);
+    if (liveIds() != before)
+        FillStockLists(view);
 }
 
 } // namespace kx

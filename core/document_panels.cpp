@@ -151,11 +151,17 @@ void FillPanelLists(const DocumentView &view, const QDate &today)
 
     fillCardList("XCCari", { view.RA1, view.RB1, view.RC1, view.RX1 }, s.CariRows,
                  s.CariVar != QLatin1String("yok"));
-    fillCardList("XCStok", { view.RA1, view.RC1, view.RX1 }, s.StokRows,
-                 s.StokVar != QLatin1String("yok"));
+    FillStockLists(view);
 
     SetGridFooter(view.GridB2);
     SetGridFooter(view.GridB3);
+}
+
+void FillStockLists(const DocumentView &view)
+{
+    const ModuleState &s = state();
+    fillCardList("XCStok", { view.RA1, view.RC1, view.RX1 }, s.StokRows,
+                 s.StokVar != QLatin1String("yok"));
 }
 
 void ResetPanel(const DocumentView &view, const QDate &today)

@@ -25,6 +25,10 @@ void ResetPanel(const DocumentView &view, const QDate &today = QDate::currentDat
 // The document grid's column numbers and the money format, as the start-up sets them.
 void SetDocumentColumns();
 
+// The stock lists of the panels filled again from the live stock rows, so that entry i is row
+// i; nothing is chosen afterwards.
+void FillStockLists(const DocumentView &view);
+
 // The list entry of a card: name, blank, code in parentheses.
 QString cardEntry(const RowArray &rows, int record);
 // The entries of every record of rows, in record order.

@@ -626,6 +626,25 @@ private slots:
         QVERIFY(!m_window->Text1(12)->hasSelectedText());
     }
 
+    // The code field has the focus as the window opens, with the proposal selected: a code
+    // typed at once replaces it.
+    void openingSelectsProposedCode_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("stock") << Stock;
+        QTest::newRow("account") << Account;
+    }
+    void openingSelectsProposedCode()
+    {
+        QFETCH(int, kind);
+        const int codeField = kind == Stock ? 0 : kx::CardFieldCount;
+        open(kind, QStringLiteral("y"));
+        QCOMPARE(QApplication::focusWidget(), m_window->field(codeField));
+        QCOMPARE(m_window->Text1(codeField)->selectedText(), QStringLiteral("1"));
+        type(QStringLiteral("77"));
+        QCOMPARE(m_window->Text1(codeField)->text(), QStringLiteral("77"));
+    }
+
     // A database that refuses the write leaves the window open with the entered values and
     // one error notice, instead of ending the program.
     void refusedWrite_data()

@@ -2,6 +2,7 @@
 #include "app/card_editor.h"
 #include "app/main_window.h"
 #include "app/panel_loader.h"
+#include "core/document_panels.h"
 #include "core/messages.h"
 #include "core/rights.h"
 #include "core/state.h"
@@ -350,6 +351,33 @@ private slots:
         QCOMPARE(kx::fieldCount(w.RA1, "XCStok"), stockEntries);
         if (accountCount > 1)
             QCOMPARE(w.Grid1->CurrentCell().Row(), qMin(row, accountCount - 1));
+    }
+
+    // An account made meanwhile on another computer moves the reloaded rows: after the delete
+    // every panel's entry i is still row i, the account that choosing it takes.
+    void softDeleteAfterCardMadeElsewhere()
+    {
+        EventsWindow env;
+        addCards(3);
+        kx::FMain &w = env.start();
+        w.ShowPage(2);
+        w.Grid1->Range(2, 0, 2, 18).RangeSelect();
+        addAccount("9", "AAA YENI");
+        kx::messageScript().answers = { kx::AnswerYes };
+
+        QTest::keyClick(w.Grid1, Qt::Key_S, Qt::ControlModifier);
+
+        QCOMPARE(kx::messageScript().lastPopupText(), QStringLiteral("Kayıt silindi!"));
+        const QStringList entries = kx::cardEntries(kx::state().CariRows);
+        QCOMPARE(entries.size(), 3);
+        QVERIFY(entries.first().startsWith("AAA YENI"));
+        for (kx::ComboBox *list : accountLists(w)) {
+            QStringList shown;
+            for (int i = 0; i < list->ListCount(); ++i)
+                shown << list->List(i);
+            QCOMPARE(shown, entries);
+        }
+        QCOMPARE(w.Grid1->Rows(), 4);
     }
 
     void deleteAnsweredNo()

@@ -700,6 +700,30 @@ private slots:
         QCOMPARE(setting(3, 9), QStringLiteral("A"));
     }
 
+    // A written price reloads the stock rows; a card made meanwhile on another computer moves
+    // them, and every panel's entry i must still be row i, the card that choosing it adds.
+    void priceWriteBackKeepsListsInStep()
+    {
+        c->showPage(5);
+        QObject *rc = c->w->rc;
+        combo(rc, "XCCari")->setListIndex(c->accountIndex(c->ahmet));
+        combo(rc, "XCStok")->setListIndex(c->stockIndex(c->vida));
+        edit(rc, "XTFiyat")->setText("12,00");
+        kx::AddDocumentLine(c->w->view);
+        addStock("2000", "AHSAP KAMA");
+        kx::messageScript().answers = { 6 };
+
+        QVERIFY(kx::SaveDocument(c->w->view));
+        const kx::RowArray &rows = kx::state().StokRows;
+        QCOMPARE(rows.recordCount(), 4);
+        for (QObject *panel : { c->w->ra, c->w->rc, c->w->rx }) {
+            QStringList entries;
+            for (int i = 0; i < combo(panel, "XCStok")->ListCount(); ++i)
+                entries << combo(panel, "XCStok")->List(i);
+            QCOMPARE(entries, kx::cardEntries(rows));
+        }
+    }
+
     // An invoice carries the VAT of the company's three rates only: a line at another rate is
     // refused at save, however it came in, with its card and rate named; a delivery note
     // carries no VAT and saves.

@@ -102,6 +102,9 @@ public:
     void Panel_BarkodBul(QObject *panel);
     void Panel_EntrySwitch(QObject *panel, const char *switchField, const char *entryField,
                            int column);
+    // Width in pixels stored in settings row id `row`, column a<column>, bounded to what the
+    // grid can hold.
+    static int storedColumnWidth(int row, int column);
     void TBul_Change(const QString &text);
     // The cheque page's buttons on RX1: a new cheque on top, removal of the chosen ones, and
     // the save of every cheque row followed by the report.

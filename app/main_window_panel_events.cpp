@@ -102,8 +102,7 @@ void FMain::Panel_EntrySwitch(QObject *panel, const char *switchField, const cha
     if (documentView().panelOfPage(s.CurrentPage) != panel || column < 1)
         return;
     // Settings row CurrentPage + 3 holds the page's widths, its column aN that of column N.
-    const int stored = int(numberValue(s.AyarRows.text(column + 1, s.CurrentPage + 2)));
-    Grid1->setColumnWidth(column, on ? stored : 0);
+    Grid1->setColumnWidth(column, on ? storedColumnWidth(s.CurrentPage + 3, column) : 0);
 }
 
 } // namespace kx

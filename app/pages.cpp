@@ -119,6 +119,13 @@ void writeColumns(Grid *grid, const Column *first, int count)
 
 } // namespace
 
+// The settings window stores what was typed: a number beyond any screen is cut to a width the
+// grid can hold instead of overflowing.
+int FMain::storedColumnWidth(int row, int column)
+{
+    return int(qBound(0.0, numberValue(setting(row, column)), 32767.0));
+}
+
 void FMain::ShowPage(int kind)
 {
     ModuleState &s = state();
@@ -177,7 +184,7 @@ void FMain::ShowPage(int kind)
 
     for (int c = 1; c < Grid1->Cols(); ++c) {
         Grid1->Cell(0, c).setCellAlignment(2);
-        Grid1->setColumnWidth(c, int(numberValue(setting(kind + 3, c))));
+        Grid1->setColumnWidth(c, storedColumnWidth(kind + 3, c));
         if (kind <= 2 && numberValue(setting(kind, c)) == 0)
             Grid1->setColumnWidth(c, 0);
         if (kind >= 3 && kind <= 5) {

@@ -14,6 +14,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStyledItemDelegate>
 
 namespace kx {
@@ -315,7 +316,8 @@ public:
         const int col = index.column();
         Qt::ItemFlags result = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
         GridCell gridCell = m_grid->Cell(row, col);
-        if (m_grid->m_selectMode != 0 || gridCell.Locked())
+        // A hidden column (the key column) is no place to type: its editor would not show.
+        if (m_grid->m_selectMode != 0 || gridCell.Locked() || m_grid->isColumnHidden(col))
             return result;
         if (gridCell.CellType() == CellTypeCheckBox)
             return result | Qt::ItemIsUserCheckable;
@@ -1073,7 +1075,41 @@ QModelIndex Grid::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers mo
 {
     if (m_focusRow > 0 && m_focusRow < Rows() && m_focusCol < Cols())
         return m_model->index(m_focusRow - 1, m_focusCol);
-    return QTableView::moveCursor(cursorAction, modifiers);
+    // A row chosen by code starts at the hidden key column, from which the view moves nowhere:
+    // the keys move from that row as if from a shown column of it. The stand-in is quiet and
+    // undone, so the move is told as leaving the cell that was current.
+    const QModelIndex current = currentIndex();
+    const int shown = current.isValid() ? shownColumnFor(current.column()) : -1;
+    if (shown < 0 || shown == current.column())
+        return QTableView::moveCursor(cursorAction, modifiers);
+    const QSignalBlocker quiet(selectionModel());
+    selectionModel()->setCurrentIndex(current.siblingAtColumn(shown),
+                                      QItemSelectionModel::NoUpdate);
+    const QModelIndex moved = QTableView::moveCursor(cursorAction, modifiers);
+    selectionModel()->setCurrentIndex(current, QItemSelectionModel::NoUpdate);
+    return moved;
+}
+
+void Grid::scrollTo(const QModelIndex &index, ScrollHint hint)
+{
+    // The hidden key column has no place on screen; its row has, in a shown column.
+    const int shown = index.isValid() ? shownColumnFor(index.column()) : -1;
+    QTableView::scrollTo(shown >= 0 ? index.siblingAtColumn(shown) : index, hint);
+}
+
+int Grid::shownColumnFor(int col) const
+{
+    if (!isColumnHidden(col))
+        return col;
+    // The leftmost column on screen keeps the sideways position; else the first shown one.
+    const int left = columnAt(0);
+    if (left >= 0 && !isColumnHidden(left))
+        return left;
+    for (int c = 0; c < Cols(); ++c) {
+        if (!isColumnHidden(c))
+            return c;
+    }
+    return -1;
 }
 
 void Grid::mouseDoubleClickEvent(QMouseEvent *event)

@@ -221,6 +221,9 @@ public:
     // The grid whose open cell editor holds widget, else null.
     static Grid *editorOwner(const QWidget *widget);
 
+    // A cell of a hidden column scrolls its row into view.
+    void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
+
 signals:
     // A cell's text changed, typed or written by code.
     void CellChange(int row, int col);
@@ -261,6 +264,8 @@ private:
     void applyHeaderHeight();
     void onFocusChanged(QWidget *old, QWidget *now);
     bool ownsWidget(const QWidget *widget) const;
+    // col itself when shown, else a shown column to stand for it; -1 when none is shown.
+    int shownColumnFor(int col) const;
 
     GridModel *m_model = nullptr;
     QList<ColumnData> m_columns;

@@ -341,6 +341,9 @@ private slots:
         setSetting(1, 5, QStringLiteral("0"));
         setSetting(4, 5, QStringLiteral("150"));
         setSetting(4, 2, QStringLiteral("240"));
+        // Typed in the settings window: a width past any screen, and one below zero.
+        setSetting(4, 3, QStringLiteral("99999999999"));
+        setSetting(4, 4, QStringLiteral("-40"));
         FMain window;
         window.startAfterLogin();
         window.ShowPage(1);
@@ -354,6 +357,8 @@ private slots:
         QCOMPARE(grid->Cell(1, 0).Text(), state().StokRows.text(0, 0));
         QCOMPARE(grid->ColumnWidth(5), 0);
         QCOMPARE(grid->ColumnWidth(2), 240);
+        QCOMPARE(grid->ColumnWidth(3), 32767);
+        QCOMPARE(grid->ColumnWidth(4), 0);
         QCOMPARE(grid->ColumnAlignment(3), 12);
         QCOMPARE(grid->ColumnAlignment(1), 4);
     }

@@ -358,6 +358,12 @@ private slots:
         entrySwitch->setListIndex(0);
         QCOMPARE(w.Grid1->ColumnWidth(column), 0);
         QCOMPARE(kx::state().AyarRows.text(column + 1, page + 2), QStringLiteral("0"));
+
+        // A width typed past any screen is cut to what the grid holds.
+        setSetting(page + 3, column, "99999999999");
+        entrySwitch->setListIndex(1);
+        entrySwitch->setListIndex(0);
+        QCOMPARE(w.Grid1->ColumnWidth(column), 32767);
     }
 };
 

@@ -34,6 +34,19 @@ QString shownText(Grid &grid, int row, int col)
     return grid.model()->index(row - 1, col).data(Qt::DisplayRole).toString();
 }
 
+// A shown grid of three columns besides its hidden key column 0, with rows - 1 data rows, as the
+// list and report pages stand.
+bool showKeyColumnGrid(Grid &grid, int rows, int selectMode = 0)
+{
+    grid.resize(300, 200);
+    grid.setCols(4);
+    grid.setRows(rows);
+    grid.setColumnWidth(0, 0);
+    grid.setSelectMode(selectMode);
+    grid.show();
+    return QTest::qWaitForWindowExposed(&grid);
+}
+
 } // namespace
 
 class TestGrid : public QObject
@@ -429,6 +442,72 @@ private slots:
         QVERIFY(!grid.Cell(1, 1).FontBold());
         grid.Range(2, 4, 2, 18).Merge();
         QCOMPARE(grid.columnSpan(1, 4), 15);
+    }
+
+    // A row chosen by code (a list page's first row, the search, a report's last row) starts
+    // at the hidden key column 0: the keys still move from that row, on screen, and the move is
+    // told as leaving that cell.
+    void keysMoveFromARowChosenAtTheHiddenColumn_data()
+    {
+        QTest::addColumn<int>("selectMode");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<int>("chosen");
+        QTest::addColumn<int>("row");
+        const int ctrl = int(Qt::ControlModifier);
+        QTest::newRow("rows, down") << 1 << int(Qt::Key_Down) << 0 << 30 << 31;
+        QTest::newRow("rows, up") << 1 << int(Qt::Key_Up) << 0 << 30 << 29;
+        QTest::newRow("rows, to the first") << 1 << int(Qt::Key_Home) << ctrl << 30 << 1;
+        QTest::newRow("rows, up from the last") << 1 << int(Qt::Key_Up) << 0 << 60 << 59;
+        QTest::newRow("cells, down") << 0 << int(Qt::Key_Down) << 0 << 30 << 31;
+        QTest::newRow("cells, to the last") << 0 << int(Qt::Key_End) << ctrl << 1 << 60;
+    }
+    void keysMoveFromARowChosenAtTheHiddenColumn()
+    {
+        QFETCH(int, selectMode);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(int, chosen);
+        QFETCH(int, row);
+        Grid grid;
+        QVERIFY(showKeyColumnGrid(grid, 61, selectMode));
+        grid.Range(chosen, 0, chosen, 3).RangeSelect();
+        QSignalSpy leaves(&grid, &Grid::LeaveCell);
+        QTest::keyClick(&grid, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(grid.CurrentCell().Row(), row);
+        QVERIFY(grid.CurrentCell().Col() >= 1);
+        QCOMPARE(leaves.count(), 1);
+        QCOMPARE(leaves.at(0).mid(0, 2), (QList<QVariant> { chosen, 0 }));
+        const QRect shown = grid.visualRect(grid.model()->index(row - 1, 1));
+        QVERIFY(grid.viewport()->rect().contains(shown));
+    }
+
+    // Typing while the hidden key column holds the current cell opens no unseen editor: the
+    // key column keeps its text.
+    void noTypingIntoTheHiddenKeyColumn()
+    {
+        Grid grid;
+        QVERIFY(showKeyColumnGrid(grid, 10));
+        grid.Cell(5, 0).setText(QStringLiteral("412"));
+        grid.Range(5, 0, 5, 0).RangeSelect();
+        QTest::keyClicks(&grid, "x7");
+        QCOMPARE(grid.Cell(5, 0).Text(), QStringLiteral("412"));
+        QVERIFY(!grid.indexWidget(grid.model()->index(4, 0)));
+        // A shown column still takes typing.
+        grid.Cell(5, 1).Select();
+        QTest::keyClick(&grid, Qt::Key_X);
+        QCOMPARE(grid.Cell(5, 1).Text(), QStringLiteral("x"));
+    }
+
+    // Scrolling to a cell of the hidden key column brings its row into view.
+    void scrollToAHiddenColumnCellShowsItsRow()
+    {
+        Grid grid;
+        QVERIFY(showKeyColumnGrid(grid, 61));
+        grid.scrollTo(grid.model()->index(59, 0));
+        QVERIFY(grid.viewport()->rect().contains(grid.visualRect(grid.model()->index(59, 1))));
+        grid.scrollTo(grid.model()->index(0, 0));
+        QVERIFY(grid.viewport()->rect().contains(grid.visualRect(grid.model()->index(0, 1))));
     }
 
     // Borders by edge and style, and the row tags: both travel with their rows when rows are

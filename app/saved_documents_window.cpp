@@ -231,6 +231,9 @@ void FKayitli::Grid1_OpenRow(int row, int col)
     const DocumentKey parsed = parseDocumentKey(key);
     // The kind digit tells a payment, never a word in the row's text.
     if (parsed.kind == 6) {
+        // The click's own selection comes only after this handler: show the row as picked
+        // while its form is open.
+        Grid1->Range(row, 0, row, Grid1->Cols() - 1).RangeSelect();
         if (ShowPaymentForm(this, parsed.id)) {
             CCariX->setListIndex(-1);
             CCariX->setText(QString());

@@ -589,6 +589,25 @@ private slots:
         QCOMPARE(m_main->Grid1->Rows(), 3);
     }
 
+    // While the payment form of a clicked row is open, the list shows that row as the picked
+    // one, not the row picked before.
+    void paymentFormOverItsRow()
+    {
+        kx::FKayitli &window = open();
+        const Company &c = *m_company;
+        window.CCariX->setListIndex(0);
+        pickRow(window.Grid1, rowOfKey(window.Grid1, key(3, c.note1)));
+        const int paymentRow = rowOfKey(window.Grid1, key(6, c.payment));
+        QList<int> shown;
+        withNextModal([&](QWidget *) {
+            for (const QModelIndex &index : window.Grid1->selectionModel()->selectedIndexes())
+                if (!shown.contains(index.row() + 1))
+                    shown << index.row() + 1;
+        });
+        pickRow(window.Grid1, paymentRow);
+        QCOMPARE(shown, QList<int> { paymentRow });
+    }
+
     // Tabbing into the list picks no row: nothing opens and cancel finds nothing picked; the
     // arrow key then picks the first row.
     void tabIntoListPicksNothing()

@@ -8,8 +8,13 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPointer>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 
 namespace kx {
 
@@ -95,6 +100,37 @@ void ShowNoPermission()
         IconError);
 }
 
+namespace {
+
+// A text taller than most of the screen (a long service log) scrolls inside its box, so that
+// the box and its buttons stay in view.
+void fitToScreen(QMessageBox &box)
+{
+    auto *label = box.findChild<QLabel *>(QStringLiteral("qt_msgbox_label"));
+    const QScreen *screen = box.screen();
+    if (!label || !screen || !box.layout())
+        return;
+    // Measured in the font the box is shown with.
+    box.ensurePolished();
+    label->ensurePolished();
+    const QRect room = screen->availableGeometry();
+    const int height = room.height() * 3 / 5;
+    if (label->sizeHint().height() <= height)
+        return;
+    auto *area = new QScrollArea;
+    area->setFrameShape(QFrame::NoFrame);
+    area->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    area->setWidgetResizable(true);
+    delete box.layout()->replaceWidget(label, area);
+    area->setWidget(label);
+    // A little room between the longest line and the scroll bar.
+    label->setContentsMargins(0, 0, label->fontMetrics().averageCharWidth(), 0);
+    const int width = label->sizeHint().width() + area->verticalScrollBar()->sizeHint().width();
+    area->setMinimumSize(qMin(width, room.width() * 3 / 5), height);
+}
+
+} // namespace
+
 bool AskYesNo(const QString &question)
 {
     MessageScript &script = messageScript();
@@ -103,11 +139,10 @@ bool AskYesNo(const QString &question)
     if (!script.answers.isEmpty()) {
         answer = script.answers.takeFirst();
     } else {
-        answer = QMessageBox::question(QApplication::activeWindow(), QStringLiteral("Kantarix"),
-                                       question, QMessageBox::Yes | QMessageBox::No)
-                == QMessageBox::Yes
-            ? AnswerYes
-            : AnswerNo;
+        QMessageBox box(QMessageBox::Question, QStringLiteral("Kantarix"), question,
+                        QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+        fitToScreen(box);
+        answer = box.exec() == QMessageBox::Yes ? AnswerYes : AnswerNo;
     }
     state().MsgResult = answer;
     return answer == AnswerYes;

@@ -1,6 +1,8 @@
 // The date field of the panels and forms.
 #include "platform/date_field.h"
 
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QLocale>
 
 namespace kx {
@@ -53,6 +55,34 @@ void DateField::focusOutEvent(QFocusEvent *event)
     // The typed text is taken over first, so that the handler reads the date the user sees.
     QDateEdit::focusOutEvent(event);
     emit LostFocus();
+}
+
+void DateField::keyPressEvent(QKeyEvent *event)
+{
+    const QString typed = event->text();
+    // The dot ends a part and goes on to the next one; Tab alone leaves the field. A part
+    // that is selected whole was just reached, by a full part before it: the dot is spent.
+    if (typed == QStringLiteral(".") && !(event->modifiers() & ~Qt::KeypadModifier)) {
+        const Section part = currentSection();
+        const bool reached = lineEdit()->selectedText() == sectionText(part);
+        if (!reached && (part == DaySection || part == MonthSection))
+            setSelectedSection(part == DaySection ? MonthSection : YearSection);
+        event->accept();
+        return;
+    }
+    // A click leaves the cursor inside a part that is already full, where the edit takes no
+    // further digit: the digit starts that part anew, as it does when the part is selected.
+    // With the whole date selected it starts the day.
+    if (typed.size() == 1 && typed.at(0).isDigit()) {
+        const QLineEdit *edit = lineEdit();
+        const Section part = currentSection();
+        const int width = part == YearSection ? 4 : 2;
+        if (edit->hasSelectedText() && edit->selectedText() == edit->text())
+            setSelectedSection(DaySection);
+        else if (!edit->hasSelectedText() && part != NoSection && sectionText(part).size() >= width)
+            setSelectedSection(part);
+    }
+    QDateEdit::keyPressEvent(event);
 }
 
 bool DateField::focusNextPrevChild(bool next)

@@ -1,6 +1,8 @@
 // The grid: cell model, editors for text, drop-down, check box and date cells, the notifications.
 #include "platform/grid.h"
 
+#include "platform/date_field.h"
+
 #include <QAbstractTableModel>
 #include <QApplication>
 #include <QComboBox>
@@ -375,8 +377,9 @@ public:
             return combo;
         }
         if (type == CellTypeDate) {
-            auto *date = new QDateEdit(parent);
-            date->setDisplayFormat(QStringLiteral("dd.MM.yyyy"));
+            // The forms' date field, so that typing into it works the same way.
+            auto *date = new DateField(parent);
+            date->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
             date->setCalendarPopup(true);
             return date;
         }

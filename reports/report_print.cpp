@@ -230,9 +230,21 @@ bool PrintShownReport(const ShownReport &report, const ReportPageSetup &setup, Q
     font.setPointSizeF(qMax(5.0, 8.0 * scale));
     QFont bold = font;
     bold.setBold(true);
+    // The title stands over the table; one longer than the table (the company, the account
+    // and the dates of a statement) spans the page between the margins, in a smaller face
+    // where it must, so that it prints whole.
     QFont titleFont(QStringLiteral("Sans Serif"));
-    titleFont.setPointSizeF(11);
     titleFont.setBold(true);
+    const auto titleFits = [&](double width) {
+        // Measured on the printer, as the text is drawn.
+        const QFontMetricsF metrics(titleFont, printer);
+        return metrics.horizontalAdvance(setup.title) * 72.0 / printer->resolution()
+            <= width - 2 * CellPadding;
+    };
+    titleFont.setPointSizeF(11);
+    const double titleWidth = titleFits(x.last() - left) ? x.last() - left : available;
+    for (double size = 11; size > 6 && !titleFits(titleWidth); size -= 0.5)
+        titleFont.setPointSizeF(size - 0.5);
     // Sizes of a font on the sheet, in points.
     const double lineHeight = QFontMetricsF(bold).height() * 72.0 / QFontMetricsF(bold).fontDpi();
     const auto rowHeight
@@ -251,7 +263,7 @@ bool PrintShownReport(const ShownReport &report, const ReportPageSetup &setup, Q
     const auto startPage = [&](bool first) {
         if (!setup.title.isEmpty()) {
             const double y = setup.titleMargin * PointsPerCentimetre;
-            sheet.text(QRectF(left, y, x.last() - left, top - y), setup.title, titleFont,
+            sheet.text(QRectF(left, y, titleWidth, top - y), setup.title, titleFont,
                        Qt::AlignHCenter | Qt::AlignTop);
         }
         return first || setup.titlesOnEveryPage ? drawHeading(top) : top;

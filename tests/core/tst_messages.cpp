@@ -312,6 +312,39 @@ private slots:
             QCOMPARE(buttons, QMessageBox::Yes | QMessageBox::No);
         }
     }
+
+    // A question taller than the screen (a long service log) keeps its whole text and its
+    // buttons in view: the text scrolls inside the box.
+    void longQuestionStaysOnScreen_data()
+    {
+        QTest::addColumn<int>("lines");
+        QTest::newRow("short") << 3;
+        QTest::newRow("taller than the screen") << 300;
+    }
+    void longQuestionStaysOnScreen()
+    {
+        QFETCH(int, lines);
+        QStringList text;
+        for (int i = 1; i <= lines; ++i)
+            text << QStringLiteral("10.12.2026 16:00:00 - Servis kaydı %1").arg(i);
+        const QString question = text.join(QStringLiteral("\r\n"));
+        QRect box, screen, yes;
+        QString shown;
+        whenModalShows([&](QWidget *modal) {
+            auto *messageBox = qobject_cast<QMessageBox *>(modal);
+            QVERIFY(messageBox);
+            box = messageBox->frameGeometry();
+            screen = messageBox->screen()->availableGeometry();
+            QAbstractButton *button = messageBox->button(QMessageBox::Yes);
+            yes = QRect(button->mapToGlobal(QPoint(0, 0)), button->size());
+            shown = messageBox->text();
+            messageBox->button(QMessageBox::No)->click();
+        });
+        QVERIFY(!AskYesNo(question));
+        QCOMPARE(shown, question);
+        QVERIFY2(box.height() <= screen.height(), qPrintable(QString::number(box.height())));
+        QVERIFY(screen.contains(yes));
+    }
 };
 
 // A notice is an OK box titled with the program's name and with no icon (the up-to-date

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QHeaderView>
 #include <QImage>
 #include <QLineEdit>
@@ -251,6 +252,27 @@ private slots:
         }
         QCOMPARE(order, (QStringList { "open", "drop 1,2", "open", "drop 1,2" }));
         QCOMPARE(grid.Cell(1, 2).Text(), QStringLiteral("Ödendi"));
+    }
+
+    // A date cell types like the forms' date fields: a click inside the month and two digits.
+    void dateCellTakesTypedDate()
+    {
+        Grid grid;
+        grid.setCols(2);
+        grid.setRows(2);
+        grid.Cell(1, 1).setCellType(CellTypeDate);
+        grid.Cell(1, 1).setText(QStringLiteral("01.11.2026"));
+        grid.resize(300, 200);
+        grid.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&grid));
+        grid.edit(grid.model()->index(0, 1));
+        auto *date = grid.findChild<QDateEdit *>();
+        QVERIFY(date);
+        date->findChild<QLineEdit *>()->setCursorPosition(4);
+        QTest::keyClicks(date, QStringLiteral("07"));
+        QTest::keyClick(date, Qt::Key_Return);
+        QTRY_VERIFY(!grid.findChild<QDateEdit *>());
+        QCOMPARE(grid.Cell(1, 1).Text(), QStringLiteral("01.07.2026"));
     }
 
     void leaveCellAndLostFocus()

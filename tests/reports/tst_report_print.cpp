@@ -231,6 +231,43 @@ private slots:
         QVERIFY(sawLast); // the last column is on the page
     }
 
+    // A title longer than the table is printed whole, on one line inside the margins, above
+    // narrow and wide tables alike.
+    void longTitleIsPrintedWhole_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QString>("title");
+        const QString statement = QStringLiteral(
+            "Birinci Ticaret ve Sanayi Limited Şirketi - BORA TİCARET LİMİTED ŞİRKETİ UZUN "
+            "İSİMLİ BİR FİRMA (C002) - Hesap Ekstresi (01.01.2026 - 10.12.2026)");
+        QTest::newRow("narrow table") << 9 << statement;
+        QTest::newRow("wide table") << 6 << statement;
+        QTest::newRow("short title") << 9 << QStringLiteral("Borç - Alacak Raporu (Tüm Cariler)");
+    }
+    void longTitleIsPrintedWhole()
+    {
+        QFETCH(int, page);
+        QFETCH(QString, title);
+        EventsWindow env;
+        kx::FMain &w = env.start();
+        w.ShowPage(page);
+        fillInventory(w.Grid1, 3);
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("baslik.pdf"));
+        const auto printer = pdfPrinter(pdf);
+        QVERIFY(kx::PrintShownReport(kx::shownReport(w.Grid1), kx::ReportPrintSetup(title),
+                                     printer.get()));
+        QCOMPARE(pdfLines(pdf).value(0).value(0), title);
+        const double centimetre = 72 / 2.54;
+        const QSizeF a4 = QPageSize(QPageSize::A4).size(QPageSize::Point);
+        for (const PdfWord &word : pdfWords(pdf)) {
+            QVERIFY2(word.left >= 0.5 * centimetre && word.right <= a4.width() - 0.5 * centimetre,
+                     qPrintable(word.text));
+            if (word.top < 1.5 * centimetre)
+                QVERIFY2(word.top >= 1.0 * centimetre - 1, qPrintable(word.text));
+        }
+    }
+
     // An empty report prints nothing and asks for no printer; a printer that cannot print is
     // said once.
     void refusals()

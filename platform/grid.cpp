@@ -425,6 +425,10 @@ public:
     {
         QStyleOptionViewItem plain(option);
         plain.state &= ~QStyle::State_HasFocus;
+        // A grid with one focus cell is a field: like the other fields it shows no selection
+        // once the focus has gone elsewhere.
+        if (m_grid->m_focusRow > 0 && !m_grid->hasFocus())
+            plain.state &= ~QStyle::State_Selected;
         const QVariant check = index.data(Qt::CheckStateRole);
         if (!check.isValid()) {
             QStyledItemDelegate::paint(painter, plain, index);

@@ -3,6 +3,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCursor>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -10,6 +11,7 @@
 #include <QMenu>
 #include <QShortcut>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -62,9 +64,23 @@ RibbonControl::RibbonControl(Ribbon *ribbon, int kind, int id, const QString &ca
         setMenu(m_menu);
         setPopupMode(kind == ControlPopup ? QToolButton::InstantPopup
                                           : QToolButton::MenuButtonPopup);
+        // The open list holds the mouse, so the button never hears the cursor leave it; once
+        // the list has closed, the cursor's real place decides whether it stays lit.
+        connect(m_menu, &QMenu::aboutToHide, this,
+                [this] { QTimer::singleShot(0, this, &RibbonControl::syncUnderMouse); });
     }
     if (kind != ControlPopup)
         connect(this, &QToolButton::clicked, this, [this] { m_ribbon->execute(m_id); });
+}
+
+void RibbonControl::syncUnderMouse()
+{
+    if (underMouse() && !rect().contains(mapFromGlobal(QCursor::pos()))) {
+        setAttribute(Qt::WA_UnderMouse, false);
+        QEvent leave(QEvent::Leave);
+        QCoreApplication::sendEvent(this, &leave);
+    }
+    update();
 }
 
 QAction *RibbonControl::AddItem(int id, const QString &caption)
@@ -251,6 +267,29 @@ RibbonGroup *RibbonTab::AddGroup(const QString &caption, int id)
     m_layout->insertWidget(m_layout->count() - 1, group);
     m_ribbon->m_groups.insert(id, group);
     return group;
+}
+
+QSize RibbonTab::sizeHint() const
+{
+    return QWidget::sizeHint().expandedTo(QSize(0, tallestGroup()));
+}
+
+QSize RibbonTab::minimumSizeHint() const
+{
+    return QWidget::minimumSizeHint().expandedTo(QSize(0, tallestGroup()));
+}
+
+// Groups that only show on some pages count too: a page that shows a taller one must not make
+// the ribbon grow.
+int RibbonTab::tallestGroup() const
+{
+    int tallest = 0;
+    for (RibbonGroup *group : findChildren<RibbonGroup *>(Qt::FindDirectChildrenOnly)) {
+        group->ensurePolished();
+        tallest = qMax(tallest, group->sizeHint().height());
+    }
+    const QMargins margins = m_layout->contentsMargins();
+    return tallest + margins.top() + margins.bottom();
 }
 
 // ---- Ribbon ----

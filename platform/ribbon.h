@@ -65,6 +65,8 @@ public:
     void applyWidth();
 
 private:
+    void syncUnderMouse();
+
     Ribbon *m_ribbon;
     int m_kind;
     int m_id;
@@ -109,8 +111,13 @@ class RibbonTab : public QWidget
 public:
     RibbonTab(Ribbon *ribbon, QWidget *parent);
     RibbonGroup *AddGroup(const QString &caption, int id);
+    // Tall enough for every group, shown or hidden, so the ribbon keeps one height.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
 
 private:
+    int tallestGroup() const;
+
     Ribbon *m_ribbon;
     QHBoxLayout *m_layout;
 };

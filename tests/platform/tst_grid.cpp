@@ -302,6 +302,47 @@ private slots:
         QCOMPARE(lost.count(), 1);
     }
 
+    // A grid with one focus cell (a totals grid's discount) is a field: once the focus has
+    // gone it shows no selected cell. A browsing grid still shows where the user was.
+    void selectionShownWithoutTheFocus_data()
+    {
+        QTest::addColumn<bool>("focusCell");
+        QTest::addColumn<bool>("shownAfter");
+        QTest::newRow("one focus cell") << true << false;
+        QTest::newRow("every cell") << false << true;
+    }
+    void selectionShownWithoutTheFocus()
+    {
+        QFETCH(bool, focusCell);
+        QFETCH(bool, shownAfter);
+        QWidget window;
+        auto *grid = new Grid(&window);
+        auto *other = new QLineEdit(&window);
+        grid->setGeometry(0, 0, 300, 150);
+        other->setGeometry(0, 160, 100, 20);
+        grid->setCols(4);
+        grid->setRows(8);
+        grid->applyCommonLook();
+        if (focusCell)
+            grid->setFocusCell(2, 3);
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        grid->setFocus();
+        grid->Cell(2, 3).Select();
+        const QRect cell = grid->visualRect(grid->model()->index(1, 3));
+        const auto painted = [&] {
+            const QImage image = grid->viewport()->grab().toImage();
+            return qGray(image.pixel(cell.right() - 3, cell.center().y())) < 128;
+        };
+        QVERIFY(painted());
+        other->setFocus();
+        QTRY_VERIFY(other->hasFocus());
+        QCOMPARE(painted(), shownAfter);
+        grid->setFocus();
+        QVERIFY(painted());
+    }
+
     // A grid destroyed while it, or its cell editor, holds the focus: the focus moving on the
     // way down must reach nothing of the half-destroyed grid (the sanitizers of the test build
     // stop at such a call).

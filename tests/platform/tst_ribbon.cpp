@@ -3,12 +3,16 @@
 #include "tests/support/kxtest.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QCursor>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
+#include <QMenu>
 #include <QShortcut>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <QVBoxLayout>
 
 using namespace kx;
@@ -113,6 +117,93 @@ private slots:
         page->setWidth(10);
         QCOMPARE(page->minimumWidth(), 10);
         QVERIFY(page->maximumWidth() > 1000);
+    }
+
+    // The open list takes the mouse, so on a real screen its button never hears the cursor
+    // leave and keeps its under-mouse state; once the list closes the button must not stay lit
+    // where the cursor no longer is.
+    void buttonIsNotLitAfterItsListCloses_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("cursorOnButton");
+        QTest::newRow("drop-down, cursor gone") << int(ControlPopup) << false;
+        QTest::newRow("split, cursor gone") << int(ControlSplitButton) << false;
+        QTest::newRow("drop-down, cursor back on it") << int(ControlPopup) << true;
+    }
+    void buttonIsNotLitAfterItsListCloses()
+    {
+        QFETCH(int, kind);
+        QFETCH(bool, cursorOnButton);
+        QMainWindow window;
+        auto *ribbon = new Ribbon(&window, QStringLiteral("The Ribbon"));
+        window.setMenuWidget(ribbon);
+        auto *page = new QLabel(QStringLiteral("sayfa"));
+        page->setMinimumSize(400, 300);
+        window.setCentralWidget(page);
+        RibbonGroup *group = ribbon->InsertTab(0, QStringLiteral("Menü"))->AddGroup("G", 1);
+        RibbonControl *button = group->AddControl(kind, 12, QStringLiteral("Raporlar"));
+        button->AddItem(22, QStringLiteral("Fiyat Listesi"));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+        QSignalSpy executed(ribbon, &Ribbon::Execute);
+        const QPoint onButton = button->mapToGlobal(QPoint(8, 8));
+        const QPoint away = page->mapToGlobal(page->rect().center());
+        QCursor::setPos(onButton);
+        QTRY_VERIFY(button->underMouse());
+        // The list runs its own event loop: pick the item from a timer once it shows.
+        QTimer pick;
+        connect(&pick, &QTimer::timeout, this, [&] {
+            auto *list = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+            if (!list)
+                return;
+            pick.stop();
+            QCursor::setPos(cursorOnButton ? onButton : away);
+            QCoreApplication::processEvents();
+            // What the screen leaves behind: the button still believes the mouse is on it.
+            button->setAttribute(Qt::WA_UnderMouse, true);
+            const QPoint item = list->actionGeometry(list->actions().first()).center();
+            QTest::mouseClick(list, Qt::LeftButton, {}, item);
+        });
+        pick.start(10);
+        QTest::mousePress(button, Qt::LeftButton, {}, button->rect().bottomRight() - QPoint(3, 3));
+        QTRY_COMPARE(executed.size(), 1);
+        QCOMPARE(executed.first().at(0).toInt(), 22);
+        QVERIFY(!QApplication::activePopupWidget());
+        if (cursorOnButton) {
+            QTest::qWait(20);
+            QVERIFY(button->underMouse());
+        } else {
+            QTRY_VERIFY(!button->underMouse());
+        }
+    }
+
+    // A compact group that shows only on some pages is taller than the large buttons: the
+    // ribbon is that tall from the start, so nothing moves when it shows.
+    void ribbonKeepsOneHeightWhenAGroupShows()
+    {
+        QMainWindow window;
+        auto *ribbon = new Ribbon(&window, QStringLiteral("The Ribbon"));
+        window.setMenuWidget(ribbon);
+        window.setCentralWidget(new QLabel(QStringLiteral("sayfa")));
+        RibbonTab *tab = ribbon->InsertTab(0, QStringLiteral("Menü"));
+        RibbonControl *large = tab->AddGroup("Kayıtlar", 1)->AddControl(ControlButton, 10, "Stok");
+        RibbonGroup *extra = tab->AddGroup(QStringLiteral("Kayıt İşlemleri"), 2);
+        for (int id = 20; id < 23; ++id)
+            extra->AddControl(ControlButton, id, QStringLiteral("Yeni"));
+        extra->setCompact(true);
+        extra->setVisible(false);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const int height = ribbon->height();
+        const QPoint caption = large->mapTo(&window, QPoint(0, 0));
+
+        extra->setVisible(true);
+        QTRY_VERIFY(extra->isVisible() && extra->height() > 0);
+        QTest::qWait(20);
+        QCOMPARE(ribbon->height(), height);
+        QCOMPARE(large->mapTo(&window, QPoint(0, 0)), caption);
+        QCOMPARE(extra->height(), large->parentWidget()->height());
     }
 
     void statusPanes()

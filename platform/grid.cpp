@@ -1094,6 +1094,18 @@ QModelIndex Grid::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers mo
     return moved;
 }
 
+void Grid::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
+{
+    // A grid with one typeable cell (the totals) has no next cell for Tab: the typed value is
+    // kept and Tab goes on through the window, as it does from the cell itself.
+    const bool leaves = !tabKeyNavigation()
+        && (hint == QAbstractItemDelegate::EditNextItem
+            || hint == QAbstractItemDelegate::EditPreviousItem);
+    QTableView::closeEditor(editor, leaves ? QAbstractItemDelegate::NoHint : hint);
+    if (leaves)
+        focusNextPrevChild(hint == QAbstractItemDelegate::EditNextItem);
+}
+
 void Grid::scrollTo(const QModelIndex &index, ScrollHint hint)
 {
     // The hidden key column has no place on screen; its row has, in a shown column.

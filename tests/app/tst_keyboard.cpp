@@ -108,6 +108,33 @@ private slots:
         QCOMPARE(visited, walk);
     }
 
+    // Tab from a discount being typed keeps the typed value, closes the editor and goes on
+    // as Tab from the cell itself does: on to the panel, or with Shift back to the lines.
+    void tabFromTheDiscountEditor_data()
+    {
+        QTest::addColumn<bool>("forward");
+        QTest::addColumn<QString>("next");
+        QTest::newRow("Tab") << true << "CBelge";
+        QTest::newRow("Shift+Tab") << false << "Grid1";
+    }
+    void tabFromTheDiscountEditor()
+    {
+        QFETCH(bool, forward);
+        QFETCH(QString, next);
+        EventsWindow env;
+        addCards();
+        kx::FMain &w = env.start();
+        w.ShowPage(5);
+        kx::Grid *totals = w.GridB3;
+        totals->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(totals, QStringLiteral("5"));
+        QCOMPARE(kx::Grid::editorOwner(QApplication::focusWidget()), totals);
+        QTest::keyClick(QApplication::focusWidget(), forward ? Qt::Key_Tab : Qt::Key_Backtab);
+        QCOMPARE(focusedName(), next);
+        QVERIFY(!kx::Grid::editorOwner(QApplication::focusWidget()));
+        QCOMPARE(totals->Cell(2, 3).Text(), QStringLiteral("5,00"));
+    }
+
     // A click on a label or a sum of the totals brings the focus to the discount cell; the
     // arrow keys keep it there.
     void totalsFocusOnlyTheDiscount_data()

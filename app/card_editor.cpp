@@ -134,10 +134,13 @@ F1Pop::F1Pop(const QStringList &selectedCard, QWidget *parent)
     m_cancel = new QPushButton(QStringLiteral("İptal"), this);
     m_save->setGeometry(twipsRect(3780, 7155, 1215, 435));
     m_cancel->setGeometry(twipsRect(5160, 7155, 1215, 435));
-    // Enter on a focused button presses that button, never another one.
+    // Enter on a focused button presses that button, never another one (the window's key
+    // filter does it). No button is the dialog's default, so none shows the default frame
+    // while a field has the focus.
     for (QPushButton *button : { m_save, m_cancel }) {
-        button->setAutoDefault(true);
+        button->setAutoDefault(false);
         button->setDefault(false);
+        button->installEventFilter(this);
     }
     connect(m_save, &QPushButton::clicked, this, &F1Pop::Btn1C_Click);
     connect(m_cancel, &QPushButton::clicked, this, &F1Pop::Btn1D_Click);
@@ -356,6 +359,13 @@ void F1Pop::Text1_LostFocus(int index)
 
 bool F1Pop::eventFilter(QObject *watched, QEvent *event)
 {
+    if ((watched == m_save || watched == m_cancel) && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            static_cast<QPushButton *>(watched)->click();
+            return true;
+        }
+    }
     const int index = int(m_fields.indexOf(static_cast<QWidget *>(watched)));
     if (index < 0)
         return QDialog::eventFilter(watched, event);

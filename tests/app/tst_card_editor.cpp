@@ -489,6 +489,9 @@ private slots:
             press(Qt::Key_Return);
         }
         QCOMPARE(QApplication::focusWidget(), m_window->Btn1C());
+        // Neither button stands as the window's default while the fields were walked.
+        QVERIFY(!m_window->Btn1C()->isDefault());
+        QVERIFY(!m_window->Btn1D()->isDefault());
         QStringList after;
         for (int i = first; i < first + kx::CardFieldCount; ++i)
             after << (m_window->Text1(i) ? m_window->Text1(i)->text()
@@ -503,6 +506,12 @@ private slots:
         press(Qt::Key_Return);
         QCOMPARE(popups().size(), 1);
         QCOMPARE(popups().first().text, QStringLiteral("Kayıt adını giriniz!"));
+
+        // Enter on "İptal" presses "İptal": the window closes with nothing saved.
+        m_window->Btn1D()->setFocus(Qt::TabFocusReason);
+        press(Qt::Key_Return);
+        QVERIFY(!m_window->isVisible());
+        QCOMPARE(cardCount(kind), 0);
     }
 
     void escapeCloses()

@@ -4,6 +4,7 @@
 #include "core/state.h"
 #include "platform/combo_box.h"
 #include "platform/twips.h"
+#include "platform/ui_font.h"
 
 #include <QLabel>
 #include <QPointer>
@@ -18,6 +19,7 @@ FPrint::FPrint(Printers &printers, QWidget *parent)
     setObjectName(QStringLiteral("FPrint"));
     setWindowTitle(QStringLiteral("Yazıcı Seçimi"));
     setFixedSize(twipsSize(8745, 630));
+    setFont(uiFont());
 
     Label1 = new QLabel(QStringLiteral("Yazıcı Seçiniz :"), this);
     QRect label = twipsRect(120, 200, 1065, 195);

@@ -37,11 +37,6 @@ QRect fieldRect(int row, int width, int offset = 0)
     return twipsRect(FieldLeft + offset, RowTop + row * RowStep, width, 315);
 }
 
-QString amountText(const QString &text)
-{
-    return FormatNumber(ParseAmount(text).toDouble(), state().NumberFormat);
-}
-
 } // namespace
 
 FOdeme::FOdeme(QWidget *parent)
@@ -181,8 +176,8 @@ void FOdeme::BKaydet_Click()
 {
     ModuleState &s = state();
     // As leaving the fields would: the amounts are stored as they are shown.
-    TNakit->setText(amountText(TNakit->text()));
-    TCek->setText(amountText(TCek->text()));
+    TNakit->setText(reformattedAmount(TNakit->text(), s.NumberFormat));
+    TCek->setText(reformattedAmount(TCek->text(), s.NumberFormat));
 
     PaymentInput input;
     const int account = CCari->ListIndex();
@@ -285,7 +280,7 @@ bool FOdeme::eventFilter(QObject *watched, QEvent *event)
     case QEvent::FocusOut:
         if (watched == TNakit || watched == TCek) {
             auto *amount = static_cast<QLineEdit *>(watched);
-            amount->setText(amountText(amount->text()));
+            amount->setText(reformattedAmount(amount->text(), state().NumberFormat));
         }
         break;
     default:

@@ -37,11 +37,6 @@ QRect fieldRect(int row, int width, int offset = 0)
     return twipsRect(FieldLeft + offset, RowTop + row * RowStep, width, 315);
 }
 
-QString today()
-{
-    return QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
-}
-
 QString amountText(const QString &text)
 {
     return FormatNumber(ParseAmount(text).toDouble(), state().NumberFormat);
@@ -157,7 +152,7 @@ bool FOdeme::loadPayment(qint64 id)
     CBelge->setListIndex(payment.direction == 1 ? 1 : 0);
     TSerino->setText(payment.series);
     TSirano->setText(payment.number);
-    DBelge->setDateText(DateKeyToText(payment.date));
+    DBelge->setDateValue(int(payment.date));
     TNakit->setText(payment.cash);
     TCek->setText(payment.cheque);
     TAciklama->setText(payment.note);
@@ -254,7 +249,7 @@ void FOdeme::newEntry()
     } catch (const DatabaseError &) {
         TSirano->clear();
     }
-    DBelge->setDateText(today());
+    DBelge->setDate(QDate::currentDate());
     TNakit->setText(QStringLiteral("0,00"));
     TCek->setText(QStringLiteral("0,00"));
     TAciklama->clear();

@@ -346,10 +346,10 @@ void F1Pop::Text1_LostFocus(int index)
     const ModuleState &s = state();
     switch (rewriteOf(index)) {
     case Rewrite::Price:
-        edit->setText(FormatNumber(ParseAmount(edit->text()).toDouble(), s.PriceFormat));
+        edit->setText(reformattedAmount(edit->text(), s.PriceFormat));
         break;
     case Rewrite::Amount:
-        edit->setText(FormatNumber(ParseAmount(edit->text()).toDouble(), s.NumberFormat));
+        edit->setText(reformattedAmount(edit->text(), s.NumberFormat));
         break;
     case Rewrite::Plain:
         edit->setText(plainNumberText(ParseAmount(edit->text()).toDouble()));

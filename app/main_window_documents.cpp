@@ -28,8 +28,7 @@ bool FMain::OpenSavedDocument(const QString &key)
             ShowSystemMessage(missingDocumentMessage(), IconError);
             return false;
         }
-        const int account
-            = s.CariVar == QLatin1String("yok") ? -1 : accountRecordById(header.accountId, false);
+        const int account = accountRecordById(header.accountId, false);
         if (!header.accountLive || account < 0) {
             ShowSystemMessage(missingAccountMessage(), IconError);
             return false;

@@ -30,11 +30,6 @@ namespace {
 const char *const ChequeStates[]
     = { "Kasada", "Dışarıda", "Ciro Edildi", "Tahsil Edildi", "Ödendi" };
 
-QString amountText(const QString &text, const QString &format)
-{
-    return FormatNumber(ParseAmount(text).toDouble(), format);
-}
-
 // Chooses the first item whose text equals text exactly; no match keeps the old choice.
 void chooseItem(QObject *panel, const char *property, const QString &text)
 {
@@ -263,10 +258,10 @@ void FMain::Grid1_LeaveCell(int row, int col, int newRow, int newCol)
     // Only a cheque's amount: the totals row keeps its one text.
     if (s.CurrentPage == 13 && col == 6 && isChequeRow(Grid1, row)) {
         GridCell cell = Grid1->Cell(row, 6);
-        cell.setText(amountText(cell.Text(), s.NumberFormat));
+        cell.setText(reformattedAmount(cell.Text(), s.NumberFormat));
     } else if ((s.CurrentPage == 4 || s.CurrentPage == 5) && col == s.ColFiyat) {
         GridCell cell = Grid1->Cell(row, col);
-        cell.setText(amountText(cell.Text(), s.PriceFormat));
+        cell.setText(reformattedAmount(cell.Text(), s.PriceFormat));
     }
 }
 
@@ -278,12 +273,12 @@ void FMain::Grid1_LostFocus()
             if (!isChequeRow(Grid1, r))
                 continue;
             GridCell cell = Grid1->Cell(r, 6);
-            cell.setText(amountText(cell.Text(), s.NumberFormat));
+            cell.setText(reformattedAmount(cell.Text(), s.NumberFormat));
         }
     } else if (s.CurrentPage == 4 || s.CurrentPage == 5) {
         GridCell current = Grid1->CurrentCell();
         if (current.Row() >= 1 && current.Col() == s.ColFiyat)
-            current.setText(amountText(current.Text(), s.PriceFormat));
+            current.setText(reformattedAmount(current.Text(), s.PriceFormat));
     }
 }
 
@@ -302,7 +297,7 @@ void FMain::GridB_LeaveCell(Grid *totals, int row, int col)
 void FMain::GridB_LostFocus(Grid *totals)
 {
     GridCell discount = totals->Cell(2, 3);
-    discount.setText(amountText(discount.Text(), state().NumberFormat));
+    discount.setText(reformattedAmount(discount.Text(), state().NumberFormat));
 }
 
 } // namespace kx

@@ -37,16 +37,6 @@ QRect fieldRect(int row, int width, int offset = 0)
     return twipsRect(FieldLeft + offset, RowTop + row * RowStep, width, 315);
 }
 
-QString today()
-{
-    return QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy"));
-}
-
-QString amountText(const QString &text)
-{
-    return FormatNumber(ParseAmount(text).toDouble(), state().NumberFormat);
-}
-
 } // namespace
 
 FOdeme::FOdeme(QWidget *parent)
@@ -157,7 +147,7 @@ bool FOdeme::loadPayment(qint64 id)
     CBelge->setListIndex(payment.direction == 1 ? 1 : 0);
     TSerino->setText(payment.series);
     TSirano->setText(payment.number);
-    DBelge->setDateText(DateKeyToText(payment.date));
+    DBelge->setDateValue(int(payment.date));
     TNakit->setText(payment.cash);
     TCek->setText(payment.cheque);
     TAciklama->setText(payment.note);
@@ -186,8 +176,8 @@ void FOdeme::BKaydet_Click()
 {
     ModuleState &s = state();
     // As leaving the fields would: the amounts are stored as they are shown.
-    TNakit->setText(amountText(TNakit->text()));
-    TCek->setText(amountText(TCek->text()));
+    TNakit->setText(reformattedAmount(TNakit->text(), s.NumberFormat));
+    TCek->setText(reformattedAmount(TCek->text(), s.NumberFormat));
 
     PaymentInput input;
     const int account = CCari->ListIndex();
@@ -254,7 +244,7 @@ void FOdeme::newEntry()
     } catch (const DatabaseError &) {
         TSirano->clear();
     }
-    DBelge->setDateText(today());
+    DBelge->setDate(QDate::currentDate());
     TNakit->setText(QStringLiteral("0,00"));
     TCek->setText(QStringLiteral("0,00"));
     TAciklama->clear();
@@ -290,7 +280,7 @@ bool FOdeme::eventFilter(QObject *watched, QEvent *event)
     case QEvent::FocusOut:
         if (watched == TNakit || watched == TCek) {
             auto *amount = static_cast<QLineEdit *>(watched);
-            amount->setText(amountText(amount->text()));
+            amount->setText(reformattedAmount(amount->text(), state().NumberFormat));
         }
         break;
     default:

@@ -206,7 +206,7 @@ void FKayitli::Form_Activate()
         ShowSystemMessage(missingDocumentMessage(), IconError);
         return;
     }
-    const int record = s.CariVar == QLatin1String("yok") ? -1 : accountRecordById(account, false);
+    const int record = accountRecordById(account, false);
     if (record < 0 || record >= CCariX->ListCount()) {
         ShowSystemMessage(missingAccountMessage(), IconError);
         return;

@@ -237,6 +237,11 @@ QString FormatNumber(double value, const QString &pattern)
     return result;
 }
 
+QString reformattedAmount(const QString &text, const QString &pattern)
+{
+    return FormatNumber(ParseAmount(text).toDouble(), pattern);
+}
+
 QString plainNumberText(double value)
 {
     if (!std::isfinite(value))

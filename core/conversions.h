@@ -39,6 +39,8 @@ QString DateKeyToText(const QVariant &key);
 // Number formats "#,##0.00" .. "#,##0.00000" (or any "#,##0" / "0.0.." pattern) in Turkish
 // notation whatever the system locale: "1.234,50". Rounds half away from zero.
 QString FormatNumber(double value, const QString &pattern);
+// A typed amount read and shown again in the pattern, as a field shows it once it is left.
+QString reformattedAmount(const QString &text, const QString &pattern);
 // The rounding every format uses.
 double roundNumber(double value, int decimals);
 // A number as plain text with a decimal comma and no grouping ("2,5", "3"), the way

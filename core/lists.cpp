@@ -234,16 +234,21 @@ QString turkishSortKey(const QString &text)
     return key;
 }
 
+// With no live card the live list keeps its old rows (see loadCards): they are no answer.
 int stockRecordById(qint64 id, bool all)
 {
     const ModuleState &s = state();
-    return all ? stockAll.find(s.StokAllRows, id) : stockLive.find(s.StokRows, id);
+    if (all)
+        return stockAll.find(s.StokAllRows, id);
+    return s.StokVar == QLatin1String("var") ? stockLive.find(s.StokRows, id) : -1;
 }
 
 int accountRecordById(qint64 id, bool all)
 {
     const ModuleState &s = state();
-    return all ? accountAll.find(s.CariAllRows, id) : accountLive.find(s.CariRows, id);
+    if (all)
+        return accountAll.find(s.CariAllRows, id);
+    return s.CariVar == QLatin1String("var") ? accountLive.find(s.CariRows, id) : -1;
 }
 
 } // namespace kx

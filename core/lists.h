@@ -17,7 +17,8 @@ void LoadLists(bool reloadSettings, bool reloadStock, bool reloadCari);
 // O < Ö, S < Ş, U < Ü, case ignored; digits before letters.
 QString turkishSortKey(const QString &text);
 
-// The record of the stock card with this id in StokAllRows (all) or StokRows; -1 when none.
+// The record of the stock card with this id in StokAllRows (all) or StokRows; -1 when none,
+// and for StokRows also when no card is live.
 int stockRecordById(qint64 id, bool all);
 // The same for accounts in CariAllRows or CariRows.
 int accountRecordById(qint64 id, bool all);

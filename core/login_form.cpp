@@ -436,7 +436,7 @@ void FGiris::Text1_GotFocus(int index)
 void FGiris::Text1_LostFocus(int index)
 {
     if (index == 2)
-        Text1[2]->setText(FormatNumber(ParseAmount(Text1[2]->text()).toDouble(), MoneyFormat));
+        Text1[2]->setText(reformattedAmount(Text1[2]->text(), MoneyFormat));
 }
 
 void FGiris::LinkHELP_Click()

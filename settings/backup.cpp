@@ -48,7 +48,8 @@ QString safetyCopyPath(const QString &databasePath)
     return path;
 }
 
-// Copies through a temporary file beside the target, so the target is whole or absent.
+// Copies through a temporary file beside the target, so the target is whole: the copy, or what
+// stood there before.
 bool copyWhole(const QString &from, const QString &to, const QByteArray &expectedHash)
 {
     QTemporaryFile partial(QFileInfo(to).absolutePath() + QStringLiteral("/Data.mdb.kopya-XXXXXX"));
@@ -56,33 +57,15 @@ bool copyWhole(const QString &from, const QString &to, const QByteArray &expecte
         return false;
     partial.close();
     QFile::remove(partial.fileName());
-    if (!QFile::copy(from, partial.fileName()))
-        return false;
-    if (fileHash(partial.fileName()) != expectedHash)
-        return false;
-    if (!QFile::rename(partial.fileName(), to))
-        return false;
-    return true;
+    return QFile::copy(from, partial.fileName()) && fileHash(partial.fileName()) == expectedHash
+        && replaceFile(partial.fileName(), to);
 }
 
 // Puts the safety copy back in place of the live file; true when the live file holds the old
 // content again.
 bool putBack(const QString &safetyCopy, const QString &databasePath, const QByteArray &liveHash)
 {
-    if (fileHash(databasePath) == liveHash)
-        return true;
-    QTemporaryFile partial(QFileInfo(databasePath).absolutePath()
-                           + QStringLiteral("/Data.mdb.kopya-XXXXXX"));
-    if (!partial.open())
-        return false;
-    partial.close();
-    QFile::remove(partial.fileName());
-    if (!QFile::copy(safetyCopy, partial.fileName())
-        || !replaceFile(partial.fileName(), databasePath)) {
-        QFile::remove(partial.fileName());
-        return false;
-    }
-    return fileHash(databasePath) == liveHash;
+    return fileHash(databasePath) == liveHash || copyWhole(safetyCopy, databasePath, liveHash);
 }
 
 void closeConnections()

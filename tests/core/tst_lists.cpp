@@ -179,7 +179,7 @@ private slots:
         QCOMPARE(stock ? s.StokVar : s.CariVar, QStringLiteral("yok"));
         QVERIFY((stock ? s.StokRows : s.CariRows).isEmpty());
 
-        (stock ? kxtest::addStock : kxtest::addAccount)("1", "Eski", {}, false);
+        const qint64 old = (stock ? kxtest::addStock : kxtest::addAccount)("1", "Eski", {}, false);
         kx::LoadLists(false, stock, !stock);
         execute(QStringLiteral("update \"%1\" set silindi=1").arg(table));
         kx::LoadLists(false, stock, !stock);
@@ -187,6 +187,10 @@ private slots:
         QCOMPARE(names(stock ? s.StokRows : s.CariRows), QStringList({ "Eski" }));
         const kx::RowArray &all = stock ? s.StokAllRows : s.CariAllRows;
         QCOMPARE(all.value(19, 0).toInt(), 1);
+        // The kept rows are no live card: the look-up finds none.
+        auto byId = stock ? kx::stockRecordById : kx::accountRecordById;
+        QCOMPARE(byId(old, false), -1);
+        QCOMPARE(byId(old, true), 0);
     }
 
     void turkishOrder_data() { kinds_data(); }

@@ -153,6 +153,8 @@ F1Pop::F1Pop(const QStringList &selectedCard, QWidget *parent)
     }
 
     Form_Load();
+    // The code field is entered as the window opens, so that a proposed code is typed over.
+    field(state().PopKind == 1 ? 0 : CardFieldCount)->setFocus();
 }
 
 QLineEdit *F1Pop::Text1(int index) const
@@ -395,12 +397,9 @@ bool F1Pop::eventFilter(QObject *watched, QEvent *event)
         break;
     }
     case QEvent::FocusIn:
-        // Only a move into the field selects; coming back to the window keeps the caret. The
-        // field that takes the focus as the window opens is entered too, so a proposed code
-        // is typed over.
-        if (Text1(index) && (focusEntered(event) || !m_focusSeen))
+        // Only a move into the field selects; coming back to the window keeps the caret.
+        if (Text1(index) && focusEntered(event))
             Text1_GotFocus(index);
-        m_focusSeen = true;
         break;
     case QEvent::FocusOut:
         if (Text1(index))

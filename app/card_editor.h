@@ -66,8 +66,6 @@ private:
     QPushButton *m_save = nullptr;
     QPushButton *m_cancel = nullptr;
     QStringList m_selectedCard;
-    // Whether a field has had the focus since the window opened.
-    bool m_focusSeen = false;
 };
 
 // Creates F1Pop into its instance slot and shows it modally; returns when it has closed.

@@ -312,13 +312,11 @@ void FMain::afterCardSaved(int popKind, bool isNew, const QList<CardChoice> &bef
     ModuleState &s = state();
     const RowArray &rows = popKind == 1 ? s.StokRows : s.CariRows;
     const bool present = (popKind == 1 ? s.StokVar : s.CariVar) == QLatin1String("var");
-    QStringList entries;
+    const QStringList entries = present ? cardEntries(rows) : QStringList();
     QHash<qint64, int> recordOfId;
     if (present) {
-        for (int r = 0; r < rows.recordCount(); ++r) {
-            entries.append(cardEntry(rows, r));
+        for (int r = 0; r < rows.recordCount(); ++r)
             recordOfId.insert(rows.value(0, r).toLongLong(), r);
-        }
     }
     const QList<ComboBox *> lists = cardLists(documentView(), popKind);
     for (int i = 0; i < lists.size(); ++i) {

@@ -29,7 +29,7 @@ FInputbox::FInputbox(QWidget *parent)
 
     Text1 = new QLineEdit(s.InputDefault, this);
     Text1->setGeometry(twipsRect(120, 630, 6255, 315));
-    Text1->installEventFilter(this);
+    selectAllOnFocus(Text1);
 
     BtnA = new QPushButton(QStringLiteral("Tamam"), this);
     BtnA->setGeometry(twipsRect(6480, 120, 1335, 360));
@@ -83,14 +83,6 @@ void FInputbox::keyPressEvent(QKeyEvent *event)
     default:
         QDialog::keyPressEvent(event);
     }
-}
-
-bool FInputbox::eventFilter(QObject *watched, QEvent *event)
-{
-    // Only a move into the field selects; coming back to the window keeps the caret.
-    if (watched == Text1 && focusEntered(event) && !Text1->text().isEmpty())
-        Text1->selectAll();
-    return QDialog::eventFilter(watched, event);
 }
 
 } // namespace kx

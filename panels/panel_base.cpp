@@ -124,7 +124,8 @@ void PanelBase::followDocumentDate(DateField *document, DateField *dispatch)
 
 void PanelBase::selectAllOnFocus(const QList<QLineEdit *> &fields)
 {
-    selectOnFocus.append(fields);
+    for (QLineEdit *field : fields)
+        kx::selectAllOnFocus(field);
 }
 
 void PanelBase::foldWhileTyping(const QList<ComboBox *> &combos)
@@ -229,12 +230,6 @@ bool PanelBase::eventFilter(QObject *watched, QEvent *event)
             return handleEnter();
         if (foldTargets.contains(watched))
             return foldKey(watched, event);
-        break;
-    case QEvent::FocusIn:
-        // Coming back to the window leaves the caret where it was.
-        if (auto *field = qobject_cast<QLineEdit *>(watched);
-            field && selectOnFocus.contains(field) && focusEntered(event))
-            SelectControlText(field);
         break;
     default:
         break;

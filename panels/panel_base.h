@@ -64,6 +64,7 @@ protected:
     void mirrorInfo(QLineEdit *info, QLabel *line);
     // Leaving the document date copies it into the dispatch date, every time.
     void followDocumentDate(DateField *document, DateField *dispatch);
+    // Each field selects its whole text when the focus moves into it.
     void selectAllOnFocus(const QList<QLineEdit *> &fields);
     void foldWhileTyping(const QList<ComboBox *> &combos);
     // Enter walks to the next field while the active child's tab index is below bound; the add
@@ -86,7 +87,6 @@ private:
     bool foldKey(QObject *watched, QEvent *event);
 
     QList<QWidget *> orderedChildren;
-    QList<QLineEdit *> selectOnFocus;
     QList<QObject *> foldTargets;
     int enterBound = -1;
     QString addFieldName;

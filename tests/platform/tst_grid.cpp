@@ -34,6 +34,18 @@ QString shownText(Grid &grid, int row, int col)
     return grid.model()->index(row - 1, col).data(Qt::DisplayRole).toString();
 }
 
+// Lays grid (cols × rows) out at the top of its window over a line edit that the focus can move
+// to; returns the line edit.
+QLineEdit *fieldUnderGrid(Grid *grid, int cols, int rows)
+{
+    auto *other = new QLineEdit(grid->parentWidget());
+    grid->setGeometry(0, 0, 300, 150);
+    other->setGeometry(0, 160, 100, 20);
+    grid->setCols(cols);
+    grid->setRows(rows);
+    return other;
+}
+
 // A shown grid of three columns besides its hidden key column 0, with rows - 1 data rows, as the
 // list and report pages stand.
 bool showKeyColumnGrid(Grid &grid, int rows, int selectMode = 0)
@@ -279,11 +291,7 @@ private slots:
     {
         QWidget window;
         auto *grid = new Grid(&window);
-        auto *other = new QLineEdit(&window);
-        grid->setGeometry(0, 0, 300, 150);
-        other->setGeometry(0, 160, 100, 20);
-        grid->setCols(3);
-        grid->setRows(3);
+        auto *other = fieldUnderGrid(grid, 3, 3);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.activateWindow();
@@ -317,11 +325,7 @@ private slots:
         QFETCH(bool, shownAfter);
         QWidget window;
         auto *grid = new Grid(&window);
-        auto *other = new QLineEdit(&window);
-        grid->setGeometry(0, 0, 300, 150);
-        other->setGeometry(0, 160, 100, 20);
-        grid->setCols(4);
-        grid->setRows(8);
+        auto *other = fieldUnderGrid(grid, 4, 8);
         grid->applyCommonLook();
         if (focusCell)
             grid->setFocusCell(2, 3);
@@ -360,11 +364,7 @@ private slots:
         QFETCH(bool, withWindow);
         auto *window = new QWidget;
         auto *grid = new Grid(window);
-        auto *other = new QLineEdit(window);
-        grid->setGeometry(0, 0, 300, 150);
-        other->setGeometry(0, 160, 100, 20);
-        grid->setCols(3);
-        grid->setRows(3);
+        auto *other = fieldUnderGrid(grid, 3, 3);
         window->show();
         window->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(window));

@@ -1,4 +1,5 @@
 // kxbench: runs each measured step a few times and prints "name: median ms" per figure.
+#include "bench/bench_backup.h"
 #include "bench/bench_documents.h"
 #include "bench/bench_report_output.h"
 #include "bench/bench_reports.h"
@@ -103,6 +104,7 @@ int main(int argc, char **argv)
     kxbench::runReportFigures(runCount, print);
     kxbench::runStockReportFigures(runCount, print);
     kxbench::runReportOutputFigures(runCount, print);
+    kxbench::runBackupFigures(runCount, print);
     kxbench::closeBenchMainWindow();
     return 0;
 }

@@ -2,10 +2,7 @@
 #include "platform/ftp_client.h"
 
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFile>
-#include <QPointer>
-#include <QThread>
 #include <QUrl>
 
 #include <curl/curl.h>
@@ -72,13 +69,7 @@ FtpClient::FtpClient(QObject *parent)
 
 FtpClient::~FtpClient()
 {
-    if (m_thread) {
-        m_abort = true;
-        m_thread->wait();
-        delete m_thread;
-    }
-    if (m_loop)
-        m_loop->quit();
+    m_abort = true;
 }
 
 void FtpClient::setServer(const QString &hostAndPort)
@@ -144,20 +135,9 @@ bool FtpClient::run(Job &job)
     m_lastError.clear();
     m_busy = true;
 
-    QPointer<FtpClient> self(this);
-    QEventLoop loop;
-    m_loop = &loop;
-    m_thread = QThread::create([this, &job] { runInWorker(job); });
-    connect(m_thread, &QThread::finished, &loop, &QEventLoop::quit);
-    m_thread->start();
-    loop.exec();
     // Destroyed while waiting: the destructor stopped the worker; nothing here is ours now.
-    if (!self)
+    if (!m_worker.run([this, &job] { runInWorker(job); }))
         return false;
-    m_thread->wait();
-    delete m_thread;
-    m_thread = nullptr;
-    m_loop = nullptr;
     m_busy = false;
     m_lastError = job.ok ? QString() : job.error;
     return job.ok;

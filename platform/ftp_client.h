@@ -1,13 +1,12 @@
 // FTP upload and download over libcurl, run in a worker thread, with progress as signals.
 #pragma once
 
+#include "platform/worker_thread.h"
+
 #include <QObject>
 #include <QString>
 
 #include <atomic>
-
-class QEventLoop;
-class QThread;
 
 namespace kx {
 
@@ -58,8 +57,8 @@ private:
     QString m_lastError;
     bool m_busy = false;
     std::atomic<bool> m_abort { false };
-    QThread *m_thread = nullptr;
-    QEventLoop *m_loop = nullptr;
+    // Last, so that it waits for the worker while the members the worker uses still stand.
+    WorkerThread m_worker;
 };
 
 } // namespace kx

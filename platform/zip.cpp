@@ -73,7 +73,7 @@ bool zipFileAs(const QString &archivePath, const QString &sourcePath, const QStr
         zip_discard(archive);
         return false;
     }
-    if (zip_set_file_compression(archive, zip_uint64_t(index), ZIP_CM_DEFLATE, 9) != 0) {
+    if (zip_set_file_compression(archive, zip_uint64_t(index), ZIP_CM_DEFLATE, 1) != 0) {
         setError(error, libzipText(zip_get_error(archive)));
         zip_discard(archive);
         return false;

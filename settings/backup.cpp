@@ -18,6 +18,9 @@
 
 #include <filesystem>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace kx {
 
 namespace {
@@ -46,6 +49,21 @@ QString safetyCopyPath(const QString &databasePath)
     for (int sequence = 2; QFileInfo::exists(path); ++sequence)
         path = stem + QStringLiteral("_%1.mdb").arg(sequence);
     return path;
+}
+
+// Gives path the mode and, where the process may set it, the group of model, so that a file
+// put in model's place is open to the same users. A refusal leaves path as it is.
+void takeAccessOf(const QString &path, const QString &model)
+{
+    struct stat modelStatus = {};
+    if (::stat(QFile::encodeName(model).constData(), &modelStatus) != 0)
+        return;
+    const QByteArray name = QFile::encodeName(path);
+    // The group first: a change of group may clear bits that the mode then sets again.
+    if (::chown(name.constData(), uid_t(-1), modelStatus.st_gid) != 0) {
+        // Not a group of this user: the folder's group stays.
+    }
+    ::chmod(name.constData(), modelStatus.st_mode & 07777);
 }
 
 // Copies through a temporary file beside the target, so the target is whole: the copy, or what
@@ -208,7 +226,9 @@ RestoreResult swapInDatabase(const QString &checkedPath, const QString &database
         return RestoreResult::SwapFailed;
     if (safetyCopy)
         *safetyCopy = copy;
-    // One rename puts the new file in place: there is no moment without a Data.mdb.
+    // One rename puts the new file in place: there is no moment without a Data.mdb, nor one
+    // with other permissions than the live file's.
+    takeAccessOf(checkedPath, databasePath);
     if (replace(checkedPath, databasePath) && fileHash(databasePath) == checkedHash)
         return RestoreResult::Restored;
     // The old content is back in place: the copy would only be a second one of it. Should even

@@ -11,6 +11,7 @@
 #include "settings/settings_window.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -27,6 +28,7 @@ namespace {
 
 const QString SendingText = QStringLiteral("Yedek dosyanız gönderiliyor, bekleyiniz...");
 const QString ReceivingText = QStringLiteral("Yedek dosyanız yükleniyor, bekleyiniz...");
+const QString CreatingText = QStringLiteral("Yedek dosyanız oluşturuluyor, bekleyiniz...");
 
 } // namespace
 
@@ -130,8 +132,10 @@ void BackupPage::BYedek_Click()
 void BackupPage::backUp(bool upload)
 {
     ModuleState &s = state();
-    // A snapshot of its own: the program's connection stays open and untouched.
-    const QString archive = CreateBackupArchive(databasePath(), programFolder(), s.FirmaAdi);
+    bool gone = false;
+    const QString archive = makeArchive(&gone);
+    if (gone)
+        return;
     if (archive.isEmpty()) {
         ShowSystemMessage(QStringLiteral("Yedek dosyası oluşturulamadı!"), IconError);
         return;
@@ -223,13 +227,31 @@ void BackupPage::restore(bool fromServer)
         endProgram();
 }
 
+QString BackupPage::makeArchive(bool *gone)
+{
+    // A snapshot of its own: the program's connection stays open and untouched. What the
+    // worker needs is read here, on the window's thread.
+    const QString database = databasePath();
+    const QString folder = programFolder();
+    const QString company = state().FirmaAdi;
+    QString archive;
+    const std::optional<bool> made = whileRunning(CreatingText, [&] {
+        return m_worker.run([&] { archive = CreateBackupArchive(database, folder, company); });
+    });
+    *gone = !made;
+    return made && *made ? archive : QString();
+}
+
 QString BackupPage::download(const QString &code)
 {
-    // A new file of its own: nothing that stands in the folder is written over.
+    // A new file of its own: nothing that stands in the folder is written over. Only its name
+    // is taken here; the download makes the file, so that it gets the folder's usual mode for a
+    // new file and not a temporary file's owner-only one.
     QTemporaryFile partial(QDir(programFolder()).filePath(QStringLiteral("KXIndirme-XXXXXX.zip")));
     if (!partial.open())
         return {};
     partial.close();
+    QFile::remove(partial.fileName());
     const QString remote = code + QStringLiteral(".zip");
     const QString target = partial.fileName();
     QPointer<BackupPage> self(this);
@@ -249,20 +271,27 @@ QString BackupPage::download(const QString &code)
     return kept;
 }
 
-void BackupPage::transfer(const QString &caption, const std::function<bool()> &run)
+std::optional<bool> BackupPage::whileRunning(const QString &caption,
+                                             const std::function<bool()> &run)
 {
-    state().StatusBase = caption;
     LabDurum->setText(caption);
-    TransferDone = 0;
     setTransferRunning(true);
     QPointer<BackupPage> self(this);
     const bool done = run();
     if (!self)
-        return;
+        return std::nullopt;
     setTransferRunning(false);
     LabDurum->clear();
+    return done;
+}
+
+void BackupPage::transfer(const QString &caption, const std::function<bool()> &run)
+{
+    state().StatusBase = caption;
+    TransferDone = 0;
     // Complete only when the server confirmed it, not when some progress came.
-    TransferDone = done ? 1 : 0;
+    if (const std::optional<bool> done = whileRunning(caption, run))
+        TransferDone = *done ? 1 : 0;
 }
 
 void BackupPage::setTransferRunning(bool running)

@@ -1,10 +1,13 @@
 // The "Yedekleme" page of the settings window: back up, upload, restore from a file or a code.
 #pragma once
 
+#include "platform/worker_thread.h"
+
 #include <QWidget>
 
 #include <array>
 #include <functional>
+#include <optional>
 
 class QLabel;
 class QPushButton;
@@ -42,7 +45,8 @@ public:
     void UDLoad_ReceiveProgress(qint64 total, qint64 received);
     void UDLoad_SendProgress(qint64 sent, qint64 total);
 
-    // While true the settings window may be neither closed nor saved.
+    // While true (a transfer, or an archive being made) the settings window may be neither
+    // closed nor saved.
     bool transferRunning() const { return m_transferRunning; }
 
     // What ends the program after a restore; tests put a recorder in its place.
@@ -55,13 +59,21 @@ private:
     int chosenOption() const;
     void backUp(bool upload);
     void restore(bool fromServer);
+    // Shows caption and holds the page and its window in the running state while run works,
+    // then clears both; run's answer, or none when the page was destroyed meanwhile.
+    std::optional<bool> whileRunning(const QString &caption, const std::function<bool()> &run);
     // Runs one transfer with its status caption; TransferDone tells whether it completed.
     void transfer(const QString &caption, const std::function<bool()> &run);
+    // Makes a new archive of the database in the program folder, in the worker; its path, or
+    // empty (and *gone true when the page was destroyed meanwhile).
+    QString makeArchive(bool *gone);
     // Fetches the code's archive into a new file of the program folder; its path, or empty.
     QString download(const QString &code);
     void setTransferRunning(bool running);
 
     bool m_transferRunning = false;
+    // The archive is made here; destroying the page waits for it.
+    WorkerThread m_worker;
 };
 
 // Makes the settings window build this page on its "Yedekleme" tab, holding the window open

@@ -1,4 +1,5 @@
-// Helpers of the backup tests: file hashes, folder listings, stock names of a database file.
+// Helpers of the backup tests: file hashes, folder listings, stock names of a database file,
+// file modes and groups.
 #pragma once
 
 #include "tests/support/files.h"
@@ -10,6 +11,11 @@
 #include <QSqlQuery>
 #include <QStringList>
 #include <QUuid>
+
+#include <optional>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace kxtest {
 
@@ -42,6 +48,34 @@ inline QStringList stockNames(const QString &databasePath)
     }
     QSqlDatabase::removeDatabase(connection);
     return names;
+}
+
+// The permission bits of a file (0 when it cannot be read), and its group.
+inline int fileMode(const QString &path)
+{
+    struct stat status = {};
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? int(status.st_mode & 07777)
+                                                                     : 0;
+}
+inline gid_t fileGroup(const QString &path)
+{
+    struct stat status = {};
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_gid : gid_t(-1);
+}
+
+// A group other than the primary one that this process may give its files: any for root, else
+// one of its supplementary groups; none when there is no such group.
+inline std::optional<gid_t> otherFileGroup()
+{
+    if (::geteuid() == 0)
+        return ::getegid() + 1000;
+    gid_t groups[256];
+    const int count = ::getgroups(256, groups);
+    for (int i = 0; i < count; ++i) {
+        if (groups[i] != ::getegid())
+            return groups[i];
+    }
+    return std::nullopt;
 }
 
 } // namespace kxtest

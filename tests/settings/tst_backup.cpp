@@ -33,8 +33,10 @@ struct Entry
     QByteArray data;
 };
 
-// An archive as another program might write it; `store` keeps the bytes uncompressed.
-bool writeZip(const QString &path, const QList<Entry> &entries, bool store = false)
+// An archive as another program or an earlier build might write it, each entry packed by
+// method at level (0 for the method's default).
+bool writeZip(const QString &path, const QList<Entry> &entries, zip_int32_t method = ZIP_CM_DEFAULT,
+              zip_uint32_t level = 0)
 {
     int code = 0;
     zip_t *archive
@@ -51,8 +53,7 @@ bool writeZip(const QString &path, const QList<Entry> &entries, bool store = fal
             zip_discard(archive);
             return false;
         }
-        if (store)
-            zip_set_file_compression(archive, zip_uint64_t(index), ZIP_CM_STORE, 0);
+        zip_set_file_compression(archive, zip_uint64_t(index), method, level);
     }
     return zip_close(archive) == 0;
 }
@@ -309,7 +310,7 @@ private slots:
             const QByteArray whole = readFile(m_good);
             writeFile(archive, whole.left(whole.size() / 2));
         } else if (kind == QLatin1String("flipped")) {
-            QVERIFY(writeZip(archive, { { "Data.mdb", sound } }, true));
+            QVERIFY(writeZip(archive, { { "Data.mdb", sound } }, ZIP_CM_STORE));
             QByteArray bytes = readFile(archive);
             const qsizetype at = bytes.indexOf(Marker.toUtf8());
             QVERIFY(at > 0);
@@ -374,6 +375,17 @@ private slots:
         QCOMPARE(filesUnder(m_fixture->folder()),
                  (QStringList { "Data.mdb", QFileInfo(safetyCopy).fileName() }));
         QVERIFY(QFileInfo::exists(m_good));
+    }
+
+    // The archives of earlier builds were deflated at the highest level; they restore too.
+    void archiveOfTheHighestLevelRestores()
+    {
+        const QString database = m_outside->filePath(QStringLiteral("snapshot.mdb"));
+        QVERIFY(unzipEntry(m_good, QStringLiteral("Data.mdb"), database));
+        const QString archive = m_disk + QStringLiteral("/eski_yedek.zip");
+        QVERIFY(writeZip(archive, { { "Data.mdb", readFile(database) } }, ZIP_CM_DEFLATE, 9));
+        QCOMPARE(RestoreDatabase(archive), RestoreResult::Restored);
+        QCOMPARE(stockNames(live()), QStringList { Marker });
     }
 
     // A replacement that leaves a damaged file and reports failure: the old file is put back

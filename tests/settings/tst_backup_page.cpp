@@ -21,6 +21,9 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTcpServer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -176,6 +179,132 @@ private slots:
                  QStringLiteral("Yedek dosyanız oluşturuldu...\r\nDosya adresi : ")
                      + QDir::toNativeSeparators(archive));
         QVERIFY(state().Conn->IsOpen());
+    }
+
+    // While the archive is made the page is in the running state of a transfer: the window
+    // answers, cannot be closed or saved, and says what is going on. A lock held by another
+    // connection makes the snapshot wait until the watcher has seen it all.
+    void runningWhileTheArchiveIsMade()
+    {
+        const QString lockName = QStringLiteral("tst_archive_lock");
+        QSqlDatabase lockDb = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), lockName);
+        const auto removeLock = qScopeGuard([&] {
+            lockDb = QSqlDatabase();
+            QSqlDatabase::removeDatabase(lockName);
+        });
+        lockDb.setDatabaseName(live());
+        QVERIFY(lockDb.open());
+        QSqlQuery lock(lockDb);
+        QVERIFY(lock.exec(QStringLiteral("BEGIN EXCLUSIVE")));
+        openPage();
+        bool seen = false;
+        bool buttonsDisabled = false;
+        bool stayedOpen = false;
+        int messagesMeanwhile = -1;
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, this, [&] {
+            if (seen
+                || m_page->LabDurum->text()
+                    != QStringLiteral("Yedek dosyanız oluşturuluyor, bekleyiniz..."))
+                return;
+            seen = true;
+            buttonsDisabled = !m_page->BYedek->isEnabled() && !m_window->BKaydet->isEnabled();
+            m_window->close();
+            QTest::keyClick(m_window.get(), Qt::Key_Escape);
+            m_window->BKaydet_Click();
+            QTest::mouseClick(m_page->BYedek, Qt::LeftButton);
+            stayedOpen = m_window->isVisible() && m_page->transferRunning();
+            messagesMeanwhile = int(messageScript().shown.size());
+            lock.exec(QStringLiteral("ROLLBACK"));
+        });
+        watch.start(20);
+        run(0);
+        watch.stop();
+
+        QVERIFY(seen);
+        QVERIFY(buttonsDisabled);
+        QVERIFY(stayedOpen);
+        QCOMPARE(messagesMeanwhile, 0);
+        QCOMPARE(programZips().size(), 1);
+        QCOMPARE(shown(QStringLiteral("notice")).size(), 1);
+        QVERIFY(shown(QStringLiteral("notice"))
+                    .first()
+                    .startsWith(QStringLiteral("Yedek dosyanız oluşturuldu...")));
+        QCOMPARE(m_page->LabDurum->text(), QString());
+        QVERIFY(m_page->BYedek->isEnabled());
+        QVERIFY(m_window->BKaydet->isEnabled());
+        QVERIFY(m_window->close());
+    }
+
+    // The window going away while the archive is made waits for it; nothing is shown after.
+    void pageDestroyedWhileTheArchiveIsMade()
+    {
+        openPage();
+        QPointer<BackupPage> page(m_page);
+        QTimer watch;
+        connect(&watch, &QTimer::timeout, this, [&] {
+            if (page && page->transferRunning())
+                m_window.reset();
+        });
+        watch.start(0);
+        m_page->Option1[0]->setChecked(true);
+        m_page->BYedek_Click();
+        watch.stop();
+        QVERIFY(!page);
+        QCOMPARE(messageScript().shown.size(), 0);
+    }
+
+    // A restore keeps the live file's mode and group, whichever way the archive came; the
+    // download kept in the program folder has the folder's usual mode for a new file.
+    void restoreKeepsPermissions_data()
+    {
+        QTest::addColumn<bool>("byCode");
+        QTest::addColumn<int>("mode");
+        QTest::newRow("from a file, 0664") << false << 0664;
+        QTest::newRow("by code, 0664") << true << 0664;
+        QTest::newRow("from a file, 0644") << false << 0644;
+        QTest::newRow("by code, 0644") << true << 0644;
+    }
+    void restoreKeepsPermissions()
+    {
+        QFETCH(bool, byCode);
+        QFETCH(int, mode);
+        addStock(QStringLiteral("1001"), QStringLiteral("YEDEKTEKİ KART"));
+        const QString archive = CreateBackupArchive(
+            live(), byCode ? serverFolder() : m_outside->path(), state().FirmaAdi);
+        QVERIFY(!archive.isEmpty());
+        addStock(QStringLiteral("1002"), QStringLiteral("SONRAKİ KART"));
+        QCOMPARE(::chmod(QFile::encodeName(live()).constData(), mode_t(mode)), 0);
+        if (const std::optional<gid_t> group = otherFileGroup())
+            QCOMPARE(::chown(QFile::encodeName(live()).constData(), uid_t(-1), *group), 0);
+        const gid_t group = fileGroup(live());
+        state().BackupUser = User;
+        state().BackupPassword = Password;
+        if (byCode)
+            startFtp();
+        else
+            listenInsteadOfFtp();
+        openPage();
+        messageScript().answers = { AnswerYes };
+        if (byCode)
+            messageScript().inputs = { uploadCode(QFileInfo(archive).fileName()) };
+        else
+            messageScript().files = { archive };
+        // Another umask than the usual one shows where the download's mode comes from.
+        const mode_t mask = ::umask(0002);
+        const auto restoreMask = qScopeGuard([mask] { ::umask(mask); });
+        run(byCode ? 3 : 2);
+
+        QCOMPARE(m_ended, 1);
+        QCOMPARE(stockNames(live()), QStringList { "YEDEKTEKİ KART" });
+        QCOMPARE(fileMode(live()), mode);
+        QCOMPARE(fileGroup(live()), group);
+        const QStringList copies
+            = QDir(m_fixture->folder()).entryList({ QStringLiteral("Data_yukleme_oncesi_*.mdb") });
+        QCOMPARE(copies.size(), 1);
+        QCOMPARE(fileMode(m_fixture->folder() + u'/' + copies.first()), mode);
+        if (byCode)
+            QCOMPARE(fileMode(m_fixture->folder() + u'/' + QFileInfo(archive).fileName()), 0664);
     }
 
     void offlineKeepsTheArchive()

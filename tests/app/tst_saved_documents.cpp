@@ -580,14 +580,13 @@ private slots:
         rs.Open("select serial, islem from \"1Belge\" where belgeid=? order by id",
                 *kx::state().Conn, { again });
         QStringList serials;
-        QVariantList logs;
+        QStringList logs;
         for (; !rs.Eof(); rs.MoveNext()) {
             serials << rs.Fields(0).toString();
-            logs << rs.Fields(1);
+            logs << (rs.Fields(1).isNull() ? QStringLiteral("<Null>") : rs.Fields(1).toString());
         }
         QCOMPARE(serials, (QStringList { "SN200", "SN201", "sn300", "SN200", "" }));
-        QCOMPARE(logs, (QVariantList { log, QVariant(), QVariant(), log, QVariant() }));
-        QVERIFY(logs.at(1).isNull());
+        QCOMPARE(logs, (QStringList { log, "<Null>", "<Null>", log, "<Null>" }));
         QCOMPARE(count("select count(*) from \"1Belge\" where belgeid=?", { document }), 0);
     }
 

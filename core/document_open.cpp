@@ -117,8 +117,8 @@ bool readSavedHeader(qint64 id, SavedHeader *header)
     ModuleState &s = state();
     Recordset &rs = *s.Rs;
     rs.Open(QStringLiteral("select d.id, d.bmod, d.cariid, d.gircik, d.serino, d.sirano, "
-                           "d.btarihi, d.fstarihi, d.aciklama, d.kdvdh, d.iskonto, c.silindi, d.kdv1, "
-                           "d.kdv2, d.kdv3, d.yekun from ")
+                           "d.btarihi, d.fstarihi, d.aciklama, d.kdvdh, d.iskonto, c.silindi, "
+                           "d.kdv1, d.kdv2, d.kdv3, d.yekun from ")
                 + sqlTable(s.TblBelge) + QStringLiteral(" d left join ") + sqlTable(s.TblCari)
                 + QStringLiteral(" c on c.id=d.cariid where d.id=? and d.bmod>0"),
             *s.Conn, { id });

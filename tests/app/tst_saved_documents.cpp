@@ -118,6 +118,38 @@ qint64 newest(int kind)
     return count("select max(id) from \"1Belge\" where bmod=?", { kind });
 }
 
+// An open delivery note of the account with lines of the cards named: name, quantity, ...
+void addNote(qint64 account, const QStringList &lines)
+{
+    const qint64 note = addDocument({ .bmod = 3, .cariid = account, .sirano = "5" });
+    for (int i = 0; i < lines.size(); i += 2) {
+        kx::Recordset card;
+        card.Open("select id from \"1Stok\" where a2=?", *kx::state().Conn, { lines[i] });
+        addLine(note,
+                { .stokid = card.Fields(0).toLongLong(),
+                  .stokadi = lines[i],
+                  .miktar = kx::amountOf(lines[i + 1]) });
+    }
+}
+
+// The goods of an invoice as the user enters them: on the invoice with lines each card and
+// quantity confirmed with Enter in the price field, over notes the account's one note ticked.
+void enterGoods(kx::FMain &w, int kind, const QStringList &lines)
+{
+    if (kind == 4) {
+        w.Grid1->Cell(1, 1).setText("1");
+        return;
+    }
+    QObject *panel = w.RC1;
+    for (int i = 0; i < lines.size(); i += 2) {
+        kx::setFieldIndex(panel, "XCStok", stockRecord(lines[i]));
+        kx::setFieldText(panel, "XTMiktar", lines[i + 1]);
+        QLineEdit *price = edit(panel, "XTFiyat");
+        price->setFocus();
+        QTest::keyClick(price, Qt::Key_Return);
+    }
+}
+
 // Cards of the three company rates (1, 10, 20) with their sale prices.
 void addGoods()
 {
@@ -637,18 +669,8 @@ private slots:
         for (int page : { 4, 5 })
             for (int field : { 31, 32, 33, 37, 38, 39, 41, 42 })
                 placeField(page, field, "10", QString::number(field * 4));
-        if (kind == 4) {
-            const qint64 note = addDocument({ .bmod = 3, .cariid = alici, .sirano = "5" });
-            for (int i = 0; i < lines.size(); i += 2) {
-                kx::Recordset card;
-                card.Open("select id from \"1Stok\" where a2=?", *kx::state().Conn,
-                          { lines[i] });
-                addLine(note,
-                        { .stokid = card.Fields(0).toLongLong(),
-                          .stokadi = lines[i],
-                          .miktar = kx::amountOf(lines[i + 1]) });
-            }
-        }
+        if (kind == 4)
+            addNote(alici, lines);
         kx::FMain &w = m_env->start();
         kx::messageScript().suppressNotices = true;
         w.ShowPage(kind);
@@ -660,17 +682,7 @@ private slots:
         const char *percentageFields[] = { "XTIsk1", "XTIsk2", "XTIsk3" };
         for (int i = 0; i < 3; ++i)
             kx::setFieldText(panel, percentageFields[i], percentages[i]);
-        if (kind == 4) {
-            grid->Cell(1, 1).setText("1");
-        } else {
-            for (int i = 0; i < lines.size(); i += 2) {
-                kx::setFieldIndex(panel, "XCStok", stockRecord(lines[i]));
-                kx::setFieldText(panel, "XTMiktar", lines[i + 1]);
-                QLineEdit *price = edit(panel, "XTFiyat");
-                price->setFocus();
-                QTest::keyClick(price, Qt::Key_Return);
-            }
-        }
+        enterGoods(w, kind, lines);
         // On the invoice over notes the note's own row stands above its lines.
         QCOMPARE(grid->Rows(), lines.size() / 2 + (kind == 4 ? 2 : 1));
         if (!typedDiscount.isEmpty())
@@ -762,12 +774,9 @@ private slots:
         m_env = std::make_unique<EventsWindow>();
         const qint64 alici = addAccount("1", "ALICI");
         addGoods();
-        if (kind == 4) {
-            const qint64 note = addDocument({ .bmod = 3, .cariid = alici, .sirano = "5" });
-            kx::Recordset card;
-            card.Open("select id from \"1Stok\" where a2='KALEM'", *kx::state().Conn);
-            addLine(note, { .stokid = card.Fields(0).toLongLong(), .stokadi = "KALEM" });
-        }
+        const QStringList goods { "KALEM", "1" };
+        if (kind == 4)
+            addNote(alici, goods);
         kx::FMain &w = m_env->start();
         kx::messageScript().suppressNotices = true;
         w.ShowPage(kind);
@@ -775,14 +784,7 @@ private slots:
         QObject *otherPanel = kind == 4 ? w.RC1 : w.RB1;
         kx::Grid *totals = w.documentView().totalsOfPage(kind);
         kx::setFieldIndex(panel, "XCCari", 0);
-        if (kind == 4) {
-            w.Grid1->Cell(1, 1).setText("1");
-        } else {
-            kx::setFieldIndex(panel, "XCStok", stockRecord("KALEM"));
-            QLineEdit *price = edit(panel, "XTFiyat");
-            price->setFocus();
-            QTest::keyClick(price, Qt::Key_Return);
-        }
+        enterGoods(w, kind, goods);
         QCOMPARE(totals->Cell(7, 3).Text(), QStringLiteral("10,00"));
         totals->Cell(2, 3).setText("2,00");
         kx::setFieldText(otherPanel, "XTIsk1", "50");

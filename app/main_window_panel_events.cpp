@@ -34,8 +34,15 @@ void FMain::connectPanelEvents()
            [this, panel] { Panel_EntrySwitch(panel, "XCSerial", "XTSerial", state().ColSeriNo); });
         on(panel, "UrunEkle", [this] { AddDocumentLine(documentView()); });
     }
-    for (QObject *panel : { static_cast<QObject *>(RB1), static_cast<QObject *>(RC1) })
+    for (QObject *panel : { static_cast<QObject *>(RB1), static_cast<QObject *>(RC1) }) {
         on(panel, "CKdvCL", [this] { RecalcDocument(documentView()); });
+        // A percentage typed after the lines counts at once, on its own panel's page only.
+        for (const char *event : { "TIsk1CH", "TIsk2CH", "TIsk3CH" })
+            on(panel, event, [this, panel] {
+                if (documentView().panelOfPage(state().CurrentPage) == panel)
+                    RecalcDocument(documentView());
+            });
+    }
 }
 
 void FMain::Panel_CCariCL(QObject *panel)

@@ -92,6 +92,24 @@ void loadOwnLines(const DocumentView &view, const SavedHeader &header)
     }
 }
 
+// The figures the books hold: recomputed from the rounded line cells they can differ by a
+// cent. The discount goes first, since a change of its cell recomputes the rows under it.
+void showStoredTotals(Grid *totals, const SavedHeader &header)
+{
+    const QString &format = state().NumberFormat;
+    const auto money = [&format](const QVariant &amount) {
+        return FormatNumber(amountOf(amount), format);
+    };
+    totals->Cell(2, 3).setText(money(header.discount));
+    totals->Cell(3, 3).setText(
+        FormatNumber(amountOf(totals->Cell(1, 3).Text()) - amountOf(totals->Cell(2, 3).Text()),
+                     format));
+    totals->Cell(4, 3).setText(money(header.kdv1));
+    totals->Cell(5, 3).setText(money(header.kdv2));
+    totals->Cell(6, 3).setText(money(header.kdv3));
+    totals->Cell(7, 3).setText(money(header.grandTotal));
+}
+
 } // namespace
 
 bool readSavedHeader(qint64 id, SavedHeader *header)
@@ -99,7 +117,8 @@ bool readSavedHeader(qint64 id, SavedHeader *header)
     ModuleState &s = state();
     Recordset &rs = *s.Rs;
     rs.Open(QStringLiteral("select d.id, d.bmod, d.cariid, d.gircik, d.serino, d.sirano, "
-                           "d.btarihi, d.fstarihi, d.aciklama, d.kdvdh, d.iskonto, c.silindi from ")
+                           "d.btarihi, d.fstarihi, d.aciklama, d.kdvdh, d.iskonto, c.silindi, "
+                           "d.kdv1, d.kdv2, d.kdv3, d.yekun from ")
                 + sqlTable(s.TblBelge) + QStringLiteral(" d left join ") + sqlTable(s.TblCari)
                 + QStringLiteral(" c on c.id=d.cariid where d.id=? and d.bmod>0"),
             *s.Conn, { id });
@@ -117,6 +136,10 @@ bool readSavedHeader(qint64 id, SavedHeader *header)
         header->vatMode = rs.Fields(9).toInt();
         header->discount = rs.Fields(10).toString();
         header->accountLive = !rs.Fields(11).isNull() && rs.Fields(11).toInt() == 0;
+        header->kdv1 = rs.Fields(12).toString();
+        header->kdv2 = rs.Fields(13).toString();
+        header->kdv3 = rs.Fields(14).toString();
+        header->grandTotal = rs.Fields(15).toString();
     }
     rs.Close();
     return found;
@@ -124,7 +147,6 @@ bool readSavedHeader(qint64 id, SavedHeader *header)
 
 void LoadSavedDocument(const DocumentView &view, const SavedHeader &header, int account)
 {
-    const ModuleState &s = state();
     QObject *panel = view.panelOfPage(header.kind);
     Grid *grid = view.Grid1;
     setFieldText(panel, "XTSeriNo", header.series);
@@ -155,8 +177,7 @@ void LoadSavedDocument(const DocumentView &view, const SavedHeader &header, int 
 
     if (Grid *totals = view.totalsOfPage(header.kind)) {
         RecalcDocument(view);
-        totals->Cell(2, 3).setText(FormatNumber(amountOf(header.discount), s.NumberFormat));
-        RecalcFooter(view, totals);
+        showStoredTotals(totals, header);
     }
 }
 

@@ -7,6 +7,8 @@
 #include "core/state.h"
 #include "platform/adodb.h"
 
+#include <QHash>
+
 namespace kx {
 
 namespace {
@@ -49,6 +51,26 @@ QString linkRefusal(Connection &conn, const QString &table, qint64 noteId,
     if (rs.Fields(1).toInt() != input.direction % 2 || rs.Fields(2).toLongLong() != input.accountId)
         return name + QStringLiteral(" numaralı irsaliye bu faturanın cari ve yönüyle uyuşmuyor!");
     return {};
+}
+
+// The service logs of a replaced document's lines by serial, the lowest id's where several
+// lines share one. The column's collation ignores case, so the serials are matched here, as
+// the warranty lookup matches them: exact text, an empty serial matching nothing.
+QHash<QString, QVariant> serviceLogs(Connection &conn, const QString &table, qint64 id)
+{
+    Recordset rs;
+    rs.Open(QStringLiteral("select serial, islem from ") + sqlTable(table)
+                + QStringLiteral(" where belgeid=? order by id"),
+            conn, { id });
+    const RowArray rows = rs.GetRows();
+    rs.Close();
+    QHash<QString, QVariant> logs;
+    for (int r = 0; r < rows.recordCount(); ++r) {
+        const QString serial = rows.text(0, r);
+        if (!serial.isEmpty() && !logs.contains(serial))
+            logs.insert(serial, rows.value(1, r));
+    }
+    return logs;
 }
 
 void insertHeader(Connection &conn, const QString &table, const DocumentInput &input)
@@ -109,6 +131,7 @@ SaveOutcome writeDocument(Connection &conn, const QString &table, const Document
                           qint64 replaceId)
 {
     SaveOutcome outcome;
+    QHash<QString, QVariant> logs;
     conn.BeginTrans();
     try {
         if (replaceId > 0) {
@@ -117,6 +140,9 @@ SaveOutcome writeDocument(Connection &conn, const QString &table, const Document
                 conn.RollbackTrans();
                 return outcome;
             }
+            // Re-saving a document must not lose the service logs kept on its serials.
+            if (input.kind == 3 || input.kind == 5)
+                logs = serviceLogs(conn, table, replaceId);
             deleteRows(conn, table, replaceId, input.kind);
         }
         insertHeader(conn, table, input);
@@ -151,19 +177,20 @@ SaveOutcome writeDocument(Connection &conn, const QString &table, const Document
         } else {
             const QString inout = stockDirection(input);
             for (const DocumentLine &line : input.lines) {
+                const QVariant log = logs.value(line.serial);
                 if (input.kind == 3)
-                    conn.Execute(
-                        QStringLiteral("insert into ") + sqlTable(table)
-                            + QStringLiteral(" (belgeid,stokid,stokadi,miktar,serial,"
-                                             "inout) values (?,?,?,?,?,?)"),
-                        { id, line.stockId, line.stockName, line.quantity, line.serial, inout });
+                    conn.Execute(QStringLiteral("insert into ") + sqlTable(table)
+                                     + QStringLiteral(" (belgeid,stokid,stokadi,miktar,serial,"
+                                                      "inout,islem) values (?,?,?,?,?,?,?)"),
+                                 { id, line.stockId, line.stockName, line.quantity, line.serial,
+                                   inout, log });
                 else
                     conn.Execute(QStringLiteral("insert into ") + sqlTable(table)
                                      + QStringLiteral(" (belgeid,stokid,stokadi,miktar,"
-                                                      "birimfiyat,kdvoran,serial,inout) values "
-                                                      "(?,?,?,?,?,?,?,?)"),
+                                                      "birimfiyat,kdvoran,serial,inout,islem) "
+                                                      "values (?,?,?,?,?,?,?,?,?)"),
                                  { id, line.stockId, line.stockName, line.quantity, line.price,
-                                   line.vatRate, line.serial, inout });
+                                   line.vatRate, line.serial, inout, log });
             }
         }
         conn.CommitTrans();

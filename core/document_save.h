@@ -59,7 +59,8 @@ qint64 findDuplicateDocument(Connection &conn, const QString &table, int kind,
                              const QString &series, const QString &number);
 
 // The whole save in one transaction: the replaced document's delete (replaceId > 0), the
-// header, the lines and the links. Any failure rolls all of it back.
+// header, the lines and the links. A new line takes the service log of the replaced line
+// with the same serial. Any failure rolls all of it back.
 SaveOutcome writeDocument(Connection &conn, const QString &table, const DocumentInput &input,
                           qint64 replaceId);
 

@@ -6,6 +6,7 @@
 #include "app/saved_documents_window.h"
 #include "core/document_panels.h"
 #include "core/document_print.h"
+#include "core/document_values.h"
 #include "core/lists.h"
 #include "core/messages.h"
 #include "core/state.h"
@@ -15,6 +16,7 @@
 #include "tests/app/events_window.h"
 #include "tests/support/builders.h"
 #include "tests/support/kxtest.h"
+#include "tests/support/printing.h"
 #include "tests/support/typing.h"
 
 #include <QApplication>
@@ -84,6 +86,77 @@ void withNextModal(const std::function<void(QWidget *)> &step)
         if (alive && alive->isVisible())
             alive->close();
     });
+}
+
+QLineEdit *edit(QObject *panel, const char *name)
+{
+    return qobject_cast<QLineEdit *>(kx::panelField(panel, name));
+}
+
+// The record of a live stock card in the panels' stock lists, by name.
+int stockRecord(const QString &name)
+{
+    const kx::RowArray &rows = kx::state().StokRows;
+    for (int i = 0; i < rows.recordCount(); ++i)
+        if (rows.text(2, i) == name)
+            return i;
+    return -1;
+}
+
+// The stored totals of a document header: iskonto, kdv1, kdv2, kdv3, yekun.
+QStringList storedTotals(qint64 id)
+{
+    QStringList totals;
+    for (const char *name : { "iskonto", "kdv1", "kdv2", "kdv3", "yekun" })
+        totals << column(id, name).toString();
+    return totals;
+}
+
+// The newest document of a kind.
+qint64 newest(int kind)
+{
+    return count("select max(id) from \"1Belge\" where bmod=?", { kind });
+}
+
+// An open delivery note of the account with lines of the cards named: name, quantity, ...
+void addNote(qint64 account, const QStringList &lines)
+{
+    const qint64 note = addDocument({ .bmod = 3, .cariid = account, .sirano = "5" });
+    for (int i = 0; i < lines.size(); i += 2) {
+        kx::Recordset card;
+        card.Open("select id from \"1Stok\" where a2=?", *kx::state().Conn, { lines[i] });
+        addLine(note,
+                { .stokid = card.Fields(0).toLongLong(),
+                  .stokadi = lines[i],
+                  .miktar = kx::amountOf(lines[i + 1]) });
+    }
+}
+
+// The goods of an invoice as the user enters them: on the invoice with lines each card and
+// quantity confirmed with Enter in the price field, over notes the account's one note ticked.
+void enterGoods(kx::FMain &w, int kind, const QStringList &lines)
+{
+    if (kind == 4) {
+        w.Grid1->Cell(1, 1).setText("1");
+        return;
+    }
+    QObject *panel = w.RC1;
+    for (int i = 0; i < lines.size(); i += 2) {
+        kx::setFieldIndex(panel, "XCStok", stockRecord(lines[i]));
+        kx::setFieldText(panel, "XTMiktar", lines[i + 1]);
+        QLineEdit *price = edit(panel, "XTFiyat");
+        price->setFocus();
+        QTest::keyClick(price, Qt::Key_Return);
+    }
+}
+
+// Cards of the three company rates (1, 10, 20) with their sale prices.
+void addGoods()
+{
+    addStock("1", "CAY 500 GR", { { 3, "10" }, { 6, "60,00" } });
+    addStock("2", "KALEM", { { 3, "20" }, { 6, "10,00" } });
+    addStock("3", "EKMEK", { { 3, "1" }, { 6, "7,35" } });
+    addStock("4", "DEFTER", { { 3, "20" }, { 6, "33,33" } });
 }
 
 // One account with a document of every kind, a second account with one, a third with none.
@@ -476,6 +549,257 @@ private slots:
         QCOMPARE(column(notes[0], "ftrdrm").toLongLong(), again);
         QCOMPARE(column(notes[1], "ftrdrm").toLongLong(), again);
         QCOMPARE(column(notes[2], "ftrdrm").toLongLong(), qint64(0));
+    }
+
+    // Saved again in place of itself, a delivery note or an invoice with lines keeps the
+    // service logs of its serials: exact serials only, the first line's log where two share
+    // one, no log for an empty serial, and nothing from another document's lines.
+    void resaveKeepsServiceLogs_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::newRow("delivery note") << 3;
+        QTest::newRow("invoice with lines") << 5;
+    }
+    void resaveKeepsServiceLogs()
+    {
+        QFETCH(int, kind);
+        m_env = std::make_unique<EventsWindow>();
+        const qint64 alici = addAccount("1", "ALICI");
+        const qint64 vida = addStock("10", "VIDA", { { 3, "20" }, { 6, "2,50" } });
+        const QString log = "\r\n01.03.2026 10:00:00 - kutu açıldı\r\n02.03.2026 11:00:00 - "
+                            "fan değişti\r\n03.03.2026 12:00:00 - teslim edildi";
+        const QList<QPair<QString, QVariant>> stored = {
+            { "SN200", log },           { "SN201", QVariant() }, { "SN300", "eski kayıt" },
+            { "SN200", "ikinci satır" }, { "", "seri yok" },
+        };
+        const qint64 document = addDocument(
+            { .bmod = kind, .cariid = alici, .serino = "F", .sirano = "7", .yekun = "12,50" });
+        for (const auto &[serial, islem] : stored) {
+            const qint64 line = addLine(document,
+                                        { .stokid = vida,
+                                          .stokadi = "VIDA",
+                                          .birimfiyat = kind == 5 ? "2,50" : "",
+                                          .kdvoran = kind == 5 ? "20" : "",
+                                          .serial = serial });
+            kx::state().Conn->Execute("update \"1Belge\" set islem=? where id=?", { islem, line });
+        }
+        // Another document's line with the second serial and a log of its own.
+        const qint64 other = addDocument({ .bmod = 3, .cariid = alici, .sirano = "99" });
+        kx::state().Conn->Execute("update \"1Belge\" set islem='başka' where id=?",
+                                  { addLine(other, { .stokid = vida, .serial = "SN201" }) });
+        kx::FMain &w = m_env->start();
+        w.ShowPage(3);
+        m_window = std::make_unique<kx::FKayitli>(&w);
+        m_window->show();
+        m_window->CCariX->setListIndex(0);
+        pickRow(m_window->Grid1, rowOfKey(m_window->Grid1, key(kind, document)));
+        kx::Grid *grid = w.Grid1;
+        QCOMPARE(grid->Rows(), 6);
+        // The user retypes the third serial in other letters.
+        grid->Cell(3, kx::state().ColSeriNo).setText("sn300");
+        m_window->BEdit_Click();
+
+        kx::messageScript().clear();
+        kx::messageScript().suppressNotices = true;
+        kx::messageScript().answers = { kx::AnswerYes };
+        w.CMBar_Execute(151);
+        QVERIFY(kx::messageScript().shown.first().text.startsWith(
+            "Aynı belge numaralı daha eski bir kayıt tespit edildi!"));
+        QCOMPARE(kx::messageScript().lastPopupText(), QStringLiteral("Belge kaydedildi..."));
+        const qint64 again = newest(kind);
+        QVERIFY(again != document);
+        kx::Recordset rs;
+        rs.Open("select serial, islem from \"1Belge\" where belgeid=? order by id",
+                *kx::state().Conn, { again });
+        QStringList serials;
+        QStringList logs;
+        for (; !rs.Eof(); rs.MoveNext()) {
+            serials << rs.Fields(0).toString();
+            logs << (rs.Fields(1).isNull() ? QStringLiteral("<Null>") : rs.Fields(1).toString());
+        }
+        QCOMPARE(serials, (QStringList { "SN200", "SN201", "sn300", "SN200", "" }));
+        QCOMPARE(logs, (QStringList { log, "<Null>", "<Null>", log, "<Null>" }));
+        QCOMPARE(count("select count(*) from \"1Belge\" where belgeid=?", { document }), 0);
+    }
+
+    // An invoice saved from its page, opened again from the list: the totals grid shows the
+    // stored figures over the total of its lines, prints them and the stored total in words,
+    // keeps them while the user tabs through the percentage fields, and saving it again
+    // unchanged stores the same row.
+    void reopenedInvoiceKeepsStoredTotals_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("vatMode"); // 0 Dahil, 1 Hariç
+        QTest::addColumn<QStringList>("percentages");
+        QTest::addColumn<QString>("typedDiscount"); // into the totals grid, after the lines
+        QTest::addColumn<QStringList>("lines"); // card name, quantity
+        QTest::addColumn<QString>("grandTotal"); // "" when not pinned
+
+        const QStringList none { "0", "0", "0" };
+        const QStringList tea { "CAY 500 GR", "5", "KALEM", "20" };
+        const QStringList threeRates { "EKMEK", "2,5", "CAY 500 GR", "0,75", "DEFTER", "3" };
+        // The one that rounded a cent away: VAT 24,55 and 450,01 were saved.
+        QTest::newRow("lines, VAT included, 10 %")
+            << 5 << 0 << QStringList { "10", "0", "0" } << "" << tea << "450,01";
+        QTest::newRow("lines, VAT excluded, no discount") << 5 << 1 << none << "" << threeRates
+                                                          << "";
+        QTest::newRow("lines, VAT included, three percentages")
+            << 5 << 0 << QStringList { "10", "5", "2,5" } << "" << threeRates << "";
+        QTest::newRow("lines, VAT excluded, typed amount")
+            << 5 << 1 << none << "12,34" << threeRates << "";
+        QTest::newRow("over notes, VAT included, 10 %")
+            << 4 << 0 << QStringList { "10", "0", "0" } << "" << tea << "450,01";
+        QTest::newRow("over notes, VAT excluded, three percentages")
+            << 4 << 1 << QStringList { "10", "5", "2,5" } << "" << threeRates << "";
+        QTest::newRow("over notes, VAT included, typed amount")
+            << 4 << 0 << none << "7,77" << threeRates << "";
+    }
+    void reopenedInvoiceKeepsStoredTotals()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, vatMode);
+        QFETCH(QStringList, percentages);
+        QFETCH(QString, typedDiscount);
+        QFETCH(QStringList, lines);
+        QFETCH(QString, grandTotal);
+        m_env = std::make_unique<EventsWindow>();
+        const qint64 alici = addAccount("1", "ALICI");
+        addGoods();
+        // The totals, the total in words and the VAT rows of both invoice layouts print.
+        for (int page : { 4, 5 })
+            for (int field : { 31, 32, 33, 37, 38, 39, 41, 42 })
+                placeField(page, field, "10", QString::number(field * 4));
+        if (kind == 4)
+            addNote(alici, lines);
+        kx::FMain &w = m_env->start();
+        kx::messageScript().suppressNotices = true;
+        w.ShowPage(kind);
+        QObject *panel = w.documentView().panelOfPage(kind);
+        kx::Grid *totals = w.documentView().totalsOfPage(kind);
+        kx::Grid *grid = w.Grid1;
+        kx::setFieldIndex(panel, "XCCari", 0);
+        kx::setFieldIndex(panel, "XCKdv", vatMode);
+        const char *percentageFields[] = { "XTIsk1", "XTIsk2", "XTIsk3" };
+        for (int i = 0; i < 3; ++i)
+            kx::setFieldText(panel, percentageFields[i], percentages[i]);
+        enterGoods(w, kind, lines);
+        // On the invoice over notes the note's own row stands above its lines.
+        QCOMPARE(grid->Rows(), lines.size() / 2 + (kind == 4 ? 2 : 1));
+        if (!typedDiscount.isEmpty())
+            totals->Cell(2, 3).setText(typedDiscount);
+        w.CMBar_Execute(151);
+        QCOMPARE(kx::messageScript().lastPopupText(), QStringLiteral("Belge kaydedildi..."));
+        const qint64 invoice = newest(kind);
+        const QStringList saved = storedTotals(invoice);
+        if (!grandTotal.isEmpty())
+            QCOMPARE(saved.last(), grandTotal);
+        if (!typedDiscount.isEmpty())
+            QCOMPARE(saved.first(), typedDiscount);
+
+        w.ShowPage(3);
+        m_window = std::make_unique<kx::FKayitli>(&w);
+        m_window->show();
+        m_window->CCariX->setListIndex(0);
+        pickRow(m_window->Grid1, rowOfKey(m_window->Grid1, key(kind, invoice)));
+        QCOMPARE(kx::state().CurrentPage, kind);
+        const kx::ModuleState &s = kx::state();
+        double lineTotal = 0;
+        for (int r = 1; r < grid->Rows(); ++r)
+            if (grid->RowHeight(r) == 18)
+                lineTotal += kx::amountOf(grid->Cell(r, s.ColTutar).Text());
+        const QString tutar = kx::FormatNumber(lineTotal, s.NumberFormat);
+        const QString subtotal
+            = kx::FormatNumber(lineTotal - kx::amountOf(saved[0]), s.NumberFormat);
+        const QStringList shown
+            = { tutar, saved[0], subtotal, saved[1], saved[2], saved[3], saved[4] };
+        const auto totalsGrid = [totals] {
+            QStringList cells;
+            for (int r = 1; r <= 7; ++r)
+                cells << totals->Cell(r, 3).Text();
+            return cells;
+        };
+        QCOMPARE(totalsGrid(), shown);
+
+        QList<kx::PrintItem> items;
+        kx::setDocumentPrinter([&items](const kx::DocumentView &view, int) {
+            items = kx::buildPrintItems(
+                kx::snapshotDocument(view, kx::printedAsItIs(kx::state().CurrentPage)));
+            return 0;
+        });
+        m_window->CPrint->setListIndex(0);
+        QTest::mouseClick(m_window->BPrint, Qt::LeftButton);
+        QStringList printed;
+        for (int field : { 31, 32, 33, 37, 38, 39, 41, 42 })
+            for (const kx::PrintItem &item : itemsOf(items, field))
+                printed << item.text;
+        QCOMPARE(printed, shown + QStringList { kx::amountInWordsLine(saved[4]) });
+
+        // Kept in the main window; the user tabs through the three percentages untouched.
+        m_window->BEdit_Click();
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        edit(panel, "XTIsk1")->setFocus(Qt::TabFocusReason);
+        for (const char *next : { "XTIsk2", "XTIsk3" }) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), edit(panel, next));
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(totalsGrid(), shown);
+
+        kx::messageScript().clear();
+        kx::messageScript().suppressNotices = true;
+        kx::messageScript().answers = { kx::AnswerYes };
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_K, Qt::ControlModifier);
+        QCOMPARE(kx::messageScript().lastPopupText(), QStringLiteral("Belge kaydedildi..."));
+        const qint64 again = newest(kind);
+        QVERIFY(again != invoice);
+        QCOMPARE(storedTotals(again), saved);
+    }
+
+    // A percentage typed after the lines, by key presses, counts at once: Ctrl+K straight from
+    // the field saves the discounted invoice. The other invoice panel's percentages leave the
+    // page shown alone, a typed discount amount included.
+    void discountTypedAfterTheLines_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<QString>("field");
+        QTest::newRow("lines, first percentage") << 5 << "XTIsk1";
+        QTest::newRow("lines, third percentage") << 5 << "XTIsk3";
+        QTest::newRow("over notes, second percentage") << 4 << "XTIsk2";
+    }
+    void discountTypedAfterTheLines()
+    {
+        QFETCH(int, kind);
+        QFETCH(QString, field);
+        m_env = std::make_unique<EventsWindow>();
+        const qint64 alici = addAccount("1", "ALICI");
+        addGoods();
+        const QStringList goods { "KALEM", "1" };
+        if (kind == 4)
+            addNote(alici, goods);
+        kx::FMain &w = m_env->start();
+        kx::messageScript().suppressNotices = true;
+        w.ShowPage(kind);
+        QObject *panel = w.documentView().panelOfPage(kind);
+        QObject *otherPanel = kind == 4 ? w.RC1 : w.RB1;
+        kx::Grid *totals = w.documentView().totalsOfPage(kind);
+        kx::setFieldIndex(panel, "XCCari", 0);
+        enterGoods(w, kind, goods);
+        QCOMPARE(totals->Cell(7, 3).Text(), QStringLiteral("10,00"));
+        totals->Cell(2, 3).setText("2,00");
+        kx::setFieldText(otherPanel, "XTIsk1", "50");
+        QCOMPARE(totals->Cell(2, 3).Text(), QStringLiteral("2,00"));
+
+        QLineEdit *percentage = edit(panel, field.toLatin1());
+        percentage->setFocus(Qt::TabFocusReason);
+        typeText(percentage, "10");
+        QCOMPARE(percentage->text(), QStringLiteral("10"));
+        // 10,00 with 20 % VAT in it: 8,33 net, less 0,83, and 1,50 VAT.
+        QCOMPARE(totals->Cell(2, 3).Text(), QStringLiteral("0,83"));
+        QTest::keyClick(percentage, Qt::Key_K, Qt::ControlModifier);
+        QCOMPARE(kx::messageScript().lastPopupText(), QStringLiteral("Belge kaydedildi..."));
+        QCOMPARE(storedTotals(newest(kind)),
+                 (QStringList { "0,83", "0,00", "0,00", "1,50", "9,00" }));
     }
 
     // A pending key opens the window on the document's account with its row picked and the

@@ -24,18 +24,6 @@ namespace {
 
 const QDate today(2026, 2, 10);
 
-// Switches on print field n's value (or caption) in the layout of page at (x, y), size 10.
-void placeField(int page, int field, const QString &x, const QString &y, bool caption = false)
-{
-    kx::ModuleState &s = kx::state();
-    const QStringList cells { "1", x, y, "0", "0", "10" };
-    const int first = 17 + 12 * (page - 3) + (caption ? 6 : 0);
-    for (int i = 0; i < 6; ++i) {
-        s.FieldValues[field] = cells[i];
-        kx::ExecUpdate(s.TblAyar, first + i);
-    }
-}
-
 QStringList textsOf(const QList<kx::PrintItem> &items)
 {
     QStringList texts;

@@ -1,6 +1,7 @@
 // What printing tests share: a printed PDF read back, the printer choice answered.
 #include "tests/support/printing.h"
 
+#include "core/sql_builders.h"
 #include "core/state.h"
 #include "reports/printer_choice.h"
 
@@ -12,6 +13,17 @@
 #include <algorithm>
 
 namespace kxtest {
+
+void placeField(int page, int field, const QString &x, const QString &y, bool caption)
+{
+    kx::ModuleState &s = kx::state();
+    const QStringList cells { "1", x, y, "0", "0", "10" };
+    const int first = 17 + 12 * (page - 3) + (caption ? 6 : 0);
+    for (int i = 0; i < 6; ++i) {
+        s.FieldValues[field] = cells[i];
+        kx::ExecUpdate(s.TblAyar, first + i);
+    }
+}
 
 std::unique_ptr<QPrinter> pdfPrinter(const QString &path)
 {

@@ -26,6 +26,10 @@ inline QList<kx::PrintItem> itemsOf(const QList<kx::PrintItem> &items, int field
     return found;
 }
 
+// Switches on print field n's value (or caption) in the stored layout of page at (x, y),
+// size 10; LoadLists(true, ...) then brings it into the settings rows.
+void placeField(int page, int field, const QString &x, const QString &y, bool caption = false);
+
 // A printer that writes an A4 PDF file at path.
 std::unique_ptr<QPrinter> pdfPrinter(const QString &path);
 

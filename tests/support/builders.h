@@ -3,6 +3,7 @@
 
 #include <QMap>
 #include <QString>
+#include <QVariant>
 #include <QtGlobal>
 
 namespace kxtest {
@@ -57,8 +58,10 @@ qint64 addDocument(int bmod, int gircik, qint64 cariid, int btarihi, const QStri
                    const QString &sirano = QStringLiteral("1"), const QString &aciklama = {});
 qint64 addLine(qint64 belgeid, const Line &line);
 
-// Inserts a cheque into TblCek; vade as yyyymmdd.
-qint64 addCheque(int vade, const QString &cekno, const QString &tutar,
+// Inserts a cheque into TblCek; vade as yyyymmdd, or any value a stored row may hold.
+qint64 addCheque(const QVariant &vade, const QString &cekno, const QString &tutar,
                  const QString &cdurum = QStringLiteral("Kasada"));
+// The stored vade of the cheque of that number as "type:value" ("integer:0", "null:").
+QString storedChequeVade(const QString &cekno);
 
 } // namespace kxtest

@@ -6,6 +6,7 @@
 #include "reports/report.h"
 
 #include <QMainWindow>
+#include <QStringList>
 
 #include <functional>
 
@@ -68,6 +69,7 @@ public:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     // On a document page Tab walks the panel's fields, then the lines grid, then the totals.
@@ -81,6 +83,8 @@ private:
 
     QWidget *m_client = nullptr;
     bool m_startupRunning = false;
+    // The panels the library could not give, told to the user when the window first shows.
+    QStringList m_panelsNotMade;
 
     // Handlers of the commands, grids, panels and search box (app/main_window_*.cpp).
 public:

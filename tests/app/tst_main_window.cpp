@@ -3,8 +3,11 @@
 #include "core/cards.h"
 #include "core/lists.h"
 #include "core/login_form.h"
+#include "core/messages.h"
 #include "core/sql_builders.h"
 #include "core/state.h"
+#include "panels/type_library.h"
+#include "platform/class_registry.h"
 #include "platform/grid.h"
 #include "platform/ribbon.h"
 #include "tests/support/builders.h"
@@ -13,11 +16,13 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFile>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTcpServer>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -63,6 +68,23 @@ public:
             ++count;
         return false;
     }
+};
+
+// Points the class registry at a folder of its own for as long as it lives.
+class OwnClassRegistry
+{
+public:
+    OwnClassRegistry()
+        : m_before(qgetenv("XDG_CONFIG_HOME"))
+    {
+        qputenv("XDG_CONFIG_HOME", m_folder.path().toLocal8Bit());
+    }
+    ~OwnClassRegistry() { qputenv("XDG_CONFIG_HOME", m_before); }
+    QString path() const { return m_folder.path(); }
+
+private:
+    QTemporaryDir m_folder;
+    QByteArray m_before;
 };
 
 } // namespace
@@ -469,6 +491,70 @@ private slots:
         window.activateWindow();
         QTest::qWait(50);
         QCOMPARE(loginsShown, 1);
+    }
+
+    // Panels that the library cannot give leave empty places; the user is told once, naming
+    // them in their order, when the window shows, and the program works on: the stock list
+    // shows. Registered to a file that is no library, a panel cannot be made; one not
+    // registered comes from the library beside the program.
+    void panelsNotMadeAreTold_data()
+    {
+        QTest::addColumn<QStringList>("broken");
+        QTest::addColumn<QString>("names");
+        QTest::newRow("no library to load")
+            << QStringList { "RA", "RB", "RC", "RX" } << "RA, RB, RC, RX";
+        QTest::newRow("two of four") << QStringList { "RB", "RX" } << "RB, RX";
+    }
+    void panelsNotMadeAreTold()
+    {
+        QFETCH(QStringList, broken);
+        QFETCH(QString, names);
+        OwnClassRegistry registry;
+        const QString noLibrary = registry.path() + "/libbelgepano.so";
+        QFile file(noLibrary);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("no library\n");
+        file.close();
+        ClassRegistryContents contents;
+        for (const belgepano::ControlClassInfo &info : belgepano::ControlClasses) {
+            if (broken.contains(QLatin1String(info.name)))
+                contents.classes.append({ QLatin1String(info.progId),
+                                          QLatin1String(info.classId),
+                                          {},
+                                          {},
+                                          noLibrary,
+                                          QLatin1String(belgepano::TypeLibraryId) });
+        }
+        QVERIFY(writeClassRegistry(contents));
+
+        m_fixture->login(1);
+        kxtest::addStock(QStringLiteral("K1"), QStringLiteral("ELMA"));
+        messageScript().shown.clear();
+        FMain window;
+        window.startAfterLogin();
+        QVERIFY(messageScript().shown.isEmpty());
+        window.show();
+        QTRY_COMPARE(messageScript().shown.size(), 1);
+        const MessageRecord told = messageScript().shown.first();
+        QCOMPARE(told.kind, QStringLiteral("popup"));
+        QCOMPARE(told.icon, int(IconError));
+        QCOMPARE(told.text,
+                 "Belge panelleri oluşturulamadı (" + names
+                     + ")! Panel kitaplığını belgepano-register ile kaydedip programı yeniden "
+                       "başlatınız.");
+        for (QWidget *panel : { window.RA1, window.RB1, window.RC1, window.RX1 }) {
+            const bool made = !broken.contains(panel->objectName().left(2));
+            QCOMPARE(panel->metaObject()->className() != QByteArray("QWidget"), made);
+        }
+
+        // Once: showing the window again tells nothing more.
+        window.hide();
+        window.show();
+        window.ShowPage(1);
+        QCOMPARE(window.Grid1->Rows(), 2);
+        QCOMPARE(window.Grid1->Cell(1, 2).Text(), QStringLiteral("ELMA"));
+        QTest::qWait(20);
+        QCOMPARE(messageScript().shown.size(), 1);
     }
 
     void activationAfterLoginDoesNothing()

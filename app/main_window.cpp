@@ -234,9 +234,15 @@ void FMain::changeEvent(QEvent *event)
 void FMain::showEvent(QShowEvent *event)
 {
     QMainWindow::showEvent(event);
-    if (m_panelsNotMade.isEmpty())
+    tellPanelsNotMade();
+}
+
+// Told once, when the window stands with a company chosen: before the login the window has not
+// its size yet and the notice would sit behind the login.
+void FMain::tellPanelsNotMade()
+{
+    if (m_panelsNotMade.isEmpty() || !isVisible() || state().FirmaAdi.isEmpty())
         return;
-    // Told once, when the window stands, so that the notice sits at its corner.
     const QString names = m_panelsNotMade.join(QStringLiteral(", "));
     m_panelsNotMade.clear();
     QTimer::singleShot(0, this, [names] {
@@ -316,6 +322,7 @@ void FMain::startAfterLogin()
     FillPanelLists(documentView());
     // The panel preparation ends with the silent check when the computer is online.
     CheckVersionAndRates(0);
+    tellPanelsNotMade();
 }
 
 bool FMain::insideDocumentPanel(const QObject *object) const

@@ -56,7 +56,8 @@ public:
     void ShowReport();
 
     // Start-up after a successful login: stock-name clean-up, settings, table choice, lists,
-    // panel preparation and the silent version check. Throws DatabaseError.
+    // panel preparation and the silent version check; then, on a shown window, the notice of
+    // panels that could not be made. Throws DatabaseError.
     void startAfterLogin();
 
     // The saved-documents window, modal; on opening it selects the document of PendingDocKey
@@ -80,10 +81,11 @@ private:
     void placeGrid();
     void keepMaximised();
     bool insideDocumentPanel(const QObject *object) const;
+    void tellPanelsNotMade();
 
     QWidget *m_client = nullptr;
     bool m_startupRunning = false;
-    // The panels the library could not give, told to the user when the window first shows.
+    // The panels the library could not give, to be told to the user once.
     QStringList m_panelsNotMade;
 
     // Handlers of the commands, grids, panels and search box (app/main_window_*.cpp).

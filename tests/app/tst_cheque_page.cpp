@@ -282,18 +282,9 @@ private slots:
         QTest::addColumn<QVariant>("vade");
         QTest::addColumn<QString>("filter");
         QTest::addColumn<QString>("kept");
-        const struct
-        {
-            const char *name;
-            QVariant vade;
-            const char *stored;
-        } cases[] = { { "0", 0, "integer:0" },
-                      { "Null", QVariant(), "null:" },
-                      { "20261399", 20261399, "integer:20261399" } };
-        for (const auto &c : cases) {
-            QTest::addRow("%s, Tümü", c.name) << c.vade << "XOTumu8" << QString(c.stored);
-            QTest::addRow("%s hidden, Kasadakiler", c.name)
-                << c.vade << "XOKasada" << QString(c.stored);
+        for (const UnreadableDueDate &c : unreadableDueDates()) {
+            QTest::addRow("%s, Tümü", c.name) << c.vade << "XOTumu8" << c.stored;
+            QTest::addRow("%s hidden, Kasadakiler", c.name) << c.vade << "XOKasada" << c.stored;
         }
     }
     void unreadableDueDateBlocksNoSave()

@@ -26,6 +26,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 using namespace kx;
@@ -69,6 +70,21 @@ public:
         return false;
     }
 };
+
+// The login is modal: timer answers each one from the event loop with an Enter in its password
+// field, running answering first.
+void answerLogins(QTimer &timer, const std::function<void()> &answering)
+{
+    QObject::connect(&timer, &QTimer::timeout, [answering] {
+        auto *login = qobject_cast<FGiris *>(QApplication::activeModalWidget());
+        if (!login || !login->isVisible() || login->property("answered").toBool())
+            return;
+        login->setProperty("answered", true);
+        answering();
+        QTest::keyClick(login->Text, Qt::Key_Return);
+    });
+    timer.start(10);
+}
 
 // Points the class registry at a folder of its own for as long as it lives.
 class OwnClassRegistry
@@ -472,15 +488,7 @@ private slots:
         int loginsShown = 0;
         // The login is modal: answer it from the event loop with an Enter in its password field.
         QTimer answer;
-        connect(&answer, &QTimer::timeout, this, [&] {
-            auto *login = qobject_cast<FGiris *>(QApplication::activeModalWidget());
-            if (!login || !login->isVisible() || login->property("answered").toBool())
-                return;
-            login->setProperty("answered", true);
-            ++loginsShown;
-            QTest::keyClick(login->Text, Qt::Key_Return);
-        });
-        answer.start(10);
+        answerLogins(answer, [&] { ++loginsShown; });
         window.show();
         QTRY_VERIFY_WITH_TIMEOUT(state().StokVar == QLatin1String("var"), 10000);
         QCOMPARE(loginsShown, 1);
@@ -542,15 +550,7 @@ private slots:
         // while the login is up.
         qsizetype toldBeforeLogin = -1;
         QTimer answer;
-        connect(&answer, &QTimer::timeout, this, [&] {
-            auto *login = qobject_cast<FGiris *>(QApplication::activeModalWidget());
-            if (!login || !login->isVisible() || login->property("answered").toBool())
-                return;
-            login->setProperty("answered", true);
-            toldBeforeLogin = messageScript().shown.size();
-            QTest::keyClick(login->Text, Qt::Key_Return);
-        });
-        answer.start(10);
+        answerLogins(answer, [&] { toldBeforeLogin = messageScript().shown.size(); });
         window.show();
         QTRY_VERIFY_WITH_TIMEOUT(state().StokVar == QLatin1String("var"), 10000);
         QCOMPARE(toldBeforeLogin, 0);

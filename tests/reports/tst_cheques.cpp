@@ -207,17 +207,9 @@ private slots:
         QTest::addColumn<QVariant>("vade");
         QTest::addColumn<int>("option");
         QTest::addColumn<QString>("stored");
-        const struct
-        {
-            const char *name;
-            QVariant vade;
-            const char *stored;
-        } cases[] = { { "0", 0, "integer:0" },
-                      { "Null", QVariant(), "null:" },
-                      { "20261399", 20261399, "integer:20261399" } };
-        for (const auto &c : cases) {
-            QTest::addRow("%s shown", c.name) << c.vade << 0 << QString::fromLatin1(c.stored);
-            QTest::addRow("%s hidden", c.name) << c.vade << 1 << QString::fromLatin1(c.stored);
+        for (const UnreadableDueDate &c : unreadableDueDates()) {
+            QTest::addRow("%s shown", c.name) << c.vade << 0 << c.stored;
+            QTest::addRow("%s hidden", c.name) << c.vade << 1 << c.stored;
         }
     }
     void unreadableDueDateSavedAsStored()

@@ -130,4 +130,11 @@ QString storedChequeVade(const QString &cekno)
     return rs.Fields(0).toString() + u':' + rs.Fields(1).toString();
 }
 
+QList<UnreadableDueDate> unreadableDueDates()
+{
+    return { { "0", 0, QStringLiteral("integer:0") },
+             { "Null", QVariant(), QStringLiteral("null:") },
+             { "20261399", 20261399, QStringLiteral("integer:20261399") } };
+}
+
 } // namespace kxtest

@@ -1,6 +1,7 @@
 // Builders that put cards, documents and cheques into the logged-in company's tables.
 #pragma once
 
+#include <QList>
 #include <QMap>
 #include <QString>
 #include <QVariant>
@@ -63,5 +64,14 @@ qint64 addCheque(const QVariant &vade, const QString &cekno, const QString &tuta
                  const QString &cdurum = QStringLiteral("Kasada"));
 // The stored vade of the cheque of that number as "type:value" ("integer:0", "null:").
 QString storedChequeVade(const QString &cekno);
+
+// Stored due dates that are no date to the grid, with what storedChequeVade reads of them.
+struct UnreadableDueDate
+{
+    const char *name;
+    QVariant vade;
+    QString stored;
+};
+QList<UnreadableDueDate> unreadableDueDates();
 
 } // namespace kxtest

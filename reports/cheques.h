@@ -35,7 +35,7 @@ ChequeRow chequeRowOf(Grid *grid, int row);
 
 // Replaces every stored cheque of the company with these, in one transaction, values bound;
 // with replaceStored false the stored cheques stay and these are added to them.
-// A due date typed that is no calendar date is refused before anything is deleted. Returns an empty
+// A typed due date that is no calendar date is refused before anything is deleted. Returns an empty
 // text when saved, else the message for the user; the stored cheques are then as they were.
 QString SaveCheques(const QList<ChequeRow> &cheques, bool replaceStored = true);
 

@@ -46,14 +46,17 @@ namespace kx {
 
 namespace {
 
-// One of Belgepano's panels; when the library cannot give it, an empty place of its size keeps
-// the window usable and the reason goes to the log.
-QWidget *panel(const char *progId, const QString &name, QSize size, QWidget *parent)
+// One of Belgepano's panels ("RA"); when the library cannot give it, an empty place of its size
+// keeps the window usable, the reason goes to the log and the panel to notMade.
+QWidget *panel(const QString &panelClass, const QString &name, QSize size, QWidget *parent,
+               QStringList &notMade)
 {
+    const QString progId = QStringLiteral("Belgepano.") + panelClass;
     QString error;
-    QWidget *made = CreatePanel(QString::fromLatin1(progId), parent, &error);
+    QWidget *made = CreatePanel(progId, parent, &error);
     if (!made) {
-        qWarning("%s: %s", progId, qPrintable(error));
+        qWarning("%s: %s", qPrintable(progId), qPrintable(error));
+        notMade.append(panelClass);
         made = new QWidget(parent);
         made->setFixedSize(size);
     }
@@ -109,26 +112,30 @@ FMain::FMain(QWidget *parent)
     TabX->addTab(records, QStringLiteral("Kayıtlar"));
 
     auto *noteTab = new QWidget;
-    RA1 = panel("Belgepano.RA", QStringLiteral("RA1"), QSize(760, 210), noteTab);
+    RA1 = panel(QStringLiteral("RA"), QStringLiteral("RA1"), QSize(760, 210), noteTab,
+                m_panelsNotMade);
     RA1->move(2, 0);
     TabX->addTab(noteTab, QStringLiteral("İrsaliye"));
 
     auto *invoiceTab = new QWidget;
-    RB1 = panel("Belgepano.RB", QStringLiteral("RB1"), QSize(760, 210), invoiceTab);
+    RB1 = panel(QStringLiteral("RB"), QStringLiteral("RB1"), QSize(760, 210), invoiceTab,
+                m_panelsNotMade);
     RB1->move(2, 0);
     GridB2 = totalsGrid(QStringLiteral("GridB2"), invoiceTab);
     GridB2->move(RB1->width() + 12, 8);
     TabX->addTab(invoiceTab, QStringLiteral("Fatura"));
 
     auto *linesTab = new QWidget;
-    RC1 = panel("Belgepano.RC", QStringLiteral("RC1"), QSize(760, 210), linesTab);
+    RC1 = panel(QStringLiteral("RC"), QStringLiteral("RC1"), QSize(760, 210), linesTab,
+                m_panelsNotMade);
     RC1->move(2, 0);
     GridB3 = totalsGrid(QStringLiteral("GridB3"), linesTab);
     GridB3->move(RC1->width() + 12, 8);
     TabX->addTab(linesTab, QStringLiteral("İrsaliyeli Fatura"));
 
     auto *reportTab = new QWidget;
-    RX1 = panel("Belgepano.RX", QStringLiteral("RX1"), QSize(760, 50), reportTab);
+    RX1 = panel(QStringLiteral("RX"), QStringLiteral("RX1"), QSize(760, 50), reportTab,
+                m_panelsNotMade);
     RX1->move(2, 0);
     TabX->addTab(reportTab, QStringLiteral("Hesap Ekstresi"));
 
@@ -224,6 +231,29 @@ void FMain::changeEvent(QEvent *event)
     }
 }
 
+void FMain::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    tellPanelsNotMade();
+}
+
+// Told once, when the window stands with a company chosen: before the login the window has not
+// its size yet and the notice would sit behind the login.
+void FMain::tellPanelsNotMade()
+{
+    if (m_panelsNotMade.isEmpty() || !isVisible() || state().FirmaAdi.isEmpty())
+        return;
+    const QString names = m_panelsNotMade.join(QStringLiteral(", "));
+    m_panelsNotMade.clear();
+    QTimer::singleShot(0, this, [names] {
+        ShowSystemMessage(QStringLiteral("Belge panelleri oluşturulamadı (%1)! Panel kitaplığını "
+                                         "belgepano-register ile kaydedip programı yeniden "
+                                         "başlatınız.")
+                              .arg(names),
+                          IconError);
+    });
+}
+
 void FMain::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
@@ -292,6 +322,7 @@ void FMain::startAfterLogin()
     FillPanelLists(documentView());
     // The panel preparation ends with the silent check when the computer is online.
     CheckVersionAndRates(0);
+    tellPanelsNotMade();
 }
 
 bool FMain::insideDocumentPanel(const QObject *object) const

@@ -6,6 +6,7 @@
 #include "reports/report.h"
 
 #include <QMainWindow>
+#include <QStringList>
 
 #include <functional>
 
@@ -55,7 +56,8 @@ public:
     void ShowReport();
 
     // Start-up after a successful login: stock-name clean-up, settings, table choice, lists,
-    // panel preparation and the silent version check. Throws DatabaseError.
+    // panel preparation and the silent version check; then, on a shown window, the notice of
+    // panels that could not be made. Throws DatabaseError.
     void startAfterLogin();
 
     // The saved-documents window, modal; on opening it selects the document of PendingDocKey
@@ -68,6 +70,7 @@ public:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     // On a document page Tab walks the panel's fields, then the lines grid, then the totals.
@@ -78,9 +81,12 @@ private:
     void placeGrid();
     void keepMaximised();
     bool insideDocumentPanel(const QObject *object) const;
+    void tellPanelsNotMade();
 
     QWidget *m_client = nullptr;
     bool m_startupRunning = false;
+    // The panels the library could not give, to be told to the user once.
+    QStringList m_panelsNotMade;
 
     // Handlers of the commands, grids, panels and search box (app/main_window_*.cpp).
 public:

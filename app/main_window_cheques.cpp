@@ -68,10 +68,7 @@ void FMain::RX1_CekKaydet()
     for (int row = 1; row < Grid1->Rows(); ++row) {
         if (!isChequeRow(Grid1, row))
             continue;
-        cheques.append({ row, Grid1->Cell(row, 1).Text(), Grid1->Cell(row, 2).Text(),
-                         Grid1->Cell(row, 3).Text(), Grid1->Cell(row, 4).Text(),
-                         Grid1->Cell(row, 5).Text(), Grid1->Cell(row, 6).Text(),
-                         Grid1->Cell(row, 7).Text() });
+        cheques.append(chequeRowOf(Grid1, row));
     }
     // Until the list is shown the grid holds only the cheques typed since: the stored ones,
     // never seen, stay.

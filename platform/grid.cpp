@@ -356,6 +356,8 @@ private:
 // change handlers see the text as it is typed.
 class GridDelegate : public QStyledItemDelegate
 {
+    static constexpr const char *OpenedDate = "kxOpenedDate";
+
 public:
     explicit GridDelegate(Grid *grid)
         : QStyledItemDelegate(grid)
@@ -402,6 +404,9 @@ public:
         } else if (auto *date = qobject_cast<QDateEdit *>(editor)) {
             const QDate value = QDate::fromString(text, QStringLiteral("dd.MM.yyyy"));
             date->setDate(value.isValid() ? value : QDate::currentDate());
+            // The date it opened with: today's stands in for a text that is no date, and is no
+            // typing of the user's.
+            date->setProperty(OpenedDate, date->date());
         } else {
             QStyledItemDelegate::setEditorData(editor, index);
         }
@@ -410,13 +415,16 @@ public:
     void setModelData(QWidget *editor, QAbstractItemModel *model,
                       const QModelIndex &index) const override
     {
-        if (auto *combo = qobject_cast<QComboBox *>(editor))
+        if (auto *combo = qobject_cast<QComboBox *>(editor)) {
             model->setData(index, combo->currentText(), Qt::EditRole);
-        else if (auto *date = qobject_cast<QDateEdit *>(editor))
-            model->setData(index, date->date().toString(QStringLiteral("dd.MM.yyyy")),
-                           Qt::EditRole);
-        else
+        } else if (auto *date = qobject_cast<QDateEdit *>(editor)) {
+            // Unchanged, the cell keeps its own text, also one that is no date.
+            if (date->date() != date->property(OpenedDate).toDate())
+                model->setData(index, date->date().toString(QStringLiteral("dd.MM.yyyy")),
+                               Qt::EditRole);
+        } else {
             QStyledItemDelegate::setModelData(editor, model, index);
+        }
     }
 
     // No focus frame around the current cell: the selection colour marks it.

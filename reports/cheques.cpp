@@ -37,6 +37,12 @@ int dateKeyOf(const QDate &date)
     return date.year() * 10000 + date.month() * 100 + date.day();
 }
 
+// A stored cheque whose due date text is still the one it was shown with.
+bool keepsStoredVade(const ChequeRow &cheque)
+{
+    return cheque.loaded && cheque.vade == cheque.loadedVade;
+}
+
 } // namespace
 
 Report ChequesReport(const ReportOptions &o)
@@ -57,7 +63,11 @@ Report ChequesReport(const ReportOptions &o)
                       rows.text(1, r), rows.text(2, r),
                       rows.text(3, r), rows.text(4, r),
                       rows.text(5, r), rows.text(6, r) };
-        row.styles = { ReportCellStyle { 4, -1, CellTypeComboBox, false },
+        // The stored due date goes with its cell: one the grid cannot show as a date is saved
+        // again as it was unless the user types another.
+        row.styles = { ReportCellStyle { 1, -1, -1, false,
+                                         QVariantList { row.cells.at(1), rows.value(0, r) } },
+                       ReportCellStyle { 4, -1, CellTypeComboBox, false },
                        ReportCellStyle { 5, -1, CellTypeComboBox, false },
                        ReportCellStyle { 7, -1, CellTypeComboBox, false } };
         const QString &status = row.cells.at(7);
@@ -87,13 +97,34 @@ bool isChequeRow(const Grid *grid, int row)
         && kind != ReportRowKind::Footer;
 }
 
+ChequeRow chequeRowOf(Grid *grid, int row)
+{
+    ChequeRow cheque { row,
+                       grid->Cell(row, 1).Text(),
+                       grid->Cell(row, 2).Text(),
+                       grid->Cell(row, 3).Text(),
+                       grid->Cell(row, 4).Text(),
+                       grid->Cell(row, 5).Text(),
+                       grid->Cell(row, 6).Text(),
+                       grid->Cell(row, 7).Text() };
+    const QVariantList stored = grid->Cell(row, 1).Data().toList();
+    if (stored.size() == 2) {
+        cheque.loaded = true;
+        cheque.loadedVade = stored.at(0).toString();
+        cheque.storedVade = stored.at(1);
+    }
+    return cheque;
+}
+
 QString SaveCheques(const QList<ChequeRow> &cheques, bool replaceStored)
 {
-    // Every date is checked before the table is touched.
+    // Every typed date is checked before the table is touched.
     for (const ChequeRow &cheque : cheques) {
-        if (!QDate::fromString(cheque.vade, QStringLiteral("dd.MM.yyyy")).isValid())
-            return QStringLiteral("%1. satırdaki çekin vade tarihi geçerli bir tarih değil!")
-                .arg(cheque.row);
+        if (!keepsStoredVade(cheque)
+            && !QDate::fromString(cheque.vade, QStringLiteral("dd.MM.yyyy")).isValid())
+            return QStringLiteral("%1. satırdaki çekin (Çek No: %2, Banka: %3) vade tarihi "
+                                  "geçerli bir tarih değil!")
+                .arg(QString::number(cheque.row), cheque.cekno, cheque.banka);
     }
     const ModuleState &s = state();
     Connection &conn = *s.Conn;
@@ -105,10 +136,13 @@ QString SaveCheques(const QList<ChequeRow> &cheques, bool replaceStored)
         const QString insert = QStringLiteral("insert into ") + table
             + QStringLiteral(" (vade, cekno, banka, veren, alan, tutar, cdurum) "
                              "values (?, ?, ?, ?, ?, ?, ?)");
-        for (const ChequeRow &cheque : cheques)
+        for (const ChequeRow &cheque : cheques) {
+            const QVariant vade
+                = keepsStoredVade(cheque) ? cheque.storedVade : QVariant(DateKey(cheque.vade));
             conn.Execute(insert,
-                         { DateKey(cheque.vade), cheque.cekno, cheque.banka, cheque.veren,
-                           cheque.alan, cheque.tutar, cheque.cdurum });
+                         { vade, cheque.cekno, cheque.banka, cheque.veren, cheque.alan,
+                           cheque.tutar, cheque.cdurum });
+        }
         conn.CommitTrans();
     } catch (const DatabaseError &) {
         if (conn.InTransaction())

@@ -3,6 +3,7 @@
 
 #include <QList>
 #include <QString>
+#include <QVariant>
 
 namespace kx {
 
@@ -22,11 +23,19 @@ struct ChequeRow
     QString alan;
     QString tutar; // as shown
     QString cdurum;
+    // A stored cheque: the due date text it was shown with and the stored value behind it,
+    // which is saved again as it was while the text stays (also one that is no date).
+    bool loaded = false;
+    QString loadedVade;
+    QVariant storedVade;
 };
+
+// The cheque of a grid row of the cheque page, with what its report kept of its due date.
+ChequeRow chequeRowOf(Grid *grid, int row);
 
 // Replaces every stored cheque of the company with these, in one transaction, values bound;
 // with replaceStored false the stored cheques stay and these are added to them.
-// A due date that is no calendar date is refused before anything is deleted. Returns an empty
+// A typed due date that is no calendar date is refused before anything is deleted. Returns an empty
 // text when saved, else the message for the user; the stored cheques are then as they were.
 QString SaveCheques(const QList<ChequeRow> &cheques, bool replaceStored = true);
 

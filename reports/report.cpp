@@ -116,6 +116,8 @@ void WriteReportRows(Grid *grid, const QList<ReportRow> &rows)
                 cell.setCellAlignment(style.alignment);
             if (style.cellType >= 0)
                 cell.setCellType(style.cellType);
+            if (style.data.isValid())
+                cell.setData(style.data);
             if (style.border) {
                 for (int edge : { 3, 2, 0, 1 })
                     cell.setBorder(edge, 2);

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QVariant>
 
 class QObject;
 
@@ -30,13 +31,14 @@ struct ReportMerge
 };
 
 // What one cell has beside its text: an alignment code, a cell type, a thick border all round
-// (-1: the column's).
+// (-1: the column's), and a value kept with the cell unseen (invalid: none).
 struct ReportCellStyle
 {
     int col = 0;
     int alignment = -1;
     int cellType = -1;
     bool border = false;
+    QVariant data;
 };
 
 struct ReportRow

@@ -11,7 +11,9 @@
 #include "tests/support/kxtest.h"
 
 #include <QDate>
+#include <QDateEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 
 #include <algorithm>
@@ -262,12 +264,95 @@ private slots:
         press(w, "BYeni");
         w.Grid1->Cell(1, 1).setText("30.02.2025");
         w.Grid1->Cell(1, 2).setText("YENI");
+        w.Grid1->Cell(1, 3).setText("HALK");
         kx::messageScript().shown.clear();
         press(w, "BKaydet");
         QCOMPARE(lastPopup(),
-                 QStringLiteral("1. satırdaki çekin vade tarihi geçerli bir tarih değil!"));
+                 QStringLiteral("1. satırdaki çekin (Çek No: YENI, Banka: HALK) vade tarihi "
+                                "geçerli bir tarih değil!"));
         QCOMPARE(stored(), QStringList({ "C1:20250310:1,00:Kasada" }));
         QCOMPARE(chequeRows(w.Grid1), QStringList({ "YENI", "C1", "T" }));
+    }
+
+    // A stored cheque whose due date the grid cannot show as a date blocks no save, shown or
+    // hidden under a status filter: it keeps its stored value and type, the new cheque is
+    // saved beside it.
+    void unreadableDueDateBlocksNoSave_data()
+    {
+        QTest::addColumn<QVariant>("vade");
+        QTest::addColumn<QString>("filter");
+        QTest::addColumn<QString>("kept");
+        for (const UnreadableDueDate &c : unreadableDueDates()) {
+            QTest::addRow("%s, Tümü", c.name) << c.vade << "XOTumu8" << c.stored;
+            QTest::addRow("%s hidden, Kasadakiler", c.name) << c.vade << "XOKasada" << c.stored;
+        }
+    }
+    void unreadableDueDateBlocksNoSave()
+    {
+        QFETCH(QVariant, vade);
+        QFETCH(QString, filter);
+        QFETCH(QString, kept);
+        EventsWindow env;
+        addCheque(vade, "ODD", "5,00", "Ödendi");
+        addCheque(20300310, "C1", "1,00");
+        kx::FMain &w = chequePage(env, filter.toLatin1().constData());
+        QCOMPARE(chequeRows(w.Grid1),
+                 filter == "XOKasada" ? QStringList({ "[ODD]", "C1", "T" })
+                                      : QStringList({ "ODD", "C1", "T" }));
+        press(w, "BYeni");
+        w.Grid1->Cell(1, 2).setText("YENI");
+        kx::messageScript().shown.clear();
+        press(w, "BKaydet");
+        QVERIFY(kx::messageScript().shown.isEmpty());
+        QCOMPARE(storedChequeVade("ODD"), kept);
+        QCOMPARE(storedChequeVade("C1"), QStringLiteral("integer:20300310"));
+        QCOMPARE(storedChequeVade("YENI"), "integer:" + QString::number(todayKey()));
+        // The page shows what was stored, and saves it again as it stands.
+        press(w, "BKaydet");
+        QVERIFY(kx::messageScript().shown.isEmpty());
+        QCOMPARE(storedChequeVade("ODD"), kept);
+        QCOMPARE(stored().size(), 3);
+    }
+
+    // The date editor shows today's date on a due date that is no date; closed unchanged it
+    // writes nothing, so the stored value stays. A date typed in it is written.
+    void dateEditorOnAnUnreadableDueDate_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("closeKey");
+        QTest::newRow("closed with Enter") << QString() << int(Qt::Key_Return);
+        QTest::newRow("closed with Tab") << QString() << int(Qt::Key_Tab);
+        QTest::newRow("date typed") << "15.06.2030" << int(Qt::Key_Return);
+    }
+    void dateEditorOnAnUnreadableDueDate()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, closeKey);
+        EventsWindow env;
+        addCheque(0, "ODD", "5,00");
+        kx::FMain &w = chequePage(env);
+        const QString shown = w.Grid1->Cell(1, 1).Text();
+        select(w, 1, 1);
+        w.Grid1->setFocus();
+        QSignalSpy changes(w.Grid1, &kx::Grid::CellChange);
+        QTest::keyClick(w.Grid1, Qt::Key_F2);
+        auto *date = w.Grid1->findChild<QDateEdit *>();
+        QVERIFY(date);
+        QCOMPARE(date->date(), QDate::currentDate());
+        if (!typed.isEmpty()) {
+            date->setSelectedSection(QDateTimeEdit::DaySection);
+            QTest::keyClicks(date, typed);
+        }
+        QTest::keyClick(date, Qt::Key(closeKey));
+        QTRY_VERIFY(!w.Grid1->findChild<QDateEdit *>());
+        QCOMPARE(w.Grid1->Cell(1, 1).Text(), typed.isEmpty() ? shown : typed);
+        QCOMPARE(changes.count(), typed.isEmpty() ? 0 : 1);
+        kx::messageScript().shown.clear();
+        press(w, "BKaydet");
+        QVERIFY(kx::messageScript().shown.isEmpty());
+        QCOMPARE(storedChequeVade("ODD"),
+                 typed.isEmpty() ? QStringLiteral("integer:0")
+                                 : QStringLiteral("integer:20300615"));
     }
 
     // On the VAT and stock movement pages the first row is a document too: a double-click on

@@ -3,8 +3,11 @@
 #include "core/cards.h"
 #include "core/lists.h"
 #include "core/login_form.h"
+#include "core/messages.h"
 #include "core/sql_builders.h"
 #include "core/state.h"
+#include "panels/type_library.h"
+#include "platform/class_registry.h"
 #include "platform/grid.h"
 #include "platform/ribbon.h"
 #include "tests/support/builders.h"
@@ -13,14 +16,17 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFile>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTabWidget>
 #include <QTcpServer>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
 #include <memory>
 
 using namespace kx;
@@ -63,6 +69,38 @@ public:
             ++count;
         return false;
     }
+};
+
+// The login is modal: timer answers each one from the event loop with an Enter in its password
+// field, running answering first.
+void answerLogins(QTimer &timer, const std::function<void()> &answering)
+{
+    QObject::connect(&timer, &QTimer::timeout, [answering] {
+        auto *login = qobject_cast<FGiris *>(QApplication::activeModalWidget());
+        if (!login || !login->isVisible() || login->property("answered").toBool())
+            return;
+        login->setProperty("answered", true);
+        answering();
+        QTest::keyClick(login->Text, Qt::Key_Return);
+    });
+    timer.start(10);
+}
+
+// Points the class registry at a folder of its own for as long as it lives.
+class OwnClassRegistry
+{
+public:
+    OwnClassRegistry()
+        : m_before(qgetenv("XDG_CONFIG_HOME"))
+    {
+        qputenv("XDG_CONFIG_HOME", m_folder.path().toLocal8Bit());
+    }
+    ~OwnClassRegistry() { qputenv("XDG_CONFIG_HOME", m_before); }
+    QString path() const { return m_folder.path(); }
+
+private:
+    QTemporaryDir m_folder;
+    QByteArray m_before;
 };
 
 } // namespace
@@ -450,15 +488,7 @@ private slots:
         int loginsShown = 0;
         // The login is modal: answer it from the event loop with an Enter in its password field.
         QTimer answer;
-        connect(&answer, &QTimer::timeout, this, [&] {
-            auto *login = qobject_cast<FGiris *>(QApplication::activeModalWidget());
-            if (!login || !login->isVisible() || login->property("answered").toBool())
-                return;
-            login->setProperty("answered", true);
-            ++loginsShown;
-            QTest::keyClick(login->Text, Qt::Key_Return);
-        });
-        answer.start(10);
+        answerLogins(answer, [&] { ++loginsShown; });
         window.show();
         QTRY_VERIFY_WITH_TIMEOUT(state().StokVar == QLatin1String("var"), 10000);
         QCOMPARE(loginsShown, 1);
@@ -469,6 +499,78 @@ private slots:
         window.activateWindow();
         QTest::qWait(50);
         QCOMPARE(loginsShown, 1);
+    }
+
+    // Panels that the library cannot give leave empty places; the user is told once, naming
+    // them in their order, when the window stands after the login, and the program works on:
+    // the stock list shows. Registered to a file that is no library, a panel cannot be made;
+    // one not registered comes from the library beside the program.
+    void panelsNotMadeAreTold_data()
+    {
+        QTest::addColumn<QStringList>("broken");
+        QTest::addColumn<QString>("names");
+        QTest::newRow("no library to load")
+            << QStringList { "RA", "RB", "RC", "RX" } << "RA, RB, RC, RX";
+        QTest::newRow("two of four") << QStringList { "RB", "RX" } << "RB, RX";
+    }
+    void panelsNotMadeAreTold()
+    {
+        QFETCH(QStringList, broken);
+        QFETCH(QString, names);
+        OwnClassRegistry registry;
+        const QString noLibrary = registry.path() + "/libbelgepano.so";
+        QFile file(noLibrary);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("no library\n");
+        file.close();
+        ClassRegistryContents contents;
+        for (const belgepano::ControlClassInfo &info : belgepano::ControlClasses) {
+            if (broken.contains(QLatin1String(info.name)))
+                contents.classes.append({ QLatin1String(info.progId),
+                                          QLatin1String(info.classId),
+                                          {},
+                                          {},
+                                          noLibrary,
+                                          QLatin1String(belgepano::TypeLibraryId) });
+        }
+        QVERIFY(writeClassRegistry(contents));
+
+        m_fixture->login(1);
+        kxtest::addStock(QStringLiteral("K1"), QStringLiteral("ELMA"));
+        state().Conn->Close();
+        state().Conn2->Close();
+        resetState(); // as a fresh process: no company chosen yet
+        messageScript().shown.clear();
+        FMain window;
+        for (QWidget *panel : { window.RA1, window.RB1, window.RC1, window.RX1 }) {
+            const bool made = !broken.contains(panel->objectName().left(2));
+            QCOMPARE(panel->metaObject()->className() != QByteArray("QWidget"), made);
+        }
+        // The first activation logs in (answered with an Enter) and starts; nothing is told
+        // while the login is up.
+        qsizetype toldBeforeLogin = -1;
+        QTimer answer;
+        answerLogins(answer, [&] { toldBeforeLogin = messageScript().shown.size(); });
+        window.show();
+        QTRY_VERIFY_WITH_TIMEOUT(state().StokVar == QLatin1String("var"), 10000);
+        QCOMPARE(toldBeforeLogin, 0);
+        QTRY_COMPARE(messageScript().shown.size(), 1);
+        const MessageRecord told = messageScript().shown.first();
+        QCOMPARE(told.kind, QStringLiteral("popup"));
+        QCOMPARE(told.icon, int(IconError));
+        QCOMPARE(told.text,
+                 "Belge panelleri oluşturulamadı (" + names
+                     + ")! Panel kitaplığını belgepano-register ile kaydedip programı yeniden "
+                       "başlatınız.");
+
+        // Once: showing the window again tells nothing more.
+        window.hide();
+        window.show();
+        window.ShowPage(1);
+        QCOMPARE(window.Grid1->Rows(), 2);
+        QCOMPARE(window.Grid1->Cell(1, 2).Text(), QStringLiteral("ELMA"));
+        QTest::qWait(20);
+        QCOMPARE(messageScript().shown.size(), 1);
     }
 
     void activationAfterLoginDoesNothing()

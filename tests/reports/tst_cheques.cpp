@@ -166,18 +166,17 @@ private slots:
     }
 
     // A refused or failing save keeps every stored cheque: a due date that is no calendar
-    // date is refused, naming its row, before anything is deleted; an insert that fails
-    // halfway rolls the whole save back.
+    // date is refused, naming its row and cheque, before anything is deleted; an insert that
+    // fails halfway rolls the whole save back.
     void failedSaveKeepsTheOldCheques_data()
     {
         QTest::addColumn<QString>("badDate");
         QTest::addColumn<QString>("message");
-        QTest::newRow("31 February") << "31.02.2025"
-                                     << "3. satırdaki çekin vade tarihi geçerli bir tarih değil!";
-        QTest::newRow("empty") << ""
-                               << "3. satırdaki çekin vade tarihi geçerli bir tarih değil!";
-        QTest::newRow("short form") << "1.3.2025"
-                                    << "3. satırdaki çekin vade tarihi geçerli bir tarih değil!";
+        const QString refused = "3. satırdaki çekin (Çek No: BAD, Banka: HALK / MERKEZ) vade "
+                                "tarihi geçerli bir tarih değil!";
+        QTest::newRow("31 February") << "31.02.2025" << refused;
+        QTest::newRow("empty") << "" << refused;
+        QTest::newRow("short form") << "1.3.2025" << refused;
         QTest::newRow("insert fails") << "01.03.2025"
                                       << "Çekler kaydedilemedi!";
     }
@@ -193,11 +192,85 @@ private slots:
                                   + " when new.cekno='BAD' begin select raise(abort, 'no'); end");
         const QList<ChequeRow> rows {
             { 1, "05.04.2025", "N1", "", "", "", "1,00", "Kasada" },
-            { 3, badDate, "BAD", "", "", "", "2,00", "Kasada" },
+            { 3, badDate, "BAD", "HALK / MERKEZ", "", "", "2,00", "Kasada" },
         };
         QCOMPARE(kx::SaveCheques(rows), message);
         QCOMPARE(storedCheques(), before);
         QVERIFY(!kx::state().Conn->InTransaction());
+    }
+
+    // A stored due date that is no date to the grid (0, Null, month 13) goes back as it was,
+    // value and type, while its row keeps the text it was shown with, also hidden under a
+    // status filter; the cheques beside it save as usual.
+    void unreadableDueDateSavedAsStored_data()
+    {
+        QTest::addColumn<QVariant>("vade");
+        QTest::addColumn<int>("option");
+        QTest::addColumn<QString>("stored");
+        for (const UnreadableDueDate &c : unreadableDueDates()) {
+            QTest::addRow("%s shown", c.name) << c.vade << 0 << c.stored;
+            QTest::addRow("%s hidden", c.name) << c.vade << 1 << c.stored;
+        }
+    }
+    void unreadableDueDateSavedAsStored()
+    {
+        QFETCH(QVariant, vade);
+        QFETCH(int, option);
+        QFETCH(QString, stored);
+        addCheque(vade, "ODD", "5,00", "Ödendi");
+        addCheque(20250310, "C1", "1,00", "Kasada");
+        kx::Grid grid;
+        grid.setCols(8);
+        kx::WriteReportRows(&grid, kx::BuildReport(13, chequeOption(option)).rows);
+        QList<ChequeRow> rows;
+        for (int r = 1; r < grid.Rows(); ++r) {
+            if (kx::isChequeRow(&grid, r))
+                rows << kx::chequeRowOf(&grid, r);
+        }
+        QCOMPARE(rows.size(), 2);
+        const int odd = rows.at(0).cekno == "ODD" ? rows.at(0).row : rows.at(1).row;
+        QCOMPARE(grid.RowHeight(odd) == 0, option == 1);
+        for (int round = 0; round < 2; ++round) {
+            QCOMPARE(kx::SaveCheques(rows), QString());
+            QCOMPARE(storedChequeVade("ODD"), stored);
+            QCOMPARE(storedChequeVade("C1"), QStringLiteral("integer:20250310"));
+        }
+    }
+
+    // A due date typed over a stored one is a date like any typed: stored as its key, or,
+    // when it is no date, refused with the cheque named before anything is deleted.
+    void dueDateTypedOverAStoredOne_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("stored");
+        const QString refused = "1. satırdaki çekin (Çek No: ODD, Banka: ZIRAAT) vade tarihi "
+                                "geçerli bir tarih değil!";
+        QTest::newRow("a date") << "01.04.2025" << QString() << "integer:20250401";
+        QTest::newRow("31 February") << "31.02.2025" << refused << "integer:0";
+        QTest::newRow("emptied") << "" << refused << "integer:0";
+    }
+    void dueDateTypedOverAStoredOne()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        QFETCH(QString, stored);
+        const qint64 id = addCheque(0, "ODD", "5,00", "Kasada");
+        kx::state().Conn->Execute("update " + kx::sqlTable(kx::state().TblCek)
+                                      + " set banka = 'ZIRAAT' where id = ?",
+                                  { id });
+        addCheque(20250310, "C1", "1,00", "Kasada");
+        kx::Grid grid;
+        grid.setCols(8);
+        kx::WriteReportRows(&grid, kx::BuildReport(13, chequeOption(0)).rows);
+        QCOMPARE(grid.Cell(1, 2).Text(), QStringLiteral("ODD"));
+        grid.Cell(1, 1).setText(typed);
+        const QString before = storedCheques().join(u'/');
+        QCOMPARE(kx::SaveCheques({ kx::chequeRowOf(&grid, 1), kx::chequeRowOf(&grid, 2) }),
+                 message);
+        QCOMPARE(storedChequeVade("ODD"), stored);
+        if (!message.isEmpty())
+            QCOMPARE(storedCheques().join(u'/'), before);
     }
 
     // The second company's cheques go to its own table; the first company's stay.

@@ -112,10 +112,29 @@ qint64 addLine(qint64 belgeid, const Line &l)
     return insert(kx::state().TblBelge, columns, values);
 }
 
-qint64 addCheque(int vade, const QString &cekno, const QString &tutar, const QString &cdurum)
+qint64 addCheque(const QVariant &vade, const QString &cekno, const QString &tutar,
+                 const QString &cdurum)
 {
     return insert(kx::state().TblCek, { "vade", "cekno", "tutar", "cdurum" },
                   { vade, cekno, tutar, cdurum });
+}
+
+QString storedChequeVade(const QString &cekno)
+{
+    kx::Recordset rs;
+    rs.Open(QStringLiteral("select typeof(vade), vade from \"%1\" where cekno = ?")
+                .arg(kx::state().TblCek),
+            conn(), { cekno });
+    if (rs.Eof())
+        return QStringLiteral("missing");
+    return rs.Fields(0).toString() + u':' + rs.Fields(1).toString();
+}
+
+QList<UnreadableDueDate> unreadableDueDates()
+{
+    return { { "0", 0, QStringLiteral("integer:0") },
+             { "Null", QVariant(), QStringLiteral("null:") },
+             { "20261399", 20261399, QStringLiteral("integer:20261399") } };
 }
 
 } // namespace kxtest

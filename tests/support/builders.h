@@ -1,8 +1,10 @@
 // Builders that put cards, documents and cheques into the logged-in company's tables.
 #pragma once
 
+#include <QList>
 #include <QMap>
 #include <QString>
+#include <QVariant>
 #include <QtGlobal>
 
 namespace kxtest {
@@ -57,8 +59,19 @@ qint64 addDocument(int bmod, int gircik, qint64 cariid, int btarihi, const QStri
                    const QString &sirano = QStringLiteral("1"), const QString &aciklama = {});
 qint64 addLine(qint64 belgeid, const Line &line);
 
-// Inserts a cheque into TblCek; vade as yyyymmdd.
-qint64 addCheque(int vade, const QString &cekno, const QString &tutar,
+// Inserts a cheque into TblCek; vade as yyyymmdd, or any value a stored row may hold.
+qint64 addCheque(const QVariant &vade, const QString &cekno, const QString &tutar,
                  const QString &cdurum = QStringLiteral("Kasada"));
+// The stored vade of the cheque of that number as "type:value" ("integer:0", "null:").
+QString storedChequeVade(const QString &cekno);
+
+// Stored due dates that are no date to the grid, with what storedChequeVade reads of them.
+struct UnreadableDueDate
+{
+    const char *name;
+    QVariant vade;
+    QString stored;
+};
+QList<UnreadableDueDate> unreadableDueDates();
 
 } // namespace kxtest

@@ -1000,6 +1000,15 @@ void Grid::setVirtualRows(RowArray *rows, const QList<int> &columnFields)
     m_model->resetRows();
 }
 
+QFont gridFont()
+{
+    QFont face;
+    face.setFamily(QStringLiteral("Sans Serif"));
+    face.setPointSize(8);
+    face.setStretch(QFont::SemiCondensed);
+    return face;
+}
+
 void Grid::applyCommonLook()
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -1016,10 +1025,7 @@ void Grid::applyCommonLook()
     setPalette(palette);
     setFocusPolicy(Qt::StrongFocus);
     // One small sans-serif font for cells and titles, titles not bold.
-    QFont small = font();
-    small.setFamily(QStringLiteral("Sans Serif"));
-    small.setPointSize(8);
-    small.setStretch(QFont::SemiCondensed);
+    const QFont small = gridFont();
     setFont(small);
     QFont titles = small;
     titles.setBold(false);

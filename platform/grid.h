@@ -4,6 +4,7 @@
 #include "platform/row_array.h"
 
 #include <QColor>
+#include <QFont>
 #include <QList>
 #include <QPointer>
 #include <QStringList>
@@ -28,6 +29,10 @@ enum GridCellType {
 // Alignment codes: 2 and 10 centred, 4 and 6 left, 12 and 14 right; any other code left. The
 // code is kept as given and read back unchanged.
 Qt::Alignment gridAlignment(int code);
+
+// The face of every grid's cells and titles (bold where a cell is): an 8-point sans serif,
+// semi-condensed. Reports print in it, so that what a grid shows whole prints whole.
+QFont gridFont();
 
 // One cell, addressed by grid row (0 = header) and column. A handle: cheap to copy, it reads and
 // writes the grid it came from. Out-of-range cells read as empty and ignore writes.

@@ -22,25 +22,38 @@ namespace kx {
 
 namespace {
 
-// The amount and price columns of pages 6 to 13.
-const QList<QList<int>> &amountColumns()
+// The cells of pages 6 to 13 that hold amounts, prices or quantities, by row kind and grid
+// column. Every other cell stays text.
+struct NumberCells
 {
-    static const QList<QList<int>> columns = {
-        { 3, 4, 5, 6 }, // statement: debit/price, credit, both balances
-        { 5 }, // price list: unit price
-        { 3, 4, 5 }, // cash: debit, credit, balance
-        { 2, 3 }, // debts and credits
-        { 3, 4, 5, 6, 7, 8, 9, 10 }, // VAT: the six VAT columns and both net amounts
-        { 5 }, // stock movements: unit price (the quantity stays text)
-        { 3, 4 }, // inventory: unit value, stock value (the quantity stays text)
-        { 6 }, // cheques: amount
-    };
-    return columns;
-}
+    int page;
+    QList<ReportRowKind> kinds;
+    QList<int> columns;
+};
 
-QString numberFormat(int decimals)
+const NumberCells numberCells[] = {
+    // Statement: debit, credit and both balances; a goods line's unit price under "Borç/Fiyat"
+    // (its quantity "5 X " in column 1 stays text).
+    { 6, { ReportRowKind::Opening, ReportRowKind::Data, ReportRowKind::Total }, { 3, 4, 5, 6 } },
+    { 6, { ReportRowKind::GoodsLine }, { 3 } },
+    { 7, { ReportRowKind::Data }, { 5 } }, // price list: unit price
+    // Cash: debit, credit, balance.
+    { 8, { ReportRowKind::Opening, ReportRowKind::Data }, { 3, 4, 5 } },
+    { 9, { ReportRowKind::Data }, { 2, 3 } }, // debts and credits
+    // VAT: the six VAT columns and both net amounts, and their sums.
+    { 10, { ReportRowKind::Data, ReportRowKind::Total }, { 3, 4, 5, 6, 7, 8, 9, 10 } },
+    { 11, { ReportRowKind::Data }, { 4, 5 } }, // stock movements: quantity, unit price
+    { 12, { ReportRowKind::Data }, { 2, 3, 4 } }, // inventory: quantity, unit value, stock value
+    { 13, { ReportRowKind::Data }, { 6 } }, // cheques: amount
+};
+
+// Excel's number format for a number shown with its grouping and decimals.
+QString numberFormat(const ShownNumber &number)
 {
-    return QStringLiteral("#,##0.") + QString(decimals, QLatin1Char('0'));
+    QString format = number.grouped ? QStringLiteral("#,##0") : QStringLiteral("0");
+    if (number.decimals > 0)
+        format += QLatin1Char('.') + QString(number.decimals, QLatin1Char('0'));
+    return format;
 }
 
 // One format per combination of the looks a sheet uses.
@@ -51,24 +64,27 @@ public:
         : m_workbook(workbook)
     { }
 
-    lxw_format *of(const ShownCell &cell, int decimals)
+    // number: the cell's number, or none for a text cell.
+    lxw_format *of(const ShownCell &cell, const std::optional<ShownNumber> &number)
     {
         int align = 0;
         if (cell.alignment & Qt::AlignRight)
             align = 1;
         else if (cell.alignment & Qt::AlignHCenter)
             align = 2;
-        quint64 key = quint64(decimals) | quint64(align) << 3 | quint64(cell.bold) << 5;
+        quint64 key = quint64(align) | quint64(cell.bold) << 2;
         for (int edge = 0; edge < 4; ++edge)
-            key |= quint64(cell.borders[edge] & 3) << (6 + 2 * edge);
+            key |= quint64(cell.borders[edge] & 3) << (3 + 2 * edge);
         if (cell.backColor.isValid())
-            key |= (quint64(1) << 14) | quint64(cell.backColor.rgb() & 0xFFFFFF) << 15;
-        if (lxw_format *found = m_formats.value(key))
+            key |= (quint64(1) << 11) | quint64(cell.backColor.rgb() & 0xFFFFFF) << 12;
+        const QString numbers = number ? numberFormat(*number) : QString();
+        const QPair<quint64, QString> look { key, numbers };
+        if (lxw_format *found = m_formats.value(look))
             return found;
 
         lxw_format *format = workbook_add_format(m_workbook);
-        if (decimals > 0)
-            format_set_num_format(format, numberFormat(decimals).toLatin1().constData());
+        if (number)
+            format_set_num_format(format, numbers.toLatin1().constData());
         format_set_align(format,
                          align == 1       ? LXW_ALIGN_RIGHT
                              : align == 2 ? LXW_ALIGN_CENTER
@@ -87,7 +103,7 @@ public:
         format_set_bottom(format, border(cell.borders[3]));
         if (cell.backColor.isValid())
             format_set_bg_color(format, cell.backColor.rgb() & 0xFFFFFF);
-        m_formats.insert(key, format);
+        m_formats.insert(look, format);
         return format;
     }
 
@@ -98,7 +114,7 @@ public:
 
 private:
     lxw_workbook *m_workbook;
-    QHash<quint64, lxw_format *> m_formats;
+    QHash<QPair<quint64, QString>, lxw_format *> m_formats;
 };
 
 void writeSheet(lxw_workbook *workbook, const ShownReport &report, int page)
@@ -119,10 +135,6 @@ void writeSheet(lxw_workbook *workbook, const ShownReport &report, int page)
     }
     worksheet_freeze_panes(sheet, 1, 0);
 
-    QList<bool> amounts;
-    for (const int column : report.columns)
-        amounts << isAmountColumn(page, column);
-
     for (int r = 0; r < report.rows.size(); ++r) {
         const lxw_row_t row = lxw_row_t(r + 1);
         const QList<ShownCell> &cells = report.rows[r].cells;
@@ -130,16 +142,18 @@ void writeSheet(lxw_workbook *workbook, const ShownReport &report, int page)
             const ShownCell &cell = cells[c];
             if (cell.span == 0)
                 continue;
-            const std::optional<ShownAmount> amount
-                = amounts[c] ? shownAmount(cell.text) : std::nullopt;
-            lxw_format *format = formats.of(cell, amount ? amount->decimals : 0);
+            const std::optional<ShownNumber> number
+                = isNumberCell(page, report.rows[r].kind, report.columns[c])
+                ? shownNumber(cell.text)
+                : std::nullopt;
+            lxw_format *format = formats.of(cell, number);
             const QByteArray text = cell.text.toUtf8();
             const lxw_col_t col = lxw_col_t(c);
             if (cell.span > 1)
                 worksheet_merge_range(sheet, row, col, row, lxw_col_t(c + cell.span - 1),
-                                      amount ? "" : text.constData(), format);
-            if (amount)
-                worksheet_write_number(sheet, row, col, amount->value, format);
+                                      number ? "" : text.constData(), format);
+            if (number)
+                worksheet_write_number(sheet, row, col, number->value, format);
             else if (cell.span > 1)
                 continue;
             else if (!text.isEmpty())
@@ -158,29 +172,37 @@ QString DefaultReportFileName(const QDate &today)
         + QStringLiteral(".xlsx");
 }
 
-std::optional<ShownAmount> shownAmount(const QString &text)
+std::optional<ShownNumber> shownNumber(const QString &text)
 {
     static const QRegularExpression form(
-        QStringLiteral("\\A-?\\d{1,3}(?:\\.\\d{3})*,(\\d{2,5})\\z"));
+        QStringLiteral("\\A-?(?:0|[1-9][0-9]*|[1-9][0-9]{0,2}(?:\\.[0-9]{3})+)(?:,([0-9]+))?\\z"));
     const QRegularExpressionMatch match = form.match(text);
     if (!match.hasMatch())
         return std::nullopt;
+    ShownNumber number;
+    number.grouped = text.contains(QLatin1Char('.'));
+    number.decimals = int(match.capturedLength(1));
     QString plain = text;
     plain.remove(QLatin1Char('.')).replace(QLatin1Char(','), QLatin1Char('.'));
     bool ok = false;
-    const double value = plain.toDouble(&ok);
-    const int decimals = int(match.capturedLength(1));
-    // Only what the format gives back unchanged: no leading zeros, nothing past a double.
-    if (!ok || FormatNumber(value, numberFormat(decimals)) != text)
+    number.value = plain.toDouble(&ok);
+    // A spreadsheet shows fifteen digits at most; and the format must give the text back
+    // (a negative zero shows without its sign).
+    qsizetype digits = 0;
+    for (const QChar c : plain.remove(QLatin1Char('-')).remove(QLatin1Char('.')))
+        digits += digits > 0 || c != QLatin1Char('0') ? 1 : 0;
+    if (!ok || digits > 15 || FormatNumber(number.value, numberFormat(number)) != text)
         return std::nullopt;
-    return ShownAmount { value, decimals };
+    return number;
 }
 
-bool isAmountColumn(int page, int gridColumn)
+bool isNumberCell(int page, ReportRowKind kind, int gridColumn)
 {
-    if (page < 6 || page > 13)
-        return false;
-    return amountColumns().at(page - 6).contains(gridColumn);
+    for (const NumberCells &cells : numberCells) {
+        if (cells.page == page && cells.kinds.contains(kind) && cells.columns.contains(gridColumn))
+            return true;
+    }
+    return false;
 }
 
 bool WriteReportWorkbook(const QString &path, const ShownReport &report, int page, QString *error)

@@ -8,9 +8,7 @@
 #include "platform/printer.h"
 #include "reports/printer_choice.h"
 
-#include <QFontMetricsF>
 #include <QHash>
-#include <QPainter>
 #include <QPrinter>
 
 namespace kx {
@@ -95,46 +93,77 @@ QString fillForm(const QString &form, const QHash<QString, QString> &values)
 
 constexpr double PointsPerCentimetre = 72.0 / 2.54;
 constexpr double PointsPerPixel = 0.75; // the grid's sizes are pixels at 96 per inch
-constexpr double CellPadding = 2.0; // points between a cell's edge and its text
+constexpr double CellPadding = 2.0; // points between a cell's edge and its text, at full size
 
-// Draws in points from the sheet's top-left corner on a device of another resolution.
+// Draws in points from the sheet's top-left corner on a print surface.
 class Sheet
 {
 public:
-    Sheet(QPainter &painter, double dotsPerPoint)
-        : m_painter(painter)
-        , m_scale(dotsPerPoint)
+    explicit Sheet(PrintSurface &surface)
+        : m_surface(surface)
     { }
 
-    QRectF device(const QRectF &points) const
-    {
-        return QRectF(points.x() * m_scale, points.y() * m_scale, points.width() * m_scale,
-                      points.height() * m_scale);
-    }
-
-    void fill(const QRectF &rect, const QColor &color) { m_painter.fillRect(device(rect), color); }
+    void fill(const QRectF &rect, const QColor &color) { m_surface.fillRect(twips(rect), color); }
 
     void line(const QPointF &from, const QPointF &to, double width, const QColor &color)
     {
-        m_painter.setPen(QPen(color, width * m_scale, Qt::SolidLine, Qt::FlatCap));
-        m_painter.drawLine(from * m_scale, to * m_scale);
+        m_surface.drawLine(from * TwipsPerPoint, to * TwipsPerPoint, width * TwipsPerPoint, color);
     }
 
-    void text(const QRectF &rect, const QString &text, const QFont &font, Qt::Alignment align)
+    void setFont(const QFont &font)
     {
-        m_painter.setFont(font);
-        m_painter.setPen(Qt::black);
-        const QRectF inner = device(rect.adjusted(CellPadding, 0, -CellPadding, 0));
-        const QString shown = QFontMetricsF(font, m_painter.device())
-                                  .elidedText(text, Qt::ElideRight, inner.width());
-        if (!(align & Qt::AlignVertical_Mask))
-            align |= Qt::AlignVCenter;
-        m_painter.drawText(inner, int(align) | Qt::TextSingleLine, shown);
+        m_surface.setFont(font.family(), font.pointSizeF(), font.bold(), font.stretch());
+    }
+
+    // In the current font.
+    double width(const QString &text) const { return m_surface.textWidth(text) / TwipsPerPoint; }
+    double lineHeight() const { return m_surface.lineHeight() / TwipsPerPoint; }
+
+    // The text in one line inside the rectangle less padding on either side, cut with "…"
+    // where it does not fit.
+    void text(const QRectF &rect, const QString &text, const QFont &font, Qt::Alignment align,
+              double padding)
+    {
+        setFont(font);
+        const QRectF inner = rect.adjusted(padding, 0, -padding, 0);
+        const QString shown = elided(text, inner.width());
+        const double width = this->width(shown);
+        double x = inner.left();
+        if (align & Qt::AlignRight)
+            x = inner.right() - width;
+        else if (align & Qt::AlignHCenter)
+            x = inner.left() + (inner.width() - width) / 2;
+        const double y = align & Qt::AlignTop ? inner.top()
+                                              : inner.top() + (inner.height() - lineHeight()) / 2;
+        m_surface.drawText(x * TwipsPerPoint, y * TwipsPerPoint, shown);
     }
 
 private:
-    QPainter &m_painter;
-    double m_scale;
+    static QRectF twips(const QRectF &points)
+    {
+        return QRectF(points.topLeft() * TwipsPerPoint, points.size() * TwipsPerPoint);
+    }
+
+    // The longest start of text that fits with "…" after it, as a grid cuts a cell.
+    QString elided(const QString &text, double room) const
+    {
+        if (width(text) <= room)
+            return text;
+        const QString ellipsis(QChar(0x2026));
+        qsizetype fits = 0, fails = text.size();
+        while (fails - fits > 1) {
+            const qsizetype middle = (fits + fails) / 2;
+            if (width(text.left(middle) + ellipsis) <= room)
+                fits = middle;
+            else
+                fails = middle;
+        }
+        if (fits == 0 && width(ellipsis) > room)
+            return QString();
+        return text.left(fits) + ellipsis;
+    }
+
+    PrintSurface &m_surface;
 };
 
 // The edges of a cell: thin grid lines when asked for, then its own borders over them.
@@ -199,20 +228,14 @@ ReportPageSetup ReportPrintSetup(const QString &title)
     return setup;
 }
 
-bool PrintShownReport(const ShownReport &report, const ReportPageSetup &setup, QPrinter *printer)
+bool PrintShownReport(const ShownReport &report, const ReportPageSetup &setup,
+                      PrintSurface &surface)
 {
-    if (!printer || report.columns.isEmpty())
+    if (report.columns.isEmpty() || !surface.beginDocument())
         return false;
-    printer->setPageOrientation(setup.orientation == 2 ? QPageLayout::Landscape
-                                                       : QPageLayout::Portrait);
-    // Margins are measured from the sheet's edges.
-    printer->setFullPage(true);
-    QPainter painter;
-    if (!painter.begin(printer))
-        return false;
-    Sheet sheet(painter, printer->resolution() / 72.0);
+    Sheet sheet(surface);
 
-    const QRectF paper = printer->pageLayout().fullRect(QPageLayout::Point);
+    const QSizeF paper = surface.pageSize() / TwipsPerPoint;
     const double left = setup.leftMargin * PointsPerCentimetre;
     const double top = setup.topMargin * PointsPerCentimetre;
     const double bottom = paper.height() - setup.bottomMargin * PointsPerCentimetre;
@@ -226,27 +249,28 @@ bool PrintShownReport(const ShownReport &report, const ReportPageSetup &setup, Q
     for (const int width : report.widths)
         x << x.last() + width * PointsPerPixel * scale;
 
-    QFont font(QStringLiteral("Sans Serif"));
-    font.setPointSizeF(qMax(5.0, 8.0 * scale));
+    // The grid's own face, titles and cells alike, scaled with the columns, so that a text the
+    // grid shows whole in its column prints whole.
+    QFont font = gridFont();
+    font.setPointSizeF(font.pointSizeF() * scale);
     QFont bold = font;
     bold.setBold(true);
+    const double padding = CellPadding * scale;
     // The title stands over the table; one longer than the table (the company, the account
     // and the dates of a statement) spans the page between the margins, in a smaller face
     // where it must, so that it prints whole.
     QFont titleFont(QStringLiteral("Sans Serif"));
     titleFont.setBold(true);
     const auto titleFits = [&](double width) {
-        // Measured on the printer, as the text is drawn.
-        const QFontMetricsF metrics(titleFont, printer);
-        return metrics.horizontalAdvance(setup.title) * 72.0 / printer->resolution()
-            <= width - 2 * CellPadding;
+        sheet.setFont(titleFont);
+        return sheet.width(setup.title) <= width - 2 * CellPadding;
     };
     titleFont.setPointSizeF(11);
     const double titleWidth = titleFits(x.last() - left) ? x.last() - left : available;
     for (double size = 11; size > 6 && !titleFits(titleWidth); size -= 0.5)
         titleFont.setPointSizeF(size - 0.5);
-    // Sizes of a font on the sheet, in points.
-    const double lineHeight = QFontMetricsF(bold).height() * 72.0 / QFontMetricsF(bold).fontDpi();
+    sheet.setFont(bold);
+    const double lineHeight = sheet.lineHeight();
     const auto rowHeight
         = [&](int pixels) { return qMax(pixels * PointsPerPixel * scale, lineHeight + 2); };
 
@@ -255,7 +279,7 @@ bool PrintShownReport(const ShownReport &report, const ReportPageSetup &setup, Q
         for (int c = 0; c < report.columns.size(); ++c) {
             const QRectF rect(x[c], y, x[c + 1] - x[c], height);
             sheet.fill(rect, QColor(0xE4, 0xE6, 0xEA));
-            sheet.text(rect, report.titles[c], bold, Qt::AlignHCenter);
+            sheet.text(rect, report.titles[c], font, Qt::AlignHCenter, padding);
             drawEdges(sheet, rect, { 1, 1, 1, 1 }, true);
         }
         return y + height;
@@ -264,7 +288,7 @@ bool PrintShownReport(const ShownReport &report, const ReportPageSetup &setup, Q
         if (!setup.title.isEmpty()) {
             const double y = setup.titleMargin * PointsPerCentimetre;
             sheet.text(QRectF(left, y, titleWidth, top - y), setup.title, titleFont,
-                       Qt::AlignHCenter | Qt::AlignTop);
+                       Qt::AlignHCenter | Qt::AlignTop, CellPadding);
         }
         return first || setup.titlesOnEveryPage ? drawHeading(top) : top;
     };
@@ -274,8 +298,8 @@ bool PrintShownReport(const ShownReport &report, const ReportPageSetup &setup, Q
     for (const ShownRow &row : report.rows) {
         const double height = rowHeight(row.height);
         if (rowsOnPage && y + height > bottom) {
-            if (!printer->newPage()) {
-                painter.end();
+            if (!surface.newPage()) {
+                surface.endDocument();
                 return false;
             }
             y = startPage(false);
@@ -290,15 +314,23 @@ bool PrintShownReport(const ShownReport &report, const ReportPageSetup &setup, Q
             if (cell.backColor.isValid())
                 sheet.fill(rect, cell.backColor);
             if (!cell.text.isEmpty())
-                sheet.text(rect, cell.text, cell.bold ? bold : font, cell.alignment);
+                sheet.text(rect, cell.text, cell.bold ? bold : font, cell.alignment, padding);
             drawEdges(sheet, rect, cell.borders, setup.gridLines);
         }
         y += height;
         rowsOnPage = true;
     }
-    const bool sent = painter.end();
-    return sent && printer->printerState() != QPrinter::Error
-        && printer->printerState() != QPrinter::Aborted;
+    return surface.endDocument();
+}
+
+bool PrintShownReport(const ShownReport &report, const ReportPageSetup &setup, QPrinter *printer)
+{
+    if (!printer)
+        return false;
+    printer->setPageOrientation(setup.orientation == 2 ? QPageLayout::Landscape
+                                                       : QPageLayout::Portrait);
+    PainterSurface surface(printer);
+    return PrintShownReport(report, setup, surface);
 }
 
 ReportPrinter standardReportPrinter()

@@ -15,6 +15,7 @@ class QPrinter;
 namespace kx {
 
 class Grid;
+class PrintSurface;
 
 // The printed title of a report page, made from the options the report was built with; empty
 // for a page without a report. Dates are day.month.year; `today` is the day of printing.
@@ -39,8 +40,12 @@ struct ReportPageSetup
 // The page set-up every report prints with, under the given title.
 ReportPageSetup ReportPrintSetup(const QString &title);
 
-// Draws the report on the printer, as many pages as it needs; a table wider than the page is
-// scaled down to the page's width. False when the printer could not start or finish.
+// Draws the report on the surface, as many pages as it needs, in the grid's face; a table wider
+// than the page is scaled down to the page's width, its face with it. False when the printer
+// could not start or finish.
+bool PrintShownReport(const ShownReport &report, const ReportPageSetup &setup,
+                      PrintSurface &surface);
+// The same on a printer, upright or across as the set-up says.
 bool PrintShownReport(const ShownReport &report, const ReportPageSetup &setup, QPrinter *printer);
 
 // What the print command prints on: the printer choice shown before, and the printer current

@@ -166,43 +166,75 @@ class TestReportExport : public QObject
     Q_OBJECT
 
 private slots:
-    void amountsAsShown_data()
+    // Each text in a quantity column and in a name column of a written sheet: a number where
+    // the quantity column holds a number's text, shown as it stands; text everywhere else.
+    void numbersAsShown_data()
     {
         QTest::addColumn<QString>("text");
-        QTest::addColumn<bool>("amount");
+        QTest::addColumn<bool>("number");
         QTest::addColumn<double>("value");
-        QTest::addColumn<int>("decimals");
-        QTest::newRow("money") << "1.234,50" << true << 1234.5 << 2;
-        QTest::newRow("millions") << "12.345.678,90" << true << 12345678.9 << 2;
-        QTest::newRow("zero") << "0,00" << true << 0.0 << 2;
-        QTest::newRow("negative") << "-250,00" << true << -250.0 << 2;
-        QTest::newRow("price, three decimals") << "-0,125" << true << -0.125 << 3;
-        QTest::newRow("price, five decimals") << "9,58333" << true << 9.58333 << 5;
-        QTest::newRow("one decimal") << "12,5" << false << 0.0 << 0;
-        QTest::newRow("six decimals") << "1,123456" << false << 0.0 << 0;
-        QTest::newRow("no grouping") << "1234,50" << false << 0.0 << 0;
-        QTest::newRow("leading zero") << "01,00" << false << 0.0 << 0;
-        QTest::newRow("whole number") << "12" << false << 0.0 << 0;
-        QTest::newRow("points only") << "1.234" << false << 0.0 << 0;
-        QTest::newRow("other notation") << "1,234.50" << false << 0.0 << 0;
-        QTest::newRow("with a word") << "1.234,50 Borçlu" << false << 0.0 << 0;
-        QTest::newRow("quantity") << "5 X " << false << 0.0 << 0;
-        QTest::newRow("dashes") << "------" << false << 0.0 << 0;
-        QTest::newRow("date") << "05.01.2024" << false << 0.0 << 0;
-        QTest::newRow("empty") << "" << false << 0.0 << 0;
+        QTest::addColumn<QString>("format");
+        QTest::newRow("whole quantity") << "35" << true << 35.0 << "0";
+        QTest::newRow("quantity with a decimal") << "2,5" << true << 2.5 << "0.0";
+        QTest::newRow("amount with one decimal") << "12,5" << true << 12.5 << "0.0";
+        QTest::newRow("ungrouped amount") << "2500,5" << true << 2500.5 << "0.0";
+        QTest::newRow("money") << "1.234,50" << true << 1234.5 << "#,##0.00";
+        QTest::newRow("negative whole") << "-2" << true << -2.0 << "0";
+        QTest::newRow("millions") << "12.345.678,90" << true << 12345678.9 << "#,##0.00";
+        QTest::newRow("grouped whole") << "1.234" << true << 1234.0 << "#,##0";
+        QTest::newRow("ungrouped money") << "1234,50" << true << 1234.5 << "0.00";
+        QTest::newRow("zero") << "0,00" << true << 0.0 << "0.00";
+        QTest::newRow("below one") << "-0,125" << true << -0.125 << "0.000";
+        QTest::newRow("six decimals") << "1,123456" << true << 1.123456 << "0.000000";
+        QTest::newRow("leading zeros") << "007" << false << 0.0 << "";
+        QTest::newRow("leading zero before decimals") << "01,00" << false << 0.0 << "";
+        QTest::newRow("a group of one") << "1.5" << false << 0.0 << "";
+        QTest::newRow("a group of four") << "1.2345" << false << 0.0 << "";
+        QTest::newRow("date") << "09.12.2026" << false << 0.0 << "";
+        QTest::newRow("goods-line quantity") << "5 X " << false << 0.0 << "";
+        QTest::newRow("dashes") << "------" << false << 0.0 << "";
+        QTest::newRow("other notation") << "1,234.50" << false << 0.0 << "";
+        QTest::newRow("with a word") << "1.234,50 Borçlu" << false << 0.0 << "";
+        QTest::newRow("leading blank") << " 35" << false << 0.0 << "";
+        QTest::newRow("comma without decimals") << "35," << false << 0.0 << "";
+        QTest::newRow("decimals without digits before") << ",5" << false << 0.0 << "";
+        QTest::newRow("negative zero") << "-0,00" << false << 0.0 << "";
+        QTest::newRow("more digits than shown") << "1234567890123456" << false << 0.0 << "";
+        QTest::newRow("empty") << "" << false << 0.0 << "";
     }
-    void amountsAsShown()
+    void numbersAsShown()
     {
         QFETCH(QString, text);
-        QFETCH(bool, amount);
+        QFETCH(bool, number);
         QFETCH(double, value);
-        QFETCH(int, decimals);
-        const std::optional<kx::ShownAmount> found = kx::shownAmount(text);
-        QCOMPARE(found.has_value(), amount);
-        if (amount) {
-            QCOMPARE(found->value, value);
-            QCOMPARE(found->decimals, decimals);
+        QFETCH(QString, format);
+        // An inventory row: column 1 the card's name, column 2 its quantity on hand.
+        kx::ShownReport report;
+        report.columns = { 1, 2 };
+        report.titles = { QStringLiteral("Stok"), QStringLiteral("Stok Miktarı") };
+        report.widths = { 100, 60 };
+        kx::ShownRow row;
+        row.kind = kx::ReportRowKind::Data;
+        row.cells.resize(2);
+        row.cells[0].text = text;
+        row.cells[1].text = text;
+        report.rows << row;
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("sayi.xlsx"));
+        QVERIFY(kx::WriteReportWorkbook(path, report, 12));
+        const Sheet sheet = readSheet(path);
+        QVERIFY(sheet.read);
+
+        QVERIFY(!sheet.cell(1, 0).number);
+        QCOMPARE(sheet.shown(1, 0), text);
+        const SheetCell cell = sheet.cell(1, 1);
+        QCOMPARE(cell.number, number);
+        QCOMPARE(sheet.shown(1, 1), text);
+        if (number) {
+            QCOMPARE(cell.value, value);
+            QCOMPARE(cell.numberFormat, format);
         }
+        QCOMPARE(kx::shownNumber(text).has_value(), number);
     }
 
     // The statement with goods lines: merged, coloured and bold rows, the key column absent.
@@ -226,7 +258,9 @@ private slots:
             return;
 
         // Opening, invoice, its goods line, invoice, its goods line, collection, totals.
-        const QStringList expected { "ttnnnn", "ttnnnn", "tttttt", "ttnnnn",
+        // A goods line's unit price is a number, stored as "12,5" or "2.000,00"; its quantity
+        // "8 X " and its dashes stay text.
+        const QStringList expected { "ttnnnn", "ttnnnn", "ttnttt", "ttnnnn",
                                      "ttnttt", "ttnnnn", "--nnt-" };
         for (int i = 0; i < expected.size(); ++i)
             QCOMPARE(types(sheet, rows[i]), expected[i]);
@@ -234,6 +268,8 @@ private slots:
         QCOMPARE(sheet.cell(rows[0], 2).numberFormat, QStringLiteral("#,##0.00"));
         QCOMPARE(sheet.cell(rows[3], 2).value, 2000000.0);
         QCOMPARE(sheet.cell(rows[4], 2).value, 2000.0);
+        QCOMPARE(sheet.cell(rows[2], 2).value, 12.5);
+        QCOMPARE(sheet.cell(rows[2], 2).numberFormat, QStringLiteral("0.0"));
 
         // Goods lines light yellow, the totals row yellow and bold with its border.
         for (int c = 0; c < 6; ++c) {
@@ -257,15 +293,25 @@ private slots:
         QTest::addColumn<int>("page");
         QTest::addColumn<QByteArray>("option");
         QTest::addColumn<int>("hidden"); // rows of the grid that are not shown
-        // Cell types of the sheet's rows 1 on: the quantities and a card's unformatted price
-        // stay text, the totals rows are one merged text.
+        // Cell types of the sheet's rows 1 on: amounts, prices and quantities are numbers in
+        // whatever form they are stored ("2,5", "12,5", "300"), the totals rows one merged
+        // text.
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("stock movements in February")
-            << 11 << QByteArray("XBTar6") << 2 << QStringList { "ttttn", "t----" };
+            << 11 << QByteArray("XBTar6") << 2 << QStringList { "tttnn", "t----" };
         QTest::newRow("inventory by purchase price")
-            << 12 << QByteArray("XOAlis") << 0 << QStringList { "tttn", "ttnn", "t---" };
+            << 12 << QByteArray("XOAlis") << 0 << QStringList { "tnnn", "tnnn", "t---" };
         QTest::newRow("cheques in cash")
             << 13 << QByteArray("XOKasada") << 2 << QStringList { "tt---nt", "tt---nt", "t------" };
+        QTest::newRow("every cheque")
+            << 13 << QByteArray("XOTumu8") << 0
+            << QStringList { "tt---nt", "tt---nt", "tt---nt", "tt---nt", "t------" };
+        QTest::newRow("price list by purchase price")
+            << 7 << QByteArray("XOGiris2") << 0 << QStringList { "tt--n", "tt--n" };
+        QTest::newRow("cash of one day")
+            << 8 << QByteArray("XOGunDetay") << 0 << QStringList { "ttnnn", "ttnnn" };
+        QTest::newRow("debts and credits, every account")
+            << 9 << QByteArray("XOTumu4") << 0 << QStringList { "tnn", "t--" };
         QTest::newRow("VAT, all invoices")
             << 10 << QByteArray("XOTumu5") << 0
             << QStringList { "ttnnnnnnnn", "ttnnnnnnnn", "--nnnnnnnn", "t---------" };
@@ -285,6 +331,8 @@ private slots:
             kx::setFieldIndex(w.RX1, "XCStok", 1); // VIDA after SOMUN
             kx::setFieldDate(w.RX1, "XDTarA6", QStringLiteral("01.02.2024"));
             kx::setFieldDate(w.RX1, "XDTarB6", QStringLiteral("29.02.2024"));
+        } else if (page == 8) {
+            kx::setFieldDate(w.RX1, "XDTar3", QStringLiteral("20.03.2024"));
         }
         w.CMBar_Execute(161);
         int hiddenRows = 0;
@@ -337,9 +385,10 @@ private slots:
             return;
         QCOMPARE(sheetRows.size(), 4);
         QCOMPARE(sheet.cols, 3); // "Stok", "Stok Miktarı", "Stok Değeri"
-        // The quantity stays text, though "1,25" would read as an amount.
-        QCOMPARE(types(sheet, 1), QStringLiteral("ttn"));
-        QCOMPARE(types(sheet, 3), QStringLiteral("ttn"));
+        // Quantities are numbers; the card's code in the key column never reaches the sheet.
+        QCOMPARE(types(sheet, 1), QStringLiteral("tnn"));
+        QCOMPARE(types(sheet, 3), QStringLiteral("tnn"));
+        QCOMPARE(sheet.cell(3, 1).value, 1.25);
         QCOMPARE(sheet.cell(2, 2).value, -0.38);
         QCOMPARE(sheet.merges, QStringList { sheetRange(4, 0, 2) });
         QVERIFY(sheet.cell(4, 0).bold);

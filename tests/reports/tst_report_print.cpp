@@ -11,7 +11,11 @@
 #include "tests/support/kxtest.h"
 #include "tests/support/printing.h"
 
+#include <QFontMetricsF>
+#include <QHeaderView>
+#include <QPageSize>
 #include <QPrinter>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -92,6 +96,62 @@ QStringList fillInventory(kx::Grid *grid, int count)
         shown << cells.join(u' ');
     }
     return shown;
+}
+
+// Whether the grid shows the text of a cell whole: the item view cuts a line that is wider than
+// the cell (a merged cell: its columns) less its style's text margin on either side.
+bool gridShowsWhole(kx::Grid *grid, int row, int col)
+{
+    const QString text = grid->Cell(row, col).Text();
+    const QModelIndex index = grid->model()->index(row - 1, col);
+    QFont font = grid->font();
+    font.setBold(grid->Cell(row, col).FontBold());
+    const int margin = grid->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, grid) + 1;
+    return QFontMetricsF(font, grid).horizontalAdvance(text)
+        <= grid->visualRect(index).width() - 2 * margin;
+}
+
+// The same for a column title: the header cuts it to its label's width less four pixels.
+bool headerShowsWhole(kx::Grid *grid, int col)
+{
+    QHeaderView *header = grid->horizontalHeader();
+    const int margin = grid->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+    return QFontMetricsF(header->font(), header).horizontalAdvance(grid->Cell(0, col).Text())
+        <= header->sectionSize(col) - 2 * margin - 4;
+}
+
+// An account and a card whose names fill their columns, with a goods line of each document
+// kind that has one, a cash invoice, a collection and cheques.
+void longNamesCompany()
+{
+    const qint64 account = addAccount("00001", "CARI 00001 TICARET", { { 10, "12.345,67" } });
+    const qint64 stock = addStock(
+        "S-00001", "VIDA M8 PASLANMAZ CELIK",
+        { { 4, "1.234,50" }, { 6, "2.345,60" }, { 7, "TL" }, { 8, "ADET" }, { 9, "35" } });
+    const qint64 note = addDocument({ .bmod = 3,
+                                      .gircik = 1,
+                                      .cariid = account,
+                                      .sirano = "000123",
+                                      .btarihi = 20240105,
+                                      .aciklama = "GIRIS" });
+    addLine(note,
+            { .stokid = stock, .stokadi = "VIDA M8 PASLANMAZ CELIK", .miktar = 12, .inout = "i" });
+    const qint64 sale = addDocument({ .bmod = 5,
+                                      .gircik = 2,
+                                      .cariid = account,
+                                      .sirano = "000124",
+                                      .btarihi = 20240320,
+                                      .aciklama = "PESIN SATIS",
+                                      .kdv1 = "180,00",
+                                      .yekun = "1.180,00" });
+    addLine(sale,
+            { .stokid = stock,
+              .stokadi = "VIDA M8 PASLANMAZ CELIK",
+              .miktar = 2,
+              .birimfiyat = "500,00" });
+    addDocument({ .bmod = 6, .cariid = account, .btarihi = 20240320, .yekun = "250,00" });
+    addCheque(20240101, "CEK-0000123", "1.250,00", "Kasada");
+    addCheque(20240201, "CEK-0000124", "300", "Ciro Edildi");
 }
 
 } // namespace
@@ -265,6 +325,108 @@ private slots:
                      qPrintable(word.text));
             if (word.top < 1.5 * centimetre)
                 QVERIFY2(word.top >= 1.0 * centimetre - 1, qPrintable(word.text));
+        }
+    }
+
+    // Each report page printed on the recording surface: the grid's face with its stretch, scaled
+    // with the columns, and every text that the grid shows whole in its cell printed whole; a
+    // text the grid cuts may print cut, never beyond what fits.
+    void printsWhatTheGridShowsWhole_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::addColumn<QByteArray>("option");
+        // Column 2 this many times as wide: a table wider than the page, printed smaller, with
+        // the other columns as tight as they were.
+        QTest::addColumn<int>("widen");
+        QTest::newRow("statement with goods lines") << 6 << QByteArray("XBStok") << 1;
+        QTest::newRow("price list") << 7 << QByteArray("XOGiris2") << 1;
+        QTest::newRow("cash of one day") << 8 << QByteArray("XOGunDetay") << 1;
+        QTest::newRow("debts and credits") << 9 << QByteArray("XOTumu4") << 1;
+        QTest::newRow("VAT") << 10 << QByteArray("XOTumu5") << 1;
+        QTest::newRow("stock movements") << 11 << QByteArray("XBStok") << 1;
+        QTest::newRow("inventory") << 12 << QByteArray("XOAlis") << 1;
+        QTest::newRow("cheques") << 13 << QByteArray("XOTumu8") << 1;
+        QTest::newRow("statement, scaled to the page") << 6 << QByteArray("XBStok") << 4;
+        QTest::newRow("stock movements, scaled to the page") << 11 << QByteArray("XBStok") << 4;
+    }
+    void printsWhatTheGridShowsWhole()
+    {
+        QFETCH(int, page);
+        QFETCH(QByteArray, option);
+        QFETCH(int, widen);
+        EventsWindow env;
+        longNamesCompany();
+        kx::FMain &w = env.start();
+        w.ShowPage(page);
+        kx::setFieldValue(w.RX1, option.constData(), 1);
+        if (page == 6)
+            kx::setFieldIndex(w.RX1, "XCCari", 0);
+        if (page == 8)
+            kx::setFieldDate(w.RX1, "XDTar3", QStringLiteral("20.03.2024"));
+        if (page == 11)
+            kx::setFieldIndex(w.RX1, "XCStok", 0);
+        w.CMBar_Execute(161);
+        kx::Grid *grid = w.Grid1;
+        QVERIFY(grid->Rows() > 1);
+        grid->setColumnWidth(2, grid->ColumnWidth(2) * widen);
+
+        kx::RecordingSurface surface;
+        const QString title = QStringLiteral("Rapor");
+        QVERIFY(kx::PrintShownReport(kx::shownReport(grid), kx::ReportPrintSetup(title), surface));
+        QCOMPARE(surface.documents.size(), 1);
+        const QList<kx::RecordedText> printed = surface.documents[0];
+
+        // Drawn in order: the title, the column titles, then the cells row by row.
+        struct Expected
+        {
+            QString text;
+            bool whole;
+        };
+        QList<Expected> expected;
+        double tableWidth = 0;
+        for (int c = 1; c < grid->Cols(); ++c) {
+            if (grid->ColumnWidth(c) <= 0)
+                continue;
+            tableWidth += grid->ColumnWidth(c) * 0.75;
+            expected.append({ grid->Cell(0, c).Text(), headerShowsWhole(grid, c) });
+        }
+        for (int r = 1; r < grid->Rows(); ++r) {
+            if (grid->RowHeight(r) <= 0)
+                continue;
+            for (int c = 1; c < grid->Cols(); c += qMax(1, grid->columnSpan(r - 1, c))) {
+                if (!grid->Cell(r, c).Text().isEmpty())
+                    expected.append({ grid->Cell(r, c).Text(), gridShowsWhole(grid, r, c) });
+            }
+        }
+        QCOMPARE(printed.size(), expected.size() + 1);
+        QCOMPARE(printed[0].text, title);
+
+        const QFont face = kx::gridFont();
+        const double centimetre = 72 / 2.54;
+        const double room = QPageSize(QPageSize::A4).size(QPageSize::Point).width() - centimetre;
+        const double scale = qMin(1.0, room / tableWidth);
+        if (widen > 1)
+            QVERIFY(scale < 1);
+        int whole = 0;
+        for (int i = 0; i < expected.size(); ++i) {
+            const kx::RecordedText &text = printed[i + 1];
+            QCOMPARE(text.family, face.family());
+            QCOMPARE(text.stretch, face.stretch());
+            QVERIFY(qAbs(text.size - face.pointSizeF() * scale) < 0.01);
+            if (expected[i].whole) {
+                QCOMPARE(text.text, expected[i].text);
+                ++whole;
+            } else if (text.text != expected[i].text) {
+                QVERIFY2(text.text.endsWith(QChar(0x2026))
+                             && expected[i].text.startsWith(text.text.chopped(1)),
+                         qPrintable(text.text));
+            }
+        }
+        QVERIFY(whole > expected.size() / 2);
+        if (page == 11) {
+            // The account's name fills the "Cari" column on screen, whole; so it printed whole.
+            QCOMPARE(grid->Cell(1, 3).Text(), QStringLiteral("CARI 00001 TICARET"));
+            QVERIFY(gridShowsWhole(grid, 1, 3));
         }
     }
 

@@ -55,7 +55,12 @@ struct Style
 
 QList<Style> readStyles(const QByteArray &data)
 {
-    QMap<int, QString> formats { { 0, QString() } };
+    // The built-in formats that a number style may name without listing them.
+    QMap<int, QString> formats { { 0, QString() },
+                                 { 1, QStringLiteral("0") },
+                                 { 2, QStringLiteral("0.00") },
+                                 { 3, QStringLiteral("#,##0") },
+                                 { 4, QStringLiteral("#,##0.00") } };
     QList<bool> fonts;
     QList<QColor> fills;
     QList<bool> borders;
@@ -113,7 +118,10 @@ QString Sheet::shown(int row, int col) const
         return found.text;
     const int point = found.numberFormat.indexOf(QLatin1Char('.'));
     const int decimals = point < 0 ? 0 : int(found.numberFormat.size()) - point - 1;
-    return QLocale(QLocale::Turkish, QLocale::Turkey).toString(found.value, 'f', decimals);
+    QLocale turkish(QLocale::Turkish, QLocale::Turkey);
+    if (!found.numberFormat.contains(QLatin1Char(',')))
+        turkish.setNumberOptions(QLocale::OmitGroupSeparator);
+    return turkish.toString(found.value, 'f', decimals);
 }
 
 Sheet readSheet(const QString &workbookPath)

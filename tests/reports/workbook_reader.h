@@ -31,7 +31,7 @@ struct Sheet
 
     SheetCell cell(int row, int col) const { return cells.value({ row, col }); }
     // What the cell shows in a Turkish spreadsheet program: a number through its format's
-    // decimals, with "." between thousands and "," before the decimals.
+    // decimals and grouping, with "." between thousands and "," before the decimals.
     QString shown(int row, int col) const;
 };
 

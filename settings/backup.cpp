@@ -59,10 +59,9 @@ void takeAccessOf(const QString &path, const QString &model)
     if (::stat(QFile::encodeName(model).constData(), &modelStatus) != 0)
         return;
     const QByteArray name = QFile::encodeName(path);
-    // The group first: a change of group may clear bits that the mode then sets again.
-    if (::chown(name.constData(), uid_t(-1), modelStatus.st_gid) != 0) {
-        // Not a group of this user: the folder's group stays.
-    }
+    // The group first: a change of group may clear bits that the mode then sets again. Where
+    // the group is not one of this user's, the folder's group stays.
+    [[maybe_unused]] const int grouped = ::chown(name.constData(), uid_t(-1), modelStatus.st_gid);
     ::chmod(name.constData(), modelStatus.st_mode & 07777);
 }
 

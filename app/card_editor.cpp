@@ -118,6 +118,7 @@ F1Pop::F1Pop(const QStringList &selectedCard, QWidget *parent)
         } else {
             auto *edit = new QLineEdit(frame);
             edit->setObjectName(QStringLiteral("Text1_%1").arg(index));
+            selectAllOnFocus(edit, [this, index] { Text1_GotFocus(index); });
             widget = edit;
         }
         widget->setGeometry(twipsRect(1800, 360 + 360 * row, 4215, 315));
@@ -396,11 +397,6 @@ bool F1Pop::eventFilter(QObject *watched, QEvent *event)
         }
         break;
     }
-    case QEvent::FocusIn:
-        // Only a move into the field selects; coming back to the window keeps the caret.
-        if (Text1(index) && focusEntered(event))
-            Text1_GotFocus(index);
-        break;
     case QEvent::FocusOut:
         if (Text1(index))
             Text1_LostFocus(index);

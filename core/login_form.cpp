@@ -213,6 +213,7 @@ void FGiris::buildSettingsPage()
     for (int i = 0; i < int(Text1.size()); ++i) {
         Text1[i] = new QLineEdit(Picture2);
         Text1[i]->setGeometry(twipsRect(1740, 240 + i * 465, 5820, 360));
+        selectAllOnFocus(Text1[i], [this, i] { Text1_GotFocus(i); });
     }
     Date1 = new DateField(Picture2);
     Date1->setGeometry(twipsRect(1740, 240 + 3 * 465, 1800, 360));
@@ -505,13 +506,6 @@ bool FGiris::eventFilter(QObject *watched, QEvent *event)
             return true;
         break;
     }
-    case QEvent::FocusIn:
-        // Only a move into the field selects; coming back to the window keeps the caret.
-        for (int i = 0; i < int(Text1.size()); ++i) {
-            if (watched == Text1[i] && focusEntered(event))
-                Text1_GotFocus(i);
-        }
-        break;
     case QEvent::FocusOut:
         for (int i = 0; i < int(Text1.size()); ++i) {
             if (watched == Text1[i])

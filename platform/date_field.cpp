@@ -4,12 +4,30 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QLocale>
+#include <QRegularExpression>
 
 namespace kx {
 
 namespace {
+
 const QString DisplayFormat = QStringLiteral("dd.MM.yyyy");
+
+// Typed digits and dots that read as day.month.year with a four-digit year.
+QDate dateOfText(const QString &text)
+{
+    static const QRegularExpression Whole(QStringLiteral("^[0-9]{1,2}\\.[0-9]{1,2}\\.[0-9]{4}$"));
+    if (!Whole.match(text).hasMatch())
+        return {};
+    return QDate::fromString(text, QStringLiteral("d.M.yyyy"));
 }
+
+bool isModifierKey(int key)
+{
+    return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt
+        || key == Qt::Key_Meta || key == Qt::Key_AltGr;
+}
+
+} // namespace
 
 DateField::DateField(QWidget *parent)
     : QDateEdit(QDate::currentDate(), parent)
@@ -18,6 +36,8 @@ DateField::DateField(QWidget *parent)
     setDisplayFormat(DisplayFormat);
     // The fields are drawn narrow (ten characters); buttons would hide the year.
     setButtonSymbols(QAbstractSpinBox::NoButtons);
+    // A click lands on the inner edit, not on this field.
+    lineEdit()->installEventFilter(this);
 }
 
 QString DateField::DateText() const
@@ -50,6 +70,27 @@ bool DateField::setRValue(int dateKey)
     return true;
 }
 
+void DateField::startWholeDate()
+{
+    m_typedDate.clear();
+    m_readingWholeDate = true;
+}
+
+bool DateField::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == lineEdit()
+        && (event->type() == QEvent::MouseButtonPress
+            || event->type() == QEvent::MouseButtonDblClick))
+        startWholeDate();
+    return QDateEdit::eventFilter(watched, event);
+}
+
+void DateField::focusInEvent(QFocusEvent *event)
+{
+    startWholeDate();
+    QDateEdit::focusInEvent(event);
+}
+
 void DateField::focusOutEvent(QFocusEvent *event)
 {
     // The typed text is taken over first, so that the handler reads the date the user sees.
@@ -58,6 +99,29 @@ void DateField::focusOutEvent(QFocusEvent *event)
 }
 
 void DateField::keyPressEvent(QKeyEvent *event)
+{
+    const QString typed = event->text();
+    const bool plain = !(event->modifiers() & ~Qt::KeypadModifier);
+    const bool dateCharacter = plain && typed.size() == 1
+        && ((typed.at(0) >= u'0' && typed.at(0) <= u'9') || typed.at(0) == u'.');
+    if (!dateCharacter && !isModifierKey(event->key()))
+        m_readingWholeDate = false;
+
+    typeIntoParts(event);
+
+    // The parts have taken the key as they can; a whole date typed replaces the date at the
+    // keystroke that completes it, so a save right after reads it without leaving the field.
+    if (dateCharacter && m_readingWholeDate) {
+        m_typedDate += typed;
+        const QDate whole = dateOfText(m_typedDate);
+        if (whole.isValid()) {
+            setDate(whole);
+            lineEdit()->setCursorPosition(int(lineEdit()->text().size()));
+        }
+    }
+}
+
+void DateField::typeIntoParts(QKeyEvent *event)
 {
     const QString typed = event->text();
     // The dot ends a part and goes on to the next one; Tab alone leaves the field. A part

@@ -12,6 +12,11 @@ namespace kx {
 // month and year parts, which the arrow keys and the typed dots reach). Setters take the same
 // forms; a text or number that is no valid date leaves the field unchanged and returns false.
 // LostFocus() is raised on every focus loss.
+//
+// Digits and dots typed since the field was entered or last clicked are also read as one date:
+// as soon as they read as day.month.year with a four-digit year, that date replaces the whole
+// date, whichever part the caret was in. Fewer parts change only the parts they reach. Any
+// other key ends that reading until the next entry or click.
 class DateField : public QDateEdit
 {
     Q_OBJECT
@@ -34,9 +39,20 @@ signals:
     void LostFocus();
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     bool focusNextPrevChild(bool next) override;
+
+private:
+    void typeIntoParts(QKeyEvent *event);
+    void startWholeDate();
+
+    // The digits and dots typed since the field was entered or clicked, while no other key
+    // has ended the reading.
+    QString m_typedDate;
+    bool m_readingWholeDate = false;
 };
 
 } // namespace kx

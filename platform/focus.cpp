@@ -3,6 +3,9 @@
 
 #include <QFocusEvent>
 #include <QLineEdit>
+#include <QMouseEvent>
+
+#include <utility>
 
 namespace kx {
 
@@ -11,20 +14,54 @@ namespace {
 class SelectAllOnFocus : public QObject
 {
 public:
-    explicit SelectAllOnFocus(QLineEdit *field)
+    SelectAllOnFocus(QLineEdit *field, std::function<void()> select)
         : QObject(field)
+        , m_field(field)
+        , m_select(std::move(select))
     {
         field->installEventFilter(this);
     }
 
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
+    bool eventFilter(QObject *, QEvent *event) override
     {
-        auto *field = static_cast<QLineEdit *>(watched);
-        if (focusEntered(event) && !field->text().isEmpty())
-            field->selectAll();
+        switch (event->type()) {
+        case QEvent::FocusIn:
+            if (focusEntered(event)) {
+                select();
+                // Qt gives the focus before it delivers the press, which then puts the caret
+                // where it landed: the click's release selects again.
+                m_clickEntered
+                    = static_cast<QFocusEvent *>(event)->reason() == Qt::MouseFocusReason;
+            }
+            break;
+        case QEvent::MouseButtonRelease:
+            if (std::exchange(m_clickEntered, false)
+                && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton
+                && !m_field->hasSelectedText())
+                select();
+            break;
+        case QEvent::FocusOut:
+            m_clickEntered = false;
+            break;
+        default:
+            break;
+        }
         return false;
     }
+
+private:
+    void select()
+    {
+        if (m_select)
+            m_select();
+        else if (!m_field->text().isEmpty())
+            m_field->selectAll();
+    }
+
+    QLineEdit *m_field;
+    std::function<void()> m_select;
+    bool m_clickEntered = false;
 };
 
 // Qt drops the window's keyboard-focus flag each time the window is shown.
@@ -57,10 +94,10 @@ bool focusEntered(const QEvent *event)
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
 
-void selectAllOnFocus(QLineEdit *field)
+void selectAllOnFocus(QLineEdit *field, std::function<void()> select)
 {
     if (field)
-        new SelectAllOnFocus(field);
+        new SelectAllOnFocus(field, std::move(select));
 }
 
 void showFocusAlways(QWidget *window)

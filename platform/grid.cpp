@@ -16,6 +16,9 @@
 #include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyledItemDelegate>
+#include <QTimerEvent>
+
+#include <utility>
 
 namespace kx {
 
@@ -1118,6 +1121,37 @@ void Grid::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
     QTableView::closeEditor(editor, leaves ? QAbstractItemDelegate::NoHint : hint);
     if (leaves)
         focusNextPrevChild(hint == QAbstractItemDelegate::EditNextItem);
+}
+
+bool Grid::edit(const QModelIndex &index, EditTrigger trigger, QEvent *event)
+{
+    // Qt waits out the double-click time before it edits a selected cell that was clicked, and
+    // meanwhile takes typed keys for a search: a click then a quick key lost the key. The grid
+    // waits itself, and a key typed meanwhile edits the cell at once.
+    const EditTrigger last = std::exchange(m_lastTrigger, trigger);
+    const Qt::ItemFlags flags = index.flags();
+    if (trigger == SelectedClicked && (editTriggers() & SelectedClicked)
+        && (flags & Qt::ItemIsEditable) && (flags & Qt::ItemIsEnabled)
+        && !(flags & Qt::ItemIsUserCheckable)) {
+        // The release that ends a double-click edits nothing more.
+        if (last == DoubleClicked)
+            return false;
+        m_clickEdit.start(QApplication::doubleClickInterval(), this);
+        return true;
+    }
+    if (trigger != NoEditTriggers)
+        m_clickEdit.stop();
+    return QTableView::edit(index, trigger, event);
+}
+
+void Grid::timerEvent(QTimerEvent *event)
+{
+    if (event->timerId() != m_clickEdit.timerId()) {
+        QTableView::timerEvent(event);
+        return;
+    }
+    m_clickEdit.stop();
+    QTableView::edit(currentIndex());
 }
 
 void Grid::scrollTo(const QModelIndex &index, ScrollHint hint)

@@ -3,6 +3,7 @@
 
 #include "platform/row_array.h"
 
+#include <QBasicTimer>
 #include <QColor>
 #include <QFont>
 #include <QList>
@@ -146,6 +147,8 @@ public:
     explicit Grid(QWidget *parent = nullptr);
     ~Grid() override;
 
+    using QTableView::edit;
+
     // Row count including the header row 0 (at least 1). Growing adds empty rows at the end.
     int Rows() const;
     void setRows(int rows);
@@ -250,6 +253,8 @@ protected:
     void focusInEvent(QFocusEvent *event) override;
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
     void closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint) override;
+    bool edit(const QModelIndex &index, EditTrigger trigger, QEvent *event) override;
+    void timerEvent(QTimerEvent *event) override;
 
 private:
     friend class GridCell;
@@ -288,6 +293,9 @@ private:
     QPointer<QLineEdit> m_lineEditor;
     int m_focusRow = 0;
     int m_focusCol = 0;
+    // A click on a selected cell edits it once the double-click time is over.
+    QBasicTimer m_clickEdit;
+    EditTrigger m_lastTrigger = NoEditTriggers;
 };
 
 // Gives every grid of a window the common look.

@@ -4,6 +4,7 @@
 #include "core/messages.h"
 #include "core/state.h"
 #include "tests/support/builders.h"
+#include "tests/support/clicking.h"
 #include "tests/support/fixture.h"
 #include "tests/support/kxtest.h"
 
@@ -615,23 +616,34 @@ private slots:
     }
 
     // Entering a field selects its whole text, so typing replaces it; an empty one stays empty.
+    // Entering a field selects its whole text, with Tab or with a click anywhere in it, so
+    // the typed price replaces it; leaving re-formats it. An empty field selects nothing.
     void selectOnEntry_data()
     {
-        QTest::addColumn<Qt::FocusReason>("reason");
-        QTest::newRow("tab") << Qt::TabFocusReason;
-        QTest::newRow("mouse") << Qt::MouseFocusReason;
+        QTest::addColumn<int>("cursor"); // -1: Tab
+        QTest::newRow("tab") << -1;
+        QTest::newRow("click left of the text") << 0;
+        QTest::newRow("click in the middle") << 3;
+        QTest::newRow("click at the end") << 6;
     }
     void selectOnEntry()
     {
-        QFETCH(Qt::FocusReason, reason);
+        QFETCH(int, cursor);
         open(Stock, QStringLiteral("y"));
-        m_window->Text1(10)->setText(QStringLiteral("8690001"));
+        QLineEdit *price = m_window->Text1(5);
+        price->setText(QStringLiteral("125,75"));
         m_window->Text1(12)->clear();
-        m_window->Text1(10)->setFocus(reason);
-        QCOMPARE(m_window->Text1(10)->selectedText(), QStringLiteral("8690001"));
-        type(QStringLiteral("77"));
-        QCOMPARE(m_window->Text1(10)->text(), QStringLiteral("77"));
-        m_window->Text1(12)->setFocus(reason);
+        focusField(4);
+        if (cursor < 0)
+            press(Qt::Key_Tab);
+        else
+            kxtest::clickAtCursor(price, cursor);
+        QCOMPARE(QApplication::focusWidget(), price);
+        QCOMPARE(price->selectedText(), QStringLiteral("125,75"));
+        type(QStringLiteral("130"));
+        QCOMPARE(price->text(), QStringLiteral("130"));
+        kxtest::clickAtCursor(m_window->Text1(12), 0);
+        QCOMPARE(price->text(), QStringLiteral("130,00"));
         QVERIFY(!m_window->Text1(12)->hasSelectedText());
     }
 

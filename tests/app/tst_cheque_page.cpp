@@ -1,6 +1,7 @@
 // The cheque page through the report panel's buttons, and the drill-down of the VAT and stock
 // movement rows.
 #include "app/main_window.h"
+#include "core/conversions.h"
 #include "core/panel_fields.h"
 #include "core/state.h"
 #include "platform/combo_box.h"
@@ -8,6 +9,7 @@
 #include "reports/report.h"
 #include "tests/app/events_window.h"
 #include "tests/support/builders.h"
+#include "tests/support/clicking.h"
 #include "tests/support/kxtest.h"
 
 #include <QDate>
@@ -353,6 +355,48 @@ private slots:
         QCOMPARE(storedChequeVade("ODD"),
                  typed.isEmpty() ? QStringLiteral("integer:0")
                                  : QStringLiteral("integer:20300615"));
+    }
+
+    // A click into any part of the open date editor, then a whole date typed: Enter writes
+    // that date, and the save stores it. A year alone changes the year.
+    void dueDateTypedAfterAClick_data()
+    {
+        QTest::addColumn<int>("cursor");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("day") << 1 << "15.01.2027"
+                             << "15.01.2027";
+        QTest::newRow("month") << 4 << "15.01.2027"
+                               << "15.01.2027";
+        QTest::newRow("year") << 8 << "15.01.2027"
+                              << "15.01.2027";
+        QTest::newRow("year alone") << 8 << "2027"
+                                    << "10.12.2027";
+    }
+    void dueDateTypedAfterAClick()
+    {
+        QFETCH(int, cursor);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        EventsWindow env;
+        addCheque(20261210, "C1", "5,00");
+        kx::FMain &w = chequePage(env);
+        QCOMPARE(w.Grid1->Cell(1, 1).Text(), QStringLiteral("10.12.2026"));
+        select(w, 1, 1);
+        w.Grid1->setFocus();
+        QTest::keyClick(w.Grid1, Qt::Key_F2);
+        auto *date = w.Grid1->findChild<QDateEdit *>();
+        QVERIFY(date);
+        clickAtCursor(innerEdit(date), cursor);
+        QTest::keyClicks(date, typed);
+        QTest::keyClick(date, Qt::Key_Return);
+        QTRY_VERIFY(!w.Grid1->findChild<QDateEdit *>());
+        QCOMPARE(w.Grid1->Cell(1, 1).Text(), shown);
+        kx::messageScript().shown.clear();
+        press(w, "BKaydet");
+        QVERIFY(kx::messageScript().shown.isEmpty());
+        QCOMPARE(stored(),
+                 QStringList { "C1:" + QString::number(kx::DateKey(shown)) + ":5,00:Kasada" });
     }
 
     // On the VAT and stock movement pages the first row is a document too: a double-click on

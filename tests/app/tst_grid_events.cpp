@@ -554,6 +554,47 @@ private slots:
         totals->setAutoRedraw(true);
         QCOMPARE(totals->Cell(7, 3).Text(), grandTotal);
     }
+
+    // A click on the discount cell, then a key at once, types into the cell: the typed amount
+    // stays, in the money format, and the totals follow it. The cell may be the grid's current
+    // one already (the focus came back to it) or not yet (the focus comes from the panel).
+    void discountCellByClick_data()
+    {
+        QTest::addColumn<bool>("current");
+        QTest::newRow("cell not current") << false;
+        QTest::newRow("cell already current") << true;
+    }
+    void discountCellByClick()
+    {
+        QFETCH(bool, current);
+        EventsWindow env;
+        kx::FMain &w = documentWithThreeLines(env, 5);
+        kx::Grid *totals = w.GridB3;
+        if (current) {
+            // A first amount typed, and the cell left with Tab: it stays the grid's current.
+            typeIntoCell(totals, 2, 3, "5");
+            QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget *>(totals));
+            QTest::keyClick(totals, Qt::Key_Tab);
+            QVERIFY(!totals->hasFocus());
+            QCOMPARE(totals->Cell(2, 3).Text(), QStringLiteral("5,00"));
+            QCOMPARE(totals->CurrentCell().Row(), 2);
+            QCOMPARE(totals->CurrentCell().Col(), 3);
+        } else {
+            w.TBul->setFocus(Qt::OtherFocusReason);
+        }
+        clickCell(totals, 2, 3);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_1);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(!totals->hasFocus());
+        QCOMPARE(totals->Cell(2, 3).Text(), QStringLiteral("1,00"));
+        QCOMPARE(totals->Cell(3, 3).Text(), QStringLiteral("59,00"));
+        QCOMPARE(totals->Cell(7, 3).Text(), QStringLiteral("59,00"));
+        // Nothing opens on the cell behind the user's back.
+        QTest::qWait(2 * QApplication::doubleClickInterval());
+        QVERIFY(!totals->hasFocus());
+        QVERIFY(totals->viewport()->findChildren<QLineEdit *>().isEmpty());
+        QCOMPARE(totals->Cell(2, 3).Text(), QStringLiteral("1,00"));
+    }
 };
 
 KX_TEST(TestGridEvents)

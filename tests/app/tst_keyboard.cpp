@@ -9,9 +9,11 @@
 #include "core/panel_fields.h"
 #include "core/state.h"
 #include "platform/combo_box.h"
+#include "platform/date_field.h"
 #include "platform/grid.h"
 #include "tests/app/events_window.h"
 #include "tests/support/builders.h"
+#include "tests/support/clicking.h"
 #include "tests/support/kxtest.h"
 
 #include <QApplication>
@@ -267,6 +269,37 @@ private slots:
         QVERIFY(kx::Grid::editorOwner(QApplication::focusWidget()) == grid);
         env.window.reset();
         QVERIFY(kx::state().FMain.isNull());
+    }
+
+    // A whole date typed after a click on the year of the document date is the date that
+    // Ctrl+K saves, pressed in the date field without leaving it.
+    void dateTypedAfterAClickIsSaved()
+    {
+        EventsWindow env;
+        addStock("1", "VIDA", { { 3, "20" }, { 6, "10,00" } });
+        addAccount("1", "ALI");
+        kx::FMain &w = env.start();
+        kx::messageScript().suppressNotices = true;
+        w.ShowPage(5);
+        QObject *panel = w.RC1;
+        kx::setFieldIndex(panel, "XCCari", 0);
+        kx::setFieldIndex(panel, "XCStok", 0);
+        auto *price = qobject_cast<QLineEdit *>(kx::panelField(panel, "XTFiyat"));
+        price->setFocus();
+        QTest::keyClick(price, Qt::Key_Return);
+        QCOMPARE(w.Grid1->Rows(), 2);
+        auto *date = qobject_cast<kx::DateField *>(kx::panelField(panel, "XDBelge"));
+        QVERIFY(date->setDateText(QStringLiteral("11.12.2026")));
+
+        clickAtCursor(innerEdit(date), 8);
+        QTest::keyClicks(date, QStringLiteral("15.01.2027"));
+        QVERIFY(date->hasFocus());
+        QTest::keyClick(date, Qt::Key_K, Qt::ControlModifier);
+        QCOMPARE(kx::messageScript().lastPopupText(), QStringLiteral("Belge kaydedildi..."));
+        kx::Recordset rs;
+        rs.Open("select btarihi from \"1Belge\" where bmod=5", *kx::state().Conn);
+        QVERIFY(!rs.Eof());
+        QCOMPARE(rs.Fields(0).toInt(), 20270115);
     }
 
     // Select-all happens when the focus moves into a field, not when its window is activated

@@ -12,6 +12,7 @@
 #include "reports/report.h"
 #include "tests/app/events_window.h"
 #include "tests/support/builders.h"
+#include "tests/support/clicking.h"
 #include "tests/support/fixture.h"
 #include "tests/support/kxtest.h"
 #include "tests/support/typing.h"
@@ -271,6 +272,45 @@ private slots:
         kx::FOdeme &next = open();
         QCOMPARE(next.TSerino->text(), QStringLiteral("SB"));
         QCOMPARE(next.TSirano->text(), QStringLiteral("2"));
+    }
+
+    // Clicked into as a user does: a click anywhere in an amount selects it, so the typed
+    // amount replaces it; a click on any part of the date, then a whole date, takes that date.
+    // "Kaydet" stores both as typed.
+    void clickedFieldsTakeWhatIsTyped_data()
+    {
+        QTest::addColumn<int>("cashCursor");
+        QTest::addColumn<int>("dateCursor");
+        QTest::newRow("left of the amount, day") << 0 << 1;
+        QTest::newRow("middle, month") << 2 << 4;
+        QTest::newRow("end, year") << 4 << 8;
+    }
+    void clickedFieldsTakeWhatIsTyped()
+    {
+        QFETCH(int, cashCursor);
+        QFETCH(int, dateCursor);
+        kx::FOdeme &form = open();
+        form.CCari->setListIndex(0);
+        form.DBelge->setDateValue(20261211);
+        QCOMPARE(form.TNakit->text(), QStringLiteral("0,00"));
+
+        clickAtCursor(form.TNakit, cashCursor);
+        typeText(form.TNakit, QStringLiteral("300"));
+        QCOMPARE(form.TNakit->text(), QStringLiteral("300"));
+        QCOMPARE(form.TYekun->text(), QStringLiteral("300,00"));
+        clickAtCursor(innerEdit(form.DBelge), dateCursor);
+        QTest::keyClicks(form.DBelge, QStringLiteral("15.01.2027"));
+        QCOMPARE(form.DBelge->DateText(), QStringLiteral("15.01.2027"));
+
+        QTest::mouseClick(form.BKaydet, Qt::LeftButton);
+        QCOMPARE(kx::messageScript().textsOf("popup"), QStringList { Saved });
+        const QList<StoredRow> rows = payments();
+        QCOMPARE(rows.size(), 1);
+        QCOMPARE(rows[0].cash, QStringLiteral("300,00"));
+        QCOMPARE(rows[0].total, QStringLiteral("300,00"));
+        kx::Recordset rs;
+        rs.Open("select btarihi from \"1Belge\" where id=?", *kx::state().Conn, { rows[0].id });
+        QCOMPARE(rs.Fields(0).toInt(), 20270115);
     }
 
     // A new payment on a number that payments already hold: No writes nothing, Yes replaces

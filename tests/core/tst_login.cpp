@@ -4,6 +4,7 @@
 #include "core/state.h"
 #include "core/version_check.h"
 #include "settings/about_window.h"
+#include "tests/support/clicking.h"
 #include "tests/support/fixture.h"
 #include "tests/support/kxtest.h"
 
@@ -305,6 +306,33 @@ private slots:
         QCOMPARE(form->Text1[2]->text(), typed);
         pressOnFocus(Qt::Key_Tab);
         QCOMPARE(form->Text1[2]->text(), shown);
+    }
+
+    // A click anywhere in a settings field selects its text, so typing replaces it.
+    void clickIntoSettingsFieldSelects_data()
+    {
+        QTest::addColumn<QString>("where");
+        QTest::newRow("left") << "left";
+        QTest::newRow("middle") << "middle";
+        QTest::newRow("end") << "end";
+    }
+    void clickIntoSettingsFieldSelects()
+    {
+        QFETCH(QString, where);
+        openSettingsPage(0);
+        QLineEdit *cash = form->Text1[2];
+        const QString shown = cash->text();
+        QVERIFY(shown.size() >= 4);
+        const int cursor = where == u"left" ? 0
+            : where == u"middle"            ? int(shown.size() / 2)
+                                            : int(shown.size());
+        kxtest::clickAtCursor(cash, cursor);
+        QCOMPARE(QApplication::focusWidget(), cash);
+        QCOMPARE(cash->selectedText(), shown);
+        typeOnFocus(QStringLiteral("25"));
+        QCOMPARE(cash->text(), QStringLiteral("25"));
+        pressOnFocus(Qt::Key_Tab);
+        QCOMPARE(cash->text(), QStringLiteral("25,00"));
     }
 
     void settingsSave_data()

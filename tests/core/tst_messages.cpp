@@ -4,6 +4,7 @@
 #include "core/state.h"
 #include "core/translations.h"
 #include "platform/popup.h"
+#include "tests/support/clicking.h"
 #include "tests/support/kxtest.h"
 
 #include <QAbstractButton>
@@ -467,6 +468,11 @@ private slots:
         QTest::keyClick(box.BtnA, Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), box.BtnB);
         box.Text1->setFocus(Qt::OtherFocusReason);
+        QCOMPARE(box.Text1->selectedText(), defaultText);
+        // And so does a click at its end, back from the buttons.
+        QTest::keyClick(box.Text1, Qt::Key_Tab);
+        kxtest::clickAtCursor(box.Text1, int(defaultText.size()));
+        QCOMPARE(QApplication::focusWidget(), box.Text1);
         QCOMPARE(box.Text1->selectedText(), defaultText);
 
         QTest::keyClicks(box.Text1, typed);

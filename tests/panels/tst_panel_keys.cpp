@@ -3,7 +3,9 @@
 #include "platform/combo_box.h"
 #include "platform/date_field.h"
 #include "tests/panels/panel_fixture.h"
+#include "tests/support/clicking.h"
 #include "tests/support/kxtest.h"
+#include "tests/support/typing.h"
 
 #include <QAbstractItemView>
 #include <QSignalSpy>
@@ -253,6 +255,66 @@ private slots:
         field->setFocus();
         QCOMPARE(field->selectedText(), text);
         QCOMPARE(field->hasSelectedText(), !text.isEmpty());
+        // A click anywhere in the text selects it too, so typing replaces it.
+        for (const int cursor : { 0, int(text.size() / 2), int(text.size()) }) {
+            host.after->setFocus();
+            kxtest::clickAtCursor(field, cursor);
+            QVERIFY(field->hasFocus());
+            QCOMPARE(field->selectedText(), text);
+        }
+        kxtest::typeText(field, QStringLiteral("7"));
+        QCOMPARE(field->text(), QStringLiteral("7"));
+    }
+
+    // A click on any part of a panel's date field, then a whole date typed, takes that date
+    // at once; a year alone changes the year.
+    void dateAfterAClick_data()
+    {
+        QTest::addColumn<QString>("panel");
+        QTest::addColumn<QString>("property");
+        QTest::addColumn<int>("cursor");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("RA date, day") << "RA"
+                                      << "XDBelge" << 1 << "15.01.2027"
+                                      << "15.01.2027";
+        QTest::newRow("RB date, month") << "RB"
+                                        << "XDBelge" << 4 << "15.01.2027"
+                                        << "15.01.2027";
+        QTest::newRow("RC dispatch, year") << "RC"
+                                           << "XDSevk" << 8 << "15.01.2027"
+                                           << "15.01.2027";
+        QTest::newRow("RX VAT range, year") << "RX"
+                                            << "XDTarA5" << 8 << "10.12.2026"
+                                            << "10.12.2026";
+        QTest::newRow("RX VAT range, middle") << "RX"
+                                              << "XDTarA5" << 5 << "10.12.2026"
+                                              << "10.12.2026";
+        QTest::newRow("RX VAT range, year alone") << "RX"
+                                                  << "XDTarA5" << 8 << "2027"
+                                                  << "01.01.2027";
+    }
+    void dateAfterAClick()
+    {
+        QFETCH(QString, panel);
+        QFETCH(QString, property);
+        QFETCH(int, cursor);
+        QFETCH(QString, typed);
+        QFETCH(QString, shown);
+        HostedPanel host(progId(panel));
+        if (panel == u"RX")
+            host.child<QLineEdit>("XTTab")->setText("4");
+        auto *date = host.child<kx::DateField>(property.toLatin1().constData());
+        QVERIFY(date && date->isVisible());
+        QVERIFY(date->setDateText(QStringLiteral("01.01.2026")));
+        host.after->setFocus();
+        kxtest::clickAtCursor(kxtest::innerEdit(date), cursor);
+        QVERIFY(date->hasFocus());
+        QTest::keyClicks(date, typed);
+        QCOMPARE(date->DateText(), shown);
+        QTest::keyClick(date, Qt::Key_Tab);
+        QVERIFY(!date->hasFocus());
+        QCOMPARE(date->DateText(), shown);
     }
 
     // Coming back to the window from another program leaves the caret where it was: the next

@@ -266,6 +266,54 @@ private slots:
         QCOMPARE(grid.Cell(1, 2).Text(), QStringLiteral("Ödendi"));
     }
 
+    // A click on the selected cell opens its editor once the double-click time is over; a key
+    // typed before that opens it at once with that key, and a double-click at once, in one
+    // editor. Nothing opens later on its own.
+    void clickOnSelectedCell_data()
+    {
+        QTest::addColumn<QString>("then");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("waits") << "wait"
+                               << "12,50";
+        QTest::newRow("key at once") << "key"
+                                     << "7";
+        QTest::newRow("double-click") << "double-click"
+                                      << "12,50";
+    }
+    void clickOnSelectedCell()
+    {
+        QFETCH(QString, then);
+        QFETCH(QString, text);
+        QWidget window;
+        auto *grid = new Grid(&window);
+        fieldUnderGrid(grid, 3, 3);
+        grid->Cell(1, 1).setText(QStringLiteral("12,50"));
+        window.show();
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        grid->setFocus();
+        grid->Cell(1, 1).Select();
+        const QPoint at = grid->visualRect(grid->model()->index(0, 1)).center();
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
+        if (then == u"wait") {
+            QVERIFY(!grid->findChild<QLineEdit *>());
+            QTRY_VERIFY(grid->findChild<QLineEdit *>());
+        } else if (then == u"key") {
+            QTest::keyClick(grid, Qt::Key_7);
+        } else {
+            QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at);
+        }
+        auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+        QVERIFY(editor);
+        QCOMPARE(editor->text(), text);
+        QTest::qWait(2 * QApplication::doubleClickInterval());
+        QCOMPARE(grid->findChildren<QLineEdit *>().size(), 1);
+        QCOMPARE(QApplication::focusWidget(), editor);
+        QTest::keyClick(editor, Qt::Key_Return);
+        QTRY_VERIFY(!grid->findChild<QLineEdit *>());
+        QCOMPARE(grid->Cell(1, 1).Text(), text);
+    }
+
     // A date cell types like the forms' date fields: a click inside the month and two digits.
     void dateCellTakesTypedDate()
     {

@@ -1,0 +1,41 @@
+// Clicking into a text field as a user does: a press and a release at a point of its text.
+#pragma once
+
+#include <QAbstractSpinBox>
+#include <QLineEdit>
+#include <QTest>
+
+namespace kxtest {
+
+// A point of the field at which a click puts the caret before the character at position (its
+// text's length: after the last character).
+inline QPoint pointAtCursor(QLineEdit *field, int position)
+{
+    const int y = field->height() / 2;
+    for (int x = 0; x < field->width(); ++x) {
+        if (field->cursorPositionAt(QPoint(x, y)) == position) {
+            // The middle of the run of points that give that position.
+            int last = x;
+            while (last + 1 < field->width()
+                   && field->cursorPositionAt(QPoint(last + 1, y)) == position)
+                ++last;
+            return QPoint((x + last) / 2, y);
+        }
+    }
+    qWarning("no point of the field puts the caret at %d", position);
+    return QPoint(field->width() / 2, y);
+}
+
+// A press and a release there.
+inline void clickAtCursor(QLineEdit *field, int position)
+{
+    QTest::mouseClick(field, Qt::LeftButton, {}, pointAtCursor(field, position));
+}
+
+// The inner edit of a date field, which the click lands on.
+inline QLineEdit *innerEdit(QAbstractSpinBox *field)
+{
+    return field->findChild<QLineEdit *>();
+}
+
+} // namespace kxtest

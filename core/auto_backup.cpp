@@ -19,6 +19,8 @@
 
 #include <algorithm>
 
+#include <sys/stat.h>
+
 namespace kx {
 
 namespace {
@@ -110,6 +112,12 @@ bool writeDatabaseArchive(const QString &databasePath, const QString &archivePat
     snapshot.close();
     if (!snapshotDatabase(databasePath, snapshot.fileName(), error))
         return false;
+    // The entry records the mode of the file zipped: the live file's, not the temporary file's
+    // owner-only one, so that a copy unzipped by hand is open to the same users. A refusal
+    // leaves the entry owner-only.
+    struct stat live = {};
+    if (::stat(QFile::encodeName(databasePath).constData(), &live) == 0)
+        ::chmod(QFile::encodeName(snapshot.fileName()).constData(), live.st_mode & 07777);
     if (!zipFileAs(archivePath, snapshot.fileName(), ArchiveEntry, error))
         return false;
     if (!checkZipArchive(archivePath, error)) {

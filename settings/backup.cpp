@@ -66,7 +66,7 @@ void takeAccessOf(const QString &path, const QString &model)
 }
 
 // Copies through a temporary file beside the target, so the target is whole: the copy, or what
-// stood there before.
+// stood there before. The copy is open to the same users as from.
 bool copyWhole(const QString &from, const QString &to, const QByteArray &expectedHash)
 {
     QTemporaryFile partial(QFileInfo(to).absolutePath() + QStringLiteral("/Data.mdb.kopya-XXXXXX"));
@@ -74,8 +74,10 @@ bool copyWhole(const QString &from, const QString &to, const QByteArray &expecte
         return false;
     partial.close();
     QFile::remove(partial.fileName());
-    return QFile::copy(from, partial.fileName()) && fileHash(partial.fileName()) == expectedHash
-        && replaceFile(partial.fileName(), to);
+    if (!QFile::copy(from, partial.fileName()) || fileHash(partial.fileName()) != expectedHash)
+        return false;
+    takeAccessOf(partial.fileName(), from);
+    return replaceFile(partial.fileName(), to);
 }
 
 // Puts the safety copy back in place of the live file; true when the live file holds the old

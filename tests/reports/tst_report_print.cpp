@@ -19,6 +19,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+
 using namespace kxtest;
 
 namespace {
@@ -427,6 +429,106 @@ private slots:
             // The account's name fills the "Cari" column on screen, whole; so it printed whole.
             QCOMPARE(grid->Cell(1, 3).Text(), QStringLiteral("CARI 00001 TICARET"));
             QVERIFY(gridShowsWhole(grid, 1, 3));
+        }
+    }
+
+    // Printed on paper (a PDF file, through the painter surface): account names that just fill
+    // the "Cari" column in the grid's face print whole on every row, each inside its column at
+    // the print's scale. Any other face or stretch cuts them or runs them past the column.
+    void longNamesPrintWholeOnPaper_data()
+    {
+        // Column 2 this many times as wide, as in printsWhatTheGridShowsWhole.
+        QTest::addColumn<int>("widen");
+        QTest::newRow("full size") << 1;
+        QTest::newRow("scaled to the page") << 4;
+    }
+    void longNamesPrintWholeOnPaper()
+    {
+        QFETCH(int, widen);
+        EventsWindow env;
+        const qint64 stock = addStock("S-00001", "VIDA M8 PASLANMAZ CELIK");
+        QStringList names;
+        for (int i = 50; i < 62; ++i) {
+            names << QStringLiteral("CARI %1 TICARET").arg(i, 5, 10, QChar(u'0'));
+            const qint64 account = addAccount(QString::number(i), names.last());
+            const qint64 note = addDocument(
+                { .bmod = 3, .gircik = 1, .cariid = account, .sirano = "1", .btarihi = 20240105 });
+            addLine(note, { .stokid = stock, .stokadi = "VIDA M8", .miktar = 1, .inout = "i" });
+        }
+        kx::FMain &w = env.start();
+        w.ShowPage(11);
+        kx::setFieldIndex(w.RX1, "XCStok", 0);
+        w.CMBar_Execute(161);
+        kx::Grid *grid = w.Grid1;
+        grid->setColumnWidth(2, grid->ColumnWidth(2) * widen);
+        const int account = 3;
+        QCOMPARE(grid->Rows(), int(names.size()) + 2);
+
+        // Where the column lies on paper: after the margin and the shown columns before it, all
+        // scaled down with the table when it is wider than the page.
+        const double centimetre = 72 / 2.54;
+        double tableWidth = 0;
+        double before = 0;
+        for (int c = 1; c < grid->Cols(); ++c) {
+            tableWidth += qMax(0, grid->ColumnWidth(c)) * 0.75;
+            if (c < account)
+                before += qMax(0, grid->ColumnWidth(c)) * 0.75;
+        }
+        const double room = QPageSize(QPageSize::A4).size(QPageSize::Point).width() - centimetre;
+        const double scale = qMin(1.0, room / tableWidth);
+        if (widen > 1)
+            QVERIFY(scale < 1);
+        const double columnLeft = 0.5 * centimetre + before * scale;
+        const double columnRight = columnLeft + grid->ColumnWidth(account) * 0.75 * scale;
+
+        // The names fill the column on screen: whole in the grid's face, cut in its unstretched
+        // width.
+        QFont unstretched = kx::gridFont();
+        unstretched.setStretch(QFont::Unstretched);
+        for (int r = 1; r <= names.size(); ++r) {
+            QCOMPARE(grid->Cell(r, account).Text(), names[r - 1]);
+            QVERIFY(gridShowsWhole(grid, r, account));
+            QVERIFY(QFontMetricsF(unstretched, grid).horizontalAdvance(names[r - 1])
+                    > grid->ColumnWidth(account));
+        }
+
+        QTemporaryDir dir;
+        const QString pdf = dir.filePath(QStringLiteral("hareketler.pdf"));
+        const auto printer = pdfPrinter(pdf);
+        QVERIFY(kx::PrintShownReport(kx::shownReport(grid), kx::ReportPrintSetup("Rapor"),
+                                     printer.get()));
+
+        // Each name's words in order on its row's line, boxed from the first word's left edge
+        // to the last one's right edge.
+        const QList<PdfWord> words = pdfWords(pdf);
+        for (const QString &name : names) {
+            const QStringList parts = name.split(u' ');
+            const auto number = std::find_if(words.begin(), words.end(), [&](const PdfWord &word) {
+                return word.text == parts[1];
+            });
+            QVERIFY2(number != words.end(), qPrintable(name));
+            QList<PdfWord> line;
+            for (const PdfWord &word : words) {
+                if (word.page == number->page && qAbs(word.top - number->top) <= 2)
+                    line << word;
+            }
+            std::sort(line.begin(), line.end(),
+                      [](const PdfWord &a, const PdfWord &b) { return a.left < b.left; });
+            QStringList texts;
+            for (const PdfWord &word : line)
+                texts << word.text;
+            const qsizetype at = texts.indexOf(parts[0]);
+            QVERIFY2(at >= 0 && texts.mid(at, parts.size()) == parts,
+                     qPrintable(name + QStringLiteral(" printed as: ") + texts.join(u' ')));
+            const double left = line[at].left;
+            const double right = line[at + parts.size() - 1].right;
+            QVERIFY2(left >= columnLeft && right <= columnRight,
+                     qPrintable(QStringLiteral("%1: %2 to %3, the column %4 to %5")
+                                    .arg(name)
+                                    .arg(left)
+                                    .arg(right)
+                                    .arg(columnLeft)
+                                    .arg(columnRight)));
         }
     }
 

@@ -63,16 +63,16 @@ inline gid_t fileGroup(const QString &path)
     return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_gid : gid_t(-1);
 }
 
-// A group other than the primary one that this process may give its files: any for root, else
-// one of its supplementary groups; none when there is no such group.
-inline std::optional<gid_t> otherFileGroup()
+// A group other than own (the primary one unless given) that this process may give its files:
+// any for root, else one of its supplementary groups; none when there is no such group.
+inline std::optional<gid_t> otherFileGroup(gid_t own = ::getegid())
 {
     if (::geteuid() == 0)
-        return ::getegid() + 1000;
+        return own + 1000;
     gid_t groups[256];
     const int count = ::getgroups(256, groups);
     for (int i = 0; i < count; ++i) {
-        if (groups[i] != ::getegid())
+        if (groups[i] != own)
             return groups[i];
     }
     return std::nullopt;

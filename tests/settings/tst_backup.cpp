@@ -17,10 +17,12 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QtEndian>
 
 #include <zip.h>
 
 #include <memory>
+#include <optional>
 
 using namespace kx;
 using namespace kxtest;
@@ -59,6 +61,30 @@ bool writeZip(const QString &path, const QList<Entry> &entries, zip_int32_t meth
 }
 
 const QString Marker = QStringLiteral("ARSIVDEKI KART");
+
+// What the central directory records of an archive's first entry, read from the bytes: libzip
+// has no reader for the general-purpose flags.
+struct CentralRecord
+{
+    quint16 madeBy = 0; // the system in the high byte
+    quint16 flags = 0; // bits 1 and 2: the deflate option
+    quint16 method = 0;
+    quint32 attributes = 0; // external; on Unix the file's mode in the high half
+};
+
+std::optional<CentralRecord> firstCentralRecord(const QString &archivePath)
+{
+    const QByteArray bytes = readFile(archivePath);
+    const auto u16 = [&](qsizetype at) { return qFromLittleEndian<quint16>(bytes.data() + at); };
+    const auto u32 = [&](qsizetype at) { return qFromLittleEndian<quint32>(bytes.data() + at); };
+    const qsizetype end = bytes.lastIndexOf(QByteArray("PK\x05\x06", 4));
+    if (end < 0 || end + 22 > bytes.size())
+        return std::nullopt;
+    const qsizetype start = u32(end + 16);
+    if (start + 46 > end || bytes.mid(start, 4) != QByteArray("PK\x01\x02", 4))
+        return std::nullopt;
+    return CentralRecord { u16(start + 4), u16(start + 8), u16(start + 10), u32(start + 38) };
+}
 
 } // namespace
 
@@ -230,6 +256,48 @@ private slots:
                  (QStringList { "Birinci_Firma_09-12-2026_14-03-22.zip", "Data.mdb" }));
     }
 
+    // Deflated at the fastest level: on a large database the higher ones wait minutes for a few
+    // percent. The backup page and the backup on exit write through the same routine.
+    void archiveIsDeflatedFast()
+    {
+        Fixture fixture;
+        fixture.login(1);
+        addStock(QStringLiteral("1001"), QStringLiteral("ÇİVİ"));
+        QString error;
+        const QString archive
+            = CreateBackupArchive(fixture.databasePath(), fixture.folder(), state().FirmaAdi,
+                                  QDateTime::currentDateTime(), &error);
+        QVERIFY2(!archive.isEmpty(), qPrintable(error));
+        const std::optional<CentralRecord> entry = firstCentralRecord(archive);
+        QVERIFY(entry);
+        QCOMPARE(entry->method, quint16(ZIP_CM_DEFLATE));
+        // 0 normal, 1 maximum, 2 fast, 3 super fast.
+        QCOMPARE((entry->flags >> 1) & 3, 2);
+    }
+
+    // The entry records the live file's mode, so that a Data.mdb unzipped by hand is open to
+    // the same users, not only to the owner of the snapshot it was made from.
+    void entryKeepsTheDatabaseMode_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("shared with the group") << 0664;
+        QTest::newRow("readable by all") << 0644;
+    }
+    void entryKeepsTheDatabaseMode()
+    {
+        QFETCH(int, mode);
+        Fixture fixture;
+        fixture.login(1);
+        QCOMPARE(::chmod(QFile::encodeName(fixture.databasePath()).constData(), mode_t(mode)), 0);
+        const QString archive
+            = CreateBackupArchive(fixture.databasePath(), fixture.folder(), state().FirmaAdi);
+        QVERIFY(!archive.isEmpty());
+        const std::optional<CentralRecord> entry = firstCentralRecord(archive);
+        QVERIFY(entry);
+        QCOMPARE(entry->madeBy >> 8, int(ZIP_OPSYS_UNIX));
+        QCOMPARE(entry->attributes >> 16, quint32(S_IFREG | mode));
+    }
+
     void sameSecondKeepsBoth()
     {
         Fixture fixture;
@@ -386,6 +454,22 @@ private slots:
         QVERIFY(writeZip(archive, { { "Data.mdb", readFile(database) } }, ZIP_CM_DEFLATE, 9));
         QCOMPARE(RestoreDatabase(archive), RestoreResult::Restored);
         QCOMPARE(stockNames(live()), QStringList { Marker });
+    }
+
+    // The safety copy is open to the same users as the live file: its mode and, where the
+    // process may give it, its group.
+    void safetyCopyKeepsTheLiveGroup()
+    {
+        const std::optional<gid_t> group = otherFileGroup(fileGroup(live()));
+        if (!group)
+            QSKIP("No group other than the file's own that this process may give it.");
+        const QByteArray path = QFile::encodeName(live());
+        QCOMPARE(::chown(path.constData(), uid_t(-1), *group), 0);
+        QCOMPARE(::chmod(path.constData(), 0640), 0);
+        QString safetyCopy;
+        QCOMPARE(RestoreDatabase(m_good, &safetyCopy), RestoreResult::Restored);
+        QCOMPARE(fileGroup(safetyCopy), *group);
+        QCOMPARE(fileMode(safetyCopy), 0640);
     }
 
     // A replacement that leaves a damaged file and reports failure: the old file is put back

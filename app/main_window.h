@@ -5,6 +5,7 @@
 #include "platform/drive_label.h"
 #include "reports/report.h"
 
+#include <QHash>
 #include <QMainWindow>
 #include <QStringList>
 
@@ -106,6 +107,9 @@ public:
     void Panel_CCariCL(QObject *panel);
     void Panel_CStokCL(QObject *panel);
     void Panel_BarkodBul(QObject *panel);
+    // The VAT mode and the percentages recalculate the document only when they changed.
+    void Panel_CKdvCL(QObject *panel);
+    void Panel_TIskCH(QObject *panel, const char *field);
     void Panel_EntrySwitch(QObject *panel, const char *switchField, const char *entryField,
                            int column);
     // Width in pixels stored in settings row id `row`, column a<column>, bounded to what the
@@ -150,6 +154,10 @@ private:
     void saveReport();
     void printReport();
     bool m_unloading = false;
+    // What the invoice panels' VAT modes (by panel) and percentages (by field) last were: the
+    // panels raise their events also for an edit that leaves them so.
+    QHash<const QObject *, int> m_lastVatIndex;
+    QHash<const QObject *, double> m_lastPercentage;
     // The page and options of the report that the grid shows (page 0: none), so that its
     // printed title says what it was built with.
     int m_reportPage = 0;

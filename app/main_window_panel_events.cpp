@@ -1,5 +1,6 @@
 // The main window's side of the document panels' events: information lines, prices, barcode
-// search and the barcode and serial entry switches.
+// search, the barcode and serial entry switches, and recalculation on a changed VAT mode or
+// percentage.
 #include "app/main_window.h"
 #include "app/panel_loader.h"
 #include "core/conversions.h"
@@ -7,13 +8,17 @@
 #include "core/delivery_notes.h"
 #include "core/document_kinds.h"
 #include "core/document_lines.h"
+#include "core/document_values.h"
 #include "core/messages.h"
 #include "core/state.h"
 #include "core/stock_balance.h"
 #include "core/stock_choice.h"
 #include "platform/grid.h"
 
+#include <QComboBox>
 #include <QWidget>
+
+#include <utility>
 
 namespace kx {
 
@@ -35,14 +40,45 @@ void FMain::connectPanelEvents()
         on(panel, "UrunEkle", [this] { AddDocumentLine(documentView()); });
     }
     for (QObject *panel : { static_cast<QObject *>(RB1), static_cast<QObject *>(RC1) }) {
-        on(panel, "CKdvCL", [this] { RecalcDocument(documentView()); });
-        // A percentage typed after the lines counts at once, on its own panel's page only.
-        for (const char *event : { "TIsk1CH", "TIsk2CH", "TIsk3CH" })
-            on(panel, event, [this, panel] {
-                if (documentView().panelOfPage(state().CurrentPage) == panel)
-                    RecalcDocument(documentView());
-            });
+        m_lastVatIndex[panel] = fieldIndex(panel, "XCKdv");
+        // Queued: Qt changes the index before the pick's Click, which compares with the old one.
+        if (auto *vatMode = qobject_cast<QComboBox *>(panelField(panel, "XCKdv")))
+            connect(
+                vatMode, &QComboBox::currentIndexChanged, this,
+                [this, panel](int index) { m_lastVatIndex[panel] = index; }, Qt::QueuedConnection);
+        on(panel, "CKdvCL", [this, panel] { Panel_CKdvCL(panel); });
+        const std::pair<const char *, const char *> percentages[]
+            = { { "TIsk1CH", "XTIsk1" }, { "TIsk2CH", "XTIsk2" }, { "TIsk3CH", "XTIsk3" } };
+        for (const auto &percentage : percentages) {
+            const char *field = percentage.second;
+            m_lastPercentage[panelField(panel, field)] = amountOf(fieldText(panel, field));
+            on(panel, percentage.first, [this, panel, field] { Panel_TIskCH(panel, field); });
+        }
     }
+}
+
+void FMain::Panel_CKdvCL(QObject *panel)
+{
+    // As RecalcDocument reads the mode: 1 "Hariç", any other index "Dahil".
+    const auto excluded = [](int index) { return index == 1; };
+    const int index = fieldIndex(panel, "XCKdv");
+    const bool changed = excluded(index) != excluded(m_lastVatIndex.value(panel, -1));
+    m_lastVatIndex[panel] = index;
+    if (changed)
+        RecalcDocument(documentView());
+}
+
+void FMain::Panel_TIskCH(QObject *panel, const char *field)
+{
+    // Kept on every page and for every change, typed or set by the program, so that only an
+    // edit that leaves the percentage as it was (a 0 typed over a 0) is spared.
+    const double value = amountOf(fieldText(panel, field));
+    double &last = m_lastPercentage[panelField(panel, field)];
+    const bool changed = value != last;
+    last = value;
+    // A percentage typed after the lines counts at once, on its own panel's page only.
+    if (changed && documentView().panelOfPage(state().CurrentPage) == panel)
+        RecalcDocument(documentView());
 }
 
 void FMain::Panel_CCariCL(QObject *panel)

@@ -19,7 +19,9 @@
 #include "tests/support/printing.h"
 #include "tests/support/typing.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -110,6 +112,47 @@ QStringList storedTotals(qint64 id)
     for (const char *name : { "iskonto", "kdv1", "kdv2", "kdv3", "yekun" })
         totals << column(id, name).toString();
     return totals;
+}
+
+// The values of a totals grid, "Tutar" to "Yekün".
+QStringList totalsColumn(kx::Grid *totals)
+{
+    QStringList cells;
+    for (int r = 1; r <= 7; ++r)
+        cells << totals->Cell(r, 3).Text();
+    return cells;
+}
+
+// A click into the field, then its whole text selected by keys and typed over with text.
+void typeOver(QLineEdit *field, const QString &text)
+{
+    QTest::mouseClick(field, Qt::LeftButton, {}, field->rect().center());
+    QCOMPARE(QApplication::focusWidget(), field);
+    QTest::keyClick(field, Qt::Key_End);
+    QTest::keyClick(field, Qt::Key_Home, Qt::ShiftModifier);
+    typeText(field, text);
+    QCOMPARE(field->text(), text);
+}
+
+// The combo's list opened by Alt+Down and the entry picked in it: by Enter once the arrow keys
+// have moved onto it, or by a click on it.
+void pickInOpenList(QComboBox *combo, int entry, bool byClick)
+{
+    QAbstractItemView *list = combo->view();
+    QTest::keyClick(combo, Qt::Key_Down, Qt::AltModifier);
+    QTRY_VERIFY(list->isVisible());
+    if (byClick) {
+        const QModelIndex at = combo->model()->index(entry, combo->modelColumn());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(at).center());
+    } else {
+        for (int row = list->currentIndex().row(); row < entry; ++row)
+            QTest::keyClick(list, Qt::Key_Down);
+        for (int row = list->currentIndex().row(); row > entry; --row)
+            QTest::keyClick(list, Qt::Key_Up);
+        QTest::keyClick(list, Qt::Key_Return);
+    }
+    QTRY_VERIFY(!list->isVisible());
+    QCOMPARE(combo->currentIndex(), entry);
 }
 
 // The newest document of a kind.
@@ -277,6 +320,83 @@ class TestSavedDocuments : public QObject
             pickRow(window.Grid1, row);
         }
         return row;
+    }
+
+    // ALICI and the goods, and for an invoice over notes an open note of the lines; the main
+    // window is not started yet.
+    void companyWithGoods(int kind, const QStringList &lines)
+    {
+        m_env = std::make_unique<EventsWindow>();
+        const qint64 alici = addAccount("1", "ALICI");
+        addGoods();
+        if (kind == 4)
+            addNote(alici, lines);
+    }
+
+    // A new invoice of the kind for ALICI on its page, with the goods entered.
+    kx::FMain &newInvoiceWithGoods(int kind, const QStringList &goods)
+    {
+        companyWithGoods(kind, goods);
+        kx::FMain &w = m_env->start();
+        kx::messageScript().suppressNotices = true;
+        w.ShowPage(kind);
+        kx::setFieldIndex(w.documentView().panelOfPage(kind), "XCCari", 0);
+        enterGoods(w, kind, goods);
+        return w;
+    }
+
+    // The main window started, the invoice entered on its page (the percentages typed) and
+    // saved, then picked from the saved-documents list: *invoice is the saved one's id.
+    void saveAndReopen(int kind, int vatMode, const QStringList &percentages,
+                       const QString &typedDiscount, const QStringList &lines, qint64 *invoice)
+    {
+        kx::FMain &w = m_env->start();
+        m_main = &w;
+        kx::messageScript().suppressNotices = true;
+        w.ShowPage(kind);
+        QObject *panel = w.documentView().panelOfPage(kind);
+        kx::setFieldIndex(panel, "XCCari", 0);
+        kx::setFieldIndex(panel, "XCKdv", vatMode);
+        const char *percentageFields[] = { "XTIsk1", "XTIsk2", "XTIsk3" };
+        for (int i = 0; i < 3; ++i)
+            typeOver(edit(panel, percentageFields[i]), percentages[i]);
+        enterGoods(w, kind, lines);
+        // On the invoice over notes the note's own row stands above its lines.
+        QCOMPARE(w.Grid1->Rows(), lines.size() / 2 + (kind == 4 ? 2 : 1));
+        if (!typedDiscount.isEmpty())
+            w.documentView().totalsOfPage(kind)->Cell(2, 3).setText(typedDiscount);
+        w.CMBar_Execute(151);
+        QCOMPARE(kx::messageScript().lastPopupText(), QStringLiteral("Belge kaydedildi..."));
+        *invoice = newest(kind);
+
+        w.ShowPage(3);
+        m_window = std::make_unique<kx::FKayitli>(&w);
+        m_window->show();
+        m_window->CCariX->setListIndex(0);
+        pickRow(m_window->Grid1, rowOfKey(m_window->Grid1, key(kind, *invoice)));
+        QCOMPARE(kx::state().CurrentPage, kind);
+    }
+
+    // "Düzenle": the document stays in the main window, which is active again.
+    void editInMainWindow()
+    {
+        m_window->BEdit_Click();
+        m_main->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_main));
+    }
+
+    // Ctrl+K from the focused field and "Evet" to the older record of the same number: the
+    // invoice is stored again, under a new id, with the saved totals.
+    void resavedWithTotals(int kind, qint64 invoice, const QStringList &saved)
+    {
+        kx::messageScript().clear();
+        kx::messageScript().suppressNotices = true;
+        kx::messageScript().answers = { kx::AnswerYes };
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_K, Qt::ControlModifier);
+        QCOMPARE(kx::messageScript().lastPopupText(), QStringLiteral("Belge kaydedildi..."));
+        const qint64 again = newest(kind);
+        QVERIFY(again != invoice);
+        QCOMPARE(storedTotals(again), saved);
     }
 
 private slots:
@@ -662,46 +782,25 @@ private slots:
         QFETCH(QString, typedDiscount);
         QFETCH(QStringList, lines);
         QFETCH(QString, grandTotal);
-        m_env = std::make_unique<EventsWindow>();
-        const qint64 alici = addAccount("1", "ALICI");
-        addGoods();
+        companyWithGoods(kind, lines);
         // The totals, the total in words and the VAT rows of both invoice layouts print.
         for (int page : { 4, 5 })
             for (int field : { 31, 32, 33, 37, 38, 39, 41, 42 })
                 placeField(page, field, "10", QString::number(field * 4));
-        if (kind == 4)
-            addNote(alici, lines);
-        kx::FMain &w = m_env->start();
-        kx::messageScript().suppressNotices = true;
-        w.ShowPage(kind);
-        QObject *panel = w.documentView().panelOfPage(kind);
-        kx::Grid *totals = w.documentView().totalsOfPage(kind);
-        kx::Grid *grid = w.Grid1;
-        kx::setFieldIndex(panel, "XCCari", 0);
-        kx::setFieldIndex(panel, "XCKdv", vatMode);
-        const char *percentageFields[] = { "XTIsk1", "XTIsk2", "XTIsk3" };
-        for (int i = 0; i < 3; ++i)
-            kx::setFieldText(panel, percentageFields[i], percentages[i]);
-        enterGoods(w, kind, lines);
-        // On the invoice over notes the note's own row stands above its lines.
-        QCOMPARE(grid->Rows(), lines.size() / 2 + (kind == 4 ? 2 : 1));
-        if (!typedDiscount.isEmpty())
-            totals->Cell(2, 3).setText(typedDiscount);
-        w.CMBar_Execute(151);
-        QCOMPARE(kx::messageScript().lastPopupText(), QStringLiteral("Belge kaydedildi..."));
-        const qint64 invoice = newest(kind);
+        qint64 invoice = 0;
+        saveAndReopen(kind, vatMode, percentages, typedDiscount, lines, &invoice);
+        if (QTest::currentTestFailed())
+            return;
         const QStringList saved = storedTotals(invoice);
         if (!grandTotal.isEmpty())
             QCOMPARE(saved.last(), grandTotal);
         if (!typedDiscount.isEmpty())
             QCOMPARE(saved.first(), typedDiscount);
 
-        w.ShowPage(3);
-        m_window = std::make_unique<kx::FKayitli>(&w);
-        m_window->show();
-        m_window->CCariX->setListIndex(0);
-        pickRow(m_window->Grid1, rowOfKey(m_window->Grid1, key(kind, invoice)));
-        QCOMPARE(kx::state().CurrentPage, kind);
+        kx::FMain &w = *m_main;
+        QObject *panel = w.documentView().panelOfPage(kind);
+        kx::Grid *totals = w.documentView().totalsOfPage(kind);
+        kx::Grid *grid = w.Grid1;
         const kx::ModuleState &s = kx::state();
         double lineTotal = 0;
         for (int r = 1; r < grid->Rows(); ++r)
@@ -712,13 +811,7 @@ private slots:
             = kx::FormatNumber(lineTotal - kx::amountOf(saved[0]), s.NumberFormat);
         const QStringList shown
             = { tutar, saved[0], subtotal, saved[1], saved[2], saved[3], saved[4] };
-        const auto totalsGrid = [totals] {
-            QStringList cells;
-            for (int r = 1; r <= 7; ++r)
-                cells << totals->Cell(r, 3).Text();
-            return cells;
-        };
-        QCOMPARE(totalsGrid(), shown);
+        QCOMPARE(totalsColumn(totals), shown);
 
         QList<kx::PrintItem> items;
         kx::setDocumentPrinter([&items](const kx::DocumentView &view, int) {
@@ -735,25 +828,103 @@ private slots:
         QCOMPARE(printed, shown + QStringList { kx::amountInWordsLine(saved[4]) });
 
         // Kept in the main window; the user tabs through the three percentages untouched.
-        m_window->BEdit_Click();
-        w.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
+        editInMainWindow();
         edit(panel, "XTIsk1")->setFocus(Qt::TabFocusReason);
         for (const char *next : { "XTIsk2", "XTIsk3" }) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), edit(panel, next));
         }
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(totalsGrid(), shown);
+        QCOMPARE(totalsColumn(totals), shown);
+        resavedWithTotals(kind, invoice, saved);
+    }
 
-        kx::messageScript().clear();
-        kx::messageScript().suppressNotices = true;
-        kx::messageScript().answers = { kx::AnswerYes };
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_K, Qt::ControlModifier);
-        QCOMPARE(kx::messageScript().lastPopupText(), QStringLiteral("Belge kaydedildi..."));
-        const qint64 again = newest(kind);
-        QVERIFY(again != invoice);
-        QCOMPARE(storedTotals(again), saved);
+    // A reopened invoice whose percentages are each typed over with what they show, and whose
+    // VAT mode is picked again in its open list, by Enter and by a click, keeps the totals it
+    // shows: saved again it stores the same figures.
+    void reopenedInvoiceRetypedUnchanged_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("vatMode"); // 0 Dahil, 1 Hariç
+        QTest::addColumn<QStringList>("percentages");
+        QTest::addColumn<QString>("typedDiscount");
+        QTest::addColumn<QStringList>("lines");
+
+        const QStringList tea { "CAY 500 GR", "5", "KALEM", "20" };
+        const QStringList threeRates { "EKMEK", "2,5", "CAY 500 GR", "0,75", "DEFTER", "3" };
+        QTest::newRow("lines, VAT included, 10 %")
+            << 5 << 0 << QStringList { "10", "0", "0" } << "" << tea;
+        QTest::newRow("over notes, VAT excluded, three percentages")
+            << 4 << 1 << QStringList { "10", "5", "2,5" } << "" << threeRates;
+        QTest::newRow("lines, VAT excluded, typed amount")
+            << 5 << 1 << QStringList { "0", "0", "0" } << "12,34" << threeRates;
+    }
+    void reopenedInvoiceRetypedUnchanged()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, vatMode);
+        QFETCH(QStringList, percentages);
+        QFETCH(QString, typedDiscount);
+        QFETCH(QStringList, lines);
+        companyWithGoods(kind, lines);
+        qint64 invoice = 0;
+        saveAndReopen(kind, vatMode, percentages, typedDiscount, lines, &invoice);
+        if (QTest::currentTestFailed())
+            return;
+        const QStringList saved = storedTotals(invoice);
+        QObject *panel = m_main->documentView().panelOfPage(kind);
+        kx::Grid *totals = m_main->documentView().totalsOfPage(kind);
+        const QStringList shown = totalsColumn(totals);
+        QCOMPARE(shown.at(1), saved.first());
+
+        editInMainWindow();
+        // The percentages are not stored: each shows 0.
+        for (const char *field : { "XTIsk1", "XTIsk2", "XTIsk3" })
+            typeOver(edit(panel, field), QStringLiteral("0"));
+        QCOMPARE(totalsColumn(totals), shown);
+        auto *vat = qobject_cast<QComboBox *>(kx::panelField(panel, "XCKdv"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), vat);
+        QCOMPARE(vat->currentIndex(), vatMode);
+        for (bool byClick : { false, true })
+            pickInOpenList(vat, vatMode, byClick);
+        QCOMPARE(totalsColumn(totals), shown);
+        resavedWithTotals(kind, invoice, saved);
+    }
+
+    // On a new invoice, a percentage typed over with the value it has or the VAT mode that is
+    // chosen picked again in the open list leaves a discount amount typed into the totals; the
+    // other mode picked there recalculates them from the percentages.
+    void unchangedHeaderKeepsTypedDiscount_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<bool>("byClick");
+        QTest::newRow("lines, by Enter") << 5 << false;
+        QTest::newRow("over notes, by a click") << 4 << true;
+    }
+    void unchangedHeaderKeepsTypedDiscount()
+    {
+        QFETCH(int, kind);
+        QFETCH(bool, byClick);
+        kx::FMain &w = newInvoiceWithGoods(kind, { "KALEM", "1" });
+        QObject *panel = w.documentView().panelOfPage(kind);
+        kx::Grid *totals = w.documentView().totalsOfPage(kind);
+        totals->Cell(2, 3).setText("7,77");
+        const QStringList typed = totalsColumn(totals);
+        QCOMPARE(typed.at(1), QStringLiteral("7,77"));
+
+        for (const char *field : { "XTIsk2", "XTIsk3" })
+            typeOver(edit(panel, field), QStringLiteral("0"));
+        auto *vat = qobject_cast<QComboBox *>(kx::panelField(panel, "XCKdv"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), vat);
+        QCOMPARE(vat->currentText(), QStringLiteral("Dahil"));
+        pickInOpenList(vat, 0, byClick);
+        QCOMPARE(totalsColumn(totals), typed);
+        // 10,00 without its VAT, 2,00 VAT at 20 %, and no discount from the percentages.
+        pickInOpenList(vat, 1, byClick);
+        QCOMPARE(totalsColumn(totals),
+                 (QStringList { "10,00", "0,00", "10,00", "0,00", "0,00", "2,00", "12,00" }));
     }
 
     // A percentage typed after the lines, by key presses, counts at once: Ctrl+K straight from
@@ -771,20 +942,10 @@ private slots:
     {
         QFETCH(int, kind);
         QFETCH(QString, field);
-        m_env = std::make_unique<EventsWindow>();
-        const qint64 alici = addAccount("1", "ALICI");
-        addGoods();
-        const QStringList goods { "KALEM", "1" };
-        if (kind == 4)
-            addNote(alici, goods);
-        kx::FMain &w = m_env->start();
-        kx::messageScript().suppressNotices = true;
-        w.ShowPage(kind);
+        kx::FMain &w = newInvoiceWithGoods(kind, { "KALEM", "1" });
         QObject *panel = w.documentView().panelOfPage(kind);
         QObject *otherPanel = kind == 4 ? w.RC1 : w.RB1;
         kx::Grid *totals = w.documentView().totalsOfPage(kind);
-        kx::setFieldIndex(panel, "XCCari", 0);
-        enterGoods(w, kind, goods);
         QCOMPARE(totals->Cell(7, 3).Text(), QStringLiteral("10,00"));
         totals->Cell(2, 3).setText("2,00");
         kx::setFieldText(otherPanel, "XTIsk1", "50");
@@ -800,6 +961,33 @@ private slots:
         QCOMPARE(kx::messageScript().lastPopupText(), QStringLiteral("Belge kaydedildi..."));
         QCOMPARE(storedTotals(newest(kind)),
                  (QStringList { "0,83", "0,00", "0,00", "1,50", "9,00" }));
+    }
+
+    // The VAT mode that the program changes without a pick is kept as well: with no mode stored
+    // for new documents, a new invoice after one in "Hariç" starts with no choice, which reads
+    // as "Dahil", and picking "Dahil" then leaves a typed discount amount.
+    void vatModeClearedByTheProgram()
+    {
+        const QStringList goods { "KALEM", "1" };
+        companyWithGoods(5, goods);
+        kx::state().FieldValues[1] = QStringLiteral("-1");
+        kx::ExecUpdate(kx::state().TblAyar, 3);
+        kx::FMain &w = m_env->start();
+        kx::messageScript().suppressNotices = true;
+        w.ShowPage(5);
+        auto *vat = qobject_cast<QComboBox *>(kx::panelField(w.RC1, "XCKdv"));
+        pickInOpenList(vat, 1, false);
+        w.ShowPage(5);
+        QCOMPARE(vat->currentIndex(), -1);
+        // The event loop turns before the user's next key.
+        QCoreApplication::processEvents();
+        kx::setFieldIndex(w.RC1, "XCCari", 0);
+        enterGoods(w, 5, goods);
+        w.GridB3->Cell(2, 3).setText("7,77");
+        const QStringList typed = totalsColumn(w.GridB3);
+        QCOMPARE(typed.at(1), QStringLiteral("7,77"));
+        pickInOpenList(vat, 0, false);
+        QCOMPARE(totalsColumn(w.GridB3), typed);
     }
 
     // A pending key opens the window on the document's account with its row picked and the

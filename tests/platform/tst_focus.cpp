@@ -8,19 +8,24 @@
 #include <QTest>
 #include <QVBoxLayout>
 
+#include <functional>
+
 namespace {
 
 // A field that selects on entry, after another field that holds the focus first.
 struct Form
 {
-    Form()
+    explicit Form(std::function<void(QLineEdit *)> select = {})
     {
         auto *layout = new QVBoxLayout(&window);
         before = new QLineEdit(&window);
         field = new QLineEdit(QStringLiteral("125,75"), &window);
         layout->addWidget(before);
         layout->addWidget(field);
-        kx::selectAllOnFocus(field);
+        if (select)
+            kx::selectAllOnFocus(field, [select, edit = field] { select(edit); });
+        else
+            kx::selectAllOnFocus(field);
         window.show();
         window.activateWindow();
         ready = QTest::qWaitForWindowActive(&window);
@@ -109,22 +114,13 @@ private slots:
     // A window's own entry handler runs in place of the select-all, for a click as for Tab.
     void ownHandler()
     {
-        QWidget window;
-        auto *layout = new QVBoxLayout(&window);
-        auto *before = new QLineEdit(&window);
-        auto *field = new QLineEdit(QStringLiteral("125,75"), &window);
-        layout->addWidget(before);
-        layout->addWidget(field);
-        kx::selectAllOnFocus(field, [field] { field->setSelection(0, 3); });
-        window.show();
-        window.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        before->setFocus();
-        kxtest::clickAtCursor(field, 5);
-        QCOMPARE(field->selectedText(), QStringLiteral("125"));
-        QTest::keyClick(field, Qt::Key_Tab);
-        QTest::keyClick(before, Qt::Key_Tab);
-        QCOMPARE(field->selectedText(), QStringLiteral("125"));
+        Form form([](QLineEdit *field) { field->setSelection(0, 3); });
+        QVERIFY(form.ready);
+        kxtest::clickAtCursor(form.field, 5);
+        QCOMPARE(form.field->selectedText(), QStringLiteral("125"));
+        QTest::keyClick(form.field, Qt::Key_Tab);
+        QTest::keyClick(form.before, Qt::Key_Tab);
+        QCOMPARE(form.field->selectedText(), QStringLiteral("125"));
     }
 };
 

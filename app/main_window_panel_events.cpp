@@ -59,10 +59,8 @@ void FMain::connectPanelEvents()
 
 void FMain::Panel_CKdvCL(QObject *panel)
 {
-    // As RecalcDocument reads the mode: 1 "Hariç", any other index "Dahil".
-    const auto excluded = [](int index) { return index == 1; };
     const int index = fieldIndex(panel, "XCKdv");
-    const bool changed = excluded(index) != excluded(m_lastVatIndex.value(panel, -1));
+    const bool changed = vatExcluded(index) != vatExcluded(m_lastVatIndex.value(panel, -1));
     m_lastVatIndex[panel] = index;
     if (changed)
         RecalcDocument(documentView());

@@ -20,6 +20,7 @@
 #include <algorithm>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace kx {
 
@@ -98,6 +99,18 @@ bool snapshotDatabase(const QString &databasePath, const QString &snapshotPath, 
     return done;
 }
 
+void takeAccessOf(const QString &path, const QString &model)
+{
+    struct stat modelStatus = {};
+    if (::stat(QFile::encodeName(model).constData(), &modelStatus) != 0)
+        return;
+    const QByteArray name = QFile::encodeName(path);
+    // The group first: a change of group may clear bits that the mode then sets again. Where
+    // the group is not one of this user's, the folder's group stays.
+    [[maybe_unused]] const int grouped = ::chown(name.constData(), uid_t(-1), modelStatus.st_gid);
+    ::chmod(name.constData(), modelStatus.st_mode & 07777);
+}
+
 bool writeDatabaseArchive(const QString &databasePath, const QString &archivePath, QString *error)
 {
     // The snapshot waits beside the database, not in a system folder that may be small.
@@ -113,11 +126,8 @@ bool writeDatabaseArchive(const QString &databasePath, const QString &archivePat
     if (!snapshotDatabase(databasePath, snapshot.fileName(), error))
         return false;
     // The entry records the mode of the file zipped: the live file's, not the temporary file's
-    // owner-only one, so that a copy unzipped by hand is open to the same users. A refusal
-    // leaves the entry owner-only.
-    struct stat live = {};
-    if (::stat(QFile::encodeName(databasePath).constData(), &live) == 0)
-        ::chmod(QFile::encodeName(snapshot.fileName()).constData(), live.st_mode & 07777);
+    // owner-only one, so that a copy unzipped by hand is open to the same users.
+    takeAccessOf(snapshot.fileName(), databasePath);
     if (!zipFileAs(archivePath, snapshot.fileName(), ArchiveEntry, error))
         return false;
     if (!checkZipArchive(archivePath, error)) {

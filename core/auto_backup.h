@@ -21,6 +21,10 @@ constexpr int AutoBackupKeep = 50;
 bool snapshotDatabase(const QString &databasePath, const QString &snapshotPath,
                       QString *error = nullptr);
 
+// Gives path the mode and, where the process may set it, the group of model, so that a file
+// put in model's place is open to the same users. A refusal leaves path as it is.
+void takeAccessOf(const QString &path, const QString &model);
+
 // Writes a new archive at archivePath holding a snapshot of the database as its one entry
 // "Data.mdb", and reads it back whole. An existing archivePath is a failure, never replaced; a
 // failed archive is removed. The snapshot's temporary file lives beside the database.

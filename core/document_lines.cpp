@@ -153,7 +153,7 @@ void RecalcDocument(const DocumentView &view)
     const double i1 = amountOf(fieldText(panel, "XTIsk1"));
     const double i2 = amountOf(fieldText(panel, "XTIsk2"));
     const double i3 = amountOf(fieldText(panel, "XTIsk3"));
-    const int mode = fieldIndex(panel, "XCKdv");
+    const bool excluded = vatExcluded(fieldIndex(panel, "XCKdv"));
     // A bulk fill of the grid is running.
     if (!grid->AutoRedraw())
         return;
@@ -168,7 +168,7 @@ void RecalcDocument(const DocumentView &view)
             grid->Cell(r, s.ColKdvsizFiyat).setText(QStringLiteral("0,00"));
             grid->Cell(r, s.ColTutar).setText(QStringLiteral("0,00"));
             grid->Cell(r, s.ColKdvTutari).setText(QStringLiteral("0,00"));
-        } else if (mode == 1) {
+        } else if (excluded) {
             grid->Cell(r, s.ColKdvsizFiyat).setText(price(cellAmount(grid, r, s.ColFiyat)));
             const double n = cellAmount(grid, r, s.ColKdvsizFiyat);
             grid->Cell(r, s.ColTutar).setText(money(q * n));

@@ -11,6 +11,12 @@ class Grid;
 void AddDocumentLine(const DocumentView &view);
 // Recomputes every line of height 18 and the totals grid of page 4 or 5.
 void RecalcDocument(const DocumentView &view);
+// True for the VAT mode list position of "Hariç" (prices without VAT); any other position,
+// none chosen included, counts as "Dahil".
+inline bool vatExcluded(int modeIndex)
+{
+    return modeIndex == 1;
+}
 // Recomputes the totals from the discount amount typed into cell (2, 3) of the totals grid.
 void RecalcFooter(const DocumentView &view, Grid *totals);
 // Labels and zero values of a totals grid.

@@ -18,9 +18,6 @@
 
 #include <filesystem>
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 namespace kx {
 
 namespace {
@@ -49,20 +46,6 @@ QString safetyCopyPath(const QString &databasePath)
     for (int sequence = 2; QFileInfo::exists(path); ++sequence)
         path = stem + QStringLiteral("_%1.mdb").arg(sequence);
     return path;
-}
-
-// Gives path the mode and, where the process may set it, the group of model, so that a file
-// put in model's place is open to the same users. A refusal leaves path as it is.
-void takeAccessOf(const QString &path, const QString &model)
-{
-    struct stat modelStatus = {};
-    if (::stat(QFile::encodeName(model).constData(), &modelStatus) != 0)
-        return;
-    const QByteArray name = QFile::encodeName(path);
-    // The group first: a change of group may clear bits that the mode then sets again. Where
-    // the group is not one of this user's, the folder's group stays.
-    [[maybe_unused]] const int grouped = ::chown(name.constData(), uid_t(-1), modelStatus.st_gid);
-    ::chmod(name.constData(), modelStatus.st_mode & 07777);
 }
 
 // Copies through a temporary file beside the target, so the target is whole: the copy, or what

@@ -13,10 +13,16 @@ namespace kx {
 // forms; a text or number that is no valid date leaves the field unchanged and returns false.
 // LostFocus() is raised on every focus loss.
 //
-// Digits and dots typed since the field was entered or last clicked are also read as one date:
-// as soon as they read as day.month.year with a four-digit year, that date replaces the whole
-// date, whichever part the caret was in. Fewer parts change only the parts they reach. Any
-// other key ends that reading until the next entry or click.
+// The year part takes two digits as 2000 plus them ("27" is 2027), and up to four while they
+// are typed. Digits and dots typed since the field was entered or last clicked are also read
+// as one date, as d.M.yyyy, d.M.yy, ddMMyyyy or ddMMyy, whichever part the caret was in: a
+// four-digit year at the keystroke that completes it, a two-digit one when the field is read.
+// Fewer parts change only the parts they reach. Any other key ends that reading until the next
+// entry or click.
+//
+// The field is read when it is left, on Enter, before an arrow key steps a part, and by every
+// getter: the typed date decides first, then the parts' text; a text that is no date puts the
+// held date back on the screen, so that the field never shows a date it does not give.
 class DateField : public QDateEdit
 {
     Q_OBJECT
@@ -39,6 +45,8 @@ signals:
     void LostFocus();
 
 protected:
+    QValidator::State validate(QString &input, int &pos) const override;
+    QDateTime dateTimeFromText(const QString &text) const override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
@@ -48,11 +56,17 @@ protected:
 private:
     void typeIntoParts(QKeyEvent *event);
     void startWholeDate();
+    QDate typedWholeDate() const;
+    // A date of the field's range that the text reads as (see dateOfText).
+    QDate readText(const QString &text, bool shortYear = true) const;
+    void takeTypedText() const;
 
     // The digits and dots typed since the field was entered or clicked, while no other key
     // has ended the reading.
     QString m_typedDate;
     bool m_readingWholeDate = false;
+    // While a key is being typed, a two-digit year is unfinished: more digits may follow.
+    bool m_typing = false;
 };
 
 } // namespace kx

@@ -421,6 +421,9 @@ public:
         if (auto *combo = qobject_cast<QComboBox *>(editor)) {
             model->setData(index, combo->currentText(), Qt::EditRole);
         } else if (auto *date = qobject_cast<QDateEdit *>(editor)) {
+            // Leaving by a click elsewhere commits before the editor itself sees its focus go:
+            // the typed text is taken first.
+            date->interpretText();
             // Unchanged, the cell keeps its own text, also one that is no date.
             if (date->date() != date->property(OpenedDate).toDate())
                 model->setData(index, date->date().toString(QStringLiteral("dd.MM.yyyy")),

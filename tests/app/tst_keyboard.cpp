@@ -273,8 +273,17 @@ private slots:
 
     // A whole date typed after a click on the year of the document date is the date that
     // Ctrl+K saves, pressed in the date field without leaving it.
+    void dateTypedAfterAClickIsSaved_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("stored");
+        QTest::newRow("whole date in the year") << "15.01.2027" << 20270115;
+        QTest::newRow("two-digit year") << "27" << 20271211;
+    }
     void dateTypedAfterAClickIsSaved()
     {
+        QFETCH(QString, typed);
+        QFETCH(int, stored);
         EventsWindow env;
         addStock("1", "VIDA", { { 3, "20" }, { 6, "10,00" } });
         addAccount("1", "ALI");
@@ -292,14 +301,14 @@ private slots:
         QVERIFY(date->setDateText(QStringLiteral("11.12.2026")));
 
         clickAtCursor(innerEdit(date), 8);
-        QTest::keyClicks(date, QStringLiteral("15.01.2027"));
+        QTest::keyClicks(date, typed);
         QVERIFY(date->hasFocus());
         QTest::keyClick(date, Qt::Key_K, Qt::ControlModifier);
         QCOMPARE(kx::messageScript().lastPopupText(), QStringLiteral("Belge kaydedildi..."));
         kx::Recordset rs;
         rs.Open("select btarihi from \"1Belge\" where bmod=5", *kx::state().Conn);
         QVERIFY(!rs.Eof());
-        QCOMPARE(rs.Fields(0).toInt(), 20270115);
+        QCOMPARE(rs.Fields(0).toInt(), stored);
     }
 
     // Select-all happens when the focus moves into a field, not when its window is activated

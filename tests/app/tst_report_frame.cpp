@@ -9,9 +9,11 @@
 #include "tests/app/events_window.h"
 #include "tests/core/document_view.h"
 #include "tests/support/builders.h"
+#include "tests/support/clicking.h"
 #include "tests/support/kxtest.h"
 
 #include <QApplication>
+#include <QRegularExpression>
 #include <QTest>
 
 using namespace kxtest;
@@ -270,6 +272,43 @@ private slots:
         QCOMPARE(w.Grid1->Cell(2, 4).Text(), QStringLiteral("70,00"));
         QCOMPARE(w.Grid1->Cell(2, 6).Text(), QStringLiteral("70,00"));
         QCOMPARE(w.Grid1->Cell(3, 5).Text(), QStringLiteral("70,00 Alacaklı"));
+    }
+
+    // The statement's range typed with two-digit years after clicks on the days, built with
+    // Enter inside the to-date: January 2027 only.
+    void statementRangeTypedWithShortYears()
+    {
+        EventsWindow env;
+        const qint64 alici = addAccount("1", "ALICI");
+        addDocument(6, 0, alici, 20261215, "10,00");
+        addDocument(6, 0, alici, 20270110, "20,00");
+        addDocument(6, 0, alici, 20270131, "30,00");
+        addDocument(6, 0, alici, 20270201, "40,00");
+        kx::FMain &w = env.start();
+        w.ShowPage(6);
+        combo(w.RX1, "XCCari")->setListIndex(0);
+        kx::setFieldValue(w.RX1, "XBTar1", 1);
+        auto *from = qobject_cast<QAbstractSpinBox *>(kx::panelField(w.RX1, "XDTarA1"));
+        auto *to = qobject_cast<QAbstractSpinBox *>(kx::panelField(w.RX1, "XDTarB1"));
+        QVERIFY(from && to);
+        clickAtCursor(innerEdit(from), 1);
+        QTest::keyClicks(from, QStringLiteral("01.01.27"));
+        clickAtCursor(innerEdit(to), 1);
+        QTest::keyClicks(to, QStringLiteral("31.01.27"));
+        QVERIFY(to->hasFocus());
+        QTest::keyClick(to, Qt::Key_Return);
+
+        static const QRegularExpression Date(QStringLiteral("^[0-9]{2}\\.[0-9]{2}\\.[0-9]{4}$"));
+        QStringList dates;
+        for (int r = 1; r < w.Grid1->Rows(); ++r) {
+            for (int c = 0; c < w.Grid1->Cols(); ++c) {
+                if (Date.match(w.Grid1->Cell(r, c).Text()).hasMatch())
+                    dates << w.Grid1->Cell(r, c).Text();
+            }
+        }
+        QCOMPARE(dates, (QStringList { "10.01.2027", "31.01.2027" }));
+        QCOMPARE(innerEdit(from)->text(), QStringLiteral("01.01.2027"));
+        QCOMPARE(innerEdit(to)->text(), QStringLiteral("31.01.2027"));
     }
 };
 

@@ -103,9 +103,10 @@ private slots:
                                        << "15.01.2026";
         QTest::newRow("no such day") << 8 << none << "31.02.2027"
                                      << "10.12.2027";
-        // By parts alone the year part takes none of it: the date stays.
+        // By parts alone the year part takes "15" and refuses the digits that would make it
+        // a year before 1752.
         QTest::newRow("an arrow first") << 8 << int(Qt::Key_Left) << "15.01.2027"
-                                        << "10.12.2026";
+                                        << "10.12.2015";
     }
     void wholeDateAfterClick()
     {
@@ -131,6 +132,106 @@ private slots:
         QCOMPARE(field.DateText(), shown);
         before.setFocus();
         QCOMPARE(field.DateText(), shown);
+    }
+
+    // Two-digit years and dates typed without dots, after a real click on the day (1), the
+    // month (4) or the year (8) of 10.12.2026. What the field gives is what it shows, with the
+    // focus still in it and once it is left.
+    void typedDateIsTheDateTaken_data()
+    {
+        QTest::addColumn<int>("cursor");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("keyAfter");
+        QTest::addColumn<QString>("taken");
+        const int none = Qt::Key_unknown;
+        QTest::newRow("15.01.27 from the day") << 1 << "15.01.27" << none << "15.01.2027";
+        QTest::newRow("15.01.27 from the month") << 4 << "15.01.27" << none << "15.01.2027";
+        QTest::newRow("15.01.27 from the year") << 8 << "15.01.27" << none << "15.01.2027";
+        QTest::newRow("27 in the year") << 8 << "27" << none << "10.12.2027";
+        QTest::newRow("05 in the year") << 8 << "05" << none << "10.12.2005";
+        QTest::newRow("15 in the year") << 8 << "15" << none << "10.12.2015";
+        QTest::newRow("1.2.27") << 1 << "1.2.27" << none << "01.02.2027";
+        QTest::newRow("15.03.15 from the day") << 1 << "15.03.15" << none << "15.03.2015";
+        QTest::newRow("150127 from the day") << 1 << "150127" << none << "15.01.2027";
+        QTest::newRow("150127 from the year") << 8 << "150127" << none << "15.01.2027";
+        QTest::newRow("15012027 from the year") << 8 << "15012027" << none << "15.01.2027";
+        // These pass through 15.01.20 and 150120, which are not taken while typing goes on.
+        QTest::newRow("15.01.2027 key by key") << 1 << "15.01.2027" << none << "15.01.2027";
+        QTest::newRow("15012027 key by key") << 1 << "15012027" << none << "15.01.2027";
+        QTest::newRow("1999 in the year") << 8 << "1999" << none << "10.12.1999";
+        QTest::newRow("2027 in the year") << 8 << "2027" << none << "10.12.2027";
+        QTest::newRow("3 in the day") << 1 << "3" << none << "03.12.2026";
+        QTest::newRow("15.01.1999") << 1 << "15.01.1999" << none << "15.01.1999";
+        QTest::newRow("25 then up in the year") << 8 << "25" << int(Qt::Key_Up) << "10.12.2026";
+        QTest::newRow("31.02.27 from the day") << 1 << "31.02.27" << none << "28.02.2027";
+        QTest::newRow("a year of three digits") << 8 << "202" << none << "10.12.2026";
+        // Day and month are taken as they are typed; 15.01.20 on the way is not.
+        QTest::newRow("three digits after day and month") << 1 << "15.01.202" << none
+                                                          << "15.01.2026";
+    }
+    void typedDateIsTheDateTaken()
+    {
+        QFETCH(int, cursor);
+        QFETCH(QString, typed);
+        QFETCH(int, keyAfter);
+        QFETCH(QString, taken);
+        QWidget form;
+        QLineEdit before(&form);
+        kx::DateField field(&form);
+        field.move(0, 40);
+        field.setRValue(20261210);
+        form.show();
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        before.setFocus();
+        QLineEdit *edit = kxtest::innerEdit(&field);
+        kxtest::clickAtCursor(edit, cursor);
+        QVERIFY(field.hasFocus());
+        QTest::keyClicks(&field, typed);
+        if (keyAfter != Qt::Key_unknown)
+            QTest::keyClick(&field, Qt::Key(keyAfter));
+        const QDate date = QDate::fromString(taken, QStringLiteral("dd.MM.yyyy"));
+        const int key = date.year() * 10000 + date.month() * 100 + date.day();
+        QCOMPARE(field.RValue(), key);
+        QCOMPARE(edit->text(), taken);
+        before.setFocus();
+        QCOMPARE(field.RValue(), key);
+        QCOMPARE(edit->text(), taken);
+    }
+
+    // A date the program sets while typed keys wait to be read is the date: the typed ones
+    // are no longer what the field shows.
+    void dateSetByTheProgramEndsTheReading_data()
+    {
+        QTest::addColumn<bool>("bySetter");
+        QTest::addColumn<int>("set");
+        QTest::newRow("another date by setRValue") << true << 20261201;
+        QTest::newRow("the held date by setRValue") << true << 20261210;
+        QTest::newRow("another date by setDate") << false << 20261201;
+    }
+    void dateSetByTheProgramEndsTheReading()
+    {
+        QFETCH(bool, bySetter);
+        QFETCH(int, set);
+        QWidget form;
+        QLineEdit before(&form);
+        kx::DateField field(&form);
+        field.move(0, 40);
+        field.setRValue(20261210);
+        form.show();
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QLineEdit *edit = kxtest::innerEdit(&field);
+        // In the year: the parts change nothing but the year's text, the held date stays.
+        kxtest::clickAtCursor(edit, 8);
+        QTest::keyClicks(&field, "15.01.27");
+        if (bySetter)
+            QVERIFY(field.setRValue(set));
+        else
+            field.setDate(QDate(set / 10000, set / 100 % 100, set % 100));
+        before.setFocus();
+        QCOMPARE(field.RValue(), set);
+        QCOMPARE(edit->text(), field.DateText());
     }
 
     // A new click starts the reading anew, in a field that already has the focus too.

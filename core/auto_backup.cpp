@@ -61,6 +61,49 @@ AutoBackupResult fail(const QString &text)
     return AutoBackupResult::Failed;
 }
 
+// A temporary file younger than this may be another computer's backup at work in a shared
+// folder; an older one was left by a backup or restore that was cut short.
+constexpr qint64 LeftoverAge = 3600;
+
+QRegularExpression templatePattern(const QString &fileTemplate)
+{
+    QString pattern = QRegularExpression::escape(fileTemplate);
+    pattern.replace(QStringLiteral("XXXXXX"), QStringLiteral("[A-Za-z0-9]{6}"));
+    return QRegularExpression(QRegularExpression::anchoredPattern(pattern));
+}
+
+bool isOurTemporaryFile(const QString &fileName)
+{
+    static const QList<QRegularExpression> patterns
+        = { templatePattern(SnapshotFileTemplate), templatePattern(ExtractedFileTemplate),
+            templatePattern(DownloadFileTemplate) };
+    return std::any_of(patterns.begin(), patterns.end(), [&](const QRegularExpression &pattern) {
+        return pattern.match(fileName).hasMatch();
+    });
+}
+
+// libzip writes an archive as its name, "." and six random characters, then renames it.
+bool isUnfinishedArchive(const QString &fileName)
+{
+    static const QRegularExpression suffix(QStringLiteral("\\.[a-z0-9]{6}$"));
+    if (!suffix.match(fileName).hasMatch())
+        return false;
+    const QString archive = fileName.chopped(7);
+    return autoBackupTime(archive).isValid() || isManualBackupName(archive);
+}
+
+void removeLeftovers(const QDir &folder, bool (*isLeftover)(const QString &))
+{
+    const QDateTime before = QDateTime::currentDateTime().addSecs(-LeftoverAge);
+    const QFileInfoList files = folder.entryInfoList(QDir::Files | QDir::NoSymLinks);
+    for (const QFileInfo &file : files) {
+        // A file that will not go stops no backup: the next one tries again.
+        if (isLeftover(file.fileName()) && file.lastModified().isValid()
+            && file.lastModified() < before)
+            QFile::remove(file.filePath());
+    }
+}
+
 } // namespace
 
 bool snapshotDatabase(const QString &databasePath, const QString &snapshotPath, QString *error)
@@ -113,9 +156,14 @@ void takeAccessOf(const QString &path, const QString &model)
 
 bool writeDatabaseArchive(const QString &databasePath, const QString &archivePath, QString *error)
 {
+    // Killed halfway, a backup leaves a snapshot as large as the database and part of an
+    // archive; at each evening's switch-off these would fill the disk.
+    const QString databaseFolder = QFileInfo(databasePath).absolutePath();
+    removeLeftovers(QDir(databaseFolder), isOurTemporaryFile);
+    removeLeftovers(QFileInfo(archivePath).absoluteDir(), isUnfinishedArchive);
+
     // The snapshot waits beside the database, not in a system folder that may be small.
-    QTemporaryFile snapshot(QFileInfo(databasePath).absolutePath()
-                            + QStringLiteral("/Data.mdb.kopya-XXXXXX"));
+    QTemporaryFile snapshot(databaseFolder + u'/' + SnapshotFileTemplate);
     if (!snapshot.open()) {
         if (error)
             *error = snapshot.errorString();
@@ -156,6 +204,14 @@ QDateTime autoBackupTime(const QString &fileName, int *sequence)
     if (sequence)
         *sequence = match.captured(2).isEmpty() ? 1 : match.captured(2).toInt();
     return time;
+}
+
+bool isManualBackupName(const QString &fileName)
+{
+    static const QRegularExpression pattern(
+        QStringLiteral("^[\\p{L}\\p{Nd}_-]*_\\d\\d-\\d\\d-\\d\\d\\d\\d_\\d\\d-\\d\\d-\\d\\d"
+                       "(?:_[1-9]\\d*)?\\.zip$"));
+    return pattern.match(fileName).hasMatch();
 }
 
 AutoBackupResult RunAutoBackup(const QString &databasePath, const QList<Volume> &volumes,

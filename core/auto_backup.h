@@ -25,9 +25,19 @@ bool snapshotDatabase(const QString &databasePath, const QString &snapshotPath,
 // put in model's place is open to the same users. A refusal leaves path as it is.
 void takeAccessOf(const QString &path, const QString &model);
 
+// The files that the backups and restores write under a passing name, as QTemporaryFile
+// templates: beside the database the snapshot and a restore's extracted database, in the
+// program folder a download.
+inline const QString SnapshotFileTemplate = QStringLiteral("Data.mdb.kopya-XXXXXX");
+inline const QString ExtractedFileTemplate = QStringLiteral("Data.mdb.yukleme-XXXXXX");
+inline const QString DownloadFileTemplate = QStringLiteral("KXIndirme-XXXXXX.zip");
+
 // Writes a new archive at archivePath holding a snapshot of the database as its one entry
 // "Data.mdb", and reads it back whole. An existing archivePath is a failure, never replaced; a
 // failed archive is removed. The snapshot's temporary file lives beside the database.
+// First it removes what a backup or restore killed halfway left for good: the files of the
+// templates above beside the database, and our archives that libzip was still writing
+// ("<archive name>.ab12cd") in archivePath's folder, each only when more than an hour old.
 bool writeDatabaseArchive(const QString &databasePath, const QString &archivePath,
                           QString *error = nullptr);
 
@@ -35,6 +45,9 @@ bool writeDatabaseArchive(const QString &databasePath, const QString &archivePat
 QString autoBackupName(const QDateTime &time, int sequence = 1);
 // The time and sequence an archive's file name carries; an invalid time for any other file.
 QDateTime autoBackupTime(const QString &fileName, int *sequence = nullptr);
+// True for the name of an archive of the settings window's backup: the company part, then
+// "_09-12-2026_14-03-22", a sequence "_2", "_3", ... and ".zip", as backupArchiveName makes it.
+bool isManualBackupName(const QString &fileName);
 
 // Finds the drive labelled "KANTARIX" among the volumes and writes a consistent snapshot of the
 // database at databasePath as the entry "Data.mdb" of a new archive in its "Yedekler" folder,

@@ -403,7 +403,13 @@ public:
     {
         const QString text = index.data(Qt::EditRole).toString();
         if (auto *combo = qobject_cast<QComboBox *>(editor)) {
-            combo->setCurrentText(text);
+            // On an editable combo the text alone leaves the first item current: the open
+            // list and the arrow keys would start from there, not from the cell's own item.
+            const int item = combo->findText(text);
+            if (item >= 0)
+                combo->setCurrentIndex(item);
+            else
+                combo->setCurrentText(text);
         } else if (auto *date = qobject_cast<QDateEdit *>(editor)) {
             const QDate value = QDate::fromString(text, QStringLiteral("dd.MM.yyyy"));
             date->setDate(value.isValid() ? value : QDate::currentDate());

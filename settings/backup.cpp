@@ -52,7 +52,7 @@ QString safetyCopyPath(const QString &databasePath)
 // stood there before. The copy is open to the same users as from.
 bool copyWhole(const QString &from, const QString &to, const QByteArray &expectedHash)
 {
-    QTemporaryFile partial(QFileInfo(to).absolutePath() + QStringLiteral("/Data.mdb.kopya-XXXXXX"));
+    QTemporaryFile partial(QFileInfo(to).absolutePath() + u'/' + SnapshotFileTemplate);
     if (!partial.open())
         return false;
     partial.close();
@@ -150,7 +150,7 @@ QString extractCheckedDatabase(const QString &archivePath, const QString &folder
 {
     if (!checkZipArchive(archivePath) || zipEntryNames(archivePath) != QStringList { ArchiveEntry })
         return {};
-    QTemporaryFile reserved(QDir(folder).filePath(QStringLiteral("Data.mdb.yukleme-XXXXXX")));
+    QTemporaryFile reserved(QDir(folder).filePath(ExtractedFileTemplate));
     if (!reserved.open())
         return {};
     reserved.setAutoRemove(false);

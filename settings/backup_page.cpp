@@ -1,6 +1,7 @@
 // The backup page: its controls, the button's handler and the transfer's progress.
 #include "settings/backup_page.h"
 
+#include "core/auto_backup.h"
 #include "core/conversions.h"
 #include "core/database.h"
 #include "core/messages.h"
@@ -247,7 +248,7 @@ QString BackupPage::download(const QString &code)
     // A new file of its own: nothing that stands in the folder is written over. Only its name
     // is taken here; the download makes the file, so that it gets the folder's usual mode for a
     // new file and not a temporary file's owner-only one.
-    QTemporaryFile partial(QDir(programFolder()).filePath(QStringLiteral("KXIndirme-XXXXXX.zip")));
+    QTemporaryFile partial(QDir(programFolder()).filePath(DownloadFileTemplate));
     if (!partial.open())
         return {};
     partial.close();

@@ -12,6 +12,8 @@
 #include "tests/support/clicking.h"
 #include "tests/support/kxtest.h"
 
+#include <QApplication>
+#include <QComboBox>
 #include <QDate>
 #include <QDateEdit>
 #include <QPushButton>
@@ -75,6 +77,14 @@ QString lastPopup()
 int todayKey()
 {
     return QDate::currentDate().toString("yyyyMMdd").toInt();
+}
+
+// A click and a double-click in the middle of a cell, as the user opens it.
+void doubleClickCell(kx::Grid *grid, int row, int col)
+{
+    const QPoint at = grid->visualRect(grid->model()->index(row - 1, col)).center();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at);
 }
 
 kx::FMain &chequePage(EventsWindow &env, const char *filter = "XOTumu8")
@@ -409,6 +419,77 @@ private slots:
                  QStringList { "C1:" + QString::number(kx::DateKey(shown)) + ":5,00:Kasada" });
     }
 
+    // A list cell's editor opens on the cell's own item, by a double-click as by F2: Down and
+    // Enter take the item after it (the last one stays), Up and Enter the one before it (the
+    // first one stays), Enter alone keeps it.
+    void listCellOpensOnItsItem_data()
+    {
+        QTest::addColumn<int>("col");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<bool>("byDoubleClick");
+        QTest::addColumn<int>("key"); // pressed before Enter; 0 for none
+        QTest::addColumn<QString>("taken");
+
+        struct ListCell
+        {
+            int col;
+            QStringList items;
+            int item;
+        };
+        QList<ListCell> cells;
+        const QStringList states
+            = { "Kasada", "Dışarıda", "Ciro Edildi", "Tahsil Edildi", "Ödendi" };
+        for (int i = 0; i < states.size(); ++i)
+            cells << ListCell { 7, states, i };
+        cells << ListCell { 4, { "ALICI (1)", "BAYI (2)", "CARI (3)" }, 1 };
+        for (const ListCell &cell : cells) {
+            const QString shown = cell.items.at(cell.item);
+            const int last = int(cell.items.size()) - 1;
+            for (bool byDoubleClick : { true, false }) {
+                const char *opened = byDoubleClick ? "double-click" : "F2";
+                QTest::addRow("%s, %s, Down", qPrintable(shown), opened)
+                    << cell.col << shown << byDoubleClick << int(Qt::Key_Down)
+                    << cell.items.at(std::min(cell.item + 1, last));
+                QTest::addRow("%s, %s, Up", qPrintable(shown), opened)
+                    << cell.col << shown << byDoubleClick << int(Qt::Key_Up)
+                    << cell.items.at(std::max(cell.item - 1, 0));
+                QTest::addRow("%s, %s, Enter", qPrintable(shown), opened)
+                    << cell.col << shown << byDoubleClick << 0 << shown;
+            }
+        }
+    }
+    void listCellOpensOnItsItem()
+    {
+        QFETCH(int, col);
+        QFETCH(QString, shown);
+        QFETCH(bool, byDoubleClick);
+        QFETCH(int, key);
+        QFETCH(QString, taken);
+        EventsWindow env;
+        addAccount("1", "ALICI");
+        addAccount("2", "BAYI");
+        addAccount("3", "CARI");
+        addCheque(20300310, "C1", "1,00", col == 7 ? shown : QStringLiteral("Kasada"));
+        if (col == 4)
+            kx::state().Conn->Execute("update \"" + kx::state().TblCek + "\" set veren = ?",
+                                      { shown });
+        kx::FMain &w = chequePage(env);
+        QCOMPARE(w.Grid1->Cell(1, col).Text(), shown);
+        if (byDoubleClick) {
+            doubleClickCell(w.Grid1, 1, col);
+        } else {
+            select(w, 1, col);
+            w.Grid1->setFocus();
+            QTest::keyClick(w.Grid1, Qt::Key_F2);
+        }
+        QTRY_VERIFY(w.Grid1->findChild<QComboBox *>());
+        if (key != 0)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_VERIFY(!w.Grid1->findChild<QComboBox *>());
+        QCOMPARE(w.Grid1->Cell(1, col).Text(), taken);
+    }
+
     // On the VAT and stock movement pages the first row is a document too: a double-click on
     // it hands its key to the saved-documents window; the footer rows lead nowhere.
     void firstRowDrillsDown_data()
@@ -437,11 +518,7 @@ private slots:
         QCOMPARE(kx::reportRowKind(w.Grid1, 1), ReportRowKind::Data);
 
         kx::state().PendingDocKey = QStringLiteral("untouched");
-        const auto doubleClick = [&](int row) {
-            const QPoint at = w.Grid1->visualRect(w.Grid1->model()->index(row - 1, 1)).center();
-            QTest::mouseClick(w.Grid1->viewport(), Qt::LeftButton, {}, at);
-            QTest::mouseDClick(w.Grid1->viewport(), Qt::LeftButton, {}, at);
-        };
+        const auto doubleClick = [&](int row) { doubleClickCell(w.Grid1, row, 1); };
         QVERIFY(env.closeOpenedWindows([&] { doubleClick(w.Grid1->Rows() - 1); }).isEmpty());
         QCOMPARE(kx::state().PendingDocKey, QStringLiteral("untouched"));
         // The invoice has no account card, so the window opens it for none and says so.

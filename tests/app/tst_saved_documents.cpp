@@ -838,9 +838,9 @@ private slots:
         resavedWithTotals(kind, invoice, saved);
     }
 
-    // A reopened invoice whose percentages are each typed over with what they show, and whose
-    // VAT mode is picked again in its open list, by Enter and by a click, keeps the totals it
-    // shows: saved again it stores the same figures.
+    // A reopened invoice whose percentages are each typed over with what they show, also in
+    // other text of the same value, and whose VAT mode is picked again in its open list, by
+    // Enter and by a click, keeps the totals it shows: saved again it stores the same figures.
     void reopenedInvoiceRetypedUnchanged_data()
     {
         QTest::addColumn<int>("kind");
@@ -848,15 +848,22 @@ private slots:
         QTest::addColumn<QStringList>("percentages");
         QTest::addColumn<QString>("typedDiscount");
         QTest::addColumn<QStringList>("lines");
+        QTest::addColumn<QString>("retyped"); // over each percentage's 0
 
         const QStringList tea { "CAY 500 GR", "5", "KALEM", "20" };
         const QStringList threeRates { "EKMEK", "2,5", "CAY 500 GR", "0,75", "DEFTER", "3" };
         QTest::newRow("lines, VAT included, 10 %")
-            << 5 << 0 << QStringList { "10", "0", "0" } << "" << tea;
+            << 5 << 0 << QStringList { "10", "0", "0" } << "" << tea << "0";
         QTest::newRow("over notes, VAT excluded, three percentages")
-            << 4 << 1 << QStringList { "10", "5", "2,5" } << "" << threeRates;
+            << 4 << 1 << QStringList { "10", "5", "2,5" } << "" << threeRates << "0";
         QTest::newRow("lines, VAT excluded, typed amount")
-            << 5 << 1 << QStringList { "0", "0", "0" } << "12,34" << threeRates;
+            << 5 << 1 << QStringList { "0", "0", "0" } << "12,34" << threeRates << "0";
+        QTest::newRow("lines, VAT included, 10 %, retyped as 0,00")
+            << 5 << 0 << QStringList { "10", "0", "0" } << "" << tea << "0,00";
+        QTest::newRow("lines, VAT included, 10 %, retyped as 00")
+            << 5 << 0 << QStringList { "10", "0", "0" } << "" << tea << "00";
+        QTest::newRow("over notes, VAT excluded, typed amount, retyped as 0,00")
+            << 4 << 1 << QStringList { "0", "0", "0" } << "7,77" << threeRates << "0,00";
     }
     void reopenedInvoiceRetypedUnchanged()
     {
@@ -865,6 +872,7 @@ private slots:
         QFETCH(QStringList, percentages);
         QFETCH(QString, typedDiscount);
         QFETCH(QStringList, lines);
+        QFETCH(QString, retyped);
         companyWithGoods(kind, lines);
         qint64 invoice = 0;
         saveAndReopen(kind, vatMode, percentages, typedDiscount, lines, &invoice);
@@ -878,8 +886,10 @@ private slots:
 
         editInMainWindow();
         // The percentages are not stored: each shows 0.
-        for (const char *field : { "XTIsk1", "XTIsk2", "XTIsk3" })
-            typeOver(edit(panel, field), QStringLiteral("0"));
+        for (const char *field : { "XTIsk1", "XTIsk2", "XTIsk3" }) {
+            QCOMPARE(text(panel, field), QStringLiteral("0"));
+            typeOver(edit(panel, field), retyped);
+        }
         QCOMPARE(totalsColumn(totals), shown);
         auto *vat = qobject_cast<QComboBox *>(kx::panelField(panel, "XCKdv"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -891,34 +901,53 @@ private slots:
         resavedWithTotals(kind, invoice, saved);
     }
 
-    // On a new invoice, a percentage typed over with the value it has or the VAT mode that is
-    // chosen picked again in the open list leaves a discount amount typed into the totals; the
-    // other mode picked there recalculates them from the percentages.
+    // On a new invoice, a percentage typed over with the value it has, in its own text or in
+    // another, or the VAT mode that is chosen picked again in the open list leaves a discount
+    // amount typed into the totals, and the save stores it. On the next invoice the other
+    // mode picked there recalculates them from the percentages.
     void unchangedHeaderKeepsTypedDiscount_data()
     {
         QTest::addColumn<int>("kind");
         QTest::addColumn<bool>("byClick");
-        QTest::newRow("lines, by Enter") << 5 << false;
-        QTest::newRow("over notes, by a click") << 4 << true;
+        QTest::addColumn<QString>("retyped"); // over the percentages' 0
+        QTest::newRow("lines, by Enter") << 5 << false << "0";
+        QTest::newRow("over notes, by a click") << 4 << true << "0";
+        QTest::newRow("lines, by Enter, retyped as 0,00") << 5 << false << "0,00";
+        QTest::newRow("over notes, by a click, retyped as 00") << 4 << true << "00";
     }
     void unchangedHeaderKeepsTypedDiscount()
     {
         QFETCH(int, kind);
         QFETCH(bool, byClick);
-        kx::FMain &w = newInvoiceWithGoods(kind, { "KALEM", "1" });
+        QFETCH(QString, retyped);
+        const QStringList goods { "KALEM", "1" };
+        kx::FMain &w = newInvoiceWithGoods(kind, goods);
         QObject *panel = w.documentView().panelOfPage(kind);
         kx::Grid *totals = w.documentView().totalsOfPage(kind);
         totals->Cell(2, 3).setText("7,77");
         const QStringList typed = totalsColumn(totals);
         QCOMPARE(typed.at(1), QStringLiteral("7,77"));
 
-        for (const char *field : { "XTIsk2", "XTIsk3" })
-            typeOver(edit(panel, field), QStringLiteral("0"));
+        for (const char *field : { "XTIsk2", "XTIsk3" }) {
+            QCOMPARE(text(panel, field), QStringLiteral("0"));
+            typeOver(edit(panel, field), retyped);
+        }
         auto *vat = qobject_cast<QComboBox *>(kx::panelField(panel, "XCKdv"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         QCOMPARE(QApplication::focusWidget(), vat);
         QCOMPARE(vat->currentText(), QStringLiteral("Dahil"));
         pickInOpenList(vat, 0, byClick);
+        QCOMPARE(totalsColumn(totals), typed);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_K, Qt::ControlModifier);
+        QCOMPARE(kx::messageScript().lastPopupText(), QStringLiteral("Belge kaydedildi..."));
+        QCOMPARE(storedTotals(newest(kind)),
+                 (QStringList { typed[1], typed[3], typed[4], typed[5], typed[6] }));
+
+        if (kind == 4)
+            addNote(count("select id from \"1Cari\" where a2='ALICI'"), goods);
+        kx::setFieldIndex(panel, "XCCari", 0);
+        enterGoods(w, kind, goods);
+        totals->Cell(2, 3).setText("7,77");
         QCOMPARE(totalsColumn(totals), typed);
         // 10,00 without its VAT, 2,00 VAT at 20 %, and no discount from the percentages.
         pickInOpenList(vat, 1, byClick);

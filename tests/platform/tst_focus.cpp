@@ -65,8 +65,9 @@ private slots:
         QCOMPARE(form.field->text(), QStringLiteral("130"));
     }
 
-    // Only the click that enters selects: the next one puts the caret where it lands, a
-    // double-click selects a word, a drag what it covers; Tab still selects all.
+    // Only the click that enters selects: the next one puts the caret where it lands, also
+    // into a field entered by Tab or by the program; a double-click selects a word, a drag
+    // what it covers; Tab still selects all.
     void otherEntries_data()
     {
         QTest::addColumn<QString>("how");
@@ -84,6 +85,12 @@ private slots:
         QTest::newRow("tab") << "tab"
                              << "125,75"
                              << "9";
+        QTest::newRow("tab, then a click") << "tab, then a click"
+                                           << ""
+                                           << "1259,75";
+        QTest::newRow("focus by the program, then a click") << "focus by the program, then a click"
+                                                            << ""
+                                                            << "1259,75";
     }
     void otherEntries()
     {
@@ -102,8 +109,15 @@ private slots:
             QTest::mousePress(field, Qt::LeftButton, {}, kxtest::pointAtCursor(field, 1));
             QTest::mouseMove(field, kxtest::pointAtCursor(field, 3));
             QTest::mouseRelease(field, Qt::LeftButton, {}, kxtest::pointAtCursor(field, 3));
-        } else {
+        } else if (how == u"tab") {
             QTest::keyClick(form.before, Qt::Key_Tab);
+        } else {
+            if (how == u"tab, then a click")
+                QTest::keyClick(form.before, Qt::Key_Tab);
+            else
+                field->setFocus();
+            QVERIFY(field->hasFocus());
+            kxtest::clickAtCursor(field, 3);
         }
         QVERIFY(field->hasFocus());
         QCOMPARE(field->selectedText(), selected);

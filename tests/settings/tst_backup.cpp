@@ -1,6 +1,7 @@
 // Tests of the manual backup archives and of the checked restore, without a window.
 #include "core/auto_backup.h"
 #include "core/database.h"
+#include "core/messages.h"
 #include "core/state.h"
 #include "core/version_check.h"
 #include "platform/ftp_client.h"
@@ -133,6 +134,8 @@ private slots:
         QCOMPARE(made, name);
         // The code the user is given can be typed back for a restore.
         QCOMPARE(cleanUploadCode(uploadCode(made)), name.chopped(4));
+        // The archive routine knows it, to clear what a killed backup left of it.
+        QVERIFY(isManualBackupName(made));
     }
 
     void typedCodes_data()
@@ -296,6 +299,125 @@ private slots:
         QVERIFY(entry);
         QCOMPARE(entry->madeBy >> 8, int(ZIP_OPSYS_UNIX));
         QCOMPARE(entry->attributes >> 16, quint32(S_IFREG | mode));
+    }
+
+    // A backup killed halfway leaves its temporary files for good; the next backup, from the
+    // settings window or on exit, removes those more than an hour old. A younger one may be
+    // another computer's backup at work; any other file is left alone.
+    void leftoversOfAKilledBackup_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("onExit"); // else the settings window's, into the program folder
+        QTest::addColumn<bool>("onTheDrive"); // else beside the database
+        QTest::addColumn<int>("minutesOld");
+        QTest::addColumn<bool>("removed");
+
+        const QString snapshot = QStringLiteral("Data.mdb.kopya-a1B2c3");
+        const QString extracted = QStringLiteral("Data.mdb.yukleme-Q9w8E7");
+        const QString download = QStringLiteral("KXIndirme-Zx81Kp.zip");
+        const QString unfinished = QStringLiteral("AB_Ltd_09-12-2026_14-03-22.zip.ouy7v6");
+        const QString unfinishedOnExit = QStringLiteral("09-12-2026 14-30-15.zip.k3m9x0");
+
+        QTest::newRow("old snapshot") << snapshot << false << false << 120 << true;
+        QTest::newRow("old snapshot, exit backup") << snapshot << true << false << 120 << true;
+        QTest::newRow("old extracted restore") << extracted << false << false << 120 << true;
+        QTest::newRow("old download") << download << false << false << 120 << true;
+        QTest::newRow("old unfinished archive") << unfinished << false << false << 120 << true;
+        QTest::newRow("old unfinished second archive of a second")
+            << "Çelik_AŞ_09-12-2026_14-03-22_2.zip.0a9z8y" << false << false << 120 << true;
+        QTest::newRow("old unfinished exit archive")
+            << unfinishedOnExit << true << true << 120 << true;
+        QTest::newRow("old unfinished second exit archive")
+            << "09-12-2026 14-30-15 (2).zip.k3m9x0" << true << true << 120 << true;
+        QTest::newRow("old unfinished exit archive in the program folder")
+            << unfinishedOnExit << false << false << 120 << true;
+
+        QTest::newRow("fresh snapshot") << snapshot << false << false << 50 << false;
+        QTest::newRow("fresh extracted restore") << extracted << false << false << 50 << false;
+        QTest::newRow("fresh download") << download << false << false << 50 << false;
+        QTest::newRow("fresh unfinished archive") << unfinished << false << false << 50 << false;
+        QTest::newRow("fresh unfinished exit archive")
+            << unfinishedOnExit << true << true << 50 << false;
+
+        QTest::newRow("user's own copy") << "Data.mdb.eski" << false << false << 120 << false;
+        QTest::newRow("seven characters")
+            << "Data.mdb.kopya-a1B2c3d" << false << false << 120 << false;
+        QTest::newRow("five characters")
+            << "Data.mdb.yukleme-Q9w8E" << false << false << 120 << false;
+        QTest::newRow("other case") << "data.mdb.kopya-a1B2c3" << false << false << 120 << false;
+        QTest::newRow("download without .zip")
+            << "KXIndirme-Zx81Kp" << false << false << 120 << false;
+        QTest::newRow("safety copy")
+            << "Data_yukleme_oncesi_09-12-2026_14-03-22.mdb" << false << false << 120 << false;
+        QTest::newRow("another name") << "notlar.txt" << false << false << 120 << false;
+        QTest::newRow("finished archive")
+            << "AB_Ltd_09-12-2026_14-03-22.zip" << false << false << 120 << false;
+        QTest::newRow("finished exit archive")
+            << "08-12-2026 18-00-00.zip" << true << true << 120 << false;
+        QTest::newRow("upper-case tail")
+            << "AB_Ltd_09-12-2026_14-03-22.zip.OUY7V6" << false << false << 120 << false;
+        QTest::newRow("another archive's tail")
+            << "Fiyatlar.zip.ouy7v6" << false << false << 120 << false;
+        QTest::newRow("snapshot name on the drive") << snapshot << true << true << 120 << false;
+    }
+    void leftoversOfAKilledBackup()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, onExit);
+        QFETCH(bool, onTheDrive);
+        QFETCH(int, minutesOld);
+        QFETCH(bool, removed);
+        Fixture fixture;
+        fixture.login(1);
+        addStock(QStringLiteral("1001"), QStringLiteral("ÇİVİ"));
+        QTemporaryDir drive;
+        const QString backupFolder = drive.filePath(QStringLiteral("Yedekler"));
+        QVERIFY(QDir().mkpath(backupFolder));
+
+        const QString leftover = QDir(onTheDrive ? backupFolder : fixture.folder()).filePath(name);
+        writeFile(leftover, "yarım");
+        QFile file(leftover);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-60 * minutesOld),
+                                 QFileDevice::FileModificationTime));
+        file.close();
+        // The files of the program folder and of the drive, by path.
+        const auto everything = [&] {
+            QStringList files;
+            for (const QString &root : { fixture.folder(), drive.path() })
+                for (const QString &file : filesUnder(root))
+                    files << QDir(root).filePath(file);
+            files.sort();
+            return files;
+        };
+        QStringList expected = everything();
+
+        QString archive;
+        if (!onExit) {
+            QString error;
+            archive = CreateBackupArchive(fixture.databasePath(), fixture.folder(),
+                                          state().FirmaAdi, QDateTime::currentDateTime(), &error);
+            QVERIFY2(!archive.isEmpty(), qPrintable(error));
+        } else {
+            const QList<Volume> volumes { { drive.path(), QStringLiteral("KANTARIX") } };
+            QCOMPARE(RunAutoBackup(fixture.databasePath(), volumes, QDateTime::currentDateTime(),
+                                   &archive),
+                     AutoBackupResult::Written);
+            QVERIFY(messageScript().shown.isEmpty());
+        }
+        QCOMPARE(QFileInfo::exists(leftover), !removed);
+
+        // Nothing else went, nothing came but the new archive, which is sound.
+        if (removed)
+            expected.removeOne(leftover);
+        expected << archive;
+        expected.sort();
+        QCOMPARE(everything(), expected);
+        QVERIFY(checkZipArchive(archive));
+        QTemporaryDir outside;
+        const QString copy = outside.filePath(QStringLiteral("Data.mdb"));
+        QVERIFY(unzipEntry(archive, QStringLiteral("Data.mdb"), copy));
+        QCOMPARE(stockNames(copy), QStringList { "ÇİVİ" });
     }
 
     void sameSecondKeepsBoth()

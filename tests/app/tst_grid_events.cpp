@@ -12,6 +12,7 @@
 #include "reports/report.h"
 #include "tests/app/events_window.h"
 #include "tests/support/builders.h"
+#include "tests/support/clicking.h"
 #include "tests/support/kxtest.h"
 
 #include <QApplication>
@@ -56,13 +57,6 @@ QRect cellRect(kx::Grid *grid, int row, int col)
 void clickCell(kx::Grid *grid, int row, int col)
 {
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cellRect(grid, row, col).center());
-}
-
-void doubleClickCell(kx::Grid *grid, int row, int col)
-{
-    const QPoint at = cellRect(grid, row, col).center();
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at);
 }
 
 // Types into a cell through the grid's own editor and commits with Enter.

@@ -21,13 +21,6 @@ using kx::ReportRowKind;
 
 namespace {
 
-void doubleClickCell(kx::Grid *grid, int row, int col)
-{
-    const QPoint at = grid->visualRect(grid->model()->index(row - 1, col)).center();
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at);
-}
-
 QStringList gridTexts(kx::Grid *grid)
 {
     QStringList texts;

@@ -6,6 +6,30 @@
 #include <QLineEdit>
 #include <QTest>
 
+namespace {
+
+// A field that holds 10.12.2026 below a line edit that the focus can move to.
+struct DateForm
+{
+    QWidget form;
+    QLineEdit before { &form };
+    kx::DateField field { &form };
+
+    DateForm()
+    {
+        field.move(0, 40);
+        field.setRValue(20261210);
+    }
+    bool shown()
+    {
+        form.show();
+        form.activateWindow();
+        return QTest::qWaitForWindowActive(&form);
+    }
+};
+
+} // namespace
+
 class TestDateField : public QObject
 {
     Q_OBJECT
@@ -114,14 +138,10 @@ private slots:
         QFETCH(int, keyFirst);
         QFETCH(QString, typed);
         QFETCH(QString, shown);
-        QWidget form;
-        QLineEdit before(&form);
-        kx::DateField field(&form);
-        field.move(0, 40);
-        field.setRValue(20261210);
-        form.show();
-        form.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
+        DateForm f;
+        QVERIFY(f.shown());
+        kx::DateField &field = f.field;
+        QLineEdit &before = f.before;
         before.setFocus();
         kxtest::clickAtCursor(kxtest::innerEdit(&field), cursor);
         QVERIFY(field.hasFocus());
@@ -166,8 +186,8 @@ private slots:
         QTest::newRow("31.02.27 from the day") << 1 << "31.02.27" << none << "28.02.2027";
         QTest::newRow("a year of three digits") << 8 << "202" << none << "10.12.2026";
         // Day and month are taken as they are typed; 15.01.20 on the way is not.
-        QTest::newRow("three digits after day and month") << 1 << "15.01.202" << none
-                                                          << "15.01.2026";
+        QTest::newRow("three digits after day and month")
+            << 1 << "15.01.202" << none << "15.01.2026";
     }
     void typedDateIsTheDateTaken()
     {
@@ -175,14 +195,10 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(int, keyAfter);
         QFETCH(QString, taken);
-        QWidget form;
-        QLineEdit before(&form);
-        kx::DateField field(&form);
-        field.move(0, 40);
-        field.setRValue(20261210);
-        form.show();
-        form.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
+        DateForm f;
+        QVERIFY(f.shown());
+        kx::DateField &field = f.field;
+        QLineEdit &before = f.before;
         before.setFocus();
         QLineEdit *edit = kxtest::innerEdit(&field);
         kxtest::clickAtCursor(edit, cursor);
@@ -190,8 +206,8 @@ private slots:
         QTest::keyClicks(&field, typed);
         if (keyAfter != Qt::Key_unknown)
             QTest::keyClick(&field, Qt::Key(keyAfter));
-        const QDate date = QDate::fromString(taken, QStringLiteral("dd.MM.yyyy"));
-        const int key = date.year() * 10000 + date.month() * 100 + date.day();
+        const int key
+            = QDate::fromString(taken, QStringLiteral("dd.MM.yyyy")).toString("yyyyMMdd").toInt();
         QCOMPARE(field.RValue(), key);
         QCOMPARE(edit->text(), taken);
         before.setFocus();
@@ -213,14 +229,10 @@ private slots:
     {
         QFETCH(bool, bySetter);
         QFETCH(int, set);
-        QWidget form;
-        QLineEdit before(&form);
-        kx::DateField field(&form);
-        field.move(0, 40);
-        field.setRValue(20261210);
-        form.show();
-        form.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&form));
+        DateForm f;
+        QVERIFY(f.shown());
+        kx::DateField &field = f.field;
+        QLineEdit &before = f.before;
         QLineEdit *edit = kxtest::innerEdit(&field);
         // In the year: the parts change nothing but the year's text, the held date stays.
         kxtest::clickAtCursor(edit, 8);

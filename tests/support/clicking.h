@@ -1,6 +1,7 @@
 // Clicking into a text field as a user does: a press and a release at a point of its text.
 #pragma once
 
+#include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QLineEdit>
 #include <QTest>
@@ -36,6 +37,15 @@ inline void clickAtCursor(QLineEdit *field, int position)
 inline QLineEdit *innerEdit(QAbstractSpinBox *field)
 {
     return field->findChild<QLineEdit *>();
+}
+
+// A click and a double-click in the middle of a grid's cell, as the user opens it; row as the
+// grid counts it, its first row under the titles being 1.
+inline void doubleClickCell(QAbstractItemView *grid, int row, int col)
+{
+    const QPoint at = grid->visualRect(grid->model()->index(row - 1, col)).center();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at);
 }
 
 } // namespace kxtest

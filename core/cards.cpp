@@ -3,6 +3,7 @@
 #include "core/cards.h"
 
 #include "core/conversions.h"
+#include "core/database.h"
 #include "core/sql_builders.h"
 #include "core/state.h"
 
@@ -53,16 +54,16 @@ CardTables chooseCardTables(int firmaId)
     // Without settings row 54 (a table the load could not upgrade) each company keeps its own
     // tables; reading the missing row as 0 would put every company on the first one's cards.
     if (settings.recordCount() < 54) {
-        const QString prefix = QLatin1String(firmaId == 2 ? "1" : "2");
-        return { prefix + QLatin1String("Stok"), prefix + QLatin1String("Cari") };
+        const CompanyTables own = companyTables(firmaId == 2 ? 0 : 1);
+        return { own.stock, own.accounts };
     }
-    // Settings row 54, columns a1/a2 for the first company, a3/a4 for any other.
+    // Settings row 54, columns a1/a2 for the first company, a3/a4 for any other; 0 names the
+    // first company's table, any other number the second's.
     const int first = firmaId == 2 ? 1 : 3;
-    const auto tableOf = [&](int column, const char *kind) {
-        const double value = numberValue(settings.text(column + 1, 53));
-        return QString::fromLatin1(value == 0 ? "1" : "2") + QLatin1String(kind);
+    const auto companyOf = [&](int column) {
+        return numberValue(settings.text(column + 1, 53)) == 0 ? 0 : 1;
     };
-    return { tableOf(first, "Stok"), tableOf(first + 1, "Cari") };
+    return { companyTables(companyOf(first)).stock, companyTables(companyOf(first + 1)).accounts };
 }
 
 double largestCardCode(const QString &table)

@@ -18,13 +18,6 @@
 namespace kx {
 
 namespace {
-const QStringList requiredTables = {
-    QStringLiteral("firmalar"), QStringLiteral("1Stok"), QStringLiteral("2Stok"),
-    QStringLiteral("1Cari"),    QStringLiteral("2Cari"), QStringLiteral("1Belge"),
-    QStringLiteral("2Belge"),   QStringLiteral("1Cek"),  QStringLiteral("2Cek"),
-    QStringLiteral("1Ayar"),    QStringLiteral("2Ayar"),
-};
-
 QString templateScript(const QDate &today)
 {
     QFile file(QStringLiteral(":/database.sql"));
@@ -62,8 +55,9 @@ FileCheck checkTables(const QString &path, bool readWrite, int *sqliteCode, bool
                            QStringLiteral("select name from sqlite_master where type='table'"))) {
                 while (query.next())
                     found << query.value(0).toString();
+                const QStringList required = databaseTables();
                 const bool all
-                    = std::all_of(requiredTables.begin(), requiredTables.end(),
+                    = std::all_of(required.begin(), required.end(),
                                   [&](const QString &table) { return found.contains(table); });
                 result = all ? FileCheck::Ours : FileCheck::Foreign;
             } else {
@@ -102,6 +96,24 @@ FileCheck checkDatabase(const QString &path)
     return FileCheck::Foreign; // not a database, or a damaged one
 }
 } // namespace
+
+CompanyTables companyTables(int company)
+{
+    const QString prefix = company == 0 ? QStringLiteral("1") : QStringLiteral("2");
+    return { prefix + QStringLiteral("Stok"), prefix + QStringLiteral("Cari"),
+             prefix + QStringLiteral("Belge"), prefix + QStringLiteral("Cek"),
+             prefix + QStringLiteral("Ayar") };
+}
+
+QStringList databaseTables()
+{
+    QStringList tables { QStringLiteral("firmalar") };
+    for (const int company : { 0, 1 }) {
+        const CompanyTables own = companyTables(company);
+        tables << own.stock << own.accounts << own.documents << own.cheques << own.settings;
+    }
+    return tables;
+}
 
 QString programFolder()
 {
@@ -273,10 +285,11 @@ QList<TableIndex> deliveredIndexes()
         { "alis", "inout, belgeid, stokid, miktar, birimfiyat" },
     };
     QList<TableIndex> indexes;
-    for (const char *table : { "1Belge", "2Belge" }) {
+    for (const int company : { 0, 1 }) {
+        const QString table = companyTables(company).documents;
         for (const auto &[name, columns] : documents)
-            indexes.append({ QString::fromLatin1(table) + u'_' + QString::fromLatin1(name),
-                             QString::fromLatin1(table), QString::fromLatin1(columns) });
+            indexes.append({ table + u'_' + QString::fromLatin1(name), table,
+                             QString::fromLatin1(columns) });
     }
     return indexes;
 }

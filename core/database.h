@@ -7,6 +7,7 @@
 #include <QDate>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace kx {
 
@@ -20,6 +21,20 @@ QString databasePath();
 bool isNetworkFileSystem(const QByteArray &type);
 // True when the folder lies on a local file system: the main computer.
 bool detectMainComputer(const QString &folder = programFolder());
+
+// The tables of one company of the file, 0 for the first company of the login list and 1 for
+// the second: "1Stok", "1Cari", "1Belge", "1Cek" and "1Ayar" for the first.
+struct CompanyTables
+{
+    QString stock;
+    QString accounts;
+    QString documents;
+    QString cheques;
+    QString settings;
+};
+CompanyTables companyTables(int company);
+// Every table of the file: "firmalar", then both companies' tables.
+QStringList databaseTables();
 
 // The messages shown when Data.mdb is not a database of the program, or cannot be read.
 QString invalidDatabaseMessage();

@@ -314,12 +314,12 @@ void ChooseCompany(int position)
     const int r = position + 1;
     s.WorkDate = s.FirmaRows.value(4, r);
     s.KasaAmount = ParseAmount(s.FirmaRows.value(3, r)).toDouble();
-    const QString prefix = position == 0 ? QStringLiteral("1") : QStringLiteral("2");
-    s.TblStok = prefix + QStringLiteral("Stok");
-    s.TblCari = prefix + QStringLiteral("Cari");
-    s.TblBelge = prefix + QStringLiteral("Belge");
-    s.TblCek = prefix + QStringLiteral("Cek");
-    s.TblAyar = prefix + QStringLiteral("Ayar");
+    const CompanyTables tables = companyTables(position);
+    s.TblStok = tables.stock;
+    s.TblCari = tables.accounts;
+    s.TblBelge = tables.documents;
+    s.TblCek = tables.cheques;
+    s.TblAyar = tables.settings;
     s.FirmaAdi = s.FirmaRows.text(1, r);
     s.FirmaParola = s.FirmaRows.text(2, r);
     s.FirmaId = position + 2;

@@ -2,6 +2,7 @@
 #include "core/sql_builders.h"
 
 #include "core/conversions.h"
+#include "core/database.h"
 #include "core/state.h"
 
 #include <QLineEdit>
@@ -61,12 +62,7 @@ Connection &mainConnection()
 
 QString sqlTable(const QString &table)
 {
-    static const QStringList tables = {
-        QStringLiteral("firmalar"), QStringLiteral("1Stok"), QStringLiteral("2Stok"),
-        QStringLiteral("1Cari"),    QStringLiteral("2Cari"), QStringLiteral("1Belge"),
-        QStringLiteral("2Belge"),   QStringLiteral("1Cek"),  QStringLiteral("2Cek"),
-        QStringLiteral("1Ayar"),    QStringLiteral("2Ayar"),
-    };
+    static const QStringList tables = databaseTables();
     if (!tables.contains(table))
         throw DatabaseError(QStringLiteral("Bilinmeyen tablo: ") + table);
     return u'"' + table + u'"';

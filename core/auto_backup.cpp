@@ -9,7 +9,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFileInfo>
-#include <QRegularExpression>
+#include <QRandomGenerator>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -28,8 +28,6 @@ namespace {
 
 const QString BackupLabel = QStringLiteral("KANTARIX");
 const QString BackupFolder = QStringLiteral("Yedekler");
-const QString ArchiveEntry = QStringLiteral("Data.mdb");
-const QString NameFormat = QStringLiteral("dd-MM-yyyy HH-mm-ss");
 
 struct Archive
 {
@@ -61,45 +59,49 @@ AutoBackupResult fail(const QString &text)
     return AutoBackupResult::Failed;
 }
 
-// A temporary file younger than this may be another computer's backup at work in a shared
-// folder; an older one was left by a backup or restore that was cut short.
+// A temporary file whose time is nearer than this to the folder's may be another computer's
+// backup at work in a shared folder; one further away was left by a backup or restore that was
+// cut short, or dated by a clock set back since.
 constexpr qint64 LeftoverAge = 3600;
 
-QRegularExpression templatePattern(const QString &fileTemplate)
+// Makes, exclusively, an empty file in folder named after fileTemplate with its "XXXXXX" in
+// lower-case letters and digits, and returns the modification time that the folder's file
+// system gave it: on a share the file server's clock, which also dated every other file there.
+// The file is removed again. Invalid when no such file can be made.
+QDateTime folderTime(const QString &folder, const QString &fileTemplate)
 {
-    QString pattern = QRegularExpression::escape(fileTemplate);
-    pattern.replace(QStringLiteral("XXXXXX"), QStringLiteral("[A-Za-z0-9]{6}"));
-    return QRegularExpression(QRegularExpression::anchoredPattern(pattern));
+    static const char characters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    // The last "XXXXXX": an archive's name before it may hold those letters too.
+    const qsizetype at = fileTemplate.lastIndexOf(QStringLiteral("XXXXXX"));
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        QString random;
+        for (int i = 0; i < 6; ++i)
+            random += QLatin1Char(characters[QRandomGenerator::global()->bounded(36)]);
+        QFile probe(
+            QDir(folder).filePath(fileTemplate.left(at) + random + fileTemplate.mid(at + 6)));
+        if (!probe.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+            // Taken by a file of the same name: another name. Any other refusal ends it.
+            if (QFileInfo::exists(probe.fileName()))
+                continue;
+            return {};
+        }
+        const QDateTime time = probe.fileTime(QFileDevice::FileModificationTime);
+        probe.close();
+        probe.remove();
+        return time;
+    }
+    return {};
 }
 
-bool isOurTemporaryFile(const QString &fileName)
+void removeLeftovers(const QDir &folder, const QDateTime &now, bool (*isLeftover)(const QString &))
 {
-    static const QList<QRegularExpression> patterns
-        = { templatePattern(SnapshotFileTemplate), templatePattern(ExtractedFileTemplate),
-            templatePattern(DownloadFileTemplate) };
-    return std::any_of(patterns.begin(), patterns.end(), [&](const QRegularExpression &pattern) {
-        return pattern.match(fileName).hasMatch();
-    });
-}
-
-// libzip writes an archive as its name, "." and six random characters, then renames it.
-bool isUnfinishedArchive(const QString &fileName)
-{
-    static const QRegularExpression suffix(QStringLiteral("\\.[a-z0-9]{6}$"));
-    if (!suffix.match(fileName).hasMatch())
-        return false;
-    const QString archive = fileName.chopped(7);
-    return autoBackupTime(archive).isValid() || isManualBackupName(archive);
-}
-
-void removeLeftovers(const QDir &folder, bool (*isLeftover)(const QString &))
-{
-    const QDateTime before = QDateTime::currentDateTime().addSecs(-LeftoverAge);
+    if (!now.isValid())
+        return;
     const QFileInfoList files = folder.entryInfoList(QDir::Files | QDir::NoSymLinks);
     for (const QFileInfo &file : files) {
         // A file that will not go stops no backup: the next one tries again.
         if (isLeftover(file.fileName()) && file.lastModified().isValid()
-            && file.lastModified() < before)
+            && qAbs(file.lastModified().secsTo(now)) > LeftoverAge)
             QFile::remove(file.filePath());
     }
 }
@@ -154,14 +156,31 @@ void takeAccessOf(const QString &path, const QString &model)
     ::chmod(name.constData(), modelStatus.st_mode & 07777);
 }
 
-bool writeDatabaseArchive(const QString &databasePath, const QString &archivePath, QString *error)
+void removeBackupLeftovers(const QString &databaseFolder, const QString &archivePath)
 {
     // Killed halfway, a backup leaves a snapshot as large as the database and part of an
     // archive; at each evening's switch-off these would fill the disk.
-    const QString databaseFolder = QFileInfo(databasePath).absolutePath();
-    removeLeftovers(QDir(databaseFolder), isOurTemporaryFile);
-    removeLeftovers(QFileInfo(archivePath).absoluteDir(), isUnfinishedArchive);
+    const QFileInfo archive(archivePath);
+    const QString archiveFolder = archive.absolutePath();
+    const QString canonical = QFileInfo(databaseFolder).canonicalFilePath();
+    if (!canonical.isEmpty() && canonical == QFileInfo(archiveFolder).canonicalFilePath()) {
+        // The settings window's archives go into the program folder: one time for both.
+        removeLeftovers(QDir(databaseFolder), folderTime(databaseFolder, SnapshotFileTemplate),
+                        [](const QString &name) {
+                            return isBackupTemporaryName(name) || isUnfinishedArchiveName(name);
+                        });
+        return;
+    }
+    removeLeftovers(QDir(databaseFolder), folderTime(databaseFolder, SnapshotFileTemplate),
+                    isBackupTemporaryName);
+    removeLeftovers(QDir(archiveFolder),
+                    folderTime(archiveFolder, archive.fileName() + QStringLiteral(".XXXXXX")),
+                    isUnfinishedArchiveName);
+}
 
+bool writeDatabaseArchive(const QString &databasePath, const QString &archivePath, QString *error)
+{
+    const QString databaseFolder = QFileInfo(databasePath).absolutePath();
     // The snapshot waits beside the database, not in a system folder that may be small.
     QTemporaryFile snapshot(databaseFolder + u'/' + SnapshotFileTemplate);
     if (!snapshot.open()) {
@@ -176,42 +195,13 @@ bool writeDatabaseArchive(const QString &databasePath, const QString &archivePat
     // The entry records the mode of the file zipped: the live file's, not the temporary file's
     // owner-only one, so that a copy unzipped by hand is open to the same users.
     takeAccessOf(snapshot.fileName(), databasePath);
-    if (!zipFileAs(archivePath, snapshot.fileName(), ArchiveEntry, error))
+    if (!zipFileAs(archivePath, snapshot.fileName(), ArchiveEntryName, error))
         return false;
     if (!checkZipArchive(archivePath, error)) {
         QFile::remove(archivePath);
         return false;
     }
     return true;
-}
-
-QString autoBackupName(const QDateTime &time, int sequence)
-{
-    QString name = time.toString(NameFormat);
-    if (sequence > 1)
-        name += QStringLiteral(" (%1)").arg(sequence);
-    return name + QStringLiteral(".zip");
-}
-
-QDateTime autoBackupTime(const QString &fileName, int *sequence)
-{
-    static const QRegularExpression pattern(QStringLiteral(
-        "^(\\d\\d-\\d\\d-\\d\\d\\d\\d \\d\\d-\\d\\d-\\d\\d)(?: \\(([1-9]\\d{0,5})\\))?\\.zip$"));
-    const QRegularExpressionMatch match = pattern.match(fileName);
-    if (!match.hasMatch())
-        return {};
-    const QDateTime time = QDateTime::fromString(match.captured(1), NameFormat);
-    if (sequence)
-        *sequence = match.captured(2).isEmpty() ? 1 : match.captured(2).toInt();
-    return time;
-}
-
-bool isManualBackupName(const QString &fileName)
-{
-    static const QRegularExpression pattern(
-        QStringLiteral("^[\\p{L}\\p{Nd}_-]*_\\d\\d-\\d\\d-\\d\\d\\d\\d_\\d\\d-\\d\\d-\\d\\d"
-                       "(?:_[1-9]\\d*)?\\.zip$"));
-    return pattern.match(fileName).hasMatch();
 }
 
 AutoBackupResult RunAutoBackup(const QString &databasePath, const QList<Volume> &volumes,
@@ -231,6 +221,7 @@ AutoBackupResult RunAutoBackup(const QString &databasePath, const QList<Volume> 
     while (folder.exists(autoBackupName(now, sequence)))
         ++sequence;
     const QString written = folder.filePath(autoBackupName(now, sequence));
+    removeBackupLeftovers(QFileInfo(databasePath).absolutePath(), written);
     if (!writeDatabaseArchive(databasePath, written))
         return fail(failed);
     if (archivePath)

@@ -3,9 +3,10 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <zip.h>
+
+#include <unistd.h>
 
 namespace kx {
 
@@ -149,10 +150,12 @@ bool unzipEntry(const QString &archivePath, const QString &entryName, const QStr
         zip_discard(archive);
         return false;
     }
-    // The target appears only once the whole entry was read and its checksum held.
-    QSaveFile target(targetPath);
-    bool sound = target.open(QIODevice::WriteOnly);
-    if (!sound)
+    // Into the target itself: the caller's own temporary file beside the final place. A
+    // QSaveFile would make one more of its own, named where unnamed files are refused.
+    QFile target(targetPath);
+    const bool opened = target.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    bool sound = opened;
+    if (!opened)
         setError(error, targetPath + QStringLiteral(": ") + target.errorString());
     char buffer[64 * 1024];
     zip_int64_t read = 0;
@@ -168,15 +171,19 @@ bool unzipEntry(const QString &archivePath, const QString &entryName, const QStr
     }
     zip_fclose(entry);
     zip_discard(archive);
-    if (!sound) {
-        target.cancelWriting();
-        return false;
-    }
-    if (!target.commit()) {
+    // On the disk before the caller renames it over a file that was.
+    if (sound && !target.flush()) {
         setError(error, targetPath + QStringLiteral(": ") + target.errorString());
-        return false;
+        sound = false;
     }
-    return true;
+    if (sound && ::fsync(target.handle()) != 0) {
+        setError(error, targetPath + QStringLiteral(": cannot write to the disk"));
+        sound = false;
+    }
+    target.close();
+    if (opened && !sound)
+        target.remove();
+    return sound;
 }
 
 } // namespace kx

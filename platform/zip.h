@@ -20,8 +20,9 @@ bool checkZipArchive(const QString &archivePath, QString *error = nullptr);
 // The entry names of an archive in their stored order; empty when it cannot be opened.
 QStringList zipEntryNames(const QString &archivePath);
 
-// Writes the entry entryName of the archive to targetPath (replacing it). Returns false with
-// the reason in *error; a half-written target is removed.
+// Writes the entry entryName of the archive into targetPath itself, replacing what it holds,
+// and makes no other file: a whole target comes from the caller's temporary file there, renamed
+// into place afterwards. Returns false with the reason in *error; then targetPath is removed.
 bool unzipEntry(const QString &archivePath, const QString &entryName, const QString &targetPath,
                 QString *error = nullptr);
 

@@ -22,9 +22,6 @@ namespace kx {
 
 namespace {
 
-const QString ArchiveEntry = QStringLiteral("Data.mdb");
-const QString TimePattern = QStringLiteral("dd-MM-yyyy HH-mm-ss");
-
 QByteArray fileHash(const QString &path)
 {
     QFile file(path);
@@ -41,7 +38,7 @@ QString safetyCopyPath(const QString &databasePath)
 {
     const QFileInfo live(databasePath);
     const QString stem = live.absolutePath() + QStringLiteral("/Data_yukleme_oncesi_")
-        + QDateTime::currentDateTime().toString(TimePattern).replace(u' ', u'_');
+        + QDateTime::currentDateTime().toString(BackupTimeFormat).replace(u' ', u'_');
     QString path = stem + QStringLiteral(".mdb");
     for (int sequence = 2; QFileInfo::exists(path); ++sequence)
         path = stem + QStringLiteral("_%1.mdb").arg(sequence);
@@ -52,15 +49,28 @@ QString safetyCopyPath(const QString &databasePath)
 // stood there before. The copy is open to the same users as from.
 bool copyWhole(const QString &from, const QString &to, const QByteArray &expectedHash)
 {
+    QFile source(from);
     QTemporaryFile partial(QFileInfo(to).absolutePath() + u'/' + SnapshotFileTemplate);
-    if (!partial.open())
+    if (!source.open(QIODevice::ReadOnly) || !partial.open())
+        return false;
+    // Written here and not by QFile::copy, which makes a temporary file of its own: where the
+    // folder refuses unnamed files, that one has a name that no clean-up knows.
+    char buffer[64 * 1024];
+    qint64 read = 0;
+    while ((read = source.read(buffer, sizeof buffer)) > 0) {
+        if (partial.write(buffer, read) != read)
+            return false;
+    }
+    if (read < 0 || !partial.flush())
         return false;
     partial.close();
-    QFile::remove(partial.fileName());
-    if (!QFile::copy(from, partial.fileName()) || fileHash(partial.fileName()) != expectedHash)
+    if (fileHash(partial.fileName()) != expectedHash)
         return false;
     takeAccessOf(partial.fileName(), from);
-    return replaceFile(partial.fileName(), to);
+    if (!replaceFile(partial.fileName(), to))
+        return false;
+    partial.setAutoRemove(false);
+    return true;
 }
 
 // Puts the safety copy back in place of the live file; true when the live file holds the old
@@ -97,27 +107,6 @@ void reopenConnection()
 
 } // namespace
 
-bool isUploadCodeCharacter(QChar character)
-{
-    return character.isLetter() || character.isDigit() || character == u'_' || character == u'-';
-}
-
-QString backupArchiveName(const QString &companyName, const QDateTime &time, int sequence)
-{
-    // Composed letters, so that "ü" is one letter and not "u" and a mark.
-    QString name = companyName.normalized(QString::NormalizationForm_C);
-    name.remove(u'.');
-    name += u' ' + time.toString(TimePattern);
-    name.replace(u' ', u'_');
-    for (QChar &character : name) {
-        if (!isUploadCodeCharacter(character))
-            character = u'_';
-    }
-    if (sequence > 1)
-        name += u'_' + QString::number(sequence);
-    return name + QStringLiteral(".zip");
-}
-
 QString uploadCode(const QString &archiveName)
 {
     return archiveName.endsWith(QStringLiteral(".zip")) ? archiveName.chopped(4) : archiveName;
@@ -141,6 +130,7 @@ QString CreateBackupArchive(const QString &databasePath, const QString &folder,
     while (target.exists(backupArchiveName(companyName, now, sequence)))
         ++sequence;
     const QString path = target.filePath(backupArchiveName(companyName, now, sequence));
+    removeBackupLeftovers(QFileInfo(databasePath).absolutePath(), path);
     if (!writeDatabaseArchive(databasePath, path, error))
         return {};
     return path;
@@ -148,7 +138,8 @@ QString CreateBackupArchive(const QString &databasePath, const QString &folder,
 
 QString extractCheckedDatabase(const QString &archivePath, const QString &folder)
 {
-    if (!checkZipArchive(archivePath) || zipEntryNames(archivePath) != QStringList { ArchiveEntry })
+    if (!checkZipArchive(archivePath)
+        || zipEntryNames(archivePath) != QStringList { ArchiveEntryName })
         return {};
     QTemporaryFile reserved(QDir(folder).filePath(ExtractedFileTemplate));
     if (!reserved.open())
@@ -156,7 +147,8 @@ QString extractCheckedDatabase(const QString &archivePath, const QString &folder
     reserved.setAutoRemove(false);
     reserved.close();
     const QString extracted = reserved.fileName();
-    if (!unzipEntry(archivePath, ArchiveEntry, extracted) || !isSoundProgramDatabase(extracted)) {
+    if (!unzipEntry(archivePath, ArchiveEntryName, extracted)
+        || !isSoundProgramDatabase(extracted)) {
         QFile::remove(extracted);
         return {};
     }

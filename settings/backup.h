@@ -1,6 +1,8 @@
-// Manual backups: archive names and upload codes, writing an archive, and the restore of
-// Data.mdb from an archive that has been checked first.
+// Manual backups: upload codes, writing an archive, and the restore of Data.mdb from an archive
+// that has been checked first.
 #pragma once
+
+#include "core/backup_names.h"
 
 #include <QDateTime>
 #include <QString>
@@ -12,14 +14,6 @@ namespace kx {
 // The server folder that holds the uploaded archives.
 inline const QString BackupServerFolder = QStringLiteral("KXUserFiles");
 
-// A letter (Turkish ones included), a digit, "_" or "-": what names and upload codes hold.
-bool isUploadCodeCharacter(QChar character);
-
-// "AB_Ltd_09-12-2026_14-03-22.zip" for "A.B. Ltd" at that time: the company name without its
-// points, a blank and the date and time (day first, leading zeros, whatever the locale), then
-// blanks turned into "_" and every other character that an upload code may not hold too. A
-// sequence above 1 (a name already taken in that second) adds "_2", "_3", ... before ".zip".
-QString backupArchiveName(const QString &companyName, const QDateTime &time, int sequence = 1);
 // The archive's file name without ".zip": the code that restores it from the server.
 QString uploadCode(const QString &archiveName);
 // A typed upload code with the blanks around it dropped; empty when it is empty or holds
@@ -27,7 +21,8 @@ QString uploadCode(const QString &archiveName);
 QString cleanUploadCode(const QString &typed);
 
 // Writes a new archive of the database into folder under backupArchiveName, never over an
-// existing file. Returns its path, empty on failure. The database is only read.
+// existing file, after removeBackupLeftovers. Returns its path, empty on failure. The database
+// is only read.
 QString CreateBackupArchive(const QString &databasePath, const QString &folder,
                             const QString &companyName,
                             const QDateTime &now = QDateTime::currentDateTime(),

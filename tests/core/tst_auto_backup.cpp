@@ -4,10 +4,12 @@
 #include "platform/adodb.h"
 #include "platform/popup.h"
 #include "platform/zip.h"
+#include "tests/support/child_process.h"
 #include "tests/support/files.h"
 #include "tests/support/kxtest.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -15,6 +17,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+#include <cstdio>
 
 using kxtest::fileHash;
 using kxtest::writeFile;
@@ -372,6 +376,110 @@ private slots:
     }
 };
 
+// The clean-up of what killed backups left judges each file by the time of its folder's file
+// system, in a child whose clock runs two hours ahead of it, as on a computer of a share that
+// shows its local time under the wrong time zone.
+class TestLeftoverClock : public QObject
+{
+    Q_OBJECT
+
+    static constexpr int Ahead = 2 * 3600;
+
+    // Every file under root, relative to it, sorted.
+    static QStringList filesUnder(const QString &root)
+    {
+        QStringList files;
+        QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+        while (it.hasNext())
+            files << QDir(root).relativeFilePath(it.next());
+        files.sort();
+        return files;
+    }
+
+    // The child's part: the clean-up of the folders its parent gave, and its own clock.
+    static void cleanUpInChild()
+    {
+        kx::removeBackupLeftovers(qEnvironmentVariable("KX_DATABASE_FOLDER"),
+                                  qEnvironmentVariable("KX_ARCHIVE"));
+        std::printf("clock: %lld\n", qlonglong(QDateTime::currentDateTime().toSecsSinceEpoch()));
+        kxtest::endChild();
+    }
+
+private slots:
+    void judgedByTheFolderClock_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("where"); // "database", "drive" or "both" (one folder)
+        QTest::addColumn<int>("minutes"); // from the folder's time: earlier below zero
+        QTest::addColumn<bool>("removed");
+
+        const QString snapshot = QStringLiteral("Data.mdb.kopya-a1B2c3");
+        const QString onExit = QStringLiteral("09-12-2026 14-30-15.zip.k3m9x0");
+        const QString manual = QStringLiteral("Birinci_Firma_09-12-2026_14-03-22.zip.ouy7v6");
+        QTest::newRow("snapshot written a moment ago") << snapshot << "database" << 0 << false;
+        QTest::newRow("snapshot three hours older") << snapshot << "database" << -180 << true;
+        QTest::newRow("snapshot dated three hours ahead") << snapshot << "database" << 180 << true;
+        QTest::newRow("snapshot dated fifty minutes ahead")
+            << snapshot << "database" << 50 << false;
+        QTest::newRow("unfinished archive written a moment ago") << onExit << "drive" << 0 << false;
+        QTest::newRow("unfinished archive three hours older") << onExit << "drive" << -180 << true;
+        QTest::newRow("unfinished archive dated three hours ahead")
+            << onExit << "drive" << 180 << true;
+        QTest::newRow("unfinished archive beside the database, a moment ago")
+            << manual << "both" << 0 << false;
+        QTest::newRow("unfinished archive beside the database, three hours older")
+            << manual << "both" << -180 << true;
+        QTest::newRow("the live database's journal, three hours older")
+            << QStringLiteral("Data.mdb-journal") << "database" << -180 << false;
+    }
+    void judgedByTheFolderClock()
+    {
+        if (kxtest::inChild())
+            cleanUpInChild();
+        QFETCH(QString, name);
+        QFETCH(QString, where);
+        QFETCH(int, minutes);
+        QFETCH(bool, removed);
+        QTemporaryDir dir;
+        const QString program = dir.filePath(QStringLiteral("program"));
+        const QString drive = dir.filePath(QStringLiteral("usb/Yedekler"));
+        QVERIFY(QDir().mkpath(program) && QDir().mkpath(drive));
+        writeFile(program + QStringLiteral("/Data.mdb"), "canlı");
+        const QString leftover = (where == QLatin1String("drive") ? drive : program) + u'/' + name;
+        writeFile(leftover, "yarım");
+        QFile file(leftover);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(60 * minutes),
+                                 QFileDevice::FileModificationTime));
+        file.close();
+        QStringList expected = filesUnder(dir.path());
+
+        QProcessEnvironment environment;
+        environment.insert(QStringLiteral("KX_CLOCK_AHEAD"), QString::number(Ahead));
+        environment.insert(QStringLiteral("KX_DATABASE_FOLDER"), program);
+        environment.insert(QStringLiteral("KX_ARCHIVE"),
+                           where == QLatin1String("both")
+                               ? program + QStringLiteral("/Birinci_Firma_09-12-2026_15-00-00.zip")
+                               : drive + QStringLiteral("/09-12-2026 15-00-00.zip"));
+        const kxtest::ChildResult child = kxtest::runInChild(
+            QStringLiteral("TestLeftoverClock"), QStringLiteral("judgedByTheFolderClock"),
+            environment, QStringLiteral(KX_CLOCK_AHEAD_SHIM));
+        QVERIFY2(child.ended, child.output.constData());
+        // The child's clock was indeed ahead of the one that dates the files.
+        const qsizetype at = child.output.indexOf("clock: ");
+        QVERIFY2(at >= 0, child.output.constData());
+        const qint64 clock = child.output.mid(at + 7).split('\n').first().toLongLong();
+        QVERIFY(qAbs(clock - QDateTime::currentSecsSinceEpoch() - Ahead) < 120);
+
+        QCOMPARE(QFileInfo::exists(leftover), !removed);
+        // Nothing else went, and the files the clean-up made to read the time went again.
+        if (removed)
+            expected.removeOne(QDir(dir.path()).relativeFilePath(leftover));
+        QCOMPARE(filesUnder(dir.path()), expected);
+    }
+};
+
 KX_TEST(TestAutoBackup)
 KX_TEST(TestBackupDrive)
+KX_TEST(TestLeftoverClock)
 #include "tst_auto_backup.moc"

@@ -1,5 +1,6 @@
 // Tests of the manual backup archives and of the checked restore, without a window.
 #include "core/auto_backup.h"
+#include "core/backup_names.h"
 #include "core/database.h"
 #include "core/messages.h"
 #include "core/state.h"
@@ -21,6 +22,9 @@
 #include <QtEndian>
 
 #include <zip.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
 
 #include <memory>
 #include <optional>
@@ -311,6 +315,7 @@ private slots:
         QTest::addColumn<bool>("onTheDrive"); // else beside the database
         QTest::addColumn<int>("minutesOld");
         QTest::addColumn<bool>("removed");
+        QTest::addColumn<bool>("link"); // a symbolic link to an old "Data.mdb.eski" beside it
 
         const QString snapshot = QStringLiteral("Data.mdb.kopya-a1B2c3");
         const QString extracted = QStringLiteral("Data.mdb.yukleme-Q9w8E7");
@@ -318,47 +323,65 @@ private slots:
         const QString unfinished = QStringLiteral("AB_Ltd_09-12-2026_14-03-22.zip.ouy7v6");
         const QString unfinishedOnExit = QStringLiteral("09-12-2026 14-30-15.zip.k3m9x0");
 
-        QTest::newRow("old snapshot") << snapshot << false << false << 120 << true;
-        QTest::newRow("old snapshot, exit backup") << snapshot << true << false << 120 << true;
-        QTest::newRow("old extracted restore") << extracted << false << false << 120 << true;
-        QTest::newRow("old download") << download << false << false << 120 << true;
-        QTest::newRow("old unfinished archive") << unfinished << false << false << 120 << true;
+        QTest::newRow("old snapshot") << snapshot << false << false << 120 << true << false;
+        QTest::newRow("old snapshot, exit backup")
+            << snapshot << true << false << 120 << true << false;
+        QTest::newRow("old extracted restore")
+            << extracted << false << false << 120 << true << false;
+        QTest::newRow("old download") << download << false << false << 120 << true << false;
+        QTest::newRow("old unfinished archive")
+            << unfinished << false << false << 120 << true << false;
         QTest::newRow("old unfinished second archive of a second")
-            << "Çelik_AŞ_09-12-2026_14-03-22_2.zip.0a9z8y" << false << false << 120 << true;
+            << "Çelik_AŞ_09-12-2026_14-03-22_2.zip.0a9z8y" << false << false << 120 << true
+            << false;
         QTest::newRow("old unfinished exit archive")
-            << unfinishedOnExit << true << true << 120 << true;
+            << unfinishedOnExit << true << true << 120 << true << false;
         QTest::newRow("old unfinished second exit archive")
-            << "09-12-2026 14-30-15 (2).zip.k3m9x0" << true << true << 120 << true;
+            << "09-12-2026 14-30-15 (2).zip.k3m9x0" << true << true << 120 << true << false;
         QTest::newRow("old unfinished exit archive in the program folder")
-            << unfinishedOnExit << false << false << 120 << true;
+            << unfinishedOnExit << false << false << 120 << true << false;
 
-        QTest::newRow("fresh snapshot") << snapshot << false << false << 50 << false;
-        QTest::newRow("fresh extracted restore") << extracted << false << false << 50 << false;
-        QTest::newRow("fresh download") << download << false << false << 50 << false;
-        QTest::newRow("fresh unfinished archive") << unfinished << false << false << 50 << false;
+        QTest::newRow("fresh snapshot") << snapshot << false << false << 50 << false << false;
+        QTest::newRow("fresh extracted restore")
+            << extracted << false << false << 50 << false << false;
+        QTest::newRow("fresh download") << download << false << false << 50 << false << false;
+        QTest::newRow("fresh unfinished archive")
+            << unfinished << false << false << 50 << false << false;
+        QTest::newRow("old snapshot journal")
+            << snapshot + "-journal" << false << false << 120 << true << false;
+        QTest::newRow("fresh snapshot journal")
+            << snapshot + "-journal" << false << false << 50 << false << false;
         QTest::newRow("fresh unfinished exit archive")
-            << unfinishedOnExit << true << true << 50 << false;
+            << unfinishedOnExit << true << true << 50 << false << false;
 
-        QTest::newRow("user's own copy") << "Data.mdb.eski" << false << false << 120 << false;
+        QTest::newRow("user's own copy")
+            << "Data.mdb.eski" << false << false << 120 << false << false;
         QTest::newRow("seven characters")
-            << "Data.mdb.kopya-a1B2c3d" << false << false << 120 << false;
+            << "Data.mdb.kopya-a1B2c3d" << false << false << 120 << false << false;
         QTest::newRow("five characters")
-            << "Data.mdb.yukleme-Q9w8E" << false << false << 120 << false;
-        QTest::newRow("other case") << "data.mdb.kopya-a1B2c3" << false << false << 120 << false;
+            << "Data.mdb.yukleme-Q9w8E" << false << false << 120 << false << false;
+        QTest::newRow("other case")
+            << "data.mdb.kopya-a1B2c3" << false << false << 120 << false << false;
         QTest::newRow("download without .zip")
-            << "KXIndirme-Zx81Kp" << false << false << 120 << false;
-        QTest::newRow("safety copy")
-            << "Data_yukleme_oncesi_09-12-2026_14-03-22.mdb" << false << false << 120 << false;
-        QTest::newRow("another name") << "notlar.txt" << false << false << 120 << false;
+            << "KXIndirme-Zx81Kp" << false << false << 120 << false << false;
+        QTest::newRow("safety copy") << "Data_yukleme_oncesi_09-12-2026_14-03-22.mdb" << false
+                                     << false << 120 << false << false;
+        QTest::newRow("another name") << "notlar.txt" << false << false << 120 << false << false;
         QTest::newRow("finished archive")
-            << "AB_Ltd_09-12-2026_14-03-22.zip" << false << false << 120 << false;
+            << "AB_Ltd_09-12-2026_14-03-22.zip" << false << false << 120 << false << false;
         QTest::newRow("finished exit archive")
-            << "08-12-2026 18-00-00.zip" << true << true << 120 << false;
+            << "08-12-2026 18-00-00.zip" << true << true << 120 << false << false;
         QTest::newRow("upper-case tail")
-            << "AB_Ltd_09-12-2026_14-03-22.zip.OUY7V6" << false << false << 120 << false;
+            << "AB_Ltd_09-12-2026_14-03-22.zip.OUY7V6" << false << false << 120 << false << false;
         QTest::newRow("another archive's tail")
-            << "Fiyatlar.zip.ouy7v6" << false << false << 120 << false;
-        QTest::newRow("snapshot name on the drive") << snapshot << true << true << 120 << false;
+            << "Fiyatlar.zip.ouy7v6" << false << false << 120 << false << false;
+        QTest::newRow("our archive's name and tail after another name")
+            << "Eski yedek Birinci_Firma_01-12-2026_10-00-00.zip.abc123" << false << false << 120
+            << false << false;
+        QTest::newRow("symbolic link named like an old snapshot")
+            << snapshot << false << false << 120 << false << true;
+        QTest::newRow("snapshot name on the drive")
+            << snapshot << true << true << 120 << false << false;
     }
     void leftoversOfAKilledBackup()
     {
@@ -367,6 +390,7 @@ private slots:
         QFETCH(bool, onTheDrive);
         QFETCH(int, minutesOld);
         QFETCH(bool, removed);
+        QFETCH(bool, link);
         Fixture fixture;
         fixture.login(1);
         addStock(QStringLiteral("1001"), QStringLiteral("ÇİVİ"));
@@ -374,13 +398,24 @@ private slots:
         const QString backupFolder = drive.filePath(QStringLiteral("Yedekler"));
         QVERIFY(QDir().mkpath(backupFolder));
 
-        const QString leftover = QDir(onTheDrive ? backupFolder : fixture.folder()).filePath(name);
-        writeFile(leftover, "yarım");
-        QFile file(leftover);
+        const QDir folder(onTheDrive ? backupFolder : fixture.folder());
+        const QString leftover = folder.filePath(name);
+        // A link and its target both dated as the row says.
+        const QString written = link ? folder.filePath(QStringLiteral("Data.mdb.eski")) : leftover;
+        const QDateTime time = QDateTime::currentDateTime().addSecs(-60 * minutesOld);
+        writeFile(written, "yarım");
+        QFile file(written);
         QVERIFY(file.open(QIODevice::ReadWrite));
-        QVERIFY(file.setFileTime(QDateTime::currentDateTime().addSecs(-60 * minutesOld),
-                                 QFileDevice::FileModificationTime));
+        QVERIFY(file.setFileTime(time, QFileDevice::FileModificationTime));
         file.close();
+        if (link) {
+            QVERIFY(QFile::link(written, leftover));
+            const timespec times[2]
+                = { { time.toSecsSinceEpoch(), 0 }, { time.toSecsSinceEpoch(), 0 } };
+            QCOMPARE(::utimensat(AT_FDCWD, QFile::encodeName(leftover).constData(), times,
+                                 AT_SYMLINK_NOFOLLOW),
+                     0);
+        }
         // The files of the program folder and of the drive, by path.
         const auto everything = [&] {
             QStringList files;
@@ -406,6 +441,7 @@ private slots:
             QVERIFY(messageScript().shown.isEmpty());
         }
         QCOMPARE(QFileInfo::exists(leftover), !removed);
+        QCOMPARE(QFileInfo(leftover).isSymLink(), link);
 
         // Nothing else went, nothing came but the new archive, which is sound.
         if (removed)

@@ -13,16 +13,30 @@
 namespace kxtest {
 
 Fixture::Fixture()
+    : m_dir(std::in_place)
+{
+    if (!m_dir->isValid())
+        qFatal("no temporary folder for the test");
+    m_folder = m_dir->path();
+    start();
+}
+
+Fixture::Fixture(const QString &folder)
+    : m_folder(folder)
+{
+    start();
+}
+
+void Fixture::start()
 {
     m_hadPreviousDir = qEnvironmentVariableIsSet("KANTARIX_DIR");
     m_previousDir = qgetenv("KANTARIX_DIR");
-    if (!m_dir.isValid())
-        qFatal("no temporary folder for the test");
-    qputenv("KANTARIX_DIR", m_dir.path().toUtf8());
+    qputenv("KANTARIX_DIR", m_folder.toUtf8());
     kx::resetState();
     kx::messageScript().clear();
     kx::messageScript().suppressNotices = true;
-    kx::createDatabase(databasePath());
+    if (!QFile::exists(databasePath()))
+        kx::createDatabase(databasePath());
 }
 
 Fixture::~Fixture()
@@ -42,7 +56,7 @@ Fixture::~Fixture()
 
 QString Fixture::folder() const
 {
-    return m_dir.path();
+    return m_folder;
 }
 
 QString Fixture::databasePath() const

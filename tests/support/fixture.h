@@ -4,6 +4,8 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <optional>
+
 namespace kxtest {
 
 // Make one per test case (a member set in init(), or a local):
@@ -18,6 +20,9 @@ class Fixture
 {
 public:
     Fixture();
+    // The same in folder, which exists and outlives the fixture, on the Data.mdb there (made
+    // when missing): for a child process that carries on in its test's program folder.
+    explicit Fixture(const QString &folder);
     ~Fixture();
     Fixture(const Fixture &) = delete;
     Fixture &operator=(const Fixture &) = delete;
@@ -39,7 +44,10 @@ public:
     void loadLists();
 
 private:
-    QTemporaryDir m_dir;
+    void start();
+
+    std::optional<QTemporaryDir> m_dir;
+    QString m_folder;
     QByteArray m_previousDir;
     bool m_hadPreviousDir = false;
 };

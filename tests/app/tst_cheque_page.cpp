@@ -13,11 +13,11 @@
 #include "tests/support/kxtest.h"
 #include "tests/support/typing.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDate>
 #include <QDateEdit>
-#include <QAbstractItemView>
 #include <QMap>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -492,45 +492,39 @@ private slots:
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("stored");
         const int veren = 4, alan = 5, durum = 7;
-        QTest::newRow("state completed from two letters")
-            << durum << "Kasada" << "double-click" << "ta{Enter}" << "Tahsil Edildi";
-        QTest::newRow("keys typed on the selected cell")
-            << durum << "Ciro Edildi" << "click" << "Ka{Enter}" << "Kasada";
-        QTest::newRow("a state typed without its letters' case, F2")
-            << durum << "Ciro Edildi" << "F2" << "öD{Enter}" << "Ödendi";
-        QTest::newRow("no state, Enter")
-            << durum << "Ciro Edildi" << "double-click" << "xq{Enter}" << "Ciro Edildi";
-        QTest::newRow("no state, Tab")
-            << durum << "Ciro Edildi" << "double-click" << "xq{Tab}" << "Ciro Edildi";
-        QTest::newRow("no state, left by the click on Kaydet")
-            << durum << "Ciro Edildi" << "double-click" << "xq" << "Ciro Edildi";
-        QTest::newRow("completion taken back, no state")
-            << durum << "Ciro Edildi" << "double-click" << "ka{Backspace}{Enter}"
-            << "Ciro Edildi";
+        const auto row = [](const char *name, int col, const char *holds, const char *opened,
+                            const char *keys, const char *stored) {
+            QTest::newRow(name) << col << QString::fromUtf8(holds) << QString::fromUtf8(opened)
+                                << QString::fromUtf8(keys) << QString::fromUtf8(stored);
+        };
+        row("state completed from two letters", durum, "Kasada", "double-click", "ta{Enter}",
+            "Tahsil Edildi");
+        row("keys typed on the selected cell", durum, "Ciro Edildi", "click", "Ka{Enter}",
+            "Kasada");
+        row("a state typed without its letters' case, F2", durum, "Ciro Edildi", "F2", "öD{Enter}",
+            "Ödendi");
+        row("no state, Enter", durum, "Ciro Edildi", "double-click", "xq{Enter}", "Ciro Edildi");
+        row("no state, Tab", durum, "Ciro Edildi", "double-click", "xq{Tab}", "Ciro Edildi");
+        row("no state, left by the click on Kaydet", durum, "Ciro Edildi", "double-click", "xq",
+            "Ciro Edildi");
+        row("completion taken back, no state", durum, "Ciro Edildi", "double-click",
+            "ka{Backspace}{Enter}", "Ciro Edildi");
         // The dotless i is not the letter I.
-        QTest::newRow("no state for DI") << durum << "Kasada" << "F2" << "DI{Enter}"
-                                         << "Kasada";
-        QTest::newRow("old spelling, Enter")
-            << durum << "KASADA" << "double-click" << "{Enter}" << "Kasada";
-        QTest::newRow("state typed in other case, Tab")
-            << durum << "Ödendi" << "F2" << "kasada{Tab}" << "Kasada";
-        QTest::newRow("Escape after typed letters")
-            << durum << "Ciro Edildi" << "double-click" << "ta{Escape}" << "Ciro Edildi";
-        QTest::newRow("account completed from two letters")
-            << veren << "GAMA AS (3)" << "double-click" << "al{Enter}" << "ALFA TICARET (1)";
-        QTest::newRow("empty, Down") << alan << "" << "double-click" << "{Down}{Enter}"
-                                     << "ALFA TICARET (1)";
-        QTest::newRow("no item, Up") << veren << "BETA LTD" << "double-click" << "{Up}{Enter}"
-                                     << "BETA LTD";
-        QTest::newRow("no item, the open list")
-            << veren << "BETA LTD" << "double-click" << "{Alt+Down}{Escape}{Enter}"
-            << "BETA LTD";
-        QTest::newRow("completion taken back by Backspace")
-            << veren << "GAMA AS (3)" << "double-click" << "AL{Backspace}{Enter}" << "AL";
-        QTest::newRow("completion taken back by Delete")
-            << alan << "GAMA AS (3)" << "F2" << "BE{Delete}{Tab}" << "BE";
-        QTest::newRow("a name that is no account")
-            << alan << "BETA LTD (2)" << "click" << "ZETA{Enter}" << "ZETA";
+        row("no state for DI", durum, "Kasada", "F2", "DI{Enter}", "Kasada");
+        row("old spelling, Enter", durum, "KASADA", "double-click", "{Enter}", "Kasada");
+        row("state typed in other case, Tab", durum, "Ödendi", "F2", "kasada{Tab}", "Kasada");
+        row("Escape after typed letters", durum, "Ciro Edildi", "double-click", "ta{Escape}",
+            "Ciro Edildi");
+        row("account completed from two letters", veren, "GAMA AS (3)", "double-click", "al{Enter}",
+            "ALFA TICARET (1)");
+        row("empty, Down", alan, "", "double-click", "{Down}{Enter}", "ALFA TICARET (1)");
+        row("no item, Up", veren, "BETA LTD", "double-click", "{Up}{Enter}", "BETA LTD");
+        row("no item, the open list", veren, "BETA LTD", "double-click",
+            "{Alt+Down}{Escape}{Enter}", "BETA LTD");
+        row("completion taken back by Backspace", veren, "GAMA AS (3)", "double-click",
+            "AL{Backspace}{Enter}", "AL");
+        row("completion taken back by Delete", alan, "GAMA AS (3)", "F2", "BE{Delete}{Tab}", "BE");
+        row("a name that is no account", alan, "BETA LTD (2)", "click", "ZETA{Enter}", "ZETA");
     }
     void typingIntoAListCellPicks()
     {
@@ -563,10 +557,10 @@ private slots:
         if (opened != u"click")
             QTRY_VERIFY(w.Grid1->findChild<QComboBox *>());
         const QMap<QString, QKeyCombination> named {
-            { "Enter", Qt::Key_Return },       { "Tab", Qt::Key_Tab },
-            { "Escape", Qt::Key_Escape },      { "Backspace", Qt::Key_Backspace },
-            { "Delete", Qt::Key_Delete },      { "Down", Qt::Key_Down },
-            { "Up", Qt::Key_Up },              { "Alt+Down", Qt::ALT | Qt::Key_Down },
+            { "Enter", Qt::Key_Return },  { "Tab", Qt::Key_Tab },
+            { "Escape", Qt::Key_Escape }, { "Backspace", Qt::Key_Backspace },
+            { "Delete", Qt::Key_Delete }, { "Down", Qt::Key_Down },
+            { "Up", Qt::Key_Up },         { "Alt+Down", Qt::ALT | Qt::Key_Down },
         };
         for (qsizetype i = 0; i < keys.size(); ++i) {
             QWidget *target = QApplication::focusWidget();

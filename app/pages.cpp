@@ -169,6 +169,9 @@ void FMain::ShowPage(int kind)
         const QList<Column> &columns = reportColumns().at(kind - 6);
         Grid1->setCols(int(columns.size()) + 1);
         writeColumns(Grid1, columns.constData(), int(columns.size()));
+        // A cheque's state is one of the five, which the report's filters know.
+        if (kind == 13)
+            Grid1->setColumnItemsOnly(7, true);
         if (kind == 10) {
             const QString rates[]
                 = { s.KdvOrani1.toString(), s.KdvOrani2.toString(), s.KdvOrani3.toString() };

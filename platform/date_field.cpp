@@ -51,12 +51,18 @@ DateField::DateField(QWidget *parent)
     setButtonSymbols(QAbstractSpinBox::NoButtons);
     // A click lands on the inner edit, not on this field.
     lineEdit()->installEventFilter(this);
-    // A date set otherwise than by typing (the program, the calendar, a read) ends the
-    // reading of typed keys as one date: they are no longer what the field shows.
+    // A date set otherwise than by typing (a read, a step) ends the reading of typed keys as
+    // one date: they are no longer what the field shows.
     connect(this, &QDateEdit::dateChanged, this, [this] {
         if (!m_typing)
             m_readingWholeDate = false;
     });
+}
+
+void DateField::setDate(QDate date)
+{
+    m_readingWholeDate = false;
+    QDateEdit::setDate(date);
 }
 
 QString DateField::DateText() const
@@ -71,7 +77,6 @@ bool DateField::setDateText(const QString &text)
     const QDate parsed = QDate::fromString(text.trimmed(), QStringLiteral("d.M.yyyy"));
     if (!parsed.isValid())
         return false;
-    m_readingWholeDate = false;
     setDate(parsed);
     return true;
 }
@@ -88,7 +93,6 @@ bool DateField::setRValue(int dateKey)
     const QDate parsed(dateKey / 10000, dateKey / 100 % 100, dateKey % 100);
     if (!parsed.isValid())
         return false;
-    m_readingWholeDate = false;
     setDate(parsed);
     return true;
 }
@@ -216,7 +220,8 @@ void DateField::keyPressEvent(QKeyEvent *event)
         m_typedDate += typed;
         const QDate whole = readText(m_typedDate, false);
         if (whole.isValid()) {
-            setDate(whole);
+            // Typed, not set: the reading of the keys goes on.
+            QDateEdit::setDate(whole);
             lineEdit()->setCursorPosition(int(lineEdit()->text().size()));
         }
     }

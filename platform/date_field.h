@@ -18,7 +18,8 @@ namespace kx {
 // as one date, as d.M.yyyy, d.M.yy, ddMMyyyy or ddMMyy, whichever part the caret was in: a
 // four-digit year at the keystroke that completes it, a two-digit one when the field is read.
 // Fewer parts change only the parts they reach. Any other key ends that reading until the next
-// entry or click.
+// entry or click, and so does a date set through the field (by the program or a pick in the
+// calendar), the held date too.
 //
 // The field is read when it is left, on Enter, before an arrow key steps a part, and by every
 // getter: the typed date decides first, then the parts' text; a text that is no date puts the
@@ -40,6 +41,12 @@ public:
 
     int DateValue() const { return RValue(); }
     bool setDateValue(int dateKey) { return setRValue(dateKey); }
+
+public slots:
+    // Hides QDateEdit's own (the calendar's pick calls it by name too), so that the held date
+    // set again, which Qt does not signal, also ends the reading of typed keys. Through a
+    // QDateEdit pointer it is Qt's own.
+    void setDate(QDate date);
 
 signals:
     void LostFocus();

@@ -3,10 +3,10 @@
 
 #include "platform/date_field.h"
 
+#include <QAbstractItemView>
 #include <QAbstractTableModel>
 #include <QApplication>
 #include <QComboBox>
-#include <QDateEdit>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -63,6 +63,17 @@ bool isTicked(const QString &text)
     bool ok = false;
     const double value = text.trimmed().replace(',', '.').toDouble(&ok);
     return ok && value == 1.0;
+}
+
+// The list item that text names, letters compared without case as the list editor completes
+// them; -1 for none.
+int itemNamed(const QStringList &items, const QString &text)
+{
+    for (int i = 0; i < items.size(); ++i) {
+        if (items.at(i).compare(text, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    return -1;
 }
 
 } // namespace
@@ -378,6 +389,8 @@ public:
             emit m_grid->ComboDropDown(row, col);
             auto *combo = new QComboBox(parent);
             combo->setEditable(true);
+            // Enter would add a typed text that is no item to the list.
+            combo->setInsertPolicy(QComboBox::NoInsert);
             combo->addItems(m_grid->m_comboList.items());
             return combo;
         }
@@ -405,17 +418,23 @@ public:
         if (auto *combo = qobject_cast<QComboBox *>(editor)) {
             // On an editable combo the text alone leaves the first item current: the open
             // list and the arrow keys would start from there, not from the cell's own item.
-            const int item = combo->findText(text);
-            if (item >= 0)
-                combo->setCurrentIndex(item);
-            else
-                combo->setCurrentText(text);
-        } else if (auto *date = qobject_cast<QDateEdit *>(editor)) {
-            const QDate value = QDate::fromString(text, QStringLiteral("dd.MM.yyyy"));
-            date->setDate(value.isValid() ? value : QDate::currentDate());
+            // A text that is no item has none current, so Down gives the first.
+            const int item = itemNamed(m_grid->m_comboList.items(), text);
+            combo->setCurrentIndex(item);
+            if (item < 0) {
+                combo->setEditText(text);
+                // Else the open list makes its first item current when it takes the focus.
+                combo->view()->setCurrentIndex({});
+            }
+            // The view selects only an editor that is a line edit itself: typing replaces the
+            // text, also the first key typed on the cell, which reaches the editor after this.
+            combo->lineEdit()->selectAll();
+        } else if (auto *date = qobject_cast<DateField *>(editor)) {
+            if (!date->setDateText(text))
+                date->setDate(QDate::currentDate());
             // The date it opened with: today's stands in for a text that is no date, and is no
             // typing of the user's.
-            date->setProperty(OpenedDate, date->date());
+            date->setProperty(OpenedDate, date->DateText());
         } else {
             QStyledItemDelegate::setEditorData(editor, index);
         }
@@ -425,15 +444,21 @@ public:
                       const QModelIndex &index) const override
     {
         if (auto *combo = qobject_cast<QComboBox *>(editor)) {
-            model->setData(index, combo->currentText(), Qt::EditRole);
-        } else if (auto *date = qobject_cast<QDateEdit *>(editor)) {
-            // Leaving by a click elsewhere commits before the editor itself sees its focus go:
-            // the typed text is taken first.
-            date->interpretText();
+            // An item takes its own spelling. The check is against the cell's list, whatever
+            // the editor holds.
+            const QStringList items = m_grid->m_comboList.items();
+            const int item = itemNamed(items, combo->currentText());
+            if (item >= 0)
+                model->setData(index, items.at(item), Qt::EditRole);
+            else if (!m_grid->ColumnItemsOnly(index.column()))
+                model->setData(index, combo->currentText(), Qt::EditRole);
+        } else if (auto *date = qobject_cast<DateField *>(editor)) {
+            // The getter takes the typed text first: leaving by a click elsewhere commits
+            // before the editor itself sees its focus go.
+            const QString taken = date->DateText();
             // Unchanged, the cell keeps its own text, also one that is no date.
-            if (date->date() != date->property(OpenedDate).toDate())
-                model->setData(index, date->date().toString(QStringLiteral("dd.MM.yyyy")),
-                               Qt::EditRole);
+            if (taken != date->property(OpenedDate).toString())
+                model->setData(index, taken, Qt::EditRole);
         } else {
             QStyledItemDelegate::setModelData(editor, model, index);
         }
@@ -877,6 +902,18 @@ void Grid::setColumnCellType(int col, int type)
     if (col < 0 || col >= m_columns.size())
         return;
     m_columns[col].cellType = type;
+}
+
+bool Grid::ColumnItemsOnly(int col) const
+{
+    return m_columns.value(col).itemsOnly;
+}
+
+void Grid::setColumnItemsOnly(int col, bool only)
+{
+    if (col < 0 || col >= m_columns.size())
+        return;
+    m_columns[col].itemsOnly = only;
 }
 
 int Grid::RowHeight(int row) const

@@ -168,6 +168,10 @@ public:
     void setColumnAlignment(int col, int code);
     int ColumnCellType(int col) const;
     void setColumnCellType(int col, int type);
+    // A list cell of the column takes only an item of its list: a typed text that is none
+    // leaves the cell as it was.
+    bool ColumnItemsOnly(int col) const;
+    void setColumnItemsOnly(int col, bool only);
 
     // Row heights in pixels; new rows get DefaultRowHeight. Height 0 hides the row (row 0: the
     // header).
@@ -269,6 +273,7 @@ private:
         int alignment = -1;
         int cellType = -1;
         bool locked = false;
+        bool itemsOnly = false;
     };
 
     void applyColumnWidth(int col);

@@ -11,11 +11,14 @@
 #include "tests/support/builders.h"
 #include "tests/support/clicking.h"
 #include "tests/support/kxtest.h"
+#include "tests/support/typing.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDate>
 #include <QDateEdit>
+#include <QMap>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -475,6 +478,121 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QTRY_VERIFY(!w.Grid1->findChild<QComboBox *>());
         QCOMPARE(w.Grid1->Cell(1, col).Text(), taken);
+    }
+
+    // Typing into a list cell replaces its text and completes to the first item that starts
+    // with the letters, without case; Enter takes the item in its own spelling. A text that
+    // is no item has none current. "Durum" takes only one of the five states, however the
+    // editor closes; "Veren" and "Alan" keep any name. Keys: letters, then {Key} names.
+    void typingIntoAListCellPicks_data()
+    {
+        QTest::addColumn<int>("col");
+        QTest::addColumn<QString>("holds");
+        QTest::addColumn<QString>("opened"); // "double-click", "click" (then a key) or "F2"
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("stored");
+        const int veren = 4, alan = 5, durum = 7;
+        const auto row = [](const char *name, int col, const char *holds, const char *opened,
+                            const char *keys, const char *stored) {
+            QTest::newRow(name) << col << QString::fromUtf8(holds) << QString::fromUtf8(opened)
+                                << QString::fromUtf8(keys) << QString::fromUtf8(stored);
+        };
+        row("state completed from two letters", durum, "Kasada", "double-click", "ta{Enter}",
+            "Tahsil Edildi");
+        row("keys typed on the selected cell", durum, "Ciro Edildi", "click", "Ka{Enter}",
+            "Kasada");
+        row("a state typed without its letters' case, F2", durum, "Ciro Edildi", "F2", "öD{Enter}",
+            "Ödendi");
+        row("no state, Enter", durum, "Ciro Edildi", "double-click", "xq{Enter}", "Ciro Edildi");
+        row("no state, Tab", durum, "Ciro Edildi", "double-click", "xq{Tab}", "Ciro Edildi");
+        row("no state, left by the click on Kaydet", durum, "Ciro Edildi", "double-click", "xq",
+            "Ciro Edildi");
+        row("completion taken back, no state", durum, "Ciro Edildi", "double-click",
+            "ka{Backspace}{Enter}", "Ciro Edildi");
+        // The dotless i is not the letter I.
+        row("no state for DI", durum, "Kasada", "F2", "DI{Enter}", "Kasada");
+        row("old spelling, Enter", durum, "KASADA", "double-click", "{Enter}", "Kasada");
+        row("state typed in other case, Tab", durum, "Ödendi", "F2", "kasada{Tab}", "Kasada");
+        row("Escape after typed letters", durum, "Ciro Edildi", "double-click", "ta{Escape}",
+            "Ciro Edildi");
+        row("account completed from two letters", veren, "GAMA AS (3)", "double-click", "al{Enter}",
+            "ALFA TICARET (1)");
+        row("empty, Down", alan, "", "double-click", "{Down}{Enter}", "ALFA TICARET (1)");
+        row("no item, Up", veren, "BETA LTD", "double-click", "{Up}{Enter}", "BETA LTD");
+        row("no item, the open list", veren, "BETA LTD", "double-click",
+            "{Alt+Down}{Escape}{Enter}", "BETA LTD");
+        row("completion taken back by Backspace", veren, "GAMA AS (3)", "double-click",
+            "AL{Backspace}{Enter}", "AL");
+        row("completion taken back by Delete", alan, "GAMA AS (3)", "F2", "BE{Delete}{Tab}", "BE");
+        row("a name that is no account", alan, "BETA LTD (2)", "click", "ZETA{Enter}", "ZETA");
+    }
+    void typingIntoAListCellPicks()
+    {
+        QFETCH(int, col);
+        QFETCH(QString, holds);
+        QFETCH(QString, opened);
+        QFETCH(QString, keys);
+        QFETCH(QString, stored);
+        EventsWindow env;
+        addAccount("1", "ALFA TICARET");
+        addAccount("2", "BETA LTD");
+        addAccount("3", "GAMA AS");
+        addCheque(20300310, "C1", "1,00", col == 7 ? holds : QStringLiteral("Kasada"));
+        if (col != 7) {
+            const char *column = col == 4 ? "veren" : "alan";
+            kx::state().Conn->Execute(
+                "update \"" + kx::state().TblCek + "\" set " + column + " = ?", { holds });
+        }
+        kx::FMain &w = chequePage(env);
+        QCOMPARE(w.Grid1->Cell(1, col).Text(), holds);
+
+        if (opened == u"double-click") {
+            doubleClickCell(w.Grid1, 1, col);
+        } else {
+            clickCell(w.Grid1, 1, col);
+            QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w.Grid1));
+            if (opened == u"F2")
+                QTest::keyClick(w.Grid1, Qt::Key_F2);
+        }
+        if (opened != u"click")
+            QTRY_VERIFY(w.Grid1->findChild<QComboBox *>());
+        const QMap<QString, QKeyCombination> named {
+            { "Enter", Qt::Key_Return },  { "Tab", Qt::Key_Tab },
+            { "Escape", Qt::Key_Escape }, { "Backspace", Qt::Key_Backspace },
+            { "Delete", Qt::Key_Delete }, { "Down", Qt::Key_Down },
+            { "Up", Qt::Key_Up },         { "Alt+Down", Qt::ALT | Qt::Key_Down },
+        };
+        for (qsizetype i = 0; i < keys.size(); ++i) {
+            QWidget *target = QApplication::focusWidget();
+            QVERIFY(target);
+            if (keys.at(i) != u'{') {
+                typeText(target, keys.at(i));
+                continue;
+            }
+            const qsizetype end = keys.indexOf(u'}', i);
+            const QString name = keys.mid(i + 1, end - i - 1);
+            QVERIFY2(named.contains(name), qPrintable(name));
+            const QKeyCombination key = named.value(name);
+            i = end;
+            QTest::keyClick(target, key.key(), key.keyboardModifiers());
+            // What the key set going (the editor's commit after Enter) is done before the next.
+            QCoreApplication::processEvents();
+            if (key == (Qt::ALT | Qt::Key_Down)) {
+                // The open list shows no item as current.
+                auto *combo = w.Grid1->findChild<QComboBox *>();
+                QVERIFY(combo);
+                QTRY_VERIFY(combo->view()->isVisible());
+                QVERIFY(!combo->view()->currentIndex().isValid());
+            }
+        }
+        press(w, "BKaydet");
+        QTRY_VERIFY(!w.Grid1->findChild<QComboBox *>());
+        const char *column = col == 4 ? "veren" : col == 5 ? "alan" : "cdurum";
+        kx::Recordset rs;
+        rs.Open(QStringLiteral("select %1 from \"%2\"").arg(column, kx::state().TblCek),
+                *kx::state().Conn);
+        QVERIFY(!rs.Eof());
+        QCOMPARE(rs.Fields(0).toString(), stored);
     }
 
     // On the VAT and stock movement pages the first row is a document too: a double-click on

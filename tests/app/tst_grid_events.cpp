@@ -49,16 +49,6 @@ void addGoodsLine(kx::FMain &w, int record, const QString &quantity, const QStri
     QTest::keyClick(addField, Qt::Key_Return);
 }
 
-QRect cellRect(kx::Grid *grid, int row, int col)
-{
-    return grid->visualRect(grid->model()->index(row - 1, col));
-}
-
-void clickCell(kx::Grid *grid, int row, int col)
-{
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cellRect(grid, row, col).center());
-}
-
 // Types into a cell through the grid's own editor and commits with Enter.
 void typeIntoCell(kx::Grid *grid, int row, int col, const QString &text)
 {

@@ -3,8 +3,13 @@
 #include "tests/support/clicking.h"
 #include "tests/support/kxtest.h"
 
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTest>
+#include <QTimer>
 
 namespace {
 
@@ -27,6 +32,34 @@ struct DateForm
         return QTest::qWaitForWindowActive(&form);
     }
 };
+
+// A right click in the middle of the field's text, then the entry of the menu it opens whose
+// text is text (without its shortcut marks); false when the menu has none.
+bool chooseFromContextMenu(QLineEdit *edit, const QString &text)
+{
+    bool chosen = false;
+    QTimer::singleShot(0, [&] {
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!menu)
+            return;
+        for (QAction *action : menu->actions()) {
+            if (action->text().remove(u'&').section(u'\t', 0, 0) == text && action->isEnabled()) {
+                QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+                chosen = true;
+                break;
+            }
+        }
+        if (!chosen)
+            menu->close();
+    });
+    // The press, then the menu event that the window system makes of it.
+    const QPoint at = edit->rect().center();
+    QTest::mousePress(edit, Qt::RightButton, {}, at);
+    QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, at, edit->mapToGlobal(at));
+    QApplication::sendEvent(edit, &menuEvent);
+    QTest::mouseRelease(edit, Qt::RightButton, {}, at);
+    return chosen;
+}
 
 } // namespace
 
@@ -182,6 +215,11 @@ private slots:
         QTest::newRow("2027 in the year") << 8 << "2027" << none << "10.12.2027";
         QTest::newRow("3 in the day") << 1 << "3" << none << "03.12.2026";
         QTest::newRow("15.01.1999") << 1 << "15.01.1999" << none << "15.01.1999";
+        // The year part shows 177 while this is typed.
+        QTest::newRow("17.01.27 from the year") << 8 << "17.01.27" << none << "17.01.2027";
+        // A day before the first date the field takes: day and month are taken by the parts.
+        QTest::newRow("the day before the minimum") << 1 << "13.09.1752" << none << "13.09.2026";
+        QTest::newRow("the minimum") << 1 << "14.09.1752" << none << "14.09.1752";
         QTest::newRow("25 then up in the year") << 8 << "25" << int(Qt::Key_Up) << "10.12.2026";
         QTest::newRow("31.02.27 from the day") << 1 << "31.02.27" << none << "28.02.2027";
         QTest::newRow("a year of three digits") << 8 << "202" << none << "10.12.2026";
@@ -224,6 +262,7 @@ private slots:
         QTest::newRow("another date by setRValue") << true << 20261201;
         QTest::newRow("the held date by setRValue") << true << 20261210;
         QTest::newRow("another date by setDate") << false << 20261201;
+        QTest::newRow("the held date by setDate") << false << 20261210;
     }
     void dateSetByTheProgramEndsTheReading()
     {
@@ -244,6 +283,24 @@ private slots:
         before.setFocus();
         QCOMPARE(field.RValue(), set);
         QCOMPARE(edit->text(), field.DateText());
+    }
+
+    // A date pasted from the field's context menu after typed keys that read as another date
+    // is the date the field takes.
+    void pastedDateIsTaken()
+    {
+        DateForm f;
+        QVERIFY(f.shown());
+        QLineEdit *edit = kxtest::innerEdit(&f.field);
+        kxtest::clickAtCursor(edit, 8);
+        QTest::keyClicks(&f.field, "17.01.27");
+        QCOMPARE(edit->text(), QStringLiteral("10.12.177"));
+        QGuiApplication::clipboard()->setText(QStringLiteral("20.02.2026"));
+        QVERIFY(chooseFromContextMenu(edit, QStringLiteral("Select All")));
+        QVERIFY(chooseFromContextMenu(edit, QStringLiteral("Paste")));
+        QCOMPARE(edit->text(), QStringLiteral("20.02.2026"));
+        f.before.setFocus();
+        QCOMPARE(f.field.DateText(), QStringLiteral("20.02.2026"));
     }
 
     // A new click starts the reading anew, in a field that already has the focus too.

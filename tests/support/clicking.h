@@ -39,13 +39,26 @@ inline QLineEdit *innerEdit(QAbstractSpinBox *field)
     return field->findChild<QLineEdit *>();
 }
 
-// A click and a double-click in the middle of a grid's cell, as the user opens it; row as the
-// grid counts it, its first row under the titles being 1.
+// The middle of a grid's cell, scrolled into view as the user would; row as the grid counts
+// it, its first row under the titles being 1.
+inline QPoint cellCentre(QAbstractItemView *grid, int row, int col)
+{
+    const QModelIndex cell = grid->model()->index(row - 1, col);
+    grid->scrollTo(cell);
+    return grid->visualRect(cell).center();
+}
+
+// A click in the middle of a grid's cell.
+inline void clickCell(QAbstractItemView *grid, int row, int col)
+{
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cellCentre(grid, row, col));
+}
+
+// A click and a double-click in the middle of a grid's cell, as the user opens it.
 inline void doubleClickCell(QAbstractItemView *grid, int row, int col)
 {
-    const QPoint at = grid->visualRect(grid->model()->index(row - 1, col)).center();
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);
-    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at);
+    clickCell(grid, row, col);
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cellCentre(grid, row, col));
 }
 
 } // namespace kxtest

@@ -155,7 +155,7 @@ F1Pop::F1Pop(const QStringList &selectedCard, QWidget *parent)
 
     Form_Load();
     // The code field is entered as the window opens, so that a proposed code is typed over.
-    field(state().PopKind == 1 ? 0 : CardFieldCount)->setFocus();
+    field(state().PopKind == CardKind::Stock ? 0 : CardFieldCount)->setFocus();
 }
 
 QLineEdit *F1Pop::Text1(int index) const
@@ -186,7 +186,7 @@ QGroupBox *F1Pop::Frame(int index) const
 void F1Pop::Form_Load()
 {
     ModuleState &s = state();
-    const bool stock = s.PopKind == 1;
+    const bool stock = s.PopKind == CardKind::Stock;
     const bool editing = s.PopMode == QLatin1String("e");
     PopTable = stock ? s.TblStok : s.TblCari;
     setWindowTitle(editing ? QStringLiteral("Kayıt Düzenleme") : QStringLiteral("Yeni Kayıt"));
@@ -270,7 +270,7 @@ void F1Pop::Btn1C_Click()
 {
     ModuleState &s = state();
     const int kind = s.PopKind;
-    const bool stock = kind == 1;
+    const bool stock = kind == CardKind::Stock;
     const bool editing = s.PopMode == QLatin1String("e");
     const int first = stock ? 0 : CardFieldCount;
     const int codeField = first;

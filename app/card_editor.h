@@ -24,8 +24,8 @@ class F1Pop : public QDialog
 {
     Q_OBJECT
 public:
-    // Reads state().PopKind (1 stock, 2 account) and PopMode ("y" new, "e" edit). In edit mode
-    // selectedCard is the main grid's current row: cell 0 the card's id, cells 1 to 18 its
+    // Reads state().PopKind (CardKind::Stock or Account) and PopMode ("y" new, "e" edit). In edit
+    // mode selectedCard is the main grid's current row: cell 0 the card's id, cells 1 to 18 its
     // columns a1 to a18.
     explicit F1Pop(const QStringList &selectedCard = {}, QWidget *parent = nullptr);
 

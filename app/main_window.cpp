@@ -179,15 +179,15 @@ FMain::FMain(QWidget *parent)
 int FMain::documentPageOfTab() const
 {
     if (TabX->isHidden())
-        return 0;
+        return Page::None;
     const QString caption = TabX->tabText(TabX->currentIndex());
     if (caption == QStringLiteral("İrsaliye"))
-        return 3;
+        return Page::DeliveryNote;
     if (caption == QStringLiteral("Fatura"))
-        return 4;
+        return Page::Invoice;
     if (caption == QStringLiteral("İrsaliyeli Fatura"))
-        return 5;
-    return 0;
+        return Page::InvoiceWithLines;
+    return Page::None;
 }
 
 FMain::~FMain()
@@ -353,9 +353,9 @@ bool FMain::eventFilter(QObject *watched, QEvent *event)
     if (ComboBox *combo = ComboBox::of(QApplication::focusWidget()))
         combo->chooseTypedEntry();
     const int page = state().CurrentPage;
-    if (page == 13)
+    if (page == Page::Cheques)
         return false;
-    if (page > 5 && page < 13)
+    if (isReportPage(page))
         ShowReport();
     return true;
 }
@@ -365,7 +365,7 @@ bool FMain::focusNextPrevChild(bool next)
     const int page = state().CurrentPage;
     const DocumentView view = documentView();
     auto *panel = qobject_cast<QWidget *>(view.panelOfPage(page));
-    if (page < 3 || page > 5 || !panel || !panel->isVisible())
+    if (!isDocumentPage(page) || !panel || !panel->isVisible())
         return QMainWindow::focusNextPrevChild(next);
 
     // The panel's fields that the walk stops at, in their tab order.

@@ -1,6 +1,7 @@
 // FMain, the main window: ribbon, page tabs with the panels, the main grid and the start-up.
 #pragma once
 
+#include "core/pages_and_commands.h"
 #include "core/panel_fields.h"
 #include "platform/drive_label.h"
 #include "reports/report.h"
@@ -20,6 +21,10 @@ namespace kx {
 class Grid;
 class Ribbon;
 class RibbonStatusBar;
+
+// The tab of TabX that holds a page's panel: "Kayıtlar" for both lists, one tab of its own for
+// each document page, "Hesap Ekstresi" for every report; -1 for no page.
+int tabOfPage(int page);
 
 class FMain : public QMainWindow
 {
@@ -46,11 +51,13 @@ public:
 
     // What the document routines work on.
     DocumentView documentView() const;
-    // The page (3, 4, 5) of the selected document tab; 0 when no document tab is selected.
+    // The document page of the selected document tab; Page::None when no document tab is
+    // selected.
     int documentPageOfTab() const;
 
-    // Switches the main grid to page kind (1 to 13) and rebuilds it completely.
-    void ShowPage(int kind);
+    // Switches the main grid to a page (Page::StockList to Page::Cheques) and rebuilds it
+    // completely.
+    void ShowPage(int page);
 
     // Builds the report of the current report page into Grid1 from RX1's options; on any
     // other page it leaves the grid at its title row.
@@ -150,7 +157,7 @@ private:
     QList<CardChoice> cardChoices(int kind) const;
     void afterCardSaved(int popKind, bool isNew, const QList<CardChoice> &before);
     void sendEnter();
-    // Commands 162 and 163: the shown report saved as a workbook, and printed.
+    // The shown report saved as a workbook, and printed.
     void saveReport();
     void printReport();
     bool m_unloading = false;
@@ -158,9 +165,9 @@ private:
     // panels raise their events also for an edit that leaves them so.
     QHash<const QObject *, int> m_lastVatIndex;
     QHash<const QObject *, double> m_lastPercentage;
-    // The page and options of the report that the grid shows (page 0: none), so that its
+    // The page and options of the report that the grid shows (Page::None for none), so that its
     // printed title says what it was built with.
-    int m_reportPage = 0;
+    int m_reportPage = Page::None;
     ReportOptions m_reportOptions;
 };
 

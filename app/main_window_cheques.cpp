@@ -20,7 +20,7 @@ void FMain::connectChequeEvents()
 
 void FMain::RX1_CekYeni()
 {
-    if (state().CurrentPage != 13)
+    if (state().CurrentPage != Page::Cheques)
         return;
     // The new cheque goes on top, above the older ones.
     if (Grid1->Rows() != 1)
@@ -40,7 +40,7 @@ void FMain::RX1_CekYeni()
 
 void FMain::RX1_CekSil()
 {
-    if (state().CurrentPage != 13)
+    if (state().CurrentPage != Page::Cheques)
         return;
     // Only cheques that can be seen go: a filtered-out cheque or the totals row stays.
     QList<int> rows;
@@ -61,7 +61,7 @@ void FMain::RX1_CekSil()
 
 void FMain::RX1_CekKaydet()
 {
-    if (state().CurrentPage != 13)
+    if (state().CurrentPage != Page::Cheques)
         return;
     // Every cheque row, hidden ones included; the totals row is no cheque.
     QList<ChequeRow> cheques;
@@ -72,7 +72,7 @@ void FMain::RX1_CekKaydet()
     }
     // Until the list is shown the grid holds only the cheques typed since: the stored ones,
     // never seen, stay.
-    const QString refusal = SaveCheques(cheques, m_reportPage == 13);
+    const QString refusal = SaveCheques(cheques, m_reportPage == Page::Cheques);
     if (!refusal.isEmpty()) {
         // The rows stay as typed, so that they can be mended and saved again.
         ShowSystemMessage(refusal, IconError);

@@ -32,30 +32,18 @@ namespace kx {
 
 namespace {
 
-// The tab that holds each page's panel; a page is shown only with its own tab.
-int tabOfPage(int page)
+QString cardTable(int kind)
 {
-    if (page == 1 || page == 2)
-        return 0;
-    if (page >= 3 && page <= 5)
-        return page - 2;
-    if (page >= 6 && page <= 13)
-        return 4;
-    return -1;
-}
-
-QString cardTable(int page)
-{
-    return page == 1 ? state().TblStok : state().TblCari;
+    return kind == CardKind::Stock ? state().TblStok : state().TblCari;
 }
 
 // The panels' card lists of one kind: stock lists on RA1, RC1 and RX1, account lists on all four.
 QList<ComboBox *> cardLists(const DocumentView &view, int kind)
 {
     QList<ComboBox *> lists;
-    const char *property = kind == 1 ? "XCStok" : "XCCari";
+    const char *property = kind == CardKind::Stock ? "XCStok" : "XCCari";
     QList<QObject *> panels = { view.RA1, view.RC1, view.RX1 };
-    if (kind != 1)
+    if (kind != CardKind::Stock)
         panels.insert(1, view.RB1);
     for (QObject *panel : panels) {
         if (auto *list = qobject_cast<ComboBox *>(panelField(panel, property)))
@@ -78,6 +66,7 @@ void FMain::connectEvents()
     connectChequeEvents();
 }
 
+// A page is shown only with its own tab.
 void FMain::keepPageTab(int index)
 {
     const int pageTab = tabOfPage(state().CurrentPage);
@@ -91,7 +80,7 @@ bool FMain::recordTab() const
 {
     const int page = state().CurrentPage;
     return !TabX->isHidden() && TabX->tabText(TabX->currentIndex()) == QStringLiteral("Kayıtlar")
-        && (page == 1 || page == 2);
+        && isListPage(page);
 }
 
 bool FMain::documentTab() const
@@ -101,66 +90,62 @@ bool FMain::documentTab() const
     return !TabX->isHidden()
         && (caption == QStringLiteral("İrsaliye") || caption == QStringLiteral("Fatura")
             || caption == QStringLiteral("İrsaliyeli Fatura"))
-        && page >= 3 && page <= 5;
+        && isDocumentPage(page);
 }
 
 bool FMain::reportTab() const
 {
     const int page = state().CurrentPage;
     return !TabX->isHidden()
-        && TabX->tabText(TabX->currentIndex()) == QStringLiteral("Hesap Ekstresi") && page >= 6
-        && page <= 13;
+        && TabX->tabText(TabX->currentIndex()) == QStringLiteral("Hesap Ekstresi")
+        && isReportPage(page);
 }
 
 void FMain::CMBar_Execute(int commandId)
 {
     ModuleState &s = state();
-    if (commandId >= 101 && commandId <= 105) {
-        ShowPage(commandId - 100);
-        return;
-    }
-    if (commandId >= 131 && commandId <= 138) {
-        ShowPage(commandId - 125);
+    if (const int page = pageOfCommand(commandId); page != Page::None) {
+        ShowPage(page);
         return;
     }
     switch (commandId) {
-    case 106:
+    case Command::Payment:
         // Always a new payment: an edit is opened from the saved documents only.
         ShowPaymentForm(this);
         break;
-    case 171:
+    case Command::WarrantyLookup:
         WarrantyLookup();
         break;
-    case 108:
+    case Command::Settings:
         if (CheckRight(RightSettings))
             ShowSettingsWindow(this);
         break;
-    case 110:
+    case Command::About:
         ShowAboutWindow(this);
         break;
-    case 109:
+    case Command::Help:
         QDesktopServices::openUrl(QUrl(helpAddress()));
         break;
-    case 121:
-    case 122:
-    case 141:
+    case Command::NewStock:
+    case Command::NewAccount:
+    case Command::NewCard:
         newCard(commandId);
         break;
-    case 142:
+    case Command::EditCard:
         editCard();
         break;
-    case 143:
+    case Command::DeleteCard:
         deleteCard();
         break;
-    case 151:
+    case Command::SaveDocument:
         if (documentTab() && CheckRight(RightSaveDocument))
             SaveDocument(documentView());
         break;
-    case 152:
+    case Command::ClearDocument:
         if (documentTab())
             ResetPanel(documentView());
         break;
-    case 153:
+    case Command::SavedDocuments:
         if (!documentTab() || !CheckRight(RightSavedDocuments))
             break;
         ShowKayitli();
@@ -170,19 +155,19 @@ void FMain::CMBar_Execute(int commandId)
             s.ClearAfterKayitli = false;
         }
         break;
-    case 161:
+    case Command::ShowReport:
         if (reportTab())
             ShowReport();
         break;
-    case 162:
+    case Command::SaveReport:
         if (reportTab())
             saveReport();
         break;
-    case 163:
+    case Command::PrintReport:
         if (reportTab())
             printReport();
         break;
-    case 172:
+    case Command::CheckRatesAndVersion:
         if (IsOnline())
             CheckVersionAndRates(1);
         break;
@@ -194,14 +179,14 @@ void FMain::CMBar_Execute(int commandId)
 void FMain::newCard(int commandId)
 {
     ModuleState &s = state();
-    int kind = commandId == 121 ? 1 : 2;
-    if (commandId == 141) {
+    int kind = commandId == Command::NewStock ? CardKind::Stock : CardKind::Account;
+    if (commandId == Command::NewCard) {
         // On the lists only: its kind comes from the page.
         if (!recordTab())
             return;
-        kind = s.CurrentPage;
+        kind = cardKindOfPage(s.CurrentPage);
     }
-    if (!CheckRight(kind == 1 ? RightNewStock : RightNewCari))
+    if (!CheckRight(kind == CardKind::Stock ? RightNewStock : RightNewCari))
         return;
     s.PopKind = kind;
     s.PopMode = QStringLiteral("y");
@@ -216,7 +201,7 @@ void FMain::editCard()
     ModuleState &s = state();
     if (!recordTab())
         return;
-    if (!CheckRight(s.CurrentPage == 1 ? RightEditStock : RightEditCari))
+    if (!CheckRight(s.CurrentPage == Page::StockList ? RightEditStock : RightEditCari))
         return;
     const int row = Grid1->CurrentCell().Row();
     if (row < 1) {
@@ -227,7 +212,7 @@ void FMain::editCard()
     QStringList card;
     for (int c = 0; c <= 18; ++c)
         card.append(Grid1->Cell(row, c).Text());
-    s.PopKind = s.CurrentPage;
+    s.PopKind = cardKindOfPage(s.CurrentPage);
     s.PopMode = QStringLiteral("e");
     const QList<CardChoice> before = cardChoices(s.PopKind);
     ShowCardEditor(this, card, [this, before](int popKind, bool isNew) {
@@ -240,8 +225,9 @@ void FMain::deleteCard()
     ModuleState &s = state();
     if (!recordTab())
         return;
-    const int page = s.CurrentPage;
-    if (!CheckRight(page == 1 ? RightDeleteStock : RightDeleteCari))
+    const int kind = cardKindOfPage(s.CurrentPage);
+    const bool stock = kind == CardKind::Stock;
+    if (!CheckRight(stock ? RightDeleteStock : RightDeleteCari))
         return;
     const int row = Grid1->CurrentCell().Row();
     if (row < 1) {
@@ -253,17 +239,17 @@ void FMain::deleteCard()
         return;
 
     const QString id = Grid1->Cell(row, 0).Text();
-    const RowArray &rows = page == 1 ? s.StokRows : s.CariRows;
-    const QString &listed = page == 1 ? s.StokVar : s.CariVar;
+    const RowArray &rows = stock ? s.StokRows : s.CariRows;
+    const QString &listed = stock ? s.StokVar : s.CariVar;
     const auto liveIds
         = [&] { return listed == QLatin1String("var") ? rows.field(0) : QList<QVariant>(); };
-    const QList<CardChoice> choices = cardChoices(page);
+    const QList<CardChoice> choices = cardChoices(kind);
     QList<QVariant> expected = liveIds();
     if (row - 1 < expected.size())
         expected.removeAt(row - 1);
     try {
-        softDeleteCard(cardTable(page), id.toLongLong());
-        LoadLists(false, page == 1, page != 1);
+        softDeleteCard(cardTable(kind), id.toLongLong());
+        LoadLists(false, stock, !stock);
     } catch (const DatabaseError &) {
         ShowSystemMessage(QStringLiteral("Kayıt silinemedi!"), IconError);
         return;
@@ -272,10 +258,10 @@ void FMain::deleteCard()
     // Grid rows and list entries come from the same live rows in the same order; cards made or
     // deleted meanwhile on another computer move the rows, and the lists are filled again.
     if (liveIds() == expected) {
-        for (ComboBox *list : cardLists(documentView(), page))
+        for (ComboBox *list : cardLists(documentView(), kind))
             list->RemoveItem(row - 1);
     } else {
-        afterCardSaved(page, false, choices);
+        afterCardSaved(kind, false, choices);
     }
     const bool present = listed == QLatin1String("var");
     // With the last live card gone the list keeps its old rows in memory; the page shows none.
@@ -295,7 +281,7 @@ void FMain::deleteCard()
 QList<FMain::CardChoice> FMain::cardChoices(int kind) const
 {
     const ModuleState &s = state();
-    const RowArray &rows = kind == 1 ? s.StokRows : s.CariRows;
+    const RowArray &rows = kind == CardKind::Stock ? s.StokRows : s.CariRows;
     QList<CardChoice> choices;
     for (ComboBox *list : cardLists(documentView(), kind)) {
         const int index = list->ListIndex();
@@ -310,8 +296,9 @@ QList<FMain::CardChoice> FMain::cardChoices(int kind) const
 void FMain::afterCardSaved(int popKind, bool isNew, const QList<CardChoice> &before)
 {
     ModuleState &s = state();
-    const RowArray &rows = popKind == 1 ? s.StokRows : s.CariRows;
-    const bool present = (popKind == 1 ? s.StokVar : s.CariVar) == QLatin1String("var");
+    const bool stock = popKind == CardKind::Stock;
+    const RowArray &rows = stock ? s.StokRows : s.CariRows;
+    const bool present = (stock ? s.StokVar : s.CariVar) == QLatin1String("var");
     const QStringList entries = present ? cardEntries(rows) : QStringList();
     QHash<qint64, int> recordOfId;
     if (present) {
@@ -333,11 +320,11 @@ void FMain::afterCardSaved(int popKind, bool isNew, const QList<CardChoice> &bef
         }
     }
 
-    if (s.CurrentPage != popKind)
+    if (s.CurrentPage != listPageOfCardKind(popKind))
         return;
     if (isNew && present) {
         // The page may have shown no rows before this first card.
-        Grid1->setVirtualRows(popKind == 1 ? &s.StokRows : &s.CariRows);
+        Grid1->setVirtualRows(stock ? &s.StokRows : &s.CariRows);
         Grid1->setRows(rows.recordCount() + 1);
     }
     Grid1->Refresh();

@@ -2,6 +2,7 @@
 #include "app/main_window.h"
 #include "app/saved_documents_window.h"
 #include "core/database.h"
+#include "core/document_kinds.h"
 #include "core/document_open.h"
 #include "core/lists.h"
 #include "core/messages.h"
@@ -19,7 +20,8 @@ bool FMain::OpenSavedDocument(const QString &key)
 {
     const ModuleState &s = state();
     const DocumentKey parsed = parseDocumentKey(key);
-    if (parsed.kind < 3 || parsed.kind > 5)
+    // Only the kinds that have a page of their own open here.
+    if (!isDocumentPage(pageOfDocumentKind(parsed.kind)))
         return false;
     try {
         SavedHeader header;
@@ -33,7 +35,7 @@ bool FMain::OpenSavedDocument(const QString &key)
             ShowSystemMessage(missingAccountMessage(), IconError);
             return false;
         }
-        ShowPage(header.kind);
+        ShowPage(pageOfDocumentKind(header.kind));
         LoadSavedDocument(documentView(), header, account);
     } catch (const DatabaseError &) {
         ShowSystemMessage(QStringLiteral("Belge açılamadı!"), IconError);

@@ -125,21 +125,21 @@ void FMain::Grid1_CellChange(int row, int col)
     const bool byUser = Grid1->AutoRedraw();
 
     // A delivery note ticked or unticked on the invoice page brings or takes its lines.
-    if (page == 4 && byUser && col == 1 && row >= 1)
+    if (page == Page::Invoice && byUser && col == 1 && row >= 1)
         LoadDocumentLines(documentView(), row, col);
 
     if (byUser && (col == s.ColMiktar || col == s.ColFiyat)) {
-        if (page == 4 || page == 5)
+        if (isInvoicePage(page))
             RecalcDocument(documentView());
         Grid1->setEditCaret(int(Grid1->Cell(row, col).Text().size()));
     }
 
     // A line unticked: remove exactly that row, or put the tick back.
-    if ((page == 3 || page == 5) && col == 1 && row >= 1 && row < Grid1->Rows()
-        && numberValue(Grid1->Cell(row, col).Text()) == 0) {
+    if ((page == Page::DeliveryNote || page == Page::InvoiceWithLines) && col == 1 && row >= 1
+        && row < Grid1->Rows() && numberValue(Grid1->Cell(row, col).Text()) == 0) {
         if (AskYesNo(QStringLiteral("Bu ürünü listeden kaldırmak istediğinize emin misiniz?"))) {
             Grid1->RemoveRow(row);
-            if (page == 5)
+            if (page == Page::InvoiceWithLines)
                 RecalcDocument(documentView());
         } else {
             Grid1->Cell(row, col).setText(QStringLiteral("1"));
@@ -152,12 +152,12 @@ void FMain::Grid1_ColumnResize(int col)
     ModuleState &s = state();
     const int width = Grid1->ColumnWidth(col);
     // A hidden column keeps its stored width; a bulk fill's widths are not the user's.
-    if (width <= 0 || !Grid1->AutoRedraw() || col < 1 || col > 50 || s.CurrentPage < 1
-        || s.CurrentPage > 13)
+    if (width <= 0 || !Grid1->AutoRedraw() || col < 1 || col > 50 || s.CurrentPage < Page::StockList
+        || s.CurrentPage > Page::Cheques)
         return;
     s.FieldValues[col] = width;
     try {
-        ExecUpdate(s.TblAyar, s.CurrentPage + 3);
+        ExecUpdate(s.TblAyar, columnWidthRow(s.CurrentPage));
         LoadLists(true, false, false);
     } catch (const DatabaseError &) {
         ShowSystemMessage(QStringLiteral("Sütun genişliği kaydedilemedi!"), IconError);
@@ -167,7 +167,8 @@ void FMain::Grid1_ColumnResize(int col)
 void FMain::Grid1_OpenRow(int row, int col)
 {
     // Emptied before each filling, so that the items do not pile up.
-    if (state().CurrentPage == 13 && Grid1->Cell(row, col).CellType() == CellTypeComboBox)
+    if (state().CurrentPage == Page::Cheques
+        && Grid1->Cell(row, col).CellType() == CellTypeComboBox)
         Grid1->ComboList().Clear();
 }
 
@@ -175,7 +176,7 @@ void FMain::Grid1_ComboDropDown(int row, int col)
 {
     Q_UNUSED(row);
     const ModuleState &s = state();
-    if (s.CurrentPage != 13)
+    if (s.CurrentPage != Page::Cheques)
         return;
     GridComboList &list = Grid1->ComboList();
     if ((col == 4 || col == 5) && s.CariVar != QLatin1String("yok")) {
@@ -195,14 +196,14 @@ void FMain::Grid1_DblClick()
     if (row < 1 || row >= Grid1->Rows())
         return;
 
-    if (page == 1 || page == 2) {
-        CMBar_Execute(142);
+    if (isListPage(page)) {
+        CMBar_Execute(Command::EditCard);
         return;
     }
     // Only a report's data rows drill down: an opening, goods-line or totals row leads nowhere.
     if (reportRowKind(Grid1, row) != ReportRowKind::Data)
         return;
-    if (page == 6 || page == 10 || page == 11) {
+    if (page == Page::AccountStatement || page == Page::VatReport || page == Page::StockMovements) {
         const QString key = Grid1->Cell(row, 0).Text();
         if (!isDocumentKey(key))
             return;
@@ -213,16 +214,16 @@ void FMain::Grid1_DblClick()
         s.ClearAfterKayitli = false;
         return;
     }
-    if (page == 9) {
+    if (page == Page::DebtsAndCredits) {
         const QString account = Grid1->Cell(row, 1).Text();
         if (account.isEmpty())
             return;
-        ShowPage(6);
+        ShowPage(Page::AccountStatement);
         chooseItem(RX1, "XCCari", account);
         sendEnter();
         return;
     }
-    if (page == 8) {
+    if (page == Page::CashReport) {
         const QString text = Grid1->Cell(row, 1).Text();
         if (fieldValue(RX1, "XOAylik") != 0) {
             setFieldValue(RX1, "XOGunluk", 1);
@@ -256,10 +257,10 @@ void FMain::Grid1_LeaveCell(int row, int col, int newRow, int newCol)
     if (row < 1 || row >= Grid1->Rows())
         return;
     // Only a cheque's amount: the totals row keeps its one text.
-    if (s.CurrentPage == 13 && col == 6 && isChequeRow(Grid1, row)) {
+    if (s.CurrentPage == Page::Cheques && col == 6 && isChequeRow(Grid1, row)) {
         GridCell cell = Grid1->Cell(row, 6);
         cell.setText(reformattedAmount(cell.Text(), s.NumberFormat));
-    } else if ((s.CurrentPage == 4 || s.CurrentPage == 5) && col == s.ColFiyat) {
+    } else if (isInvoicePage(s.CurrentPage) && col == s.ColFiyat) {
         GridCell cell = Grid1->Cell(row, col);
         cell.setText(reformattedAmount(cell.Text(), s.PriceFormat));
     }
@@ -268,14 +269,14 @@ void FMain::Grid1_LeaveCell(int row, int col, int newRow, int newCol)
 void FMain::Grid1_LostFocus()
 {
     const ModuleState &s = state();
-    if (s.CurrentPage == 13) {
+    if (s.CurrentPage == Page::Cheques) {
         for (int r = 1; r < Grid1->Rows(); ++r) {
             if (!isChequeRow(Grid1, r))
                 continue;
             GridCell cell = Grid1->Cell(r, 6);
             cell.setText(reformattedAmount(cell.Text(), s.NumberFormat));
         }
-    } else if (s.CurrentPage == 4 || s.CurrentPage == 5) {
+    } else if (isInvoicePage(s.CurrentPage)) {
         GridCell current = Grid1->CurrentCell();
         if (current.Row() >= 1 && current.Col() == s.ColFiyat)
             current.setText(reformattedAmount(current.Text(), s.PriceFormat));

@@ -142,8 +142,8 @@ void FMain::Panel_EntrySwitch(QObject *panel, const char *switchField, const cha
     // before any page.
     if (documentView().panelOfPage(s.CurrentPage) != panel || column < 1)
         return;
-    // Settings row CurrentPage + 3 holds the page's widths, its column aN that of column N.
-    Grid1->setColumnWidth(column, on ? storedColumnWidth(s.CurrentPage + 3, column) : 0);
+    Grid1->setColumnWidth(column,
+                          on ? storedColumnWidth(columnWidthRow(s.CurrentPage), column) : 0);
 }
 
 } // namespace kx

@@ -47,8 +47,8 @@ void FMain::ShowReport()
     {
         RedrawOff redraw(Grid1);
         clearToTitles(Grid1);
-        m_reportPage = 0;
-        if (page < 6 || page > 13)
+        m_reportPage = Page::None;
+        if (!isReportPage(page))
             return;
         try {
             const ReportOptions options = ReadReportOptions(RX1);

@@ -48,7 +48,7 @@ const Column documentColumns[] = {
     { "Kdv Değeri", 14, -1 },
 };
 
-// Pages 6 to 13; the VAT report's rate titles are made at each switch.
+// The report pages by reportIndex; the VAT report's rate titles are made at each switch.
 const QList<QList<Column>> &reportColumns()
 {
     static const QList<QList<Column>> reports = {
@@ -117,7 +117,27 @@ void writeColumns(Grid *grid, const Column *first, int count)
     }
 }
 
+// The tabs of TabX in the order the window adds them.
+enum PageTab { RecordsTab, DeliveryNoteTab, InvoiceTab, InvoiceWithLinesTab, ReportTab };
+
 } // namespace
+
+int tabOfPage(int page)
+{
+    switch (page) {
+    case Page::StockList:
+    case Page::AccountList:
+        return RecordsTab;
+    case Page::DeliveryNote:
+        return DeliveryNoteTab;
+    case Page::Invoice:
+        return InvoiceTab;
+    case Page::InvoiceWithLines:
+        return InvoiceWithLinesTab;
+    default:
+        return isReportPage(page) ? ReportTab : -1;
+    }
+}
 
 // The settings window stores what was typed: a number beyond any screen is cut to a width the
 // grid can hold instead of overflowing.
@@ -126,11 +146,11 @@ int FMain::storedColumnWidth(int row, int column)
     return int(qBound(0.0, numberValue(setting(row, column)), 32767.0));
 }
 
-void FMain::ShowPage(int kind)
+void FMain::ShowPage(int page)
 {
     ModuleState &s = state();
-    s.CurrentPage = kind;
-    m_reportPage = 0;
+    s.CurrentPage = page;
+    m_reportPage = Page::None;
 
     Grid1->setAutoRedraw(false);
     Grid1->setVirtualRows(nullptr);
@@ -140,13 +160,14 @@ void FMain::ShowPage(int kind)
     Grid1->setColumnWidth(0, 0);
     Grid1->setSelectMode(0);
 
-    if (kind == 1 || kind == 2) {
-        TabX->setCurrentIndex(0);
+    if (isListPage(page)) {
+        const bool stock = page == Page::StockList;
+        TabX->setCurrentIndex(tabOfPage(page));
         Grid1->setCols(19);
-        writeColumns(Grid1, kind == 1 ? stockColumns : accountColumns, 12);
+        writeColumns(Grid1, stock ? stockColumns : accountColumns, 12);
         // The list pages draw their cells from the loaded rows, never copied into the grid.
-        RowArray &rows = kind == 1 ? s.StokRows : s.CariRows;
-        const QString &loaded = kind == 1 ? s.StokVar : s.CariVar;
+        RowArray &rows = stock ? s.StokRows : s.CariRows;
+        const QString &loaded = stock ? s.StokVar : s.CariVar;
         if (loaded == QLatin1String("var")) {
             Grid1->setVirtualRows(&rows);
             Grid1->setRows(rows.recordCount() + 1);
@@ -157,22 +178,22 @@ void FMain::ShowPage(int kind)
         LabTotal->setText(QStringLiteral("Toplam Kayıt Sayısı : ")
                           + QString::number(Grid1->Rows() - 1));
         for (int c = 13; c <= 18; ++c)
-            Grid1->Cell(0, c).setText(setting(kind, c + 6));
-    } else if (kind >= 3 && kind <= 5) {
-        TabX->setCurrentIndex(kind - 2);
-        Grid1->setCols(kind == 3 ? 9 : 14);
+            Grid1->Cell(0, c).setText(setting(listColumnsRow(page), c + 6));
+    } else if (isDocumentPage(page)) {
+        TabX->setCurrentIndex(tabOfPage(page));
+        Grid1->setCols(page == Page::DeliveryNote ? 9 : 14);
         Grid1->setRows(1);
         writeColumns(Grid1, documentColumns, Grid1->Cols() - 1);
-    } else if (kind >= 6 && kind <= 13) {
-        setFieldText(RX1, "XTTab", QString::number(kind - 6));
-        TabX->setCurrentIndex(4);
-        const QList<Column> &columns = reportColumns().at(kind - 6);
+    } else if (isReportPage(page)) {
+        setFieldText(RX1, "XTTab", QString::number(reportIndex(page)));
+        TabX->setCurrentIndex(tabOfPage(page));
+        const QList<Column> &columns = reportColumns().at(reportIndex(page));
         Grid1->setCols(int(columns.size()) + 1);
         writeColumns(Grid1, columns.constData(), int(columns.size()));
         // A cheque's state is one of the five, which the report's filters know.
-        if (kind == 13)
+        if (page == Page::Cheques)
             Grid1->setColumnItemsOnly(7, true);
-        if (kind == 10) {
+        if (page == Page::VatReport) {
             const QString rates[]
                 = { s.KdvOrani1.toString(), s.KdvOrani2.toString(), s.KdvOrani3.toString() };
             for (int i = 0; i < 3; ++i) {
@@ -182,15 +203,16 @@ void FMain::ShowPage(int kind)
         }
     }
 
-    if (kind < 3 || (kind > 5 && kind < 13))
+    // The document pages and the cheques are edited cell by cell.
+    if (page < Page::DeliveryNote || (page > Page::InvoiceWithLines && page < Page::Cheques))
         Grid1->setSelectMode(1);
 
     for (int c = 1; c < Grid1->Cols(); ++c) {
         Grid1->Cell(0, c).setCellAlignment(2);
-        Grid1->setColumnWidth(c, storedColumnWidth(kind + 3, c));
-        if (kind <= 2 && numberValue(setting(kind, c)) == 0)
+        Grid1->setColumnWidth(c, storedColumnWidth(columnWidthRow(page), c));
+        if (page <= Page::AccountList && numberValue(setting(listColumnsRow(page), c)) == 0)
             Grid1->setColumnWidth(c, 0);
-        if (kind >= 3 && kind <= 5) {
+        if (isDocumentPage(page)) {
             if (c == s.ColBarkod && numberValue(setting(3, 2)) == 1)
                 Grid1->setColumnWidth(c, 0);
             if (c == s.ColSeriNo && numberValue(setting(3, 3)) == 1)
@@ -201,11 +223,11 @@ void FMain::ShowPage(int kind)
     // At least the drawn height, and always enough for the whole panel under the tab row: the
     // tab row here is taller than the one the lengths were drawn for, and the panels' last line
     // (the information line) would be cut.
-    const QWidget *page = TabX->currentWidget();
-    const int panelBottom = page->childrenRect().bottom() + 1;
+    const QWidget *tab = TabX->currentWidget();
+    const int panelBottom = tab->childrenRect().bottom() + 1;
     const int pane = 4; // the page's frame and a line of air
     TabX->resize(TabX->width(),
-                 qMax(twipsToPixels(kind >= 3 && kind <= 5 ? 3720 : 1200),
+                 qMax(twipsToPixels(isDocumentPage(page) ? 3720 : 1200),
                       TabX->tabBar()->sizeHint().height() + panelBottom + pane));
     placeGrid();
 
@@ -218,19 +240,20 @@ void FMain::ShowPage(int kind)
         TabX->setVisible(true);
     }
 
-    for (int id = 101; id <= 105; ++id) {
-        RibbonControl *button = CMBar->CommandById(id);
-        if (id - 100 != s.CurrentPage && button->CommandChecked())
+    // Only the buttons of the list and document pages stay pressed, the current page's alone.
+    for (int buttonPage = Page::StockList; buttonPage <= Page::InvoiceWithLines; ++buttonPage) {
+        RibbonControl *button = CMBar->CommandById(pageButton(buttonPage));
+        if (buttonPage != s.CurrentPage && button->CommandChecked())
             button->setCommandChecked(false);
     }
-    if (s.CurrentPage < 6)
-        CMBar->CommandById(s.CurrentPage + 100)->setCommandChecked(true);
+    if (s.CurrentPage < Page::AccountStatement)
+        CMBar->CommandById(pageButton(s.CurrentPage))->setCommandChecked(true);
 
-    if (kind < 3)
+    if (page < Page::DeliveryNote)
         ShowContextTab(5);
-    if (kind >= 3 && kind <= 5)
+    if (isDocumentPage(page))
         ShowContextTab(6);
-    if (kind > 5)
+    if (page > Page::InvoiceWithLines)
         ShowContextTab(7);
 
     ResetPanel(documentView());

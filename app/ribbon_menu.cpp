@@ -11,7 +11,7 @@ namespace kx {
 
 namespace {
 
-struct Command
+struct RibbonCommand
 {
     int group;
     int kind;
@@ -21,39 +21,39 @@ struct Command
 };
 
 // The groups' controls in the order they are built.
-const Command mainCommands[] = {
-    { 1, ControlSplitButton, 101, "Stoklar", 0 },
-    { 1, ControlButton, 121, "Yeni Stok", 101 },
-    { 1, ControlSplitButton, 102, "Cariler", 0 },
-    { 1, ControlButton, 122, "Yeni Cari", 102 },
-    { 2, ControlButton, 103, "İrsaliye  ( F4 )", 0 },
-    { 2, ControlButton, 104, "Fatura  ( F5 )", 0 },
-    { 2, ControlButton, 105, "İrs. Fatura  ( F6 )", 0 },
-    { 2, ControlButton, 106, "Ödeme  ( F7 )", 0 },
-    { 3, ControlPopup, 107, "&Raporlar", 0 },
-    { 3, ControlButton, 131, "Hesap Ekstresi", 107 },
-    { 3, ControlButton, 132, "Fiyat Listesi", 107 },
-    { 3, ControlButton, 133, "Kasa Raporu", 107 },
-    { 3, ControlButton, 134, "Borç / Alacak", 107 },
-    { 3, ControlButton, 135, "Kdv Raporu", 107 },
-    { 3, ControlButton, 136, "Stok Hareket", 107 },
-    { 3, ControlButton, 137, "Stok Envanter", 107 },
-    { 3, ControlButton, 138, "Çekler", 107 },
-    { 4, ControlButton, 108, "Ayarlar", 0 },
-    { 4, ControlButton, 109, "Yardım", 0 },
-    { 4, ControlButton, 110, "Hakkında", 0 },
+const RibbonCommand mainCommands[] = {
+    { 1, ControlSplitButton, Command::StockList, "Stoklar", 0 },
+    { 1, ControlButton, Command::NewStock, "Yeni Stok", Command::StockList },
+    { 1, ControlSplitButton, Command::AccountList, "Cariler", 0 },
+    { 1, ControlButton, Command::NewAccount, "Yeni Cari", Command::AccountList },
+    { 2, ControlButton, Command::DeliveryNote, "İrsaliye  ( F4 )", 0 },
+    { 2, ControlButton, Command::Invoice, "Fatura  ( F5 )", 0 },
+    { 2, ControlButton, Command::InvoiceWithLines, "İrs. Fatura  ( F6 )", 0 },
+    { 2, ControlButton, Command::Payment, "Ödeme  ( F7 )", 0 },
+    { 3, ControlPopup, Command::ReportList, "&Raporlar", 0 },
+    { 3, ControlButton, Command::AccountStatement, "Hesap Ekstresi", Command::ReportList },
+    { 3, ControlButton, Command::PriceList, "Fiyat Listesi", Command::ReportList },
+    { 3, ControlButton, Command::CashReport, "Kasa Raporu", Command::ReportList },
+    { 3, ControlButton, Command::DebtsAndCredits, "Borç / Alacak", Command::ReportList },
+    { 3, ControlButton, Command::VatReport, "Kdv Raporu", Command::ReportList },
+    { 3, ControlButton, Command::StockMovements, "Stok Hareket", Command::ReportList },
+    { 3, ControlButton, Command::StockInventory, "Stok Envanter", Command::ReportList },
+    { 3, ControlButton, Command::Cheques, "Çekler", Command::ReportList },
+    { 4, ControlButton, Command::Settings, "Ayarlar", 0 },
+    { 4, ControlButton, Command::Help, "Yardım", 0 },
+    { 4, ControlButton, Command::About, "Hakkında", 0 },
 };
 
-const Command contextCommands[] = {
-    { 5, ControlButton, 141, "   Yeni", 0 },
-    { 5, ControlButton, 142, "   ( ctrl + D )     Düzenle", 0 },
-    { 5, ControlButton, 143, "   ( ctrl + S )     Sil", 0 },
-    { 6, ControlButton, 151, "   ( ctrl + K )     Kaydet", 0 },
-    { 6, ControlButton, 152, "   ( ctrl + T )     Temizle", 0 },
-    { 6, ControlButton, 153, "   ( ctrl + B )     Kayıtlı Belgeler", 0 },
-    { 7, ControlButton, 161, "   ( ctrl + G )     Göster", 0 },
-    { 7, ControlButton, 162, "   ( ctrl + R )     Kaydet", 0 },
-    { 7, ControlButton, 163, "   ( ctrl + Y )     Yazdır", 0 },
+const RibbonCommand contextCommands[] = {
+    { 5, ControlButton, Command::NewCard, "   Yeni", 0 },
+    { 5, ControlButton, Command::EditCard, "   ( ctrl + D )     Düzenle", 0 },
+    { 5, ControlButton, Command::DeleteCard, "   ( ctrl + S )     Sil", 0 },
+    { 6, ControlButton, Command::SaveDocument, "   ( ctrl + K )     Kaydet", 0 },
+    { 6, ControlButton, Command::ClearDocument, "   ( ctrl + T )     Temizle", 0 },
+    { 6, ControlButton, Command::SavedDocuments, "   ( ctrl + B )     Kayıtlı Belgeler", 0 },
+    { 7, ControlButton, Command::ShowReport, "   ( ctrl + G )     Göster", 0 },
+    { 7, ControlButton, Command::SaveReport, "   ( ctrl + R )     Kaydet", 0 },
+    { 7, ControlButton, Command::PrintReport, "   ( ctrl + Y )     Yazdır", 0 },
 };
 
 const char *const groupCaptions[]
@@ -68,19 +68,24 @@ struct Shortcut
 };
 
 const Shortcut shortcuts[] = {
-    { KeyCtrl, 49, 121 }, { KeyCtrl, 50, 122 }, { KeyAlt, 49, 131 },  { KeyAlt, 50, 132 },
-    { KeyAlt, 51, 133 },  { KeyAlt, 52, 134 },  { KeyAlt, 53, 135 },  { KeyAlt, 54, 136 },
-    { KeyAlt, 55, 137 },  { KeyAlt, 56, 138 },  { 0, 115, 103 },      { 0, 116, 104 },
-    { 0, 117, 105 },      { 0, 118, 106 },      { KeyCtrl, 68, 142 }, { KeyCtrl, 83, 143 },
-    { KeyCtrl, 75, 151 }, { KeyCtrl, 84, 152 }, { KeyCtrl, 66, 153 }, { KeyCtrl, 71, 161 },
-    { KeyCtrl, 82, 162 }, { KeyCtrl, 89, 163 },
+    { KeyCtrl, 49, Command::NewStock },        { KeyCtrl, 50, Command::NewAccount },
+    { KeyAlt, 49, Command::AccountStatement }, { KeyAlt, 50, Command::PriceList },
+    { KeyAlt, 51, Command::CashReport },       { KeyAlt, 52, Command::DebtsAndCredits },
+    { KeyAlt, 53, Command::VatReport },        { KeyAlt, 54, Command::StockMovements },
+    { KeyAlt, 55, Command::StockInventory },   { KeyAlt, 56, Command::Cheques },
+    { 0, 115, Command::DeliveryNote },         { 0, 116, Command::Invoice },
+    { 0, 117, Command::InvoiceWithLines },     { 0, 118, Command::Payment },
+    { KeyCtrl, 68, Command::EditCard },        { KeyCtrl, 83, Command::DeleteCard },
+    { KeyCtrl, 75, Command::SaveDocument },    { KeyCtrl, 84, Command::ClearDocument },
+    { KeyCtrl, 66, Command::SavedDocuments },  { KeyCtrl, 71, Command::ShowReport },
+    { KeyCtrl, 82, Command::SaveReport },      { KeyCtrl, 89, Command::PrintReport },
 };
 
-void addCommands(Ribbon *ribbon, RibbonTab *tab, const Command *first, const Command *last,
-                 bool hideGroups)
+void addCommands(Ribbon *ribbon, RibbonTab *tab, const RibbonCommand *first,
+                 const RibbonCommand *last, bool hideGroups)
 {
     RibbonGroup *group = nullptr;
-    for (const Command *command = first; command != last; ++command) {
+    for (const RibbonCommand *command = first; command != last; ++command) {
         const QString caption = QString::fromUtf8(command->caption);
         if (!group || group->Id() != command->group) {
             if (group && hideGroups)
@@ -101,8 +106,16 @@ void addCommands(Ribbon *ribbon, RibbonTab *tab, const Command *first, const Com
 void BuildMenu(Ribbon *CMBar, RibbonStatusBar *statusBar)
 {
     state().RibbonBar = CMBar;
-    for (int id : { 101, 102, 103, 104, 105, 106, 107, 108, 109, 110, 121, 122, 141, 142, 143, 151,
-                    152, 153, 161, 162, 163, 131, 132, 133, 134, 135, 136, 137, 138, 171, 172 })
+    for (int id = Command::StockList; id <= Command::About; ++id)
+        CMBar->setCommandIcon(id, commandIcon(id));
+    for (int id :
+         { Command::NewStock,      Command::NewAccount,     Command::NewCard,
+           Command::EditCard,      Command::DeleteCard,     Command::SaveDocument,
+           Command::ClearDocument, Command::SavedDocuments, Command::ShowReport,
+           Command::SaveReport,    Command::PrintReport,    Command::AccountStatement,
+           Command::PriceList,     Command::CashReport,     Command::DebtsAndCredits,
+           Command::VatReport,     Command::StockMovements, Command::StockInventory,
+           Command::Cheques,       Command::WarrantyLookup, Command::CheckRatesAndVersion })
         CMBar->setCommandIcon(id, commandIcon(id));
 
     RibbonTab *tab = CMBar->InsertTab(0, QStringLiteral("Menü"));
@@ -119,7 +132,7 @@ void BuildMenu(Ribbon *CMBar, RibbonStatusBar *statusBar)
     statusBar->setPaneStyle(2, 0x8000000);
 
     addCommands(CMBar, tab, std::begin(mainCommands), std::end(mainCommands), false);
-    for (int id = 101; id <= 110; ++id) {
+    for (int id = Command::StockList; id <= Command::About; ++id) {
         RibbonControl *control = CMBar->CommandById(id);
         control->setWidth(67.5);
         control->setDescriptionText(QString());
@@ -128,16 +141,18 @@ void BuildMenu(Ribbon *CMBar, RibbonStatusBar *statusBar)
     for (int group = 5; group <= 7; ++group)
         CMBar->FindGroup(group)->setCompact(true);
     for (int i = 0; i < 3; ++i) {
-        for (int id : { 141 + i, 151 + i, 161 + i }) {
+        for (int id :
+             { Command::NewCard + i, Command::SaveDocument + i, Command::ShowReport + i }) {
             CMBar->CommandById(id)->setDescriptionText(QString());
             CMBar->CommandById(id)->setWidth(170);
         }
     }
 
-    RibbonControl *warranty
-        = CMBar->AddTabRowControl(ControlButton, 171, QStringLiteral("Garanti Takibi"));
-    RibbonControl *check = CMBar->AddTabRowControl(
-        ControlButton, 172, QStringLiteral("Döviz Kuru / Yeni Sürüm Kontrol"));
+    RibbonControl *warranty = CMBar->AddTabRowControl(ControlButton, Command::WarrantyLookup,
+                                                      QStringLiteral("Garanti Takibi"));
+    RibbonControl *check
+        = CMBar->AddTabRowControl(ControlButton, Command::CheckRatesAndVersion,
+                                  QStringLiteral("Döviz Kuru / Yeni Sürüm Kontrol"));
     warranty->setDescriptionText(QString());
     check->setDescriptionText(QString());
     check->setFlags(1);

@@ -1,6 +1,8 @@
 // The main window's ribbon: its tab, groups, commands, status panes and shortcuts.
 #pragma once
 
+#include "core/pages_and_commands.h"
+
 #include <QIcon>
 #include <QString>
 

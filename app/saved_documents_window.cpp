@@ -6,6 +6,7 @@
 #include "app/payment_form.h"
 #include "core/conversions.h"
 #include "core/database.h"
+#include "core/document_kinds.h"
 #include "core/document_panels.h"
 #include "core/document_print.h"
 #include "core/document_save.h"
@@ -230,7 +231,7 @@ void FKayitli::Grid1_OpenRow(int row, int col)
     const QString key = Grid1->Cell(row, 0).Text();
     const DocumentKey parsed = parseDocumentKey(key);
     // The kind digit tells a payment, never a word in the row's text.
-    if (parsed.kind == 6) {
+    if (parsed.kind == DocumentKind::Payment) {
         // The click's own selection comes only after this handler: show the row as picked
         // while its form is open.
         Grid1->Range(row, 0, row, Grid1->Cols() - 1).RangeSelect();
@@ -287,7 +288,8 @@ bool FKayitli::printable(QString *key)
 {
     const int row = pickedRow();
     *key = row >= 1 ? Grid1->Cell(row, 0).Text() : QString();
-    if (row < 1 || parseDocumentKey(*key).kind == 6 || *key != m_loadedKey || !m_main) {
+    if (row < 1 || parseDocumentKey(*key).kind == DocumentKind::Payment || *key != m_loadedKey
+        || !m_main) {
         ShowSystemMessage(printRefusal(), IconError);
         return false;
     }
@@ -307,14 +309,14 @@ void FKayitli::PrintIrs_Click()
     if (!printable(&key))
         return;
     const int kind = parseDocumentKey(key).kind;
-    if (kind != 4 && kind != 5)
+    if (kind != DocumentKind::Invoice && kind != DocumentKind::InvoiceWithLines)
         return;
     // The invoice's panel and tab stay; what the printing decides by the page follows the
     // delivery note.
     ModuleState &s = state();
-    s.CurrentPage = 3;
+    s.CurrentPage = Page::DeliveryNote;
     printLoadedDocument(m_main, CPrint->ListIndex() + 1);
-    s.CurrentPage = kind;
+    s.CurrentPage = pageOfDocumentKind(kind);
 }
 
 void FKayitli::PushButton1_Click()

@@ -2,10 +2,34 @@
 // proposal, the duplicate-code check and the soft delete.
 #pragma once
 
+#include "core/pages_and_commands.h"
+
 #include <QString>
 #include <QtGlobal>
 
 namespace kx {
+
+// The kinds of card, as PopKind and the card commands name them.
+namespace CardKind {
+enum : int {
+    Stock = 1,
+    Account = 2,
+};
+} // namespace CardKind
+
+// Each list page shows the card kind of its own number.
+constexpr int cardKindOfPage(int page)
+{
+    return page;
+}
+
+constexpr int listPageOfCardKind(int kind)
+{
+    return kind;
+}
+
+static_assert(cardKindOfPage(Page::StockList) == CardKind::Stock);
+static_assert(cardKindOfPage(Page::AccountList) == CardKind::Account);
 
 // Stores every stock card's code and name of table again in plain upper-case letters, in one
 // transaction, writing only the cards whose folded code or name differs. Returns the number of

@@ -3,6 +3,7 @@
 
 #include "core/conversions.h"
 #include "core/delivery_notes.h"
+#include "core/document_kinds.h"
 #include "core/document_lines.h"
 #include "core/document_panels.h"
 #include "core/document_print.h"
@@ -49,7 +50,7 @@ bool checkInput(const DocumentView &view, QObject *panel)
         refuse(panel, QStringLiteral("Geçerli bir sıra numarası giriniz!"), "XTSiraNo");
         return false;
     }
-    if (s.CurrentPage != 4 && grid->Rows() == 1) {
+    if (s.CurrentPage != Page::Invoice && grid->Rows() == 1) {
         refuse(panel, QStringLiteral("Belgeye ürün ekleyiniz!"), "XTAciklama");
         // On to the field after the note.
         if (auto *note = qobject_cast<QWidget *>(panelField(panel, "XTAciklama"))) {
@@ -58,7 +59,7 @@ bool checkInput(const DocumentView &view, QObject *panel)
         }
         return false;
     }
-    if (s.CurrentPage == 4) {
+    if (s.CurrentPage == Page::Invoice) {
         bool chosen = false;
         for (int r = 1; r < grid->Rows() && !chosen; ++r)
             chosen = numberValue(grid->Cell(r, 1).Text()) == 1;
@@ -78,7 +79,7 @@ bool checkInput(const DocumentView &view, QObject *panel)
     }
     // An invoice stores the VAT of three rates only: a line at any other rate would lose its
     // VAT from the stored rows, or leave them at odds with the stored total.
-    if (s.CurrentPage == 4 || s.CurrentPage == 5) {
+    if (isInvoicePage(s.CurrentPage)) {
         for (int r = 1; r < grid->Rows(); ++r) {
             const QString rate = grid->Cell(r, s.ColKdvOrani).Text();
             if (grid->RowHeight(r) != LineRowHeight || isCompanyVatRate(rate))
@@ -99,7 +100,7 @@ bool checkInput(const DocumentView &view, QObject *panel)
 qint64 lineStockId(Grid *grid, int row, int page)
 {
     const GridCell cell = grid->Cell(row, 0);
-    return qint64(numberValue(page == 4 ? cell.Data().toString() : cell.Text()));
+    return qint64(numberValue(page == Page::Invoice ? cell.Data().toString() : cell.Text()));
 }
 
 } // namespace
@@ -111,7 +112,7 @@ DocumentInput readDocument(const DocumentView &view)
     QObject *panel = view.panelOfPage(page);
     Grid *grid = view.Grid1;
     DocumentInput input;
-    input.kind = page;
+    input.kind = documentKindOfPage(page);
     input.accountId = s.CariRows.value(0, fieldIndex(panel, "XCCari")).toLongLong();
     input.direction = fieldIndex(panel, "XCBelge");
     input.series = fieldText(panel, "XTSeriNo");
@@ -130,7 +131,7 @@ DocumentInput readDocument(const DocumentView &view)
 
     qint64 note = 0;
     for (int r = 1; r < grid->Rows(); ++r) {
-        if (page == 4) {
+        if (page == Page::Invoice) {
             const int height = grid->RowHeight(r);
             if (height == NoteRowHeight) {
                 note = qint64(numberValue(grid->Cell(r, 0).Text()));
@@ -148,7 +149,7 @@ DocumentInput readDocument(const DocumentView &view)
         line.price = grid->Cell(r, s.ColFiyat).Text();
         line.vatRate = grid->Cell(r, s.ColKdvOrani).Text();
         line.serial = grid->Cell(r, s.ColSeriNo).Text();
-        if (page == 4) {
+        if (page == Page::Invoice) {
             line.lineId = qint64(numberValue(grid->Cell(r, 0).Text()));
             line.noteId = note;
         }
@@ -162,7 +163,7 @@ bool SaveDocument(const DocumentView &view)
     ModuleState &s = state();
     const int page = s.CurrentPage;
     QObject *panel = view.panelOfPage(page);
-    if (page < 3 || page > 5 || !panel || !view.Grid1)
+    if (!isDocumentPage(page) || !panel || !view.Grid1)
         return false;
     if (!checkInput(view, panel))
         return false;
@@ -171,7 +172,7 @@ bool SaveDocument(const DocumentView &view)
     SaveOutcome outcome;
     try {
         const qint64 older
-            = findDuplicateDocument(*s.Conn, s.TblBelge, page, input.series, input.number);
+            = findDuplicateDocument(*s.Conn, s.TblBelge, input.kind, input.series, input.number);
         if (older != 0
             && !AskYesNo(QStringLiteral("Aynı belge numaralı daha eski bir kayıt tespit "
                                         "edildi!\nDevam ederek eski kaydı silip yerine bu "
@@ -190,7 +191,7 @@ bool SaveDocument(const DocumentView &view)
     // What needs the saved rows comes after the commit; the document stays saved whatever
     // happens here.
     try {
-        if (page != 4) {
+        if (page != Page::Invoice) {
             const bool incoming = stockDirection(input) == QLatin1String("i");
             QList<StockLine> lines;
             for (const DocumentLine &line : input.lines)
@@ -201,13 +202,13 @@ bool SaveDocument(const DocumentView &view)
         }
         CheckDocumentPrices(view);
 
-        if (page != 3)
+        if (page != Page::DeliveryNote)
             s.FieldValues[1] = QString::number(fieldIndex(panel, "XCKdv"));
-        if (page != 4) {
+        if (page != Page::Invoice) {
             s.FieldValues[2] = QString::number(fieldIndex(panel, "XCBarkod"));
             s.FieldValues[3] = QString::number(fieldIndex(panel, "XCSerial"));
         }
-        s.FieldValues[page + 5] = input.series;
+        s.FieldValues[lastSeriesColumn(input.kind)] = input.series;
         ExecUpdate(s.TblAyar, 3);
         LoadLists(true, false, false);
     } catch (const DatabaseError &) {
@@ -237,7 +238,7 @@ void CheckDocumentPrices(const DocumentView &view)
 {
     ModuleState &s = state();
     const int page = s.CurrentPage;
-    if (numberValue(s.AyarRows.text(6, 53)) != 1 || (page != 4 && page != 5))
+    if (numberValue(s.AyarRows.text(6, 53)) != 1 || !isInvoicePage(page))
         return;
     Grid *grid = view.Grid1;
     const int direction = fieldIndex(view.panelOfPage(page), "XCBelge");

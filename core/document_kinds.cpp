@@ -24,18 +24,18 @@ QString DocumentKindName(const QVariant &bmod, const QVariant &gircik)
         const char *text;
     };
     static const Label labels[] = {
-        { 3, 0, "İrsaliye (Çıkış)" },
-        { 3, 1, "İrsaliye (Giriş)" },
-        { 4, 0, "A. Fatura (Çıkış)" },
-        { 4, 1, "A. Fatura (Giriş)" },
-        { 4, 2, "K. Fatura (Çıkış)" },
-        { 4, 3, "K. Fatura (Giriş)" },
-        { 5, 0, "A. İrs. Fatura (Çıkış)" },
-        { 5, 1, "A. İrs. Fatura (Giriş)" },
-        { 5, 2, "K. İrs. Fatura (Çıkış)" },
-        { 5, 3, "K. İrs. Fatura (Giriş)" },
-        { 6, 0, "Tahsilat" },
-        { 6, 1, "Tediye" },
+        { DocumentKind::DeliveryNote, 0, "İrsaliye (Çıkış)" },
+        { DocumentKind::DeliveryNote, 1, "İrsaliye (Giriş)" },
+        { DocumentKind::Invoice, 0, "A. Fatura (Çıkış)" },
+        { DocumentKind::Invoice, 1, "A. Fatura (Giriş)" },
+        { DocumentKind::Invoice, 2, "K. Fatura (Çıkış)" },
+        { DocumentKind::Invoice, 3, "K. Fatura (Giriş)" },
+        { DocumentKind::InvoiceWithLines, 0, "A. İrs. Fatura (Çıkış)" },
+        { DocumentKind::InvoiceWithLines, 1, "A. İrs. Fatura (Giriş)" },
+        { DocumentKind::InvoiceWithLines, 2, "K. İrs. Fatura (Çıkış)" },
+        { DocumentKind::InvoiceWithLines, 3, "K. İrs. Fatura (Giriş)" },
+        { DocumentKind::Payment, 0, "Tahsilat" },
+        { DocumentKind::Payment, 1, "Tediye" },
     };
     for (const Label &label : labels) {
         if (label.kind == kind && label.direction == direction)
@@ -50,9 +50,11 @@ bool DocumentGoesOut(const QVariant &bmod, const QVariant &gircik)
         return false;
     const double kind = numberValue(bmod.toString());
     const double direction = numberValue(gircik.toString());
-    if (kind == 3)
+    const auto isKind = [kind](int documentKind) { return kind == documentKind; };
+    if (isKind(DocumentKind::DeliveryNote))
         return direction == 0;
-    return (kind == 4 || kind == 5) && (direction == 0 || direction == 2);
+    return (isKind(DocumentKind::Invoice) || isKind(DocumentKind::InvoiceWithLines))
+        && (direction == 0 || direction == 2);
 }
 
 bool isDocumentKey(const QString &key)
@@ -105,7 +107,7 @@ QString ComputeAccountBalance(qint64 accountId, bool ownConnection, qint64 dateB
         const int kind = rows.value(0, r).toInt();
         const int direction = rows.value(1, r).toInt();
         const qint64 amount = amountUnits(rows.value(2, r));
-        if (kind == 4 || kind == 5) {
+        if (kind == DocumentKind::Invoice || kind == DocumentKind::InvoiceWithLines) {
             if (direction == 0) {
                 debit += amount;
             } else if (direction == 1) {
@@ -114,7 +116,7 @@ QString ComputeAccountBalance(qint64 accountId, bool ownConnection, qint64 dateB
                 debit += amount;
                 credit += amount;
             }
-        } else if (kind == 6) {
+        } else if (kind == DocumentKind::Payment) {
             if (direction == 0)
                 credit += amount;
             else if (direction == 1)

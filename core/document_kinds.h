@@ -1,12 +1,46 @@
 // What a stored document means: kind labels, account balance, month names and column sums.
 #pragma once
 
+#include "core/pages_and_commands.h"
+
 #include <QString>
 #include <QVariant>
 
 namespace kx {
 
 class Grid;
+
+// The kinds of document stored in bmod.
+namespace DocumentKind {
+enum : int {
+    DeliveryNote = 3,
+    Invoice = 4, // over delivery notes, with no lines of its own
+    InvoiceWithLines = 5,
+    Payment = 6,
+};
+} // namespace DocumentKind
+
+// Each document page enters the document kind of its own number; a payment has no page.
+constexpr int documentKindOfPage(int page)
+{
+    return page;
+}
+
+constexpr int pageOfDocumentKind(int kind)
+{
+    return kind;
+}
+
+static_assert(documentKindOfPage(Page::DeliveryNote) == DocumentKind::DeliveryNote);
+static_assert(documentKindOfPage(Page::Invoice) == DocumentKind::Invoice);
+static_assert(documentKindOfPage(Page::InvoiceWithLines) == DocumentKind::InvoiceWithLines);
+
+// The column of settings row 3 (AyarGenel) that keeps the last series of a document kind, a8
+// to a10.
+constexpr int lastSeriesColumn(int kind)
+{
+    return kind + 5;
+}
 
 // The short label of a (bmod, gircik) pair; empty for any pair outside the twelve.
 QString DocumentKindName(const QVariant &bmod, const QVariant &gircik);

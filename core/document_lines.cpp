@@ -5,6 +5,7 @@
 
 #include "core/document_values.h"
 #include "core/messages.h"
+#include "core/pages_and_commands.h"
 #include "core/state.h"
 #include "platform/grid.h"
 
@@ -88,7 +89,9 @@ void AddDocumentLine(const DocumentView &view)
 {
     ModuleState &s = state();
     const int page = s.CurrentPage;
-    QObject *panel = page == 3 ? view.RA1 : page == 5 ? view.RC1 : nullptr;
+    // Only the pages with goods lines of their own take a line from their panel.
+    const bool ownLines = page == Page::DeliveryNote || page == Page::InvoiceWithLines;
+    QObject *panel = ownLines ? view.panelOfPage(page) : nullptr;
     Grid *grid = view.Grid1;
     if (!panel || !grid)
         return;
@@ -120,7 +123,7 @@ void AddDocumentLine(const DocumentView &view)
     grid->Cell(r, s.ColMiktar).setText(plainNumberText(quantity));
     grid->Cell(r, s.ColBarkod).setText(fieldText(panel, "XTBarkod"));
     grid->Cell(r, s.ColSeriNo).setText(fieldText(panel, "XTSerial"));
-    if (page == 5) {
+    if (page == Page::InvoiceWithLines) {
         grid->Cell(r, s.ColFiyat).setText(price(amountOf(fieldText(panel, "XTFiyat"))));
         grid->Cell(r, s.ColKdvOrani).setText(stock.text(3, stockIndex));
         grid->Range(r, s.ColKdvsizFiyat, r, s.ColKdvTutari).setLocked(true);
@@ -128,7 +131,7 @@ void AddDocumentLine(const DocumentView &view)
     grid->setAutoRedraw(true);
     grid->Refresh();
 
-    if (page == 5)
+    if (page == Page::InvoiceWithLines)
         RecalcDocument(view);
 
     setFieldText(panel, "XTBarkod", QString());
@@ -136,7 +139,7 @@ void AddDocumentLine(const DocumentView &view)
     setFieldIndex(panel, "XCStok", -1);
     setFieldText(panel, "XCStok", QString());
     setFieldText(panel, "XTMiktar", QStringLiteral("1"));
-    if (page == 5)
+    if (page == Page::InvoiceWithLines)
         setFieldText(panel, "XTFiyat", price(0));
     focusField(panel, "XTAciklama");
 }
@@ -144,7 +147,7 @@ void AddDocumentLine(const DocumentView &view)
 void RecalcDocument(const DocumentView &view)
 {
     const ModuleState &s = state();
-    QObject *panel = s.CurrentPage == 4 ? view.RB1 : s.CurrentPage == 5 ? view.RC1 : nullptr;
+    QObject *panel = isInvoicePage(s.CurrentPage) ? view.panelOfPage(s.CurrentPage) : nullptr;
     Grid *totals = view.totalsOfPage(s.CurrentPage);
     Grid *grid = view.Grid1;
     if (!panel || !totals || !grid)

@@ -3,6 +3,7 @@
 
 #include "core/conversions.h"
 #include "core/delivery_notes.h"
+#include "core/document_kinds.h"
 #include "core/document_lines.h"
 #include "core/document_values.h"
 #include "core/sql_builders.h"
@@ -84,7 +85,7 @@ void loadOwnLines(const DocumentView &view, const SavedHeader &header)
         grid->Cell(r, 1).setText(QStringLiteral("1"));
         grid->Cell(r, 0).setText(lines.text(0, i));
         fillStoredLine(grid, r, lines, i, 0);
-        if (header.kind == 5) {
+        if (header.kind == DocumentKind::InvoiceWithLines) {
             grid->Cell(r, s.ColFiyat).setText(lines.text(4, i));
             grid->Cell(r, s.ColKdvOrani).setText(lines.text(5, i));
             grid->Range(r, s.ColKdvsizFiyat, r, s.ColKdvTutari).setLocked(true);
@@ -147,7 +148,7 @@ bool readSavedHeader(qint64 id, SavedHeader *header)
 
 void LoadSavedDocument(const DocumentView &view, const SavedHeader &header, int account)
 {
-    QObject *panel = view.panelOfPage(header.kind);
+    QObject *panel = view.panelOfPage(pageOfDocumentKind(header.kind));
     Grid *grid = view.Grid1;
     setFieldText(panel, "XTSeriNo", header.series);
     setFieldText(panel, "XTSiraNo", header.number);
@@ -155,16 +156,16 @@ void LoadSavedDocument(const DocumentView &view, const SavedHeader &header, int 
     setFieldDate(panel, "XDBelge", DateKeyToText(header.date));
     setFieldDate(panel, "XDSevk", DateKeyToText(header.dispatchDate));
     setFieldText(panel, "XTAciklama", header.note);
-    if (header.kind != 3)
+    if (header.kind != DocumentKind::DeliveryNote)
         setFieldIndex(panel, "XCKdv", header.vatMode);
     // As a user's choice: the status line, and on the invoice page the open notes, unticked.
     setFieldIndex(panel, "XCCari", account);
 
-    if (header.kind != 4)
+    if (header.kind != DocumentKind::Invoice)
         grid->setRows(1);
     grid->setAutoRedraw(false);
     try {
-        if (header.kind == 4)
+        if (header.kind == DocumentKind::Invoice)
             loadTakenOverNotes(view, header.id);
         else
             loadOwnLines(view, header);
@@ -175,7 +176,7 @@ void LoadSavedDocument(const DocumentView &view, const SavedHeader &header, int 
     grid->setAutoRedraw(true);
     grid->Refresh();
 
-    if (Grid *totals = view.totalsOfPage(header.kind)) {
+    if (Grid *totals = view.totalsOfPage(pageOfDocumentKind(header.kind))) {
         RecalcDocument(view);
         showStoredTotals(totals, header);
     }

@@ -113,7 +113,7 @@ void FillPanelLists(const DocumentView &view, const QDate &today)
     if (view.window)
         StyleGrid(view.window);
     s.FieldValues.fill(SkipSlot);
-    s.CurrentPage = 0;
+    s.CurrentPage = Page::None;
 
     s.CurrentMonthText = monthEntry(today.month(), today.year());
     clearFieldItems(view.RX1, "XCKasaAy");
@@ -171,7 +171,7 @@ void ResetPanel(const DocumentView &view, const QDate &today)
     const QString todayText = today.toString(QStringLiteral("dd.MM.yyyy"));
     const QString yearStart = QStringLiteral("01.01.") + QString::number(today.year());
 
-    if (page == 1 || page == 2) {
+    if (isListPage(page)) {
         if (auto *search = qobject_cast<QLineEdit *>(view.TBul)) {
             search->setText(QString());
             search->setFocus(Qt::OtherFocusReason);
@@ -179,23 +179,24 @@ void ResetPanel(const DocumentView &view, const QDate &today)
         return;
     }
 
-    if (page >= 3 && page <= 5) {
+    if (isDocumentPage(page)) {
         QObject *panel = view.panelOfPage(page);
+        const int kind = documentKindOfPage(page);
         setFieldIndex(panel, "XCBelge", 0);
-        setFieldText(panel, "XTSeriNo", generalSetting(page + 5));
-        setFieldText(panel, "XTSiraNo", NextSiraNo(page, fieldText(panel, "XTSeriNo")));
+        setFieldText(panel, "XTSeriNo", generalSetting(lastSeriesColumn(kind)));
+        setFieldText(panel, "XTSiraNo", NextSiraNo(kind, fieldText(panel, "XTSeriNo")));
         setFieldIndex(panel, "XCCari", -1);
         setFieldText(panel, "XCCari", QString());
         setFieldDate(panel, "XDBelge", todayText);
         setFieldDate(panel, "XDSevk", todayText);
         setFieldText(panel, "XTAciklama", QString());
-        if (page != 3) {
+        if (page != Page::DeliveryNote) {
             setFieldText(panel, "XTIsk1", QStringLiteral("0"));
             setFieldText(panel, "XTIsk2", QStringLiteral("0"));
             setFieldText(panel, "XTIsk3", QStringLiteral("0"));
             setFieldIndex(panel, "XCKdv", settingIndex(1));
         }
-        if (page != 4) {
+        if (page != Page::Invoice) {
             setFieldIndex(panel, "XCBarkod", settingIndex(2));
             setFieldIndex(panel, "XCSerial", settingIndex(3));
             setFieldText(panel, "XTBarkod", QString());
@@ -204,11 +205,11 @@ void ResetPanel(const DocumentView &view, const QDate &today)
             setFieldText(panel, "XCStok", QString());
             setFieldText(panel, "XTMiktar", QStringLiteral("1"));
         }
-        if (page == 5) {
+        if (page == Page::InvoiceWithLines) {
             setFieldText(panel, "XTFiyat", FormatNumber(0, s.PriceFormat));
             SetGridFooter(view.GridB3);
         }
-        if (page == 4)
+        if (page == Page::Invoice)
             SetGridFooter(view.GridB2);
         if (view.Grid1)
             view.Grid1->setRows(1);
@@ -221,44 +222,44 @@ void ResetPanel(const DocumentView &view, const QDate &today)
 
     QObject *options = view.RX1;
     switch (page) {
-    case 6:
+    case Page::AccountStatement:
         setFieldText(options, "XCCari", QString());
         setFieldValue(options, "XBStok", 0);
         setFieldValue(options, "XBTar1", 0);
         setFieldDate(options, "XDTarA1", yearStart);
         setFieldDate(options, "XDTarB1", todayText);
         break;
-    case 7:
+    case Page::PriceList:
         setFieldValue(options, "XOCikis2", 1);
         setFieldValue(options, "XBArti", 0);
         setFieldValue(options, "XBEksi", 0);
         setFieldText(options, "XTArti", QStringLiteral("0"));
         setFieldText(options, "XTEksi", QStringLiteral("0"));
         break;
-    case 8:
+    case Page::CashReport:
         setFieldValue(options, "XOAylik", 1);
         setFieldIndex(options, "XCKasaAy", fieldCount(options, "XCKasaAy") - 1);
         setFieldDate(options, "XDTar3", todayText);
         break;
-    case 9:
+    case Page::DebtsAndCredits:
         setFieldValue(options, "XOTumu4", 1);
         break;
-    case 10:
+    case Page::VatReport:
         setFieldValue(options, "XOTumu5", 1);
         setFieldValue(options, "XBTar5", 0);
         setFieldDate(options, "XDTarA5", yearStart);
         setFieldDate(options, "XDTarB5", todayText);
         break;
-    case 11:
+    case Page::StockMovements:
         setFieldText(options, "XCStok", QString());
         setFieldValue(options, "XBTar6", 0);
         setFieldDate(options, "XDTarA6", yearStart);
         setFieldDate(options, "XDTarB6", todayText);
         break;
-    case 12:
+    case Page::StockInventory:
         setFieldValue(options, "XOSatis", 1);
         break;
-    case 13:
+    case Page::Cheques:
         setFieldValue(options, "XOTumu8", 1);
         break;
     default:

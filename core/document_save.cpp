@@ -1,6 +1,7 @@
 // Writing and deleting a document's rows: the header, its lines and the delivery-note links.
 #include "core/document_save.h"
 
+#include "core/document_kinds.h"
 #include "core/document_values.h"
 #include "core/messages.h"
 #include "core/sql_builders.h"
@@ -23,7 +24,7 @@ void deleteRows(Connection &conn, const QString &table, qint64 id, int kind)
 {
     conn.Execute(QStringLiteral("delete from ") + sqlTable(table) + QStringLiteral(" where id=?"),
                  { id });
-    if (kind == 3 || kind == 5)
+    if (kind == DocumentKind::DeliveryNote || kind == DocumentKind::InvoiceWithLines)
         conn.Execute(QStringLiteral("delete from ") + sqlTable(table)
                          + QStringLiteral(" where belgeid=?"),
                      { id });
@@ -41,7 +42,7 @@ QString linkRefusal(Connection &conn, const QString &table, qint64 noteId,
     rs.Open(QStringLiteral("select bmod, gircik, cariid, ftrdrm, serino, sirano from ")
                 + sqlTable(table) + QStringLiteral(" where id=?"),
             conn, { noteId });
-    if (rs.Eof() || rs.Fields(0).toInt() != 3)
+    if (rs.Eof() || rs.Fields(0).toInt() != DocumentKind::DeliveryNote)
         return QStringLiteral("Seçilen irsaliye bulunamadı! Listeyi yenileyip tekrar deneyiniz.");
     const QString name = documentNumber(rs.Fields(4), rs.Fields(5));
     if (!rs.Fields(3).isNull() && rs.Fields(3).toLongLong() != 0)
@@ -75,7 +76,7 @@ QHash<QString, QVariant> serviceLogs(Connection &conn, const QString &table, qin
 
 void insertHeader(Connection &conn, const QString &table, const DocumentInput &input)
 {
-    if (input.kind == 3) {
+    if (input.kind == DocumentKind::DeliveryNote) {
         conn.Execute(QStringLiteral("insert into ") + sqlTable(table)
                          + QStringLiteral(" (cariid,bmod,gircik,serino,sirano,btarihi,fstarihi,"
                                           "aciklama,ftrdrm) values (?,3,?,?,?,?,?,?,0)"),
@@ -96,8 +97,9 @@ void insertHeader(Connection &conn, const QString &table, const DocumentInput &i
 
 QString stockDirection(const DocumentInput &input)
 {
-    const bool incoming
-        = input.kind == 3 ? input.direction == 1 : (input.direction == 1 || input.direction == 3);
+    const bool incoming = input.kind == DocumentKind::DeliveryNote
+        ? input.direction == 1
+        : (input.direction == 1 || input.direction == 3);
     return incoming ? QStringLiteral("i") : QStringLiteral("o");
 }
 
@@ -113,7 +115,7 @@ qint64 findDuplicateDocument(Connection &conn, const QString &table, int kind,
 
 QString deleteRefusal(Connection &conn, const QString &table, qint64 id, int kind)
 {
-    if (kind != 3)
+    if (kind != DocumentKind::DeliveryNote)
         return {};
     Recordset rs;
     // Deleting a taken-over note would strip its lines from the invoice that holds them.
@@ -141,14 +143,15 @@ SaveOutcome writeDocument(Connection &conn, const QString &table, const Document
                 return outcome;
             }
             // Re-saving a document must not lose the service logs kept on its serials.
-            if (input.kind == 3 || input.kind == 5)
+            if (input.kind == DocumentKind::DeliveryNote
+                || input.kind == DocumentKind::InvoiceWithLines)
                 logs = serviceLogs(conn, table, replaceId);
             deleteRows(conn, table, replaceId, input.kind);
         }
         insertHeader(conn, table, input);
         const qint64 id = conn.LastInsertId();
 
-        if (input.kind == 4) {
+        if (input.kind == DocumentKind::Invoice) {
             for (const qint64 noteId : input.deliveryNotes) {
                 outcome.refusal = linkRefusal(conn, table, noteId, input);
                 if (!outcome.refusal.isEmpty()) {
@@ -178,7 +181,7 @@ SaveOutcome writeDocument(Connection &conn, const QString &table, const Document
             const QString inout = stockDirection(input);
             for (const DocumentLine &line : input.lines) {
                 const QVariant log = logs.value(line.serial);
-                if (input.kind == 3)
+                if (input.kind == DocumentKind::DeliveryNote)
                     conn.Execute(QStringLiteral("insert into ") + sqlTable(table)
                                      + QStringLiteral(" (belgeid,stokid,stokadi,miktar,serial,"
                                                       "inout,islem) values (?,?,?,?,?,?,?)"),

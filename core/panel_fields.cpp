@@ -1,6 +1,7 @@
 // Reaching a panel's child fields by property name, and the few members the document code uses.
 #include "core/panel_fields.h"
 
+#include "core/pages_and_commands.h"
 #include "platform/check_option.h"
 #include "platform/combo_box.h"
 #include "platform/date_field.h"
@@ -117,20 +118,20 @@ void focusField(QObject *panel, const char *property)
 QObject *DocumentView::panelOfPage(int page) const
 {
     switch (page) {
-    case 3:
+    case Page::DeliveryNote:
         return RA1;
-    case 4:
+    case Page::Invoice:
         return RB1;
-    case 5:
+    case Page::InvoiceWithLines:
         return RC1;
     default:
-        return page >= 6 && page <= 13 ? RX1 : nullptr;
+        return isReportPage(page) ? RX1 : nullptr;
     }
 }
 
 Grid *DocumentView::totalsOfPage(int page) const
 {
-    return page == 4 ? GridB2 : page == 5 ? GridB3 : nullptr;
+    return page == Page::Invoice ? GridB2 : page == Page::InvoiceWithLines ? GridB3 : nullptr;
 }
 
 } // namespace kx

@@ -46,7 +46,7 @@ struct DocumentView
 
     // The panel of a document or report page; nullptr for the list pages.
     QObject *panelOfPage(int page) const;
-    // The totals grid of page 4 or 5; nullptr elsewhere.
+    // The totals grid of an invoice page; nullptr elsewhere.
     Grid *totalsOfPage(int page) const;
 };
 

@@ -44,7 +44,8 @@ RowArray accountDocuments(qint64 accountId)
         list(ListKey, i) = documentKey(kind.toInt(), stored.value(0, i).toLongLong());
         list(ListDate, i) = DateKeyToText(stored.value(5, i));
         list(ListText, i) = stored.text(3, i) + stored.text(4, i) + QStringLiteral(" - ") + label;
-        list(ListValue, i) = kind.toInt() == 3 ? QStringLiteral("-----") : stored.text(7, i);
+        list(ListValue, i) = kind.toInt() == DocumentKind::DeliveryNote ? QStringLiteral("-----")
+                                                                        : stored.text(7, i);
     }
     rs.Close();
     return list;

@@ -88,10 +88,10 @@ struct ModuleState
     int ColKdvTutari = 0;
 
     // Page, flags and hand-over values.
-    int CurrentPage = 0;
+    int CurrentPage = 0; // a Page (core/pages_and_commands.h)
     bool MainComputer = false;
     bool ClearAfterKayitli = false;
-    int PopKind = 0;
+    int PopKind = 0; // a CardKind (core/cards.h)
     QString PopMode;
     int MsgResult = 0;
     QString PendingDocKey;

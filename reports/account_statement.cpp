@@ -134,16 +134,18 @@ Report AccountStatement(const ReportOptions &o)
             + DocumentKindName(rows.value(1, r), rows.value(2, r)) + QStringLiteral(" - ")
             + rows.text(6, r);
         const QString amount = FormatNumber(amountOf(rows.value(7, r)), format);
-        if (kind == 4 || kind == 5) {
+        const bool invoice
+            = kind == DocumentKind::Invoice || kind == DocumentKind::InvoiceWithLines;
+        if (invoice) {
             if (direction == 0 || direction > 1)
                 row.cells[3] = amount;
             if (direction >= 1)
                 row.cells[4] = amount;
-        } else if (kind == 6) {
+        } else if (kind == DocumentKind::Payment) {
             row.cells[direction == 0 ? 4 : 3] = amount;
         }
         report.rows.append(row);
-        if (kind == 4 || kind == 5) {
+        if (invoice) {
             for (const GoodsLine &line : lines.value(id))
                 report.rows.append(goodsLineRow(line));
         }

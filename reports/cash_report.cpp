@@ -21,7 +21,7 @@ const QString MoneyIn = QStringLiteral("((bmod<6 and gircik=2) or (bmod=6 and gi
 
 bool moneyIn(int kind, int direction)
 {
-    return kind < 6 ? direction == 2 : direction == 0;
+    return kind < DocumentKind::Payment ? direction == 2 : direction == 0;
 }
 
 // Whole millionths, added up exactly.

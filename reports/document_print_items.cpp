@@ -59,7 +59,7 @@ PrintLayout readPrintLayout(const RowArray &settingsRows, int page)
 {
     PrintLayout layout;
     // Row id 17 + 12 k is record 16 + 12 k; the value group's six rows, then the caption's.
-    const int first = 16 + 12 * (page - 3);
+    const int first = 16 + 12 * (page - Page::DeliveryNote);
     for (int n = 1; n <= PrintFieldCount; ++n) {
         const auto cells = [&](int record) {
             const int field = n + 1; // column a<n>
@@ -89,8 +89,7 @@ PrintSnapshot snapshotDocument(const DocumentView &view, const PrintKinds &kinds
         snapshot.numberFormat = s.NumberFormat;
     snapshot.time = QTime::currentTime().toString(QStringLiteral("HH:mm:ss"));
 
-    QObject *panel
-        = kinds.document >= 3 && kinds.document <= 5 ? view.panelOfPage(kinds.document) : nullptr;
+    QObject *panel = isDocumentPage(kinds.document) ? view.panelOfPage(kinds.document) : nullptr;
     if (!panel)
         return snapshot;
     const int account = fieldIndex(panel, "XCCari");
@@ -140,7 +139,7 @@ PrintSnapshot snapshotDocument(const DocumentView &view, const PrintKinds &kinds
             snapshot.totals << totals->Cell(row, 3).Text();
     }
 
-    if (kinds.layout != 3 && !snapshot.account.isEmpty()) {
+    if (kinds.layout != Page::DeliveryNote && !snapshot.account.isEmpty()) {
         try {
             snapshot.balance = ComputeAccountBalance(snapshot.account.at(0).toLongLong(), true, 0);
         } catch (const DatabaseError &) {
@@ -189,7 +188,7 @@ QList<PrintItem> buildPrintItems(const PrintSnapshot &snapshot)
     QList<PrintItem> items;
     const int document = snapshot.kinds.document;
     const int layout = snapshot.kinds.layout;
-    if (document < 3 || document > 5 || layout < 3 || layout > 5)
+    if (!isDocumentPage(document) || !isDocumentPage(layout))
         return items;
 
     const auto place = [&](int field, bool caption, const QString &text, double dy = 0) {
@@ -214,7 +213,9 @@ QList<PrintItem> buildPrintItems(const PrintSnapshot &snapshot)
         items << item;
     };
 
-    const int lastCaption = document == 3 ? 26 : document == 4 ? 44 : 43;
+    const int lastCaption = document == Page::DeliveryNote ? 26
+        : document == Page::Invoice                        ? 44
+                                                           : 43;
     for (int n = 1; n <= lastCaption; ++n)
         place(n, true, captionText(snapshot.captions.value(n - 1)));
 
@@ -248,7 +249,7 @@ QList<PrintItem> buildPrintItems(const PrintSnapshot &snapshot)
         for (int k = 0; k < 6; ++k)
             place(21 + k, false, line.card.value(13 + k), dy);
     }
-    if (layout == 3)
+    if (layout == Page::DeliveryNote)
         return items;
 
     for (int i = 0; i < snapshot.lines.size(); ++i) {
@@ -278,7 +279,7 @@ QList<PrintItem> buildPrintItems(const PrintSnapshot &snapshot)
     }
     if (!snapshot.balance.isEmpty())
         place(43, false, balanceLine(snapshot.balance, snapshot.numberFormat));
-    if (layout == 4)
+    if (layout == Page::Invoice)
         place(44, false, snapshot.deliveryNotes.join(QStringLiteral(", ")));
     return items;
 }

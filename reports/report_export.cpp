@@ -3,6 +3,7 @@
 
 #include "core/conversions.h"
 #include "core/messages.h"
+#include "core/pages_and_commands.h"
 #include "platform/grid.h"
 
 #include <QDir>
@@ -22,7 +23,7 @@ namespace kx {
 
 namespace {
 
-// The cells of pages 6 to 13 that hold amounts, prices or quantities, by row kind and grid
+// The cells of the report pages that hold amounts, prices or quantities, by row kind and grid
 // column. Every other cell stays text.
 struct NumberCells
 {
@@ -34,17 +35,23 @@ struct NumberCells
 const NumberCells numberCells[] = {
     // Statement: debit, credit and both balances; a goods line's unit price under "Borç/Fiyat"
     // (its quantity "5 X " in column 1 stays text).
-    { 6, { ReportRowKind::Opening, ReportRowKind::Data, ReportRowKind::Total }, { 3, 4, 5, 6 } },
-    { 6, { ReportRowKind::GoodsLine }, { 3 } },
-    { 7, { ReportRowKind::Data }, { 5 } }, // price list: unit price
+    { Page::AccountStatement,
+      { ReportRowKind::Opening, ReportRowKind::Data, ReportRowKind::Total },
+      { 3, 4, 5, 6 } },
+    { Page::AccountStatement, { ReportRowKind::GoodsLine }, { 3 } },
+    { Page::PriceList, { ReportRowKind::Data }, { 5 } }, // price list: unit price
     // Cash: debit, credit, balance.
-    { 8, { ReportRowKind::Opening, ReportRowKind::Data }, { 3, 4, 5 } },
-    { 9, { ReportRowKind::Data }, { 2, 3 } }, // debts and credits
+    { Page::CashReport, { ReportRowKind::Opening, ReportRowKind::Data }, { 3, 4, 5 } },
+    { Page::DebtsAndCredits, { ReportRowKind::Data }, { 2, 3 } }, // debts and credits
     // VAT: the six VAT columns and both net amounts, and their sums.
-    { 10, { ReportRowKind::Data, ReportRowKind::Total }, { 3, 4, 5, 6, 7, 8, 9, 10 } },
-    { 11, { ReportRowKind::Data }, { 4, 5 } }, // stock movements: quantity, unit price
-    { 12, { ReportRowKind::Data }, { 2, 3, 4 } }, // inventory: quantity, unit value, stock value
-    { 13, { ReportRowKind::Data }, { 6 } }, // cheques: amount
+    { Page::VatReport, { ReportRowKind::Data, ReportRowKind::Total }, { 3, 4, 5, 6, 7, 8, 9, 10 } },
+    { Page::StockMovements,
+      { ReportRowKind::Data },
+      { 4, 5 } }, // stock movements: quantity, unit price
+    { Page::StockInventory,
+      { ReportRowKind::Data },
+      { 2, 3, 4 } }, // inventory: quantity, unit value, stock value
+    { Page::Cheques, { ReportRowKind::Data }, { 6 } }, // cheques: amount
 };
 
 // Excel's number format for a number shown with its grouping and decimals.

@@ -1,26 +1,28 @@
 // Which report each report page builds.
 #include "reports/report_pages.h"
 
+#include "core/pages_and_commands.h"
+
 namespace kx {
 
 Report BuildReport(int page, const ReportOptions &options)
 {
     switch (page) {
-    case 6:
+    case Page::AccountStatement:
         return AccountStatement(options);
-    case 7:
+    case Page::PriceList:
         return PriceList(options);
-    case 8:
+    case Page::CashReport:
         return CashReport(options);
-    case 9:
+    case Page::DebtsAndCredits:
         return DebtsAndCredits(options);
-    case 10:
+    case Page::VatReport:
         return VatReport(options);
-    case 11:
+    case Page::StockMovements:
         return StockMovements(options);
-    case 12:
+    case Page::StockInventory:
         return StockInventory(options);
-    case 13:
+    case Page::Cheques:
         return ChequesReport(options);
     default:
         return {};

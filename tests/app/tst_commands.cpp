@@ -282,22 +282,22 @@ private slots:
         EventsWindow env;
         addCards();
         kx::FMain &w = env.start();
-        w.ShowPage(3);
+        w.ShowPage(kx::Page::DeliveryNote);
         QTabBar *tabs = w.TabX->tabBar();
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(0).center());
         QCOMPARE(w.TabX->currentIndex(), 1);
         kx::messageScript().answers = { kx::AnswerYes };
-        w.CMBar_Execute(143);
+        w.CMBar_Execute(kx::Command::DeleteCard);
         QCOMPARE(kx::messageScript().answers.size(), 1);
         QCOMPARE(countWhere("select id from \"1Cari\" where silindi=1"), 0);
 
-        w.ShowPage(2);
+        w.ShowPage(kx::Page::AccountList);
         QTest::mouseClick(tabs, Qt::LeftButton, {}, tabs->tabRect(1).center());
         QCOMPARE(w.TabX->currentIndex(), 0);
         w.TabX->setCurrentIndex(4);
         QCOMPARE(w.TabX->currentIndex(), 0);
         kx::messageScript().clear();
-        w.CMBar_Execute(151);
+        w.CMBar_Execute(kx::Command::SaveDocument);
         QVERIFY(kx::messageScript().shown.isEmpty());
     }
 
@@ -320,7 +320,7 @@ private slots:
         EventsWindow env;
         addCards(accountCount);
         kx::FMain &w = env.start();
-        w.ShowPage(2);
+        w.ShowPage(kx::Page::AccountList);
         w.Grid1->Range(row, 0, row, 18).RangeSelect();
         const QString id = w.Grid1->Cell(row, 0).Text();
         QCOMPARE(w.Grid1->Cell(row, 2).Text(), accounts.at(row - 1));
@@ -360,7 +360,7 @@ private slots:
         EventsWindow env;
         addCards(3);
         kx::FMain &w = env.start();
-        w.ShowPage(2);
+        w.ShowPage(kx::Page::AccountList);
         w.Grid1->Range(2, 0, 2, 18).RangeSelect();
         addAccount("9", "AAA YENI");
         kx::messageScript().answers = { kx::AnswerYes };
@@ -385,10 +385,10 @@ private slots:
         EventsWindow env;
         addCards();
         kx::FMain &w = env.start();
-        w.ShowPage(1);
+        w.ShowPage(kx::Page::StockList);
         w.Grid1->Range(2, 0, 2, 18).RangeSelect();
         kx::messageScript().answers = { kx::AnswerNo };
-        w.CMBar_Execute(143);
+        w.CMBar_Execute(kx::Command::DeleteCard);
         QCOMPARE(countWhere("select id from \"1Stok\" where silindi=1"), 0);
         QCOMPARE(w.Grid1->Rows(), 3);
         QCOMPARE(kx::fieldCount(w.RC1, "XCStok"), 2);
@@ -446,7 +446,7 @@ private slots:
         EventsWindow env;
         addCards();
         kx::FMain &w = env.start();
-        w.ShowPage(2);
+        w.ShowPage(kx::Page::AccountList);
         w.Grid1->Range(1, 0, 1, 18).RangeSelect();
         const QString total = w.LabTotal->text();
         QTimer::singleShot(0, [] {
@@ -456,7 +456,7 @@ private slots:
             editor->Text1(19)->setText(QStringLiteral("ZEKI"));
             editor->Btn1C_Click();
         });
-        w.CMBar_Execute(142);
+        w.CMBar_Execute(kx::Command::EditCard);
 
         QCOMPARE(kx::messageScript().lastPopupText(),
                  QStringLiteral("Değişiklikler kaydedildi..."));
@@ -633,7 +633,7 @@ private slots:
         UrlCatcher catcher;
         QDesktopServices::setUrlHandler("http", &catcher, "open");
         QDesktopServices::setUrlHandler("https", &catcher, "open");
-        w.CMBar_Execute(109);
+        w.CMBar_Execute(kx::Command::Help);
         QDesktopServices::unsetUrlHandler("http");
         QDesktopServices::unsetUrlHandler("https");
         QCOMPARE(catcher.opened.size(), 1);

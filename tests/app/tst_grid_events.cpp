@@ -168,7 +168,7 @@ private slots:
         line.miktar = 2;
         addLine(id, line);
         kx::FMain &w = env.start();
-        w.ShowPage(4);
+        w.ShowPage(kx::Page::Invoice);
         combo(w.RB1, "XCCari")->setListIndex(0);
         QCOMPARE(w.Grid1->Rows(), 2);
         clickCell(w.Grid1, 1, 1);
@@ -219,7 +219,7 @@ private slots:
         EventsWindow env;
         kx::FMain &w = page == 5 ? documentWithThreeLines(env, 5) : env.start();
         if (page == 13) {
-            w.ShowPage(13);
+            w.ShowPage(kx::Page::Cheques);
             w.Grid1->setRows(3);
             w.Grid1->Cell(2, 6).setText("10");
         }
@@ -280,7 +280,7 @@ private slots:
         EventsWindow env;
         addCards();
         kx::FMain &w = env.start();
-        w.ShowPage(1);
+        w.ShowPage(kx::Page::StockList);
         QHeaderView *header = w.Grid1->horizontalHeader();
         const QString before = storedSetting(4, 3);
         const int start = header->sectionViewportPosition(3) + header->sectionSize(3) - 1;
@@ -319,7 +319,7 @@ private slots:
         if (withAccounts)
             addCards();
         kx::FMain &w = env.start();
-        w.ShowPage(13);
+        w.ShowPage(kx::Page::Cheques);
         w.Grid1->setRows(2);
         w.Grid1->Cell(1, col).setCellType(kx::CellTypeComboBox);
         for (int opened = 0; opened < 2; ++opened) {
@@ -338,7 +338,7 @@ private slots:
         EventsWindow env;
         addCards();
         kx::FMain &w = env.start();
-        w.ShowPage(1);
+        w.ShowPage(kx::Page::StockList);
         w.Grid1->setFocus(Qt::OtherFocusReason);
         w.Grid1->Range(2, 0, 2, 18).RangeSelect();
         QTest::keyClicks(w.Grid1, "XYZ");
@@ -376,7 +376,7 @@ private slots:
         const qint64 account = addAccount("1", "ALICI");
         const qint64 invoice = addDocument({ .bmod = 5, .cariid = account, .sirano = "12" });
         kx::FMain &w = env.start();
-        w.ShowPage(6);
+        w.ShowPage(kx::Page::AccountStatement);
         w.Grid1->setRows(5);
         const QString invoiceKey = QStringLiteral("5") + QString::number(invoice);
         const QStringList keys = { "", "39", invoiceKey, "", "77" };
@@ -415,7 +415,7 @@ private slots:
         EventsWindow env;
         addCards();
         kx::FMain &w = env.start();
-        w.ShowPage(9);
+        w.ShowPage(kx::Page::DebtsAndCredits);
         w.Grid1->setRows(4);
         w.Grid1->Cell(1, 1).setText("ALICI (1)");
         w.Grid1->Cell(2, 1).setText("BAYI (2)");
@@ -433,7 +433,7 @@ private slots:
     {
         EventsWindow env;
         kx::FMain &w = env.start();
-        w.ShowPage(8);
+        w.ShowPage(kx::Page::CashReport);
         kx::ComboBox *months = combo(w.RX1, "XCKasaAy");
         QVERIFY(months->ListCount() > 0);
         const QString month = months->List(months->ListCount() - 1);

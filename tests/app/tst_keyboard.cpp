@@ -3,6 +3,7 @@
 // window is activated again.
 #include "app/card_editor.h"
 #include "app/main_window.h"
+#include "core/cards.h"
 #include "core/document_lines.h"
 #include "core/input_dialog.h"
 #include "core/login_form.h"
@@ -126,7 +127,7 @@ private slots:
         EventsWindow env;
         addCards();
         kx::FMain &w = env.start();
-        w.ShowPage(5);
+        w.ShowPage(kx::Page::InvoiceWithLines);
         kx::Grid *totals = w.GridB3;
         totals->setFocus(Qt::TabFocusReason);
         QTest::keyClicks(totals, QStringLiteral("5"));
@@ -154,7 +155,7 @@ private slots:
         EventsWindow env;
         addCards();
         kx::FMain &w = env.start();
-        w.ShowPage(5);
+        w.ShowPage(kx::Page::InvoiceWithLines);
         kx::Grid *totals = w.GridB3;
         const QModelIndex cell = totals->model()->index(row - 1, col);
         QTest::mouseClick(totals->viewport(), Qt::LeftButton, {},
@@ -221,7 +222,7 @@ private slots:
         addCards();
         kx::FMain &w = env.start();
         if (how == u"editor") {
-            kx::state().PopKind = 1;
+            kx::state().PopKind = kx::CardKind::Stock;
             kx::state().PopMode = QStringLiteral("y");
             kx::F1Pop editor;
             editor.show();
@@ -234,10 +235,10 @@ private slots:
             return;
         }
         if (how == u"click") {
-            w.ShowPage(1);
+            w.ShowPage(kx::Page::StockList);
             QTest::mouseClick(w.TBul, Qt::LeftButton);
         }
-        w.ShowPage(3);
+        w.ShowPage(kx::Page::DeliveryNote);
         auto *direction = qobject_cast<QWidget *>(kx::panelField(w.RA1, "XCBelge"));
         QCOMPARE(QApplication::focusWidget(), direction);
         QVERIFY(showsFocus(direction));
@@ -257,7 +258,7 @@ private slots:
         EventsWindow env;
         addCards();
         kx::FMain &w = env.start();
-        w.ShowPage(5);
+        w.ShowPage(kx::Page::InvoiceWithLines);
         qobject_cast<kx::ComboBox *>(kx::panelField(w.RC1, "XCStok"))->setListIndex(0);
         kx::setFieldText(w.RC1, "XTFiyat", QStringLiteral("10"));
         kx::AddDocumentLine(w.documentView());
@@ -289,7 +290,7 @@ private slots:
         addAccount("1", "ALI");
         kx::FMain &w = env.start();
         kx::messageScript().suppressNotices = true;
-        w.ShowPage(5);
+        w.ShowPage(kx::Page::InvoiceWithLines);
         QObject *panel = w.RC1;
         kx::setFieldIndex(panel, "XCCari", 0);
         kx::setFieldIndex(panel, "XCStok", 0);
@@ -327,7 +328,7 @@ private slots:
         std::unique_ptr<QWidget> window;
         QLineEdit *field = nullptr;
         if (form == u"editor") {
-            kx::state().PopKind = 2;
+            kx::state().PopKind = kx::CardKind::Account;
             kx::state().PopMode = QStringLiteral("y");
             auto *editor = new kx::F1Pop;
             window.reset(editor);

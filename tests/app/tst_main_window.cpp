@@ -384,7 +384,7 @@ private slots:
         setSetting(4, 4, QStringLiteral("-40"));
         FMain window;
         window.startAfterLogin();
-        window.ShowPage(1);
+        window.ShowPage(kx::Page::StockList);
         Grid *grid = window.Grid1;
         QCOMPARE(grid->Rows(), 4);
         QVERIFY(grid->isVirtual());
@@ -411,7 +411,7 @@ private slots:
             setSetting(2, c, QString());
         FMain window;
         window.startAfterLogin();
-        window.ShowPage(2);
+        window.ShowPage(kx::Page::AccountList);
         QCOMPARE(window.Grid1->Rows(), 1);
         QCOMPARE(window.LabTotal->text(), QStringLiteral("Toplam Kayıt Sayısı : 0"));
         for (int c = 13; c <= 18; ++c) {
@@ -566,7 +566,7 @@ private slots:
         // Once: showing the window again tells nothing more.
         window.hide();
         window.show();
-        window.ShowPage(1);
+        window.ShowPage(kx::Page::StockList);
         QCOMPARE(window.Grid1->Rows(), 2);
         QCOMPARE(window.Grid1->Cell(1, 2).Text(), QStringLiteral("ELMA"));
         QTest::qWait(20);
@@ -594,7 +594,7 @@ private slots:
         window.showNormal();
         QTRY_VERIFY(window.windowState() & Qt::WindowMaximized);
         window.startAfterLogin();
-        window.ShowPage(1);
+        window.ShowPage(kx::Page::StockList);
         QTRY_COMPARE(window.Grid1->width(), window.width() - 20);
     }
 };

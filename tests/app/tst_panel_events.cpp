@@ -206,7 +206,7 @@ private slots:
         EventsWindow env;
         addCards();
         kx::FMain &w = env.start();
-        w.ShowPage(5);
+        w.ShowPage(kx::Page::InvoiceWithLines);
         combo(w.RC1, "XCBelge")->setListIndex(direction);
         combo(w.RC1, "XCStok")->setListIndex(0); // ALFA
 
@@ -305,7 +305,7 @@ private slots:
         note.sirano = "5";
         addDocument(note);
         kx::FMain &w = env.start();
-        w.ShowPage(4);
+        w.ShowPage(kx::Page::Invoice);
         QCOMPARE(w.Grid1->Rows(), 1);
         combo(w.RB1, "XCCari")->setListIndex(0);
         QCOMPARE(w.Grid1->Rows(), 2);

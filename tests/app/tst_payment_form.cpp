@@ -445,7 +445,7 @@ private slots:
                                           .yekun = "10,00",
                                           .nakit = "10,00" });
         kx::FMain &w = env.start();
-        w.ShowPage(6);
+        w.ShowPage(kx::Page::AccountStatement);
         w.Grid1->setRows(3);
         w.Grid1->Cell(2, 0).setText("6" + QString::number(paid));
         w.Grid1->Cell(2, 2).setText("T4 - Tahsilat");
@@ -465,7 +465,7 @@ private slots:
                 form->close();
             }
         });
-        w.CMBar_Execute(106);
+        w.CMBar_Execute(kx::Command::Payment);
         QCOMPARE(editedNext, qint64(0));
         QCOMPARE(number, QStringLiteral("1"));
     }

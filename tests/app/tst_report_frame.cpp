@@ -41,10 +41,10 @@ QList<kx::MessageRecord> popups()
 // The first account's statement with its goods lines, run by the command.
 void showStatement(kx::FMain &w)
 {
-    w.ShowPage(6);
+    w.ShowPage(kx::Page::AccountStatement);
     combo(w.RX1, "XCCari")->setListIndex(0);
     kx::setFieldValue(w.RX1, "XBStok", 1);
-    w.CMBar_Execute(161);
+    w.CMBar_Execute(kx::Command::ShowReport);
 }
 
 // Two accounts, ALICI with an invoice over a delivery note (one goods line) and a collection,
@@ -90,7 +90,7 @@ private slots:
         EventsWindow env;
         Company company;
         kx::FMain &w = env.start();
-        w.ShowPage(6);
+        w.ShowPage(kx::Page::AccountStatement);
         combo(w.RX1, "XCCari")->setListIndex(0);
         QTest::keyClick(w.Grid1, Qt::Key_Return);
         QVERIFY(w.Grid1->Rows() > 2);
@@ -114,13 +114,13 @@ private slots:
         EventsWindow env;
         Company company;
         kx::FMain &w = env.start();
-        w.ShowPage(9);
-        w.CMBar_Execute(161);
+        w.ShowPage(kx::Page::DebtsAndCredits);
+        w.CMBar_Execute(kx::Command::ShowReport);
         QCOMPARE(w.Grid1->Rows(), 4);
 
         kx::state().TblBelge = QStringLiteral("Belge"); // no such table
         kx::messageScript().shown.clear();
-        w.CMBar_Execute(161);
+        w.CMBar_Execute(kx::Command::ShowReport);
         QCOMPARE(w.Grid1->Rows(), 1);
         QCOMPARE(w.Grid1->columnSpan(0, 1), 1);
         QVERIFY(w.Grid1->AutoRedraw());
@@ -146,8 +146,8 @@ private slots:
 
         // No live stock card: the price list stays at its title row, nothing selected.
         kx::state().StokVar = QStringLiteral("yok");
-        w.ShowPage(7);
-        w.CMBar_Execute(161);
+        w.ShowPage(kx::Page::PriceList);
+        w.CMBar_Execute(kx::Command::ShowReport);
         QCOMPARE(w.Grid1->Rows(), 1);
         QCOMPARE(w.Grid1->CurrentCell().Row(), 0);
     }
@@ -176,7 +176,7 @@ private slots:
         // Rows a run would take away.
         w.Grid1->setRows(3);
         if (byCommand)
-            w.CMBar_Execute(161);
+            w.CMBar_Execute(kx::Command::ShowReport);
         else
             QTest::keyClick(w.Grid1, Qt::Key_Return);
         QCOMPARE(w.Grid1->Rows(), runs ? (page == 9 ? 2 : 1) : 3);
@@ -236,7 +236,7 @@ private slots:
         QFETCH(bool, valid);
         EventsWindow env;
         kx::FMain &w = env.start();
-        w.ShowPage(6);
+        w.ShowPage(kx::Page::AccountStatement);
         kx::ReportRow row;
         row.cells = { key, "01.01.2024", "X" };
         kx::WriteReportRows(w.Grid1, { row, row });
@@ -253,8 +253,8 @@ private slots:
         EventsWindow env;
         Company company;
         kx::FMain &w = env.start();
-        w.ShowPage(9);
-        w.CMBar_Execute(161);
+        w.ShowPage(kx::Page::DebtsAndCredits);
+        w.CMBar_Execute(kx::Command::ShowReport);
         QCOMPARE(w.Grid1->Cell(2, 1).Text(), QStringLiteral("BAYI (2)"));
         doubleClickCell(w.Grid1, 3, 1);
         QCOMPARE(kx::state().CurrentPage, 9);
@@ -278,7 +278,7 @@ private slots:
         addDocument(6, 0, alici, 20270131, "30,00");
         addDocument(6, 0, alici, 20270201, "40,00");
         kx::FMain &w = env.start();
-        w.ShowPage(6);
+        w.ShowPage(kx::Page::AccountStatement);
         combo(w.RX1, "XCCari")->setListIndex(0);
         kx::setFieldValue(w.RX1, "XBTar1", 1);
         auto *from = qobject_cast<QAbstractSpinBox *>(kx::panelField(w.RX1, "XDTarA1"));

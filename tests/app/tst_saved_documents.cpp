@@ -299,7 +299,7 @@ class TestSavedDocuments : public QObject
         m_env = std::make_unique<EventsWindow>();
         m_company = std::make_unique<Company>();
         m_main = &m_env->start();
-        m_main->ShowPage(3);
+        m_main->ShowPage(kx::Page::DeliveryNote);
         m_window = std::make_unique<kx::FKayitli>(m_main);
         m_window->show();
         if (!QTest::qWaitForWindowActive(m_window.get()))
@@ -364,11 +364,11 @@ class TestSavedDocuments : public QObject
         QCOMPARE(w.Grid1->Rows(), lines.size() / 2 + (kind == 4 ? 2 : 1));
         if (!typedDiscount.isEmpty())
             w.documentView().totalsOfPage(kind)->Cell(2, 3).setText(typedDiscount);
-        w.CMBar_Execute(151);
+        w.CMBar_Execute(kx::Command::SaveDocument);
         QCOMPARE(kx::messageScript().lastPopupText(), QStringLiteral("Belge kaydedildi..."));
         *invoice = newest(kind);
 
-        w.ShowPage(3);
+        w.ShowPage(kx::Page::DeliveryNote);
         m_window = std::make_unique<kx::FKayitli>(&w);
         m_window->show();
         m_window->CCariX->setListIndex(0);
@@ -516,7 +516,7 @@ private slots:
     {
         kx::FKayitli &window = open();
         const Company &c = *m_company;
-        m_main->ShowPage(5);
+        m_main->ShowPage(kx::Page::InvoiceWithLines);
         window.CCariX->setListIndex(0);
         pick(window, c.note1, 3);
         QCOMPARE(window.loadedKey(), key(3, c.note1));
@@ -606,7 +606,7 @@ private slots:
         }
         kx::FMain &w = m_env->start();
         kx::messageScript().suppressNotices = true;
-        w.ShowPage(4);
+        w.ShowPage(kx::Page::Invoice);
         kx::Grid *grid = w.Grid1;
         kx::setFieldIndex(w.RB1, "XCCari", 0);
         QCOMPARE(grid->Rows(), 4);
@@ -617,7 +617,7 @@ private slots:
         }
         kx::setFieldText(w.RB1, "XTIsk1", "10");
         kx::setFieldIndex(w.RB1, "XCKdv", 1);
-        w.CMBar_Execute(151);
+        w.CMBar_Execute(kx::Command::SaveDocument);
         QCOMPARE(kx::messageScript().lastPopupText(), QStringLiteral("Belge kaydedildi..."));
         const qint64 invoice = count("select max(id) from \"1Belge\" where bmod=4");
         const QString saved = column(invoice, "yekun").toString();
@@ -630,7 +630,7 @@ private slots:
         // Today the card of VIDA carries another rate.
         kx::state().Conn->Execute("update \"1Stok\" set a3='1' where id=?", { vida });
         kx::LoadLists(false, true, false);
-        w.ShowPage(3);
+        w.ShowPage(kx::Page::DeliveryNote);
         m_window = std::make_unique<kx::FKayitli>(&w);
         m_window->show();
         m_window->CCariX->setListIndex(0);
@@ -659,7 +659,7 @@ private slots:
         kx::messageScript().clear();
         kx::messageScript().suppressNotices = true;
         kx::messageScript().answers = { kx::AnswerYes };
-        w.CMBar_Execute(151);
+        w.CMBar_Execute(kx::Command::SaveDocument);
         QCOMPARE(kx::messageScript().lastPopupText(), QStringLiteral("Belge kaydedildi..."));
         const qint64 again = count("select max(id) from \"1Belge\" where bmod=4");
         QVERIFY(again != invoice);
@@ -707,7 +707,7 @@ private slots:
         kx::state().Conn->Execute("update \"1Belge\" set islem='başka' where id=?",
                                   { addLine(other, { .stokid = vida, .serial = "SN201" }) });
         kx::FMain &w = m_env->start();
-        w.ShowPage(3);
+        w.ShowPage(kx::Page::DeliveryNote);
         m_window = std::make_unique<kx::FKayitli>(&w);
         m_window->show();
         m_window->CCariX->setListIndex(0);
@@ -721,7 +721,7 @@ private slots:
         kx::messageScript().clear();
         kx::messageScript().suppressNotices = true;
         kx::messageScript().answers = { kx::AnswerYes };
-        w.CMBar_Execute(151);
+        w.CMBar_Execute(kx::Command::SaveDocument);
         QVERIFY(kx::messageScript().shown.first().text.startsWith(
             "Aynı belge numaralı daha eski bir kayıt tespit edildi!"));
         QCOMPARE(kx::messageScript().lastPopupText(), QStringLiteral("Belge kaydedildi..."));
@@ -1002,10 +1002,10 @@ private slots:
         kx::ExecUpdate(kx::state().TblAyar, 3);
         kx::FMain &w = m_env->start();
         kx::messageScript().suppressNotices = true;
-        w.ShowPage(5);
+        w.ShowPage(kx::Page::InvoiceWithLines);
         auto *vat = qobject_cast<QComboBox *>(kx::panelField(w.RC1, "XCKdv"));
         pickInOpenList(vat, 1, false);
-        w.ShowPage(5);
+        w.ShowPage(kx::Page::InvoiceWithLines);
         QCOMPARE(vat->currentIndex(), -1);
         // The event loop turns before the user's next key.
         QCoreApplication::processEvents();
@@ -1048,7 +1048,7 @@ private slots:
                  qint64(12));
         QCOMPARE(addDocument({ .bmod = 3, .cariid = gone, .sirano = "12" }), qint64(13));
         kx::FMain &w = m_env->start();
-        w.ShowPage(3);
+        w.ShowPage(kx::Page::DeliveryNote);
         kx::messageScript().clear();
         kx::messageScript().suppressNotices = true;
         kx::state().PendingDocKey = pending;
@@ -1122,7 +1122,7 @@ private slots:
 
         const int noteRow = rowOfKey(window.Grid1, key(3, c.note1));
         pickRow(window.Grid1, noteRow);
-        m_main->ShowPage(3);
+        m_main->ShowPage(kx::Page::DeliveryNote);
         QCOMPARE(kx::fieldText(m_main->RA1, "XTSiraNo"), QStringLiteral("5"));
         pickRow(window.Grid1, noteRow);
         QCOMPARE(kx::fieldText(m_main->RA1, "XTSiraNo"), QStringLiteral("1"));
@@ -1186,7 +1186,7 @@ private slots:
         m_env = std::make_unique<EventsWindow>();
         m_company = std::make_unique<Company>();
         kx::FMain &w = m_env->start();
-        w.ShowPage(3);
+        w.ShowPage(kx::Page::DeliveryNote);
         const qint64 note = m_company->note4;
         withNextModal([edit, note](QWidget *modal) {
             auto *window = qobject_cast<kx::FKayitli *>(modal);
@@ -1195,7 +1195,7 @@ private slots:
             if (edit)
                 window->BEdit_Click();
         });
-        w.CMBar_Execute(153);
+        w.CMBar_Execute(kx::Command::SavedDocuments);
         QCOMPARE(text(w.RA1, "XTSiraNo"), edit ? QStringLiteral("4") : QStringLiteral("5"));
         QCOMPARE(kx::fieldIndex(w.RA1, "XCCari"), edit ? 0 : -1);
         QCOMPARE(w.Grid1->Rows(), edit ? 2 : 1);

@@ -128,7 +128,7 @@ private slots:
         kxtest::EventsWindow env;
         addAccounts();
         kx::FMain &w = env.start();
-        w.ShowPage(2);
+        w.ShowPage(kx::Page::AccountList);
         w.TBul->setFocus(Qt::OtherFocusReason);
         kxtest::typeText(w.TBul, typed);
         QCOMPARE(w.TBul->text(), field);
@@ -144,7 +144,7 @@ private slots:
         kxtest::EventsWindow env;
         addAccounts();
         kx::FMain &w = env.start();
-        w.ShowPage(2);
+        w.ShowPage(kx::Page::AccountList);
         w.TBul->setFocus(Qt::OtherFocusReason);
         QTest::keyClicks(w.TBul, "KEM");
         const int kemal = selectedRow(w);
@@ -162,7 +162,7 @@ private slots:
     {
         kxtest::EventsWindow env;
         kx::FMain &w = env.start();
-        w.ShowPage(7);
+        w.ShowPage(kx::Page::PriceList);
         w.TBul->setText(QStringLiteral("VI"));
         QCOMPARE(selectedRow(w), -1);
         w.Grid1->setRows(3);

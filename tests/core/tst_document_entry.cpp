@@ -7,6 +7,7 @@
 #include "core/document_panels.h"
 #include "core/lists.h"
 #include "core/messages.h"
+#include "core/pages_and_commands.h"
 #include "core/sql_builders.h"
 #include "core/state.h"
 #include "platform/check_option.h"
@@ -263,7 +264,7 @@ private slots:
         kx::state().WorkDate = 20251120;
         kx::FillPanelLists(c->w->view, today);
         combo(c->w->rx, "XCKasaAy")->setListIndex(0);
-        kx::state().CurrentPage = 8;
+        kx::state().CurrentPage = kx::Page::CashReport;
         kx::ResetPanel(c->w->view, today);
         QCOMPARE(combo(c->w->rx, "XCKasaAy")->Text(), QStringLiteral("Şubat 2026"));
         QCOMPARE(date(c->w->rx, "XDTar3")->RValue(), 20260210);

@@ -2,6 +2,7 @@
 #include "core/document_lines.h"
 #include "core/document_panels.h"
 #include "core/messages.h"
+#include "core/pages_and_commands.h"
 #include "core/state.h"
 #include "tests/core/document_view.h"
 #include "tests/support/kxtest.h"
@@ -69,7 +70,7 @@ private slots:
         kx::messageScript().suppressNotices = true;
         kx::SetDocumentColumns();
         kx::state().PriceFormat = QStringLiteral("#,##0.00");
-        kx::state().CurrentPage = 5;
+        kx::state().CurrentPage = kx::Page::InvoiceWithLines;
         w = std::make_unique<DocumentWindow>();
         kx::SetGridFooter(w->totals5);
     }
@@ -179,7 +180,7 @@ private slots:
     void noteRowsAndBulkFillLeftAlone()
     {
         setRates("1", "8", "18");
-        kx::state().CurrentPage = 4;
+        kx::state().CurrentPage = kx::Page::Invoice;
         combo(w->rb, "XCKdv")->setListIndex(1);
         putLines(w->grid, { { "2", "100,00", "18" }, { "5", "5,00", "18" } });
         w->grid->setRowHeight(1, 17);

@@ -5,6 +5,7 @@
 #include "core/document_panels.h"
 #include "core/lists.h"
 #include "core/messages.h"
+#include "core/pages_and_commands.h"
 #include "core/sql_builders.h"
 #include "core/state.h"
 #include "platform/grid.h"
@@ -144,8 +145,8 @@ private slots:
         grid->setRowHeight(1, kx::LineRowHeight);
         grid->Cell(1, 0).setText("999");
         grid->Cell(1, kx::state().ColStokAdi).setText("ESKI KART");
-        const QList<kx::PrintItem> items
-            = kx::buildPrintItems(kx::snapshotDocument(c->w->view, kx::printedAsItIs(5)));
+        const QList<kx::PrintItem> items = kx::buildPrintItems(
+            kx::snapshotDocument(c->w->view, kx::printedAsItIs(kx::Page::InvoiceWithLines)));
         QCOMPARE(textsOf(itemsOf(items, 12)), QStringList { "ESKI KART" });
         QVERIFY(itemsOf(items, 18).isEmpty());
     }
@@ -225,7 +226,8 @@ private slots:
         devices.surface
             = [&]() -> kx::PrintSurface * { return printer == "none" ? nullptr : &surface; };
 
-        kx::PrintDocument(c->w->view, copies, kx::printedAsItIs(5), devices);
+        kx::PrintDocument(c->w->view, copies, kx::printedAsItIs(kx::Page::InvoiceWithLines),
+                          devices);
         QCOMPARE(shown, dialogs);
         QCOMPARE(surface.documents.size(), jobs);
         QStringList notices;
@@ -253,7 +255,7 @@ private slots:
         kx::PrintDevices devices;
         devices.choosePrinter = [&] { surface.refuseBegin = ++shown == 2; };
         devices.surface = [&]() -> kx::PrintSurface * { return &surface; };
-        kx::PrintDocument(c->w->view, 3, kx::printedAsItIs(5), devices);
+        kx::PrintDocument(c->w->view, 3, kx::printedAsItIs(kx::Page::InvoiceWithLines), devices);
         QCOMPARE(surface.documents.size(), 2);
         QCOMPARE(kx::messageScript().lastPopupText(),
                  QStringLiteral("Belgenin 1 kopyası yazdırılamadı! Yazıcıyı kontrol ediniz."));

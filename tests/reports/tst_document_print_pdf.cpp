@@ -81,7 +81,7 @@ struct InvoiceToPrint
         kx::setCurrentPrinter(std::move(printer));
 
         kx::FMain &window = w.start();
-        window.CMBar_Execute(105);
+        window.CMBar_Execute(kx::Command::InvoiceWithLines);
         QObject *panel = window.RC1;
         combo(panel, "XCCari")->setListIndex(kx::accountRecordById(account, false));
         combo(panel, "XCStok")->setListIndex(0);
@@ -91,7 +91,7 @@ struct InvoiceToPrint
         kx::messageScript().answers = { kx::AnswerNo };
 
         PrinterChoiceAnswers tamam;
-        window.CMBar_Execute(151);
+        window.CMBar_Execute(kx::Command::SaveDocument);
         choices = tamam.count();
     }
 };

@@ -1,4 +1,5 @@
 // The printer choice "Yazıcı Seçimi": the list, the preselected printer, "Tamam" and closing.
+#include "core/pages_and_commands.h"
 #include "core/panel_fields.h"
 #include "core/state.h"
 #include "platform/combo_box.h"
@@ -151,7 +152,8 @@ private slots:
             kx::ShowPrinterChoice(printers);
         };
         devices.surface = [&]() -> kx::PrintSurface * { return &surface; };
-        kx::PrintDocument(kx::DocumentView {}, 3, kx::printedAsItIs(5), devices);
+        kx::PrintDocument(kx::DocumentView {}, 3, kx::printedAsItIs(kx::Page::InvoiceWithLines),
+                          devices);
         QCOMPARE(shown, 3);
         QCOMPARE(printers.made, (QList<int> { 1, 1, 1 }));
         QCOMPARE(surface.documents.size(), 3);

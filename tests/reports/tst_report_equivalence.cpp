@@ -6,6 +6,7 @@
 #include "core/document_panels.h"
 #include "core/document_values.h"
 #include "core/lists.h"
+#include "core/pages_and_commands.h"
 #include "core/sql_builders.h"
 #include "core/state.h"
 #include "platform/grid.h"
@@ -464,7 +465,7 @@ private slots:
                     QStringLiteral("statement of record %1, variant %2").arg(k).arg(variant));
                 if (QTest::currentTestFailed())
                     return;
-                rows += int(BuildReport(6, o).rows.size());
+                rows += int(BuildReport(kx::Page::AccountStatement, o).rows.size());
             }
         }
         QVERIFY(rows > 1000);

@@ -243,10 +243,10 @@ private slots:
         EventsWindow env;
         statementCompany();
         kx::FMain &w = env.start();
-        w.ShowPage(6);
+        w.ShowPage(kx::Page::AccountStatement);
         qobject_cast<kx::ComboBox *>(kx::panelField(w.RX1, "XCCari"))->setListIndex(0);
         kx::setFieldValue(w.RX1, "XBStok", 1);
-        w.CMBar_Execute(161);
+        w.CMBar_Execute(kx::Command::ShowReport);
         QCOMPARE(w.Grid1->Rows(), 8);
 
         QTemporaryDir dir;
@@ -334,7 +334,7 @@ private slots:
         } else if (page == 8) {
             kx::setFieldDate(w.RX1, "XDTar3", QStringLiteral("20.03.2024"));
         }
-        w.CMBar_Execute(161);
+        w.CMBar_Execute(kx::Command::ShowReport);
         int hiddenRows = 0;
         for (int r = 1; r < w.Grid1->Rows(); ++r)
             hiddenRows += w.Grid1->RowHeight(r) == 0 ? 1 : 0;
@@ -343,7 +343,7 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("rapor.xlsx"));
         kx::messageScript().files = { path };
-        w.CMBar_Execute(162);
+        w.CMBar_Execute(kx::Command::SaveReport);
         const Sheet sheet = readSheet(path);
         const QList<int> rows = compareWithGrid(sheet, w.Grid1);
         if (QTest::currentTestFailed())
@@ -359,7 +359,7 @@ private slots:
     {
         EventsWindow env;
         kx::FMain &w = env.start();
-        w.ShowPage(12);
+        w.ShowPage(kx::Page::StockInventory);
         QList<kx::ReportRow> rows;
         const QList<QStringList> cells = {
             { "17", "VIDA", "2,5", "1.234,500", "3.086,25" },
@@ -416,8 +416,8 @@ private slots:
         EventsWindow env;
         statementCompany();
         kx::FMain &w = env.start();
-        w.ShowPage(9);
-        w.CMBar_Execute(161);
+        w.ShowPage(kx::Page::DebtsAndCredits);
+        w.CMBar_Execute(kx::Command::ShowReport);
         QTemporaryDir dir;
         QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("klasor")));
         const QString path = dir.filePath(name);
@@ -432,7 +432,7 @@ private slots:
         // Through the command: one message, and still nothing.
         kx::messageScript().shown.clear();
         kx::messageScript().files = { path };
-        kx::SaveReportToExcel(w.Grid1, 9, dir.path());
+        kx::SaveReportToExcel(w.Grid1, kx::Page::DebtsAndCredits, dir.path());
         QCOMPARE(kx::messageScript().textsOf(QStringLiteral("popup")),
                  QStringList { QStringLiteral("Rapor dosyası kaydedilemedi!") });
         QCOMPARE(filesIn(dir.path()), before);
@@ -443,8 +443,8 @@ private slots:
         EventsWindow env;
         statementCompany();
         kx::FMain &w = env.start();
-        w.ShowPage(9);
-        w.CMBar_Execute(161);
+        w.ShowPage(kx::Page::DebtsAndCredits);
+        w.CMBar_Execute(kx::Command::ShowReport);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("Rapor.xlsx"));
         QFile old(path);
@@ -466,17 +466,17 @@ private slots:
         QTemporaryDir dir;
         kx::MessageScript &script = kx::messageScript();
 
-        w.ShowPage(9);
+        w.ShowPage(kx::Page::DebtsAndCredits);
         script.shown.clear();
-        kx::SaveReportToExcel(w.Grid1, 9, dir.path());
+        kx::SaveReportToExcel(w.Grid1, kx::Page::DebtsAndCredits, dir.path());
         QCOMPARE(script.ofKind(QStringLiteral("file")).size(), 0);
         QCOMPARE(script.textsOf(QStringLiteral("popup")),
                  QStringList { QStringLiteral("Raporda bilgi yok!") });
 
-        w.CMBar_Execute(161);
+        w.CMBar_Execute(kx::Command::ShowReport);
         script.shown.clear();
         script.files = { QString() };
-        kx::SaveReportToExcel(w.Grid1, 9, dir.path());
+        kx::SaveReportToExcel(w.Grid1, kx::Page::DebtsAndCredits, dir.path());
         const QList<kx::MessageRecord> dialogs = script.ofKind(QStringLiteral("file"));
         QCOMPARE(dialogs.size(), 1);
         QCOMPARE(dialogs[0].title,
@@ -488,7 +488,7 @@ private slots:
         // No extension is added.
         const QString path = dir.filePath(QStringLiteral("borclar"));
         script.files = { path };
-        kx::SaveReportToExcel(w.Grid1, 9, dir.path());
+        kx::SaveReportToExcel(w.Grid1, kx::Page::DebtsAndCredits, dir.path());
         QCOMPARE(script.textsOf(QStringLiteral("popup")), QStringList());
         QCOMPARE(filesIn(dir.path()), QStringList { QStringLiteral("borclar") });
         compareWithGrid(readSheet(path), w.Grid1);
@@ -500,8 +500,8 @@ private slots:
         EventsWindow env;
         statementCompany();
         kx::FMain &w = env.start();
-        w.ShowPage(9);
-        w.CMBar_Execute(161);
+        w.ShowPage(kx::Page::DebtsAndCredits);
+        w.CMBar_Execute(kx::Command::ShowReport);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("kayit.xlsx"));
         QString title, typed;
@@ -517,7 +517,7 @@ private slots:
             dialog->selectFile(path);
             static_cast<QDialog *>(dialog)->accept();
         });
-        w.CMBar_Execute(162);
+        w.CMBar_Execute(kx::Command::SaveReport);
         QCOMPARE(title, kx::ReportFileDialogTitle);
         QCOMPARE(filters, QStringList { QStringLiteral("Excel dosyaları (*.xlsx)") });
         QCOMPARE(typed, kx::DefaultReportFileName());

@@ -239,7 +239,7 @@ private slots:
     {
         EventsWindow env;
         kx::FMain &w = env.start();
-        w.ShowPage(12);
+        w.ShowPage(kx::Page::StockInventory);
         const QStringList expected = fillInventory(w.Grid1, 150);
         QTemporaryDir dir;
         const QString pdf = dir.filePath(QStringLiteral("envanter.pdf"));
@@ -268,7 +268,7 @@ private slots:
     {
         EventsWindow env;
         kx::FMain &w = env.start();
-        w.ShowPage(12);
+        w.ShowPage(kx::Page::StockInventory);
         fillInventory(w.Grid1, 5);
         for (int c = 1; c < w.Grid1->Cols(); ++c)
             w.Grid1->setColumnWidth(c, 260);
@@ -367,7 +367,7 @@ private slots:
             kx::setFieldDate(w.RX1, "XDTar3", QStringLiteral("20.03.2024"));
         if (page == 11)
             kx::setFieldIndex(w.RX1, "XCStok", 0);
-        w.CMBar_Execute(161);
+        w.CMBar_Execute(kx::Command::ShowReport);
         kx::Grid *grid = w.Grid1;
         QVERIFY(grid->Rows() > 1);
         grid->setColumnWidth(2, grid->ColumnWidth(2) * widen);
@@ -456,9 +456,9 @@ private slots:
             addLine(note, { .stokid = stock, .stokadi = "VIDA M8", .miktar = 1, .inout = "i" });
         }
         kx::FMain &w = env.start();
-        w.ShowPage(11);
+        w.ShowPage(kx::Page::StockMovements);
         kx::setFieldIndex(w.RX1, "XCStok", 0);
-        w.CMBar_Execute(161);
+        w.CMBar_Execute(kx::Command::ShowReport);
         kx::Grid *grid = w.Grid1;
         grid->setColumnWidth(2, grid->ColumnWidth(2) * widen);
         const int account = 3;
@@ -538,7 +538,7 @@ private slots:
     {
         EventsWindow env;
         kx::FMain &w = env.start();
-        w.ShowPage(12);
+        w.ShowPage(kx::Page::StockInventory);
         int chosen = 0;
         kx::ReportPrinter none { [&] { ++chosen; }, [] { return nullptr; } };
         kx::messageScript().shown.clear();
@@ -586,18 +586,18 @@ private slots:
         w.ShowPage(page);
         if (page == 9) {
             kx::setFieldValue(w.RX1, "XOBorclu", 1);
-            w.CMBar_Execute(161);
+            w.CMBar_Execute(kx::Command::ShowReport);
             kx::setFieldValue(w.RX1, "XOTumu4", 1);
         } else if (page == 13) {
             kx::setFieldValue(w.RX1, "XOKasada", 1);
-            w.CMBar_Execute(161);
+            w.CMBar_Execute(kx::Command::ShowReport);
             kx::setFieldValue(w.RX1, "XOTumu8", 1);
         } else {
             kx::setFieldIndex(w.RX1, "XCCari", 0);
             kx::setFieldValue(w.RX1, "XBTar1", 1);
             kx::setFieldDate(w.RX1, "XDTarA1", QStringLiteral("01.01.2024"));
             kx::setFieldDate(w.RX1, "XDTarB1", QStringLiteral("31.01.2024"));
-            w.CMBar_Execute(161);
+            w.CMBar_Execute(kx::Command::ShowReport);
             kx::setFieldIndex(w.RX1, "XCCari", 1);
             kx::setFieldDate(w.RX1, "XDTarB1", QStringLiteral("29.02.2024"));
         }

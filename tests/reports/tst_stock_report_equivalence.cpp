@@ -7,6 +7,7 @@
 #include "core/document_panels.h"
 #include "core/document_values.h"
 #include "core/lists.h"
+#include "core/pages_and_commands.h"
 #include "core/sql_builders.h"
 #include "core/state.h"
 #include "platform/grid.h"
@@ -485,7 +486,7 @@ private slots:
                 o.vatTo = range == 2 ? 20231001 : 20240115;
                 compareReport(10, 11, o, referenceVat,
                               QStringLiteral("vat, option %1, range %2").arg(option).arg(range));
-                rows += int(BuildReport(10, o).rows.size());
+                rows += int(BuildReport(kx::Page::VatReport, o).rows.size());
             }
         }
         QVERIFY(rows > 2000);
@@ -513,7 +514,7 @@ private slots:
                               QStringLiteral("movements of record %1, range %2").arg(k).arg(range));
                 if (QTest::currentTestFailed())
                     return;
-                rows += int(BuildReport(11, o).rows.size());
+                rows += int(BuildReport(kx::Page::StockMovements, o).rows.size());
             }
         }
         QVERIFY(rows > 1000);

@@ -2,6 +2,7 @@
 // written out in full.
 #include "core/document_panels.h"
 #include "core/lists.h"
+#include "core/pages_and_commands.h"
 #include "core/state.h"
 #include "platform/grid.h"
 #include "reports/report.h"
@@ -304,11 +305,11 @@ private slots:
         addStock("V1", "VIDA");
         m_fixture->loadLists();
         ReportOptions o;
-        const kx::Report none = kx::BuildReport(11, o);
+        const kx::Report none = kx::BuildReport(kx::Page::StockMovements, o);
         QCOMPARE(none.missing, QStringLiteral("Görüntülemek istediğiniz stoğu kodunu seçiniz!"));
         QVERIFY(none.rows.isEmpty());
         o.stock = 0;
-        const kx::Report empty = kx::BuildReport(11, o);
+        const kx::Report empty = kx::BuildReport(kx::Page::StockMovements, o);
         QVERIFY(empty.missing.isEmpty());
         QVERIFY(empty.rows.isEmpty());
     }

@@ -221,10 +221,10 @@ private slots:
     {
         EventsWindow env;
         kx::FMain &w = env.start();
-        w.ShowPage(3);
+        w.ShowPage(kx::Page::DeliveryNote);
         kx::messageScript().shown.clear();
         kx::messageScript().inputs = { QStringLiteral("CancelX") };
-        w.CMBar_Execute(171);
+        w.CMBar_Execute(kx::Command::WarrantyLookup);
         QCOMPARE(kx::messageScript().textsOf(QStringLiteral("input")),
                  QStringList { QStringLiteral("Garanti durumunu sorgulamak istediğiniz ürünün seri "
                                               "numarasını giriniz...") });

@@ -141,6 +141,10 @@ private:
     void connectPanelEvents();
     void connectSearch();
     void connectChequeEvents();
+    // The cheque page's share of Grid1_LeaveCell and Grid1_LostFocus: the amounts shown in the
+    // number format, the left cell's or every cheque's.
+    void leaveChequeCell(int row, int col);
+    void reformatChequeAmounts();
     void keepPageTab(int index);
     bool recordTab() const;
     bool documentTab() const;

@@ -1,6 +1,9 @@
-// The cheque page: the report options panel's buttons that add, remove and save cheques.
+// The cheque page: the report options panel's buttons that add, remove and save cheques, and
+// the main grid's events on the page's cells.
 #include "app/main_window.h"
 #include "app/panel_loader.h"
+#include "core/conversions.h"
+#include "core/document_panels.h"
 #include "core/messages.h"
 #include "core/state.h"
 #include "platform/grid.h"
@@ -28,13 +31,14 @@ void FMain::RX1_CekYeni()
     else
         Grid1->setRows(2);
     Grid1->setRowTag(1, int(ReportRowKind::Data));
-    for (int col : { 4, 5, 7 })
+    for (int col : { ChequeColumn::Giver, ChequeColumn::Receiver, ChequeColumn::State })
         Grid1->Cell(1, col).setCellType(CellTypeComboBox);
-    Grid1->Cell(1, 1).setText(QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
-    Grid1->Cell(1, 6).setText(QStringLiteral("0,00"));
-    Grid1->Cell(1, 7).setText(QStringLiteral("Kasada"));
+    Grid1->Cell(1, ChequeColumn::DueDate)
+        .setText(QDate::currentDate().toString(QStringLiteral("dd.MM.yyyy")));
+    Grid1->Cell(1, ChequeColumn::Amount).setText(QStringLiteral("0,00"));
+    Grid1->Cell(1, ChequeColumn::State).setText(ChequeState::InCash);
     // The cheque number is typed next: the grid takes the focus from the button.
-    Grid1->Cell(1, 2).Select();
+    Grid1->Cell(1, ChequeColumn::Number).Select();
     Grid1->setFocus(Qt::OtherFocusReason);
 }
 
@@ -79,6 +83,50 @@ void FMain::RX1_CekKaydet()
         return;
     }
     ShowReport();
+}
+
+void FMain::Grid1_OpenRow(int row, int col)
+{
+    // Emptied before each filling, so that the items do not pile up.
+    if (state().CurrentPage == Page::Cheques
+        && Grid1->Cell(row, col).CellType() == CellTypeComboBox)
+        Grid1->ComboList().Clear();
+}
+
+void FMain::Grid1_ComboDropDown(int row, int col)
+{
+    Q_UNUSED(row);
+    const ModuleState &s = state();
+    if (s.CurrentPage != Page::Cheques)
+        return;
+    GridComboList &list = Grid1->ComboList();
+    if ((col == ChequeColumn::Giver || col == ChequeColumn::Receiver)
+        && s.CariVar != QLatin1String("yok")) {
+        for (int i = 0; i < s.CariRows.recordCount(); ++i)
+            list.AddItem(cardEntry(s.CariRows, i));
+    } else if (col == ChequeColumn::State) {
+        for (const QString &name : ChequeStates)
+            list.AddItem(name);
+    }
+}
+
+void FMain::leaveChequeCell(int row, int col)
+{
+    // Only a cheque's amount: the totals row keeps its one text.
+    if (col != ChequeColumn::Amount || !isChequeRow(Grid1, row))
+        return;
+    GridCell cell = Grid1->Cell(row, ChequeColumn::Amount);
+    cell.setText(reformattedAmount(cell.Text(), state().NumberFormat));
+}
+
+void FMain::reformatChequeAmounts()
+{
+    for (int r = 1; r < Grid1->Rows(); ++r) {
+        if (!isChequeRow(Grid1, r))
+            continue;
+        GridCell cell = Grid1->Cell(r, ChequeColumn::Amount);
+        cell.setText(reformattedAmount(cell.Text(), state().NumberFormat));
+    }
 }
 
 } // namespace kx

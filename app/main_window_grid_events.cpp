@@ -1,5 +1,6 @@
-// The main window's handling of its grids: document lines, widths, cheque cells, drill-downs,
-// and the discount cell of the totals grids.
+// The main window's handling of its grids: document lines, widths, drill-downs and the discount
+// cell of the totals grids. The cheque page's cells are handled beside its buttons
+// (main_window_cheques.cpp).
 #include "app/main_window.h"
 #include "core/conversions.h"
 #include "core/database.h"
@@ -13,7 +14,6 @@
 #include "core/state.h"
 #include "platform/combo_box.h"
 #include "platform/grid.h"
-#include "reports/cheques.h"
 #include "reports/report.h"
 
 #include <QCoreApplication>
@@ -26,9 +26,6 @@
 namespace kx {
 
 namespace {
-
-const char *const ChequeStates[]
-    = { "Kasada", "Dışarıda", "Ciro Edildi", "Tahsil Edildi", "Ödendi" };
 
 // Chooses the first item whose text equals text exactly; no match keeps the old choice.
 void chooseItem(QObject *panel, const char *property, const QString &text)
@@ -164,30 +161,6 @@ void FMain::Grid1_ColumnResize(int col)
     }
 }
 
-void FMain::Grid1_OpenRow(int row, int col)
-{
-    // Emptied before each filling, so that the items do not pile up.
-    if (state().CurrentPage == Page::Cheques
-        && Grid1->Cell(row, col).CellType() == CellTypeComboBox)
-        Grid1->ComboList().Clear();
-}
-
-void FMain::Grid1_ComboDropDown(int row, int col)
-{
-    Q_UNUSED(row);
-    const ModuleState &s = state();
-    if (s.CurrentPage != Page::Cheques)
-        return;
-    GridComboList &list = Grid1->ComboList();
-    if ((col == 4 || col == 5) && s.CariVar != QLatin1String("yok")) {
-        for (int i = 0; i < s.CariRows.recordCount(); ++i)
-            list.AddItem(cardEntry(s.CariRows, i));
-    } else if (col == 7) {
-        for (const char *name : ChequeStates)
-            list.AddItem(QString::fromUtf8(name));
-    }
-}
-
 void FMain::Grid1_DblClick()
 {
     ModuleState &s = state();
@@ -256,10 +229,8 @@ void FMain::Grid1_LeaveCell(int row, int col, int newRow, int newCol)
     const ModuleState &s = state();
     if (row < 1 || row >= Grid1->Rows())
         return;
-    // Only a cheque's amount: the totals row keeps its one text.
-    if (s.CurrentPage == Page::Cheques && col == 6 && isChequeRow(Grid1, row)) {
-        GridCell cell = Grid1->Cell(row, 6);
-        cell.setText(reformattedAmount(cell.Text(), s.NumberFormat));
+    if (s.CurrentPage == Page::Cheques) {
+        leaveChequeCell(row, col);
     } else if (isInvoicePage(s.CurrentPage) && col == s.ColFiyat) {
         GridCell cell = Grid1->Cell(row, col);
         cell.setText(reformattedAmount(cell.Text(), s.PriceFormat));
@@ -270,12 +241,7 @@ void FMain::Grid1_LostFocus()
 {
     const ModuleState &s = state();
     if (s.CurrentPage == Page::Cheques) {
-        for (int r = 1; r < Grid1->Rows(); ++r) {
-            if (!isChequeRow(Grid1, r))
-                continue;
-            GridCell cell = Grid1->Cell(r, 6);
-            cell.setText(reformattedAmount(cell.Text(), s.NumberFormat));
-        }
+        reformatChequeAmounts();
     } else if (isInvoicePage(s.CurrentPage)) {
         GridCell current = Grid1->CurrentCell();
         if (current.Row() >= 1 && current.Col() == s.ColFiyat)

@@ -8,6 +8,7 @@
 #include "platform/grid.h"
 #include "platform/ribbon.h"
 #include "platform/twips.h"
+#include "reports/cheques.h"
 
 #include <QLabel>
 #include <QTabBar>
@@ -192,7 +193,7 @@ void FMain::ShowPage(int page)
         writeColumns(Grid1, columns.constData(), int(columns.size()));
         // A cheque's state is one of the five, which the report's filters know.
         if (page == Page::Cheques)
-            Grid1->setColumnItemsOnly(7, true);
+            Grid1->setColumnItemsOnly(ChequeColumn::State, true);
         if (page == Page::VatReport) {
             const QString rates[]
                 = { s.KdvOrani1.toString(), s.KdvOrani2.toString(), s.KdvOrani3.toString() };

@@ -19,17 +19,17 @@ const QColor DueRed = QColor(255, 0, 0);
 // The statuses of a cheque that is done with: no longer due, whatever its date.
 bool settled(const QString &status)
 {
-    return status == QLatin1String("Ciro Edildi") || status == QLatin1String("Tahsil Edildi")
-        || status == QStringLiteral("Ödendi");
+    return status == ChequeState::Endorsed || status == ChequeState::Collected
+        || status == ChequeState::Paid;
 }
 
 bool filteredOut(const ReportOptions &o, const QString &status)
 {
-    return (o.chequesInCash && status != QLatin1String("Kasada"))
-        || (o.chequesEndorsed && status != QLatin1String("Ciro Edildi"))
-        || (o.chequesCollected && status != QLatin1String("Tahsil Edildi"))
-        || (o.chequesOut && status != QStringLiteral("Dışarıda"))
-        || (o.chequesPaid && status != QStringLiteral("Ödendi"));
+    return (o.chequesInCash && status != ChequeState::InCash)
+        || (o.chequesEndorsed && status != ChequeState::Endorsed)
+        || (o.chequesCollected && status != ChequeState::Collected)
+        || (o.chequesOut && status != ChequeState::Out)
+        || (o.chequesPaid && status != ChequeState::Paid);
 }
 
 int dateKeyOf(const QDate &date)
@@ -59,23 +59,25 @@ Report ChequesReport(const ReportOptions &o)
     report.rows.reserve(rows.recordCount() + 1);
     for (int r = 0; r < rows.recordCount(); ++r) {
         ReportRow row;
+        // The fields in the order of the page's columns, after the empty column 0.
         row.cells = { QString(),       DateKeyToText(rows.value(0, r)),
                       rows.text(1, r), rows.text(2, r),
                       rows.text(3, r), rows.text(4, r),
                       rows.text(5, r), rows.text(6, r) };
+        const QString &vade = row.cells.at(ChequeColumn::DueDate);
         // The stored due date goes with its cell: one the grid cannot show as a date is saved
         // again as it was unless the user types another.
-        row.styles = { ReportCellStyle { 1, -1, -1, false,
-                                         QVariantList { row.cells.at(1), rows.value(0, r) } },
-                       ReportCellStyle { 4, -1, CellTypeComboBox, false },
-                       ReportCellStyle { 5, -1, CellTypeComboBox, false },
-                       ReportCellStyle { 7, -1, CellTypeComboBox, false } };
-        const QString &status = row.cells.at(7);
+        row.styles = { ReportCellStyle { ChequeColumn::DueDate, -1, -1, false,
+                                         QVariantList { vade, rows.value(0, r) } },
+                       ReportCellStyle { ChequeColumn::Giver, -1, CellTypeComboBox, false },
+                       ReportCellStyle { ChequeColumn::Receiver, -1, CellTypeComboBox, false },
+                       ReportCellStyle { ChequeColumn::State, -1, CellTypeComboBox, false } };
+        const QString &status = row.cells.at(ChequeColumn::State);
         // Filtered-out cheques stay in the grid, hidden, so that a save keeps them.
         row.hidden = filteredOut(o, status);
         if (!row.hidden) {
             total += amountOf(rows.value(5, r));
-            if (today >= DateKey(row.cells.at(1)) && !settled(status))
+            if (today >= DateKey(vade) && !settled(status))
                 row.backColor = DueRed;
         }
         report.rows.append(row);
@@ -100,14 +102,14 @@ bool isChequeRow(const Grid *grid, int row)
 ChequeRow chequeRowOf(Grid *grid, int row)
 {
     ChequeRow cheque { row,
-                       grid->Cell(row, 1).Text(),
-                       grid->Cell(row, 2).Text(),
-                       grid->Cell(row, 3).Text(),
-                       grid->Cell(row, 4).Text(),
-                       grid->Cell(row, 5).Text(),
-                       grid->Cell(row, 6).Text(),
-                       grid->Cell(row, 7).Text() };
-    const QVariantList stored = grid->Cell(row, 1).Data().toList();
+                       grid->Cell(row, ChequeColumn::DueDate).Text(),
+                       grid->Cell(row, ChequeColumn::Number).Text(),
+                       grid->Cell(row, ChequeColumn::Bank).Text(),
+                       grid->Cell(row, ChequeColumn::Giver).Text(),
+                       grid->Cell(row, ChequeColumn::Receiver).Text(),
+                       grid->Cell(row, ChequeColumn::Amount).Text(),
+                       grid->Cell(row, ChequeColumn::State).Text() };
+    const QVariantList stored = grid->Cell(row, ChequeColumn::DueDate).Data().toList();
     if (stored.size() == 2) {
         cheque.loaded = true;
         cheque.loadedVade = stored.at(0).toString();

@@ -60,9 +60,8 @@ CardTables chooseCardTables(int firmaId)
     // Settings row 54, columns a1/a2 for the first company, a3/a4 for any other; 0 names the
     // first company's table, any other number the second's.
     const int first = firmaId == 2 ? 1 : 3;
-    const auto companyOf = [&](int column) {
-        return numberValue(settings.text(column + 1, 53)) == 0 ? 0 : 1;
-    };
+    const auto companyOf
+        = [&](int column) { return numberValue(settings.text(column + 1, 53)) == 0 ? 0 : 1; };
     return { companyTables(companyOf(first)).stock, companyTables(companyOf(first + 1)).accounts };
 }
 

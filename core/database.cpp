@@ -288,8 +288,8 @@ QList<TableIndex> deliveredIndexes()
     for (const int company : { 0, 1 }) {
         const QString table = companyTables(company).documents;
         for (const auto &[name, columns] : documents)
-            indexes.append({ table + u'_' + QString::fromLatin1(name), table,
-                             QString::fromLatin1(columns) });
+            indexes.append(
+                { table + u'_' + QString::fromLatin1(name), table, QString::fromLatin1(columns) });
     }
     return indexes;
 }

@@ -25,7 +25,8 @@ QDate dateOfText(const QString &text, bool shortYear)
 {
     static const QRegularExpression Dotted(
         QStringLiteral("^([0-9]{1,2})\\.([0-9]{1,2})\\.([0-9]{4}|[0-9]{2})$"));
-    static const QRegularExpression Digits(QStringLiteral("^([0-9]{2})([0-9]{2})([0-9]{4}|[0-9]{2})$"));
+    static const QRegularExpression Digits(
+        QStringLiteral("^([0-9]{2})([0-9]{2})([0-9]{4}|[0-9]{2})$"));
     QRegularExpressionMatch match = Dotted.match(text);
     if (!match.hasMatch())
         match = Digits.match(text);
@@ -113,7 +114,8 @@ void DateField::takeTypedText() const
     // The getters give the held date; what is typed but not yet taken is read first, so that
     // a save from inside the field stores what the field shows.
     const QDate typed = typedWholeDate();
-    if (lineEdit()->text() != date().toString(DisplayFormat) || (typed.isValid() && typed != date()))
+    if (lineEdit()->text() != date().toString(DisplayFormat)
+        || (typed.isValid() && typed != date()))
         const_cast<DateField *>(this)->interpretText();
 }
 
@@ -132,10 +134,12 @@ QValidator::State DateField::validate(QString &input, int &pos) const
     // Qt's year part refuses, or pads with zeros, digits that can grow into no year from the
     // minimum's on ("15" could only become 15xx); one or two are a year of this century once
     // read, and stay as typed.
-    static const QRegularExpression ShortYear(QStringLiteral("^([0-9]{2})\\.([0-9]{2})\\.([0-9]{1,2})$"));
+    static const QRegularExpression ShortYear(
+        QStringLiteral("^([0-9]{2})\\.([0-9]{2})\\.([0-9]{1,2})$"));
     const QRegularExpressionMatch match = ShortYear.match(typed);
     if ((state == QValidator::Invalid || input != typed) && match.hasMatch()
-        && QDate(2000 + match.captured(3).toInt(), match.captured(2).toInt(), match.captured(1).toInt())
+        && QDate(2000 + match.captured(3).toInt(), match.captured(2).toInt(),
+                 match.captured(1).toInt())
                .isValid()) {
         input = typed;
         pos = typedPos;

@@ -45,12 +45,10 @@ const NumberCells numberCells[] = {
     { Page::DebtsAndCredits, { ReportRowKind::Data }, { 2, 3 } }, // debts and credits
     // VAT: the six VAT columns and both net amounts, and their sums.
     { Page::VatReport, { ReportRowKind::Data, ReportRowKind::Total }, { 3, 4, 5, 6, 7, 8, 9, 10 } },
-    { Page::StockMovements,
-      { ReportRowKind::Data },
-      { 4, 5 } }, // stock movements: quantity, unit price
-    { Page::StockInventory,
-      { ReportRowKind::Data },
-      { 2, 3, 4 } }, // inventory: quantity, unit value, stock value
+    // Stock movements: quantity, unit price.
+    { Page::StockMovements, { ReportRowKind::Data }, { 4, 5 } },
+    // Inventory: quantity, unit value, stock value.
+    { Page::StockInventory, { ReportRowKind::Data }, { 2, 3, 4 } },
     { Page::Cheques, { ReportRowKind::Data }, { 6 } }, // cheques: amount
 };
 

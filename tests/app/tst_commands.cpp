@@ -14,6 +14,7 @@
 #include "platform/ribbon.h"
 #include "platform/zip.h"
 #include "tests/app/events_window.h"
+#include "tests/core/document_view.h"
 #include "tests/support/builders.h"
 #include "tests/support/clicking.h"
 #include "tests/support/fixture.h"
@@ -86,11 +87,6 @@ QStringList paymentFields(const kx::FOdeme &form)
     return { form.CBelge->Text(), form.TSerino->text(),    form.TSirano->text(),
              form.CCari->Text(),  form.DBelge->DateText(), form.TNakit->text(),
              form.TCek->text(),   form.TYekun->text(),     form.TAciklama->text() };
-}
-
-kx::ComboBox *combo(QObject *panel, const char *name)
-{
-    return qobject_cast<kx::ComboBox *>(kx::panelField(panel, name));
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "core/document_panels.h"
 #include "core/lists.h"
 #include "core/messages.h"
+#include "core/rights.h"
 #include "core/sql_builders.h"
 #include "core/state.h"
 #include "platform/combo_box.h"
@@ -179,6 +180,9 @@ void FMain::Grid1_DblClick()
     if (page == Page::AccountStatement || page == Page::VatReport || page == Page::StockMovements) {
         const QString key = Grid1->Cell(row, 0).Text();
         if (!isDocumentKey(key))
+            return;
+        // The saved documents are reached here as by their command, with the same right.
+        if (!CheckRight(RightSavedDocuments))
             return;
         s.PendingDocKey = key;
         // The drill-down keeps whatever the window leaves in the panel, and no flag of the

@@ -8,6 +8,7 @@
 #include "core/lists.h"
 #include "core/messages.h"
 #include "core/payments.h"
+#include "core/rights.h"
 #include "core/saved_documents.h"
 #include "core/sql_builders.h"
 #include "core/state.h"
@@ -174,6 +175,9 @@ void FOdeme::amountChanged()
 
 void FOdeme::BKaydet_Click()
 {
+    // A payment is a document: refused, the form stays as the user left it.
+    if (!CheckRight(RightSaveDocument))
+        return;
     ModuleState &s = state();
     // As leaving the fields would: the amounts are stored as they are shown.
     TNakit->setText(reformattedAmount(TNakit->text(), s.NumberFormat));

@@ -12,6 +12,7 @@
 #include "core/document_save.h"
 #include "core/lists.h"
 #include "core/messages.h"
+#include "core/rights.h"
 #include "core/saved_documents.h"
 #include "core/state.h"
 #include "platform/combo_box.h"
@@ -249,6 +250,9 @@ void FKayitli::Grid1_OpenRow(int row, int col)
 
 void FKayitli::BDel_Click()
 {
+    // Removing a document is guarded as saving one is.
+    if (!CheckRight(RightSaveDocument))
+        return;
     const int row = pickedRow();
     if (row < 1) {
         ShowSystemMessage(QStringLiteral("Önce iptal etmek istediğiniz belgeyi listeden seçiniz!"),

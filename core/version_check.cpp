@@ -237,25 +237,33 @@ void CheckVersionAndRates(int showUpToDate)
 void runVersionCheck(int showUpToDate)
 {
     const QString page = fetchPage(hostUrl(webHost(), QStringLiteral("/kx3/kxver.html")));
-    if (page.isEmpty())
+    const std::optional<VersionPage> marks = page.isEmpty() ? std::nullopt : parseVersionPage(page);
+    if (!marks) {
+        // Asked for, a check that got nothing must not look like one that found nothing new.
+        if (showUpToDate == 1)
+            ShowSystemMessage(QStringLiteral("Sürüm kontrol dosyası alınamadı!"), IconError);
         return;
-    const std::optional<VersionPage> marks = parseVersionPage(page);
-    if (!marks)
-        return;
+    }
     ModuleState &s = state();
     s.BackupUser = marks->user;
     s.BackupPassword = marks->password;
 
     const Rates rates
         = parseRates(fetchPage(hostUrl(rateHost(), QStringLiteral("/kurlar/today.xml"))));
-    s.RateUsdBuy = rates.usdBuy;
-    s.RateUsdSell = rates.usdSell;
-    s.RateEurBuy = rates.eurBuy;
-    s.RateEurSell = rates.eurSell;
-    showRates(rateText(rates));
+    const bool ratesReceived = !rates.usdBuy.isEmpty() && !rates.usdSell.isEmpty()
+        && !rates.eurBuy.isEmpty() && !rates.eurSell.isEmpty();
+    // A failed rate file leaves the last good rates, stored and shown.
+    if (ratesReceived) {
+        s.RateUsdBuy = rates.usdBuy;
+        s.RateUsdSell = rates.usdSell;
+        s.RateEurBuy = rates.eurBuy;
+        s.RateEurSell = rates.eurSell;
+        showRates(rateText(rates));
+    }
 
-    const QString received
-        = QStringLiteral("Döviz bilgileri ve Kantarix sürüm kontrol dosyası alındı.\r\n");
+    const QString received = ratesReceived
+        ? QStringLiteral("Döviz bilgileri ve Kantarix sürüm kontrol dosyası alındı.\r\n")
+        : QStringLiteral("Döviz bilgileri alınamadı!\r\n");
     if (isUpToDate(qulonglong(programVersion().microVersion()), marks->versionText)) {
         if (showUpToDate == 1) {
             ShowNotice(received + QStringLiteral("En güncel sürüm kullanımda..."));

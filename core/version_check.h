@@ -73,7 +73,10 @@ QString updaterPath();
 void CheckVersionAndRates(int showUpToDate);
 // The check without the online test: fetches both files, fills the backup credentials and the
 // rates, shows the rates, and reports (showUpToDate 1) or offers a newer version. Accepting the
-// offer starts the updater and ends the process; a missing updater is reported instead.
+// offer starts the updater and ends the process; a missing updater is reported instead. A
+// version page that gives no text or no marks changes nothing (reported when showUpToDate is
+// 1); a rate file without all four rates keeps the rates held and is named in the report or
+// offer.
 void runVersionCheck(int showUpToDate);
 
 } // namespace kx

@@ -2,17 +2,25 @@
 #include "app/card_editor.h"
 #include "app/main_window.h"
 #include "app/panel_loader.h"
+#include "app/ribbon_menu.h"
 #include "core/document_panels.h"
 #include "core/messages.h"
 #include "core/rights.h"
 #include "core/state.h"
+#include "core/version_check.h"
 #include "platform/combo_box.h"
+#include "platform/date_field.h"
 #include "platform/grid.h"
+#include "platform/ribbon.h"
 #include "platform/zip.h"
 #include "tests/app/events_window.h"
+#include "tests/core/document_view.h"
 #include "tests/support/builders.h"
+#include "tests/support/clicking.h"
 #include "tests/support/fixture.h"
 #include "tests/support/kxtest.h"
+#include "tests/support/page_server.h"
+#include "tests/support/typing.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -21,6 +29,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
+#include <QPushButton>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -42,6 +51,42 @@ int noPermissionNotices()
     for (const kx::MessageRecord &record : kx::messageScript().shown)
         count += record.text == NoPermissionText ? 1 : 0;
     return count;
+}
+
+// Every row of the documents table, read back: what a refused path must leave.
+QStringList documentRows()
+{
+    kx::Recordset rs;
+    rs.Open(QStringLiteral("select id, bmod, belgeid, serino, sirano, nakit, yekun, stokid from "
+                           "\"1Belge\" order by id"),
+            *kx::state().Conn);
+    QStringList rows;
+    for (; !rs.Eof(); rs.MoveNext()) {
+        QStringList row;
+        for (int c = 0; c < 8; ++c)
+            row << rs.Fields(c).toString();
+        rows << row.join(u'|');
+    }
+    return rows;
+}
+
+QStringList gridTexts(kx::Grid *grid)
+{
+    QStringList texts;
+    for (int r = 1; r < grid->Rows(); ++r) {
+        QStringList row;
+        for (int c = 0; c < grid->Cols(); ++c)
+            row << grid->Cell(r, c).Text();
+        texts << row.join(u'|');
+    }
+    return texts;
+}
+
+QStringList paymentFields(const kx::FOdeme &form)
+{
+    return { form.CBelge->Text(), form.TSerino->text(),    form.TSirano->text(),
+             form.CCari->Text(),  form.DBelge->DateText(), form.TNakit->text(),
+             form.TCek->text(),   form.TYekun->text(),     form.TAciklama->text() };
 }
 
 } // namespace
@@ -233,6 +278,223 @@ private slots:
         w.CMBar_Execute(command);
         QCOMPARE(noPermissionNotices(), 0);
         QCOMPARE(kx::state().PopKind, editorKind);
+    }
+
+    // The other ways to the saved documents and to saving or removing a document ask the same
+    // rights as the commands: refused, only the notice, with the report, the form or the list
+    // left as they were and nothing stored or deleted; granted, the path works.
+    void guardedPaths_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<int>("column");
+
+        QTest::newRow("drill-down, account statement") << "statement" << 8;
+        QTest::newRow("drill-down, VAT report") << "vat" << 8;
+        QTest::newRow("drill-down, stock movements") << "movements" << 8;
+        QTest::newRow("payment form, new, same number as a stored one") << "payment" << 7;
+        QTest::newRow("payment form, a saved payment") << "saved payment" << 7;
+        QTest::newRow("İptal Et in Kayıtlı Belgeler") << "cancel" << 7;
+    }
+    void guardedPaths()
+    {
+        QFETCH(QString, path);
+        QFETCH(int, column);
+        EventsWindow env;
+        const qint64 stock = addStock("1", "VIDA");
+        const qint64 account = addAccount("1", "ALICI");
+        const qint64 invoice = addDocument({ .bmod = 5,
+                                             .cariid = account,
+                                             .serino = "F",
+                                             .sirano = "7",
+                                             .kdv1 = "69,15",
+                                             .yekun = "414,90" });
+        for (const char *price : { "100,00", "245,75" })
+            addLine(invoice, { .stokid = stock, .stokadi = "VIDA", .birimfiyat = price });
+        // As another program may have stored it: the form shows it unformatted.
+        const qint64 payment = addDocument({ .bmod = 6,
+                                             .cariid = account,
+                                             .serino = "T",
+                                             .sirano = "1",
+                                             .yekun = "10",
+                                             .nakit = "10",
+                                             .cek = "0,00" });
+        const QString invoiceKey = QStringLiteral("5") + QString::number(invoice);
+        kx::FMain &w = env.start();
+
+        const bool drillDown = column == kx::RightSavedDocuments;
+        if (path == QLatin1String("statement")) {
+            w.ShowPage(kx::Page::AccountStatement);
+            combo(w.RX1, "XCCari")->setListIndex(0);
+        } else if (path == QLatin1String("vat")) {
+            w.ShowPage(kx::Page::VatReport);
+        } else if (path == QLatin1String("movements")) {
+            w.ShowPage(kx::Page::StockMovements);
+            combo(w.RX1, "XCStok")->setListIndex(0);
+        } else if (path != QLatin1String("payment")) {
+            w.ShowPage(kx::Page::DeliveryNote);
+        }
+        if (drillDown)
+            w.CMBar_Execute(kx::Command::ShowReport);
+        const int page = kx::state().CurrentPage;
+        int reportRow = -1;
+        for (int r = 1; drillDown && r < w.Grid1->Rows(); ++r)
+            if (w.Grid1->Cell(r, 0).Text() == invoiceKey)
+                reportRow = r;
+        QVERIFY(!drillDown || reportRow > 0);
+
+        for (const bool granted : { false, true }) {
+            env.setRights(granted ? QList<int>() : QList<int> { column });
+            kx::messageScript().clear();
+            kx::messageScript().answers = { kx::AnswerYes };
+            const QStringList rowsBefore = documentRows();
+            const QStringList gridBefore = gridTexts(w.Grid1);
+            QStringList opened;
+            QStringList formBefore, formAfter;
+            bool formOpenAfter = false;
+            int listRowsBefore = -1, listRowsAfter = -1;
+            int panelAccount = -1;
+
+            // In the payment form once it is up: its fields, Kaydet clicked, its fields.
+            const auto saveInForm = [&] {
+                QTimer::singleShot(0, [&] {
+                    auto *form = qobject_cast<kx::FOdeme *>(QApplication::activeModalWidget());
+                    if (!form)
+                        return;
+                    opened << QStringLiteral("FOdeme");
+                    if (form->editedId() == 0) {
+                        form->CCari->setListIndex(0);
+                        form->TSerino->setFocus(Qt::TabFocusReason);
+                        form->TSerino->selectAll();
+                        typeText(form->TSerino, QStringLiteral("T"));
+                        QTest::keyClick(form->TSerino, Qt::Key_Tab);
+                        form->TSirano->selectAll();
+                        typeText(form->TSirano, QStringLiteral("1"));
+                        form->TNakit->setFocus(Qt::TabFocusReason);
+                        form->TNakit->selectAll();
+                        typeText(form->TNakit, QStringLiteral("25"));
+                        QTest::keyClick(form->TNakit, Qt::Key_Tab);
+                    }
+                    formBefore = paymentFields(*form);
+                    QTest::mouseClick(form->BKaydet, Qt::LeftButton);
+                    formOpenAfter = form->isVisible();
+                    formAfter = paymentFields(*form);
+                    if (formOpenAfter)
+                        form->close();
+                });
+            };
+
+            if (drillDown) {
+                opened = env.closeOpenedWindows([&] { doubleClickCell(w.Grid1, reportRow, 2); });
+            } else if (path == QLatin1String("payment")) {
+                saveInForm();
+                w.CMBar_Execute(kx::Command::Payment);
+            } else {
+                QTimer::singleShot(0, [&] {
+                    auto *list = qobject_cast<kx::FKayitli *>(QApplication::activeModalWidget());
+                    if (!list)
+                        return;
+                    list->CCariX->setListIndex(0);
+                    const QString key = path == QLatin1String("cancel")
+                        ? invoiceKey
+                        : QStringLiteral("6") + QString::number(payment);
+                    int row = -1;
+                    for (int r = 1; r < list->Grid1->Rows(); ++r)
+                        if (list->Grid1->Cell(r, 0).Text() == key)
+                            row = r;
+                    if (path == QLatin1String("saved payment"))
+                        saveInForm();
+                    clickCell(list->Grid1, row, 2);
+                    if (path == QLatin1String("cancel")) {
+                        listRowsBefore = list->Grid1->Rows();
+                        QTest::mouseClick(list->BDel, Qt::LeftButton);
+                        listRowsAfter = list->Grid1->Rows();
+                        panelAccount = kx::fieldIndex(w.RC1, "XCCari");
+                    }
+                    list->close();
+                });
+                w.CMBar_Execute(kx::Command::SavedDocuments);
+            }
+
+            const QStringList questions = kx::messageScript().textsOf(QStringLiteral("question"));
+            if (!granted) {
+                QCOMPARE(env.shownTexts(), QStringList { NoPermissionText });
+                QCOMPARE(kx::messageScript().answers.size(), 1);
+                QCOMPARE(documentRows(), rowsBefore);
+                QVERIFY(kx::state().PendingDocKey.isEmpty());
+                if (drillDown) {
+                    QVERIFY(opened.isEmpty());
+                    QCOMPARE(kx::state().CurrentPage, page);
+                    QCOMPARE(gridTexts(w.Grid1), gridBefore);
+                } else if (path == QLatin1String("cancel")) {
+                    QCOMPARE(listRowsAfter, listRowsBefore);
+                    QCOMPARE(panelAccount, 0); // the picked invoice stays in its panel
+                } else {
+                    QCOMPARE(opened, QStringList { "FOdeme" });
+                    QVERIFY(formOpenAfter);
+                    QCOMPARE(formAfter, formBefore);
+                }
+                continue;
+            }
+
+            QCOMPARE(noPermissionNotices(), 0);
+            if (drillDown) {
+                QCOMPARE(opened, QStringList { "FKayitli " + invoiceKey });
+            } else if (path == QLatin1String("cancel")) {
+                QCOMPARE(questions,
+                         QStringList { "Seçili belgeyi iptal etmek istediğinize emin misiniz?" });
+                QCOMPARE(listRowsAfter, listRowsBefore - 1);
+                QCOMPARE(countWhere(QStringLiteral("select id from \"1Belge\" where id=%1 or "
+                                                   "belgeid=%1")
+                                        .arg(invoice)),
+                         0);
+            } else {
+                QCOMPARE(kx::messageScript().lastPopupText(),
+                         QStringLiteral("Belge kaydedildi..."));
+                // The new payment took the stored one's number and replaced it, after the
+                // question; the edited one is written anew and its form closes.
+                const bool edited = path == QLatin1String("saved payment");
+                QCOMPARE(questions.size(), edited ? 0 : 1);
+                QCOMPARE(formOpenAfter, !edited);
+                QCOMPARE(countWhere(
+                             QStringLiteral("select id from \"1Belge\" where id=%1").arg(payment)),
+                         0);
+                QCOMPARE(countWhere(QStringLiteral("select id from \"1Belge\" where bmod=6 and "
+                                                   "nakit='%1'")
+                                        .arg(edited ? "10,00" : "25,00")),
+                         1);
+            }
+        }
+    }
+
+    // "Döviz Kuru / Yeni Sürüm Kontrol" with the rate file missing on the web host: online, the
+    // report names the failure and the rate pane keeps its placeholder; offline, nothing.
+    void rateCheckCommand_data()
+    {
+        QTest::addColumn<bool>("online");
+        QTest::newRow("online") << true;
+        QTest::newRow("offline") << false;
+    }
+    void rateCheckCommand()
+    {
+        QFETCH(bool, online);
+        EventsWindow env;
+        kx::FMain &w = env.start();
+        PageServer server;
+        server.setPage(QStringLiteral("/kx3/kxver.html"), "un = a/un pw = b/pw vrs = 0!");
+        qputenv("KANTARIX_WEB_HOST", server.host().toUtf8());
+        qputenv("KANTARIX_RATE_HOST", server.host().toUtf8());
+        kx::messageScript().clear();
+        kx::messageScript().suppressNotices = true;
+        kx::onlineOverride() = online;
+        w.CMBar_Execute(kx::Command::CheckRatesAndVersion);
+        kx::onlineOverride().reset();
+        QCOMPARE(env.shownTexts(),
+                 online
+                     ? QStringList { "Döviz bilgileri alınamadı!\r\nEn güncel sürüm kullanımda..." }
+                     : QStringList());
+        QCOMPARE(server.requests(QStringLiteral("/kurlar/today.xml")), online ? 1 : 0);
+        QCOMPARE(w.findChild<kx::RibbonStatusBar *>()->PaneText(1), kx::RatePlaceholder);
+        QVERIFY(kx::state().RateUsdBuy.isEmpty());
     }
 
     // Record, document and report commands off their own page do nothing and say nothing,

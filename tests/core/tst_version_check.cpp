@@ -294,24 +294,120 @@ private slots:
         QVERIFY(last.text.contains(QStringLiteral("Guncelleme")));
     }
 
-    void silentStops_data()
+    // A version page that gives no text or no marks changes nothing and fetches no rates; asked
+    // for, the check says it got no page, at start-up it stays silent.
+    void failedVersionPage_data()
     {
-        QTest::addColumn<QByteArray>("page");
-        QTest::newRow("empty page") << QByteArray();
-        QTest::newRow("missing marks") << QByteArray("<html>bakimdayiz</html>");
-        QTest::newRow("no page") << QByteArray("404");
+        QTest::addColumn<QByteArray>("page"); // "404": not served, "refused": nobody listens
+        QTest::addColumn<int>("showUpToDate");
+        const QList<QPair<const char *, QByteArray>> pages
+            = { { "empty page", QByteArray() },
+                { "missing marks", QByteArray("<html>bakimdayiz</html>") },
+                { "404", QByteArray("404") },
+                { "refused connection", QByteArray("refused") } };
+        for (const auto &[name, page] : pages) {
+            QTest::addRow("%s at start-up", name) << page << 0;
+            QTest::addRow("%s on the command", name) << page << 1;
+        }
     }
-    void silentStops()
+    void failedVersionPage()
     {
         QFETCH(QByteArray, page);
-        if (page != "404")
+        QFETCH(int, showUpToDate);
+        QTcpServer closed;
+        if (page == "refused") {
+            closed.listen(QHostAddress::LocalHost);
+            const QByteArray host = "127.0.0.1:" + QByteArray::number(closed.serverPort());
+            closed.close();
+            qputenv("KANTARIX_WEB_HOST", host);
+        } else if (page != "404") {
             m_server->setPage(versionPath, page);
+        }
         state().BackupUser = QStringLiteral("eski");
-        runVersionCheck(1);
-        QVERIFY(messageScript().shown.isEmpty());
+        state().RateUsdBuy = QStringLiteral("1,1111");
+        runVersionCheck(showUpToDate);
+        const auto &shown = messageScript().shown;
+        if (showUpToDate == 1) {
+            QCOMPARE(shown.size(), 1);
+            QCOMPARE(shown.at(0).kind, QStringLiteral("popup"));
+            QCOMPARE(shown.at(0).text, QStringLiteral("Sürüm kontrol dosyası alınamadı!"));
+            QCOMPARE(shown.at(0).icon, int(IconError));
+        } else {
+            QVERIFY(shown.isEmpty());
+        }
         QCOMPARE(state().BackupUser, QStringLiteral("eski"));
+        QCOMPARE(state().RateUsdBuy, QStringLiteral("1,1111"));
         QCOMPARE(m_status->PaneText(1), QStringLiteral("placeholder"));
         QCOMPARE(m_server->requests(ratePath), 0);
+    }
+
+    // A rate file that gives no text or lacks one of the four rates keeps the rates held, in
+    // the state and in the pane; the report or the offer names it in its first line. The
+    // backup credentials of the good version page are taken all the same.
+    void failedRateFile_data()
+    {
+        QTest::addColumn<QByteArray>("rates"); // "404": not served
+        QTest::addColumn<int>("showUpToDate");
+        QTest::addColumn<bool>("newer");
+        const QByteArray noEuro = QByteArray(bankFile("48.9008", "48.9889", "57.0123", "57.1150"))
+                                      .replace("CurrencyName>EURO", "CurrencyName>YEN");
+        const QByteArray noEuroSelling = bankFile("48.9008", "48.9889", "57.0123", "");
+        QTest::newRow("404 on the command") << QByteArray("404") << 1 << false;
+        QTest::newRow("404 at start-up") << QByteArray("404") << 0 << false;
+        QTest::newRow("empty file on the command") << QByteArray() << 1 << false;
+        QTest::newRow("dollar, no euro, on the command") << noEuro << 1 << false;
+        QTest::newRow("dollar, no euro, at start-up") << noEuro << 0 << false;
+        QTest::newRow("no euro selling rate, on the command") << noEuroSelling << 1 << false;
+        QTest::newRow("newer version, 404 at start-up") << QByteArray("404") << 0 << true;
+        QTest::newRow("newer version, no euro, on the command") << noEuro << 1 << true;
+    }
+    void failedRateFile()
+    {
+        QFETCH(QByteArray, rates);
+        QFETCH(int, showUpToDate);
+        QFETCH(bool, newer);
+        PageServer rateServer;
+        if (rates != "404")
+            rateServer.setPage(ratePath, rates);
+        qputenv("KANTARIX_RATE_HOST", rateServer.host().toUtf8());
+        m_server->setPage(versionPath, versionPageFor(revision() + (newer ? 1 : 0)));
+        ModuleState &s = state();
+        s.RateUsdBuy = QStringLiteral("1,1111");
+        s.RateUsdSell = QStringLiteral("1,2222");
+        s.RateEurBuy = QStringLiteral("2,1111");
+        s.RateEurSell = QStringLiteral("2,2222");
+        messageScript().answers = { AnswerNo };
+
+        runVersionCheck(showUpToDate);
+
+        QCOMPARE(rateServer.requests(ratePath), 1);
+        QCOMPARE(s.BackupUser, QStringLiteral("yedekci"));
+        QCOMPARE(QStringList({ s.RateUsdBuy, s.RateUsdSell, s.RateEurBuy, s.RateEurSell }),
+                 QStringList({ "1,1111", "1,2222", "2,1111", "2,2222" }));
+        QCOMPARE(m_status->PaneText(1), QStringLiteral("placeholder"));
+        QStringList expected;
+        if (newer)
+            expected << QStringLiteral("question: Döviz bilgileri alınamadı!\r\n"
+                                       "Daha güncel bir sürüm tespit edildi, şimdi yüklemek "
+                                       "istiyor musunuz?");
+        else if (showUpToDate == 1)
+            expected << QStringLiteral("notice: Döviz bilgileri alınamadı!\r\n"
+                                       "En güncel sürüm kullanımda...");
+        QStringList shown;
+        for (const MessageRecord &record : messageScript().shown)
+            shown << record.kind + QStringLiteral(": ") + record.text;
+        QCOMPARE(shown, expected);
+    }
+
+    // Offline the command fetches nothing and says nothing, whatever the hosts would answer.
+    void offlineDoesNothing()
+    {
+        onlineOverride() = false;
+        CheckVersionAndRates(1);
+        onlineOverride().reset();
+        QVERIFY(messageScript().shown.isEmpty());
+        QCOMPARE(m_server->requests(versionPath), 0);
+        QCOMPARE(m_status->PaneText(1), QStringLiteral("placeholder"));
     }
 
     void refusedConnectionIsAnEmptyPage()

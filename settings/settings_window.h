@@ -26,7 +26,8 @@ class FAyar : public QDialog
     Q_OBJECT
 
 public:
-    // The load: builds the pages and fills every control from AyarRows; writes nothing.
+    // The load: builds the pages and fills every control from AyarRows, but the other
+    // company's table choices, which come from its own settings table; writes nothing.
     explicit FAyar(QWidget *parent = nullptr);
 
     // Pages "Stoklar / Cariler", "Yazıcı", "Yedekleme", "Diğer".

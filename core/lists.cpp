@@ -134,10 +134,7 @@ void loadSettings(ModuleState &s)
     const QString select
         = QStringLiteral("select * from ") + table + QStringLiteral(" order by id");
     rs.Open(select, conn);
-    const QList<QVariant> &ids = rs.rows().field(0);
-    const bool has54 = std::any_of(ids.begin(), ids.end(),
-                                   [](const QVariant &id) { return id.toLongLong() == 54; });
-    const bool addRow = rs.RecordCount() == 53 && !has54;
+    const bool addRow = tableUsageRowDue(rs.rows().field(0));
     bool switchesOff = false;
     if (!addRow && rs.RecordCount() > 0) {
         rs.MoveLast();
@@ -151,15 +148,11 @@ void loadSettings(ModuleState &s)
         if (ownTransaction)
             conn.BeginTrans();
         try {
-            if (addRow) {
-                conn.Execute(QStringLiteral("insert into ") + table
-                                 + QStringLiteral(" (id,nedir,a1,a2,a3,a4) values (54,?,?,?,?,?)"),
-                             { QStringLiteral("stok ve cari tablolari"), QStringLiteral("0"),
-                               QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("1") });
-            }
+            if (addRow)
+                addTableUsageRow(conn, s.TblAyar);
             conn.Execute(QStringLiteral("update ") + table
                              + QStringLiteral(" set a5=?, a6=? where id=54 and a5 is null"),
-                         { QStringLiteral("1"), QStringLiteral("1") });
+                         { tableUsageDefaults()[4], tableUsageDefaults()[5] });
             if (ownTransaction)
                 conn.CommitTrans();
         } catch (...) {
@@ -224,6 +217,33 @@ void LoadLists(bool reloadSettings, bool reloadStock, bool reloadCari)
         loadCards(s, s.TblStok, s.StokAllRows, s.StokRows, s.StokVar, stockAll, stockLive);
     if (reloadCari)
         loadCards(s, s.TblCari, s.CariAllRows, s.CariRows, s.CariVar, accountAll, accountLive);
+}
+
+const std::array<QString, 6> &tableUsageDefaults()
+{
+    static const std::array<QString, 6> defaults {
+        QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("1"),
+        QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1"),
+    };
+    return defaults;
+}
+
+bool tableUsageRowDue(const QList<QVariant> &ids)
+{
+    return ids.size() == 53 && std::none_of(ids.begin(), ids.end(), [](const QVariant &id) {
+               return id.toLongLong() == 54;
+           });
+}
+
+void addTableUsageRow(Connection &connection, const QString &table)
+{
+    QVariantList values { QStringLiteral("stok ve cari tablolari") };
+    for (const QString &value : tableUsageDefaults())
+        values << value;
+    connection.Execute(
+        QStringLiteral("insert into ") + sqlTable(table)
+            + QStringLiteral(" (id,nedir,a1,a2,a3,a4,a5,a6) values (54,?,?,?,?,?,?,?)"),
+        values);
 }
 
 QString turkishSortKey(const QString &text)

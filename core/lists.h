@@ -1,10 +1,16 @@
 // Settings rows and the in-memory stock and account lists, with look-up of a card by id.
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <QVariant>
 #include <QtGlobal>
 
+#include <array>
+
 namespace kx {
+
+class Connection;
 
 // Reloads, in this order, the settings rows (AyarRows, with the upgrade to row 54 and the
 // print names 20..25), the stock lists (StokAllRows, StokRows, StokVar) and the account lists
@@ -12,6 +18,16 @@ namespace kx {
 // Turkish alphabetical order of the name, without regard to case. A list whose query finds no
 // rows keeps its previous contents. Throws DatabaseError.
 void LoadLists(bool reloadSettings, bool reloadStock, bool reloadCari);
+
+// Settings row 54 as the settings load adds it at a company's first login: columns a1..a4
+// put each company on its own stock and account tables ("0", "0", "1", "1"), a5 and a6 turn
+// the price write-back and the low-stock warning on.
+const std::array<QString, 6> &tableUsageDefaults();
+// Whether the settings load adds row 54 to a settings table holding rows of these ids: exactly
+// 53 rows, none of them row 54.
+bool tableUsageRowDue(const QList<QVariant> &ids);
+// Adds that row 54 to the settings table `table` on connection. Throws DatabaseError.
+void addTableUsageRow(Connection &connection, const QString &table);
 
 // The key that orders names the Turkish way: C < Ç, G < Ğ, I < İ (ı, I before i, İ),
 // O < Ö, S < Ş, U < Ü, case ignored; digits before letters.

@@ -2,8 +2,12 @@
 #include "settings/settings_rows.h"
 
 #include "core/conversions.h"
+#include "core/database.h"
+#include "core/lists.h"
 #include "core/sql_builders.h"
 #include "core/state.h"
+
+#include <algorithm>
 
 namespace kx {
 
@@ -47,6 +51,44 @@ bool startsWithNumber(const QString &text)
 QString leadingNumberText(const QString &text)
 {
     return plainNumberText(numberValue(text));
+}
+
+// 0 or 1 by the table the login takes for a stored choice; -1 when the text holds no number.
+int tableChoiceOf(const QString &stored)
+{
+    return !startsWithNumber(stored) ? -1 : numberValue(stored) != 0 ? 1 : 0;
+}
+
+// The choices a save writes into a1..a4 of a row 54; a choice of none leaves its column.
+void setTableChoiceSlots(const std::array<int, TableChoiceCount> &choices)
+{
+    ModuleState &s = state();
+    for (int k = 1; k <= TableChoiceCount; ++k) {
+        if (choices[k - 1] >= 0)
+            s.FieldValues[k] = QString::number(choices[k - 1]);
+    }
+}
+
+// The company whose window this is not, as companyTables counts: a third company shares the
+// second's tables.
+int otherCompany()
+{
+    return state().TblAyar == companyTables(0).settings ? 1 : 0;
+}
+
+// What the other company's settings table holds of row 54.
+enum class TableUsageRow { Stored, AddedAtFirstLogin, None };
+
+TableUsageRow tableUsageRowOf(const QString &table)
+{
+    Recordset rs;
+    rs.Open(QStringLiteral("select id from ") + sqlTable(table), *state().Conn);
+    const QList<QVariant> ids = rs.rows().field(0);
+    rs.Close();
+    if (std::any_of(ids.begin(), ids.end(),
+                    [](const QVariant &id) { return id.toLongLong() == 54; }))
+        return TableUsageRow::Stored;
+    return tableUsageRowDue(ids) ? TableUsageRow::AddedAtFirstLogin : TableUsageRow::None;
 }
 
 QString flagText(bool on)
@@ -102,16 +144,44 @@ SettingsValues readSettingsValues(const RowArray &rows)
     }
     for (int i = 0; i < RightCount; ++i)
         values.rights[i] = numberValue(settingText(rows, RightsRow, i + 1)) != 0;
-    for (int i = 0; i < TableChoiceCount; ++i) {
-        const QString stored = settingText(rows, TablesRow, i + 1);
-        values.tableChoices[i] = !startsWithNumber(stored) ? -1 : numberValue(stored) != 0 ? 1 : 0;
-    }
+    for (int i = 0; i < TableChoiceCount; ++i)
+        values.tableChoices[i] = tableChoiceOf(settingText(rows, TablesRow, i + 1));
     values.priceWriteBack = numberValue(settingText(rows, TablesRow, 5)) == 1;
     values.lowStockWarning = numberValue(settingText(rows, TablesRow, 6)) == 1;
     return values;
 }
 
-void writeSettingsValues(const SettingsValues &values)
+void readOtherCompanyChoices(SettingsValues &values)
+{
+    const int company = otherCompany();
+    const QString table = companyTables(company).settings;
+    const int first = 2 * company; // a1, a2 of the first company, a3, a4 of the second
+    for (const int i : { first, first + 1 })
+        values.tableChoices[i] = -1;
+    try {
+        switch (tableUsageRowOf(table)) {
+        case TableUsageRow::Stored: {
+            Recordset rs;
+            rs.Open(QStringLiteral("select a%1, a%2 from ").arg(first + 1).arg(first + 2)
+                        + sqlTable(table) + QStringLiteral(" where id=?"),
+                    *state().Conn, { TablesRow });
+            for (const int i : { first, first + 1 })
+                values.tableChoices[i] = tableChoiceOf(rs.Fields(i - first).toString());
+            break;
+        }
+        case TableUsageRow::AddedAtFirstLogin:
+            for (const int i : { first, first + 1 })
+                values.tableChoices[i] = tableChoiceOf(tableUsageDefaults()[i]);
+            break;
+        case TableUsageRow::None:
+            break;
+        }
+    } catch (const DatabaseError &) {
+        // Shown as none, and written only as far as the save can reach the table.
+    }
+}
+
+void writeSettingsValues(const SettingsValues &values, bool tableUsageChanged)
 {
     ModuleState &s = state();
     if (!s.Conn)
@@ -141,33 +211,29 @@ void writeSettingsValues(const SettingsValues &values)
 
         // A choice the window could not show is left as stored: writing -1 would name the
         // second company's table at the next login.
-        for (int k = 1; k <= TableChoiceCount; ++k) {
-            const int choice = values.tableChoices[k - 1];
-            if (choice >= 0)
-                s.FieldValues[k] = QString::number(choice);
-        }
+        setTableChoiceSlots(values.tableChoices);
         s.FieldValues[5] = flagText(values.priceWriteBack);
         s.FieldValues[6] = flagText(values.lowStockWarning);
         ExecUpdate(s.TblAyar, TablesRow);
+
+        // The other company's login reads its choices from its own row 54; its switches and
+        // every other column stay its own.
+        if (tableUsageChanged) {
+            const QString other = companyTables(otherCompany()).settings;
+            const TableUsageRow row = tableUsageRowOf(other);
+            if (row == TableUsageRow::AddedAtFirstLogin)
+                addTableUsageRow(conn, other);
+            if (row != TableUsageRow::None) {
+                setTableChoiceSlots(values.tableChoices);
+                ExecUpdate(other, TablesRow);
+            }
+        }
         conn.CommitTrans();
     } catch (...) {
         s.FieldValues.fill(SkipSlot);
         conn.RollbackTrans();
         throw;
     }
-}
-
-bool tableUsageChanged(const SettingsValues &values, const RowArray &rows)
-{
-    for (int i = 0; i < TableChoiceCount; ++i) {
-        const int choice = values.tableChoices[i];
-        if (choice < 0)
-            continue;
-        const bool storedSecond = numberValue(settingText(rows, TablesRow, i + 1)) != 0;
-        if ((choice == 1) != storedSecond)
-            return true;
-    }
-    return false;
 }
 
 } // namespace kx

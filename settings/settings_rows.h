@@ -52,14 +52,19 @@ struct SettingsValues
 // when the text holds no number. Nothing read can fail.
 SettingsValues readSettingsValues(const RowArray &rows);
 
+// Puts the other company's two table choices into `values` (a1, a2 of the first company, a3,
+// a4 of the second) as that company's own settings table holds them, since its login reads
+// them there: from its row 54, or, when it holds exactly rows 1..53, as its first login will
+// add that row; otherwise, or when the table cannot be read, as none.
+void readOtherCompanyChoices(SettingsValues &values);
+
 // Writes rows 1, 2, 4, 5, 17..52, 53 and 54 of TblAyar through FieldValues and ExecUpdate, in
 // one transaction: a failure rolls every row back and throws DatabaseError. Ticks and widths go
 // in as the plain text of their leading number ("12,5" → "12", "" → "0"), captions and layout
-// cells as they stand; a table choice of none leaves its column alone.
-void writeSettingsValues(const SettingsValues &values);
-
-// True when a table choice names another table than the stored row 54 gives at login: the
-// change that waits for the next start.
-bool tableUsageChanged(const SettingsValues &values, const RowArray &rows);
+// cells as they stand; a table choice of none leaves its column alone. When the table usage has
+// changed, the four choices go into a1..a4 of the other company's row 54 as well, in the same
+// transaction: the row is first added there when its first login would add it, and a table
+// holding neither gets nothing.
+void writeSettingsValues(const SettingsValues &values, bool tableUsageChanged);
 
 } // namespace kx

@@ -272,7 +272,10 @@ void FAyar::Form_Load()
     setupListGrid();
     for (Grid *grid : Grid2)
         SetupPrintGrid(grid);
-    showValues(readSettingsValues(s.AyarRows));
+    SettingsValues values = readSettingsValues(s.AyarRows);
+    readOtherCompanyChoices(values);
+    m_openedChoices = values.tableChoices;
+    showValues(values);
     if (backupPageBuilder())
         backupPageBuilder()(*this, m_backupPage);
 }
@@ -431,10 +434,10 @@ void FAyar::BKaydet_Click()
         return;
     ModuleState &s = state();
     const SettingsValues values = shownValues();
-    // Against the rows as loaded: the reload below comes after.
-    const bool restart = tableUsageChanged(values, s.AyarRows);
+    // Against what the window showed: the two companies' rows 54 may not agree.
+    const bool restart = values.tableChoices != m_openedChoices;
     try {
-        writeSettingsValues(values);
+        writeSettingsValues(values, restart);
     } catch (const DatabaseError &) {
         ShowSystemMessage(QStringLiteral("Ayarlar kaydedilemedi, hiçbir değişiklik yazılmadı!"),
                           IconError);

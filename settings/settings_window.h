@@ -26,7 +26,8 @@ class FAyar : public QDialog
     Q_OBJECT
 
 public:
-    // The load: builds the pages and fills every control from AyarRows; writes nothing.
+    // The load: builds the pages and fills every control from AyarRows, but the other
+    // company's table choices, which come from its own settings table; writes nothing.
     explicit FAyar(QWidget *parent = nullptr);
 
     // Pages "Stoklar / Cariler", "Yazıcı", "Yedekleme", "Diğer".
@@ -45,7 +46,8 @@ public:
     QGroupBox *Frame3 = nullptr;
     // 0..8 the rights of other computers, 9 the price write-back, 10 the low-stock warning.
     std::array<QCheckBox *, 11> Check1 {};
-    // The table usage of row 54 a1..a4.
+    // The table usage: a1, a2 as the first company's row 54 holds them, a3, a4 as the
+    // second's, whose logins read them there.
     std::array<QComboBox *, TableChoiceCount> Combo1 {};
     QPushButton *BKaydet = nullptr; // "Ayarları Kaydet"
 
@@ -82,6 +84,7 @@ private:
     void showValues(const SettingsValues &values);
 
     QWidget *m_backupPage = nullptr;
+    std::array<int, TableChoiceCount> m_openedChoices {}; // the table usage the load showed
     int m_scrollMemory = 0; // the scroll bar's value after the last shift
     bool m_transferRunning = false;
 };

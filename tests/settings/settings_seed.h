@@ -59,20 +59,26 @@ inline void seedSettings()
     }
 }
 
-inline void setSetting(int row, int column, const QVariant &value)
+// In the logged-in company's settings table unless another is named.
+inline void setSetting(int row, int column, const QVariant &value, QString table = {})
 {
     kx::ModuleState &s = kx::state();
-    s.Conn->Execute(QStringLiteral("update \"%1\" set a%2=? where id=?").arg(s.TblAyar).arg(column),
+    if (table.isEmpty())
+        table = s.TblAyar;
+    s.Conn->Execute(QStringLiteral("update \"%1\" set a%2=? where id=?").arg(table).arg(column),
                     { value, row });
 }
 
 // One entry per stored cell, "id/column" → type and text, so that a Null, a number and a text
-// of the same digits all differ.
-inline QMap<QString, QString> settingsSnapshot()
+// of the same digits all differ. Of the logged-in company's settings table unless another is
+// named.
+inline QMap<QString, QString> settingsSnapshot(QString table = {})
 {
     kx::ModuleState &s = kx::state();
+    if (table.isEmpty())
+        table = s.TblAyar;
     kx::Recordset rs;
-    rs.Open(QStringLiteral("select * from \"%1\" order by id").arg(s.TblAyar), *s.Conn);
+    rs.Open(QStringLiteral("select * from \"%1\" order by id").arg(table), *s.Conn);
     QMap<QString, QString> cells;
     const QStringList names = rs.fieldNames();
     for (; !rs.Eof(); rs.MoveNext()) {
@@ -89,11 +95,13 @@ inline QMap<QString, QString> settingsSnapshot()
     return cells;
 }
 
-inline QString storedSetting(int row, int column)
+inline QString storedSetting(int row, int column, QString table = {})
 {
     kx::ModuleState &s = kx::state();
+    if (table.isEmpty())
+        table = s.TblAyar;
     kx::Recordset rs;
-    rs.Open(QStringLiteral("select a%1 from \"%2\" where id=?").arg(column).arg(s.TblAyar), *s.Conn,
+    rs.Open(QStringLiteral("select a%1 from \"%2\" where id=?").arg(column).arg(table), *s.Conn,
             { row });
     const QVariant value = rs.Eof() ? QVariant() : rs.Fields(0);
     rs.Close();

@@ -1,13 +1,18 @@
 // The settings window: what its load shows of the settings rows and what its save writes back.
+#include "app/main_window.h"
 #include "core/database.h"
 #include "core/lists.h"
 #include "core/messages.h"
+#include "core/pages_and_commands.h"
 #include "core/state.h"
+#include "core/version_check.h"
 #include "platform/grid.h"
 #include "settings/link_label.h"
 #include "settings/settings_window.h"
 #include "tests/settings/settings_seed.h"
 #include "tests/settings/url_recorder.h"
+#include "tests/support/builders.h"
+#include "tests/support/clicking.h"
 #include "tests/support/fixture.h"
 #include "tests/support/kxtest.h"
 
@@ -31,7 +36,10 @@ const QString RestartText = QStringLiteral(
     "Kayıt tabloları ile ilgili yapmış olduğunuz değişikliklerin geçerli olabilmesi için "
     "Kantarix'yi kapatıp tekrar açmalısınız!");
 
-// A logged-in company whose settings rows hold the seeded texts, and its settings window.
+const QString SecondSettings = QStringLiteral("2Ayar");
+
+// The first company logged in, both companies' settings rows holding the seeded texts (so
+// that their rows 54 agree), and its settings window.
 struct SettingsEnv
 {
     Fixture fixture;
@@ -39,6 +47,8 @@ struct SettingsEnv
 
     explicit SettingsEnv(bool mainComputer = true)
     {
+        fixture.login(2);
+        seedSettings();
         fixture.login(1);
         seedSettings();
         fixture.loadLists();
@@ -71,6 +81,15 @@ int shownControl(kx::FAyar &window, int row, int column)
     return box->isChecked() ? 1 : 0;
 }
 
+// A value of settings row 54 or 53 where the window reads it: a table choice of the second
+// company (a3, a4) in both companies' rows, so that they still agree.
+void setShownSetting(int row, int column, const QVariant &value)
+{
+    setSetting(row, column, value);
+    if (row == 54 && (column == 3 || column == 4))
+        setSetting(row, column, value, SecondSettings);
+}
+
 // Types text as key presses into the focused editor; QTest::keyClicks takes Latin-1 only.
 void typeText(QWidget *editor, const QString &text)
 {
@@ -88,6 +107,55 @@ int countShown(const QString &kind, const QString &text)
     for (const kx::MessageRecord &record : kx::messageScript().shown)
         count += record.kind == kind && record.text == text ? 1 : 0;
     return count;
+}
+
+QString settingsTableOf(int company)
+{
+    return QStringLiteral("%1Ayar").arg(company);
+}
+
+// Row 54 a1..a4 of the company's settings table, as the login last left it loaded.
+void storeChoices(int company, const QStringList &choices)
+{
+    for (int c = 1; c <= 4; ++c)
+        setSetting(54, c, choices.at(c - 1), settingsTableOf(company));
+}
+
+// What the table-usage lists show, on the page "Diğer" reached by a click on its tab.
+QList<int> shownChoices(kx::FAyar &window)
+{
+    if (window.Tab1->currentIndex() != 3)
+        clickTab(window.Tab1, 3);
+    QList<int> shown;
+    for (QComboBox *combo : window.Combo1)
+        shown << combo->currentIndex();
+    return shown;
+}
+
+QStringList storedChoices(int company)
+{
+    QStringList stored;
+    for (int c = 1; c <= 4; ++c)
+        stored << storedSetting(54, c, settingsTableOf(company));
+    return stored;
+}
+
+QStringList asTexts(const QList<int> &choices)
+{
+    QStringList texts;
+    for (const int choice : choices)
+        texts << QString::number(choice);
+    return texts;
+}
+
+// The names a list page shows in its name column, top to bottom.
+QStringList listedNames(kx::FMain &main, int page)
+{
+    main.ShowPage(page);
+    QStringList names;
+    for (int r = 1; r < main.Grid1->Rows(); ++r)
+        names << main.Grid1->Cell(r, 2).Text();
+    return names;
 }
 
 } // namespace
@@ -109,7 +177,9 @@ private slots:
         QCOMPARE(settingsSnapshot(), before); // the load writes nothing
         kx::messageScript().shown.clear();
 
+        const QMap<QString, QString> otherBefore = settingsSnapshot(SecondSettings);
         env.save();
+        QCOMPARE(settingsSnapshot(SecondSettings), otherBefore);
         const QMap<QString, QString> after = settingsSnapshot();
         for (auto it = before.cbegin(); it != before.cend(); ++it)
             QVERIFY2(after.value(it.key()) == it.value(), qPrintable(it.key()));
@@ -190,8 +260,8 @@ private slots:
         SettingsEnv env;
         // Every control of the page off but this one.
         for (int c = 1; c <= (settingsRow == 53 ? 9 : 6); ++c)
-            setSetting(settingsRow, c, QStringLiteral("0"));
-        setSetting(settingsRow, column, QStringLiteral("1"));
+            setShownSetting(settingsRow, c, QStringLiteral("0"));
+        setShownSetting(settingsRow, column, QStringLiteral("1"));
         kx::LoadLists(true, false, false);
         kx::FAyar &w = env.open();
         for (int c = 1; c <= (settingsRow == 53 ? 9 : 6); ++c)
@@ -307,7 +377,7 @@ private slots:
         QFETCH(int, shown);
         QFETCH(QString, saved);
         SettingsEnv env;
-        setSetting(settingsRow, column, stored);
+        setShownSetting(settingsRow, column, stored);
         kx::LoadLists(true, false, false);
         kx::FAyar &w = env.open();
         QCOMPARE(shownControl(w, settingsRow, column), shown);
@@ -479,6 +549,228 @@ private slots:
         QCOMPARE(storedSetting(18, 1), QStringLiteral("55"));
         QCOMPARE(s.AyarRows.text(20, 0), QStringLiteral("Yeni Başlık"));
         QVERIFY(!w.isVisible());
+    }
+
+    // A choice made in one company's window for the other company lands in that company's
+    // row 54, where its login reads it, even before its first login; its switches and every
+    // other column stay its own.
+    void choiceForTheOtherCompany_data()
+    {
+        QTest::addColumn<int>("company"); // whose window
+        QTest::addColumn<bool>("otherLoggedIn"); // the other company has its row 54
+        QTest::addColumn<int>("combo");
+        QTest::addColumn<int>("entry");
+        QTest::addColumn<QString>("stock"); // the other company's tables at its next login
+        QTest::addColumn<QString>("accounts");
+
+        QTest::newRow("1st sets 2nd's accounts, 2nd never logged in")
+            << 1 << false << 3 << 0 << "2Stok"
+            << "1Cari";
+        QTest::newRow("2nd sets 1st's stock, 1st never logged in")
+            << 2 << false << 0 << 1 << "2Stok"
+            << "1Cari";
+        QTest::newRow("1st sets 2nd's stock, 2nd's switches off") << 1 << true << 2 << 0 << "1Stok"
+                                                                  << "2Cari";
+        QTest::newRow("2nd sets 1st's accounts, 1st's switches off")
+            << 2 << true << 1 << 1 << "1Stok"
+            << "2Cari";
+    }
+    void choiceForTheOtherCompany()
+    {
+        QFETCH(int, company);
+        QFETCH(bool, otherLoggedIn);
+        QFETCH(int, combo);
+        QFETCH(int, entry);
+        QFETCH(QString, stock);
+        QFETCH(QString, accounts);
+        const int other = 3 - company;
+        const QString otherTable = settingsTableOf(other);
+        Fixture fixture;
+        kx::onlineOverride() = false; // the start-up fetches nothing
+        fixture.login(1);
+        addStock(QStringLiteral("S1"), QStringLiteral("BIRINCI STOK"));
+        addAccount(QStringLiteral("C1"), QStringLiteral("BIRINCI CARI"));
+        fixture.login(2);
+        addStock(QStringLiteral("S2"), QStringLiteral("IKINCI STOK"));
+        addAccount(QStringLiteral("C2"), QStringLiteral("IKINCI CARI"));
+        if (otherLoggedIn) {
+            fixture.login(other);
+            kx::LoadLists(true, false, false);
+            setSetting(54, 5, QStringLiteral("0"));
+            setSetting(54, 6, QStringLiteral("0"));
+            setSetting(54, 7, QStringLiteral("kendi"));
+        }
+        QMap<QString, QString> expected = settingsSnapshot(otherTable);
+        fixture.login(company);
+        fixture.loadLists();
+        kx::state().MainComputer = true;
+
+        {
+            kx::FAyar window;
+            window.show();
+            // Every company on its own tables, the one never logged in as its login will set it.
+            QList<int> shown = shownChoices(window);
+            QCOMPARE(shown, (QList<int> { 0, 0, 1, 1 }));
+            pickByClicks(window.Combo1[combo], entry);
+            shown[combo] = entry;
+            kx::messageScript().shown.clear();
+            QTest::mouseClick(window.BKaydet, Qt::LeftButton);
+            QCOMPARE(countShown(QStringLiteral("notice"), RestartText), 1);
+            QCOMPARE(kx::messageScript().lastPopupText(), SavedText);
+            QVERIFY(!window.isVisible());
+
+            // Own row 54 as the window showed it; of the other's only a1..a4, its row 54
+            // added first as its login's upgrade adds it.
+            QCOMPARE(storedChoices(company), asTexts(shown));
+            if (!otherLoggedIn) {
+                expected[QStringLiteral("54/nedir")]
+                    = QStringLiteral("QString:stok ve cari tablolari");
+                for (int c = 1; c <= 50; ++c) {
+                    expected[QStringLiteral("54/a%1").arg(c)]
+                        = c <= 6 ? QStringLiteral("QString:1") : QStringLiteral("<null>");
+                }
+            }
+            for (int c = 1; c <= 4; ++c)
+                expected[QStringLiteral("54/a%1").arg(c)]
+                    = QStringLiteral("QString:%1").arg(shown[c - 1]);
+            QCOMPARE(settingsSnapshot(otherTable), expected);
+            expected = settingsSnapshot(otherTable);
+
+            // The other company's login takes the tables chosen for it and its window shows
+            // the same choices; the login changes nothing of its row 54.
+            fixture.login(other);
+            kx::FMain main;
+            main.startAfterLogin();
+            QCOMPARE(kx::state().TblStok, stock);
+            QCOMPARE(kx::state().TblCari, accounts);
+            const auto namesIn = [](const QString &table, const char *kind) {
+                return QStringList { QStringLiteral("%1 %2").arg(
+                    table.startsWith(u'1') ? QStringLiteral("BIRINCI") : QStringLiteral("IKINCI"),
+                    QString::fromLatin1(kind)) };
+            };
+            QCOMPARE(listedNames(main, kx::Page::StockList), namesIn(stock, "STOK"));
+            QCOMPARE(listedNames(main, kx::Page::AccountList), namesIn(accounts, "CARI"));
+            QCOMPARE(settingsSnapshot(otherTable), expected);
+
+            kx::FAyar otherWindow;
+            otherWindow.show();
+            QCOMPARE(shownChoices(otherWindow), shown);
+        }
+        kx::onlineOverride().reset();
+    }
+
+    // The two companies' rows 54 apart: either window shows each choice where that company's
+    // login reads it, and a save that changes none (or one and back again) asks for no restart
+    // and writes nothing into the other table.
+    void unchangedChoicesStayHome_data()
+    {
+        QTest::addColumn<int>("company");
+        QTest::addColumn<bool>("changeAndBack");
+
+        QTest::newRow("1st company's window") << 1 << false;
+        QTest::newRow("2nd company's window") << 2 << false;
+        QTest::newRow("1st company's window, changed and back") << 1 << true;
+        QTest::newRow("2nd company's window, changed and back") << 2 << true;
+    }
+    void unchangedChoicesStayHome()
+    {
+        QFETCH(int, company);
+        QFETCH(bool, changeAndBack);
+        const int other = 3 - company;
+        Fixture fixture;
+        for (const int c : { 1, 2 }) {
+            fixture.login(c);
+            kx::LoadLists(true, false, false);
+        }
+        storeChoices(1, { "0", "1", "1", "0" });
+        storeChoices(2, { "1", "0", "0", "1" });
+        fixture.login(company);
+        fixture.loadLists();
+        kx::state().MainComputer = true;
+        const QMap<QString, QString> before = settingsSnapshot(settingsTableOf(other));
+
+        kx::FAyar window;
+        window.show();
+        const QList<int> shown { 0, 1, 0, 1 }; // a1, a2 of "1Ayar", a3, a4 of "2Ayar"
+        QCOMPARE(shownChoices(window), shown);
+        if (changeAndBack) {
+            QComboBox *othersStock = window.Combo1[2 * (other - 1)];
+            pickByClicks(othersStock, 1);
+            pickByClicks(othersStock, 0);
+        }
+        kx::messageScript().shown.clear();
+        QTest::mouseClick(window.BKaydet, Qt::LeftButton);
+        QCOMPARE(countShown(QStringLiteral("notice"), RestartText), 0);
+        QCOMPARE(kx::messageScript().lastPopupText(), SavedText);
+        QCOMPARE(settingsSnapshot(settingsTableOf(other)), before);
+        QCOMPARE(storedChoices(company), asTexts(shown));
+    }
+
+    // A second company's table with neither row 54 nor its 53 rows: its choices show none and
+    // nothing reaches it, while the first company's own choices are saved.
+    void otherTableWithoutItsRows()
+    {
+        Fixture fixture;
+        fixture.login(2);
+        kx::state().Conn->Execute(QStringLiteral("delete from \"2Ayar\" where id=53"));
+        fixture.login(1);
+        fixture.loadLists();
+        kx::state().MainComputer = true;
+        const QMap<QString, QString> before = settingsSnapshot(SecondSettings);
+
+        kx::FAyar window;
+        window.show();
+        QCOMPARE(shownChoices(window), (QList<int> { 0, 0, -1, -1 }));
+        pickByClicks(window.Combo1[0], 1);
+        pickByClicks(window.Combo1[3], 0);
+        kx::messageScript().shown.clear();
+        QTest::mouseClick(window.BKaydet, Qt::LeftButton);
+        QCOMPARE(countShown(QStringLiteral("notice"), RestartText), 1);
+        QCOMPARE(settingsSnapshot(SecondSettings), before);
+        QCOMPARE(storedChoices(1), (QStringList { "1", "0", "1", "0" }));
+    }
+
+    // The other table refuses the write: nothing of the save stays, in either table, and the
+    // window stays open with the choice made.
+    void refusedWriteToTheOtherTable_data()
+    {
+        QTest::addColumn<bool>("otherLoggedIn");
+        QTest::addColumn<QString>("refused");
+
+        QTest::newRow("row 54 to be added") << false << "insert";
+        QTest::newRow("row 54 stored") << true << "update";
+    }
+    void refusedWriteToTheOtherTable()
+    {
+        QFETCH(bool, otherLoggedIn);
+        QFETCH(QString, refused);
+        Fixture fixture;
+        if (otherLoggedIn) {
+            fixture.login(2);
+            kx::LoadLists(true, false, false);
+        }
+        fixture.login(1);
+        fixture.loadLists();
+        kx::ModuleState &s = kx::state();
+        s.MainComputer = true;
+        s.Conn->Execute(QStringLiteral("create trigger refuse before %1 on \"2Ayar\" "
+                                       "begin select raise(abort, 'no'); end")
+                            .arg(refused));
+        const QMap<QString, QString> ownBefore = settingsSnapshot();
+        const QMap<QString, QString> otherBefore = settingsSnapshot(SecondSettings);
+
+        kx::FAyar window;
+        window.show();
+        shownChoices(window);
+        pickByClicks(window.Combo1[3], 0);
+        kx::messageScript().shown.clear();
+        QTest::mouseClick(window.BKaydet, Qt::LeftButton);
+        QCOMPARE(settingsSnapshot(), ownBefore);
+        QCOMPARE(settingsSnapshot(SecondSettings), otherBefore);
+        QVERIFY(window.isVisible());
+        QCOMPARE(window.Combo1[3]->currentIndex(), 0);
+        QCOMPARE(kx::messageScript().shown.size(), 1);
+        QCOMPARE(kx::messageScript().shown.first().icon, int(kx::IconError));
     }
 
     // While a transfer runs the window neither saves nor closes.

@@ -3,7 +3,11 @@
 
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
+#include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QTest>
 
 namespace kxtest {
@@ -59,6 +63,26 @@ inline void doubleClickCell(QAbstractItemView *grid, int row, int col)
 {
     clickCell(grid, row, col);
     QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, cellCentre(grid, row, col));
+}
+
+// A click on a combo box, which opens its list, and one on an entry of that list.
+inline void pickByClicks(QComboBox *combo, int entry)
+{
+    QAbstractItemView *list = combo->view();
+    QTest::mouseClick(combo, Qt::LeftButton);
+    QTRY_VERIFY(list->isVisible());
+    // The list takes a release that soon after its opening for the end of the opening click.
+    QTest::qWait(QApplication::doubleClickInterval() + 50);
+    const QModelIndex at = combo->model()->index(entry, combo->modelColumn());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualRect(at).center());
+    QTRY_VERIFY(!list->isVisible());
+}
+
+// A click on a page's tab.
+inline void clickTab(QTabWidget *tabs, int page)
+{
+    QTabBar *bar = tabs->tabBar();
+    QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(page).center());
 }
 
 } // namespace kxtest

@@ -63,8 +63,9 @@ bool copyWhole(const QString &from, QTemporaryFile &partial, const QByteArray &e
     }
     if (read < 0 || !partial.flush())
         return false;
+    // Through its name: a temporary file made without one gets it here.
     takeAccessOf(partial.fileName(), from);
-    if (!syncOpenFile(partial.handle(), partial.fileName()))
+    if (!syncFile(partial.fileName()))
         return false;
     partial.close();
     return fileHash(partial.fileName()) == expectedHash;

@@ -26,9 +26,9 @@ namespace {
 // What the shim makes appear under a name just before a file is placed there.
 const QByteArray Appeared = QByteArray("önceden duran dosya");
 
-// One logged call: "write", "fsync", "fdatasync", "rename", "renameat2", "link", "unlink", or
-// the child's "end" after the operation; its path, for a rename or link the new name, and the
-// file it is about as "device:inode" (for a rename or link, the one named).
+// One logged call: "write", "chmod", "chown", "fsync", "fdatasync", "rename", "renameat2",
+// "link", "unlink", or the child's "end" after the operation; its path, for a rename or link the
+// new name, and the file it is about as "device:inode" (for a rename or link, the one named).
 struct Call
 {
     QString name;
@@ -39,6 +39,11 @@ struct Call
     bool isSync() const
     {
         return name == QLatin1String("fsync") || name == QLatin1String("fdatasync");
+    }
+    bool changes() const
+    {
+        return name == QLatin1String("write") || name == QLatin1String("chmod")
+            || name == QLatin1String("chown");
     }
     bool givesName() const
     {
@@ -107,8 +112,8 @@ qsizetype folderSyncOf(const QList<Call> &calls, const QString &path, qsizetype 
 
 // The names given to files that stay (a rename or link onto a name that exists at the end), as
 // file names in order. Each must come after a sync of its file after that file's last write
-// and the last name given to it, and be followed by a sync of its folder before the end; the
-// first one that is not is told in *fault.
+// (or its mode or owner) and the last name given to it, and be followed by a sync of its folder
+// before the end; the first one that is not is told in *fault.
 QStringList placedNames(const QList<Call> &calls, QString *fault)
 {
     const qsizetype end = endOf(calls);
@@ -117,13 +122,13 @@ QStringList placedNames(const QList<Call> &calls, QString *fault)
         const Call &placing = calls.at(i);
         if (!placing.givesName() || !QFileInfo::exists(placing.target))
             continue;
-        // Its last write, or the last name it was given before this one (libzip's).
+        // Its last write or change of mode or owner, or the last name it was given before this
+        // one (libzip's).
         qsizetype changed = -1;
         for (qsizetype j = 0; j < i; ++j) {
             const Call &call = calls.at(j);
             if (call.file == placing.file
-                && (call.name == QLatin1String("write")
-                    || (call.givesName() && call.target != placing.target)))
+                && (call.changes() || (call.givesName() && call.target != placing.target)))
                 changed = j;
         }
         const QString what
@@ -292,6 +297,13 @@ private slots:
         QTest::newRow("the safety copy's folder sync fails")
             << "restore from a file" << QStringList { "KX_FOLDER_SYNC_ERROR=EIO" } << false
             << refused << refused << live;
+        // The copy is put back, but that rename may not be on the disk either: the safety
+        // copy stays, the one sure copy of the data.
+        QTest::newRow("the folder sync after the swap fails")
+            << "restore from a file"
+            << QStringList { "KX_FOLDER_SYNC_ERROR=EIO", "KX_FOLDER_SYNC_FROM=Data.mdb" } << false
+            << refused << refused
+            << QStringList { "Data\\.mdb", "Data_yukleme_oncesi_[-_0-9]+\\.mdb" };
         QTest::newRow("the download's sync fails")
             << "restore by code" << QStringList { "KX_FAIL_SYNC=KXIndirme-*.zip" } << false
             << "Hata oluştu!"

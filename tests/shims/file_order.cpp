@@ -1,8 +1,11 @@
 // Preloaded into a test's child process: logs, in the order made, the calls that decide what
-// reaches the disk and under which name (writes, syncs, renames, links, removals), with file
-// handles turned into paths, to the file KX_FILE_LOG. On request it also fails or disturbs some:
+// reaches the disk and under which name (writes, changes of mode or owner, syncs, renames,
+// links, removals), with file handles turned into paths, to the file KX_FILE_LOG. On request it
+// also fails or disturbs some:
 //   KX_FAIL_SYNC          a file sync of a path whose file name matches this pattern: EIO
 //   KX_FOLDER_SYNC_ERROR  "EINVAL" or "EIO": what every sync of a folder answers
+//   KX_FOLDER_SYNC_FROM   with the above: only from the first rename onto a name matching
+//                         this pattern on
 //   KX_APPEAR             the first rename or link onto a free name matching this pattern
 //                         finds a file there, made a moment before ("önceden duran dosya")
 //   KX_RENAMEAT2_ERROR    "EINVAL": what renameat2 answers, as where it is not supported
@@ -150,6 +153,8 @@ int refuse(int code)
     return -1;
 }
 
+bool folderSyncsFail = !setting("KX_FOLDER_SYNC_FROM");
+
 // A sync as the request says; -1 with errno for a refused one, 1 to go on to the real call.
 int syncAnswer(int handle, const char *call)
 {
@@ -159,7 +164,7 @@ int syncAnswer(int handle, const char *call)
     const std::string name = fileName(path);
     if (folder || (name != "Data.mdb" && name != "Data.mdb-journal"))
         record(call, path, {}, fileId(status));
-    if (folder && errorNamed(setting("KX_FOLDER_SYNC_ERROR")))
+    if (folder && errorNamed(setting("KX_FOLDER_SYNC_ERROR")) && folderSyncsFail)
         return refuse(errorNamed(setting("KX_FOLDER_SYNC_ERROR")));
     const char *failing = setting("KX_FAIL_SYNC");
     if (!folder && failing && ::fnmatch(failing, name.c_str(), 0) == 0)
@@ -167,9 +172,13 @@ int syncAnswer(int handle, const char *call)
     return 1;
 }
 
-// Before a rename or link onto target: the file that appears there first, once.
+// Before a rename or link onto target: the file that appears there first, once; and from a
+// rename onto the name that KX_FOLDER_SYNC_FROM gives, folder syncs fail.
 void appearBefore(const char *target)
 {
+    const char *failingFrom = setting("KX_FOLDER_SYNC_FROM");
+    if (failingFrom && ::fnmatch(failingFrom, fileName(target).c_str(), 0) == 0)
+        folderSyncsFail = true;
     static bool appeared = false;
     const char *pattern = setting("KX_APPEAR");
     struct stat status = {};
@@ -260,6 +269,34 @@ extern "C" int link(const char *from, const char *to)
     if (const int code = errorNamed(answer))
         return refuse(code);
     return real(from, to);
+}
+
+extern "C" int chmod(const char *path, mode_t mode)
+{
+    static const auto real = next<int (*)(const char *, mode_t)>("chmod");
+    record("chmod", path, {}, pathId(path));
+    return real(path, mode);
+}
+
+extern "C" int fchmod(int handle, mode_t mode)
+{
+    static const auto real = next<int (*)(int, mode_t)>("fchmod");
+    record("chmod", pathOf(handle), {}, handleId(handle));
+    return real(handle, mode);
+}
+
+extern "C" int chown(const char *path, uid_t owner, gid_t group)
+{
+    static const auto real = next<int (*)(const char *, uid_t, gid_t)>("chown");
+    record("chown", path, {}, pathId(path));
+    return real(path, owner, group);
+}
+
+extern "C" int fchown(int handle, uid_t owner, gid_t group)
+{
+    static const auto real = next<int (*)(int, uid_t, gid_t)>("fchown");
+    record("chown", pathOf(handle), {}, handleId(handle));
+    return real(handle, owner, group);
 }
 
 extern "C" int unlink(const char *path)

@@ -110,17 +110,19 @@ qsizetype folderSyncOf(const QList<Call> &calls, const QString &path, qsizetype 
     return -1;
 }
 
-// The names given to files that stay (a rename or link onto a name that exists at the end), as
-// file names in order. Each must come after a sync of its file after that file's last write
-// (or its mode or owner) and the last name given to it, and be followed by a sync of its folder
-// before the end; the first one that is not is told in *fault.
-QStringList placedNames(const QList<Call> &calls, QString *fault)
+// The names given in folders to files that stay (a rename or link onto a name that exists at
+// the end), as file names in order; other programs' files (a font cache) are none of these. Each
+// must come after a sync of its file after that file's last write (or its mode or owner) and the
+// last name given to it, and be followed by a sync of its folder before the end; the first one that
+// is not is told in *fault.
+QStringList placedNames(const QList<Call> &calls, const QStringList &folders, QString *fault)
 {
     const qsizetype end = endOf(calls);
     QStringList placed;
     for (qsizetype i = 0; i < end; ++i) {
         const Call &placing = calls.at(i);
-        if (!placing.givesName() || !QFileInfo::exists(placing.target))
+        if (!placing.givesName() || !QFileInfo::exists(placing.target)
+            || !folders.contains(QFileInfo(placing.target).absolutePath()))
             continue;
         // Its last write or change of mode or owner, or the last name it was given before this
         // one (libzip's).
@@ -245,7 +247,9 @@ private slots:
         QVERIFY(endOf(calls) < calls.size());
 
         QString fault;
-        const QStringList names = placedNames(calls, &fault);
+        const QStringList names = placedNames(
+            calls, { realPath(scene.program), realPath(scene.drive), realPath(scene.backupFolder) },
+            &fault);
         QVERIFY2(fault.isEmpty(), qPrintable(fault));
         QCOMPARE(names.size(), placed.size());
         for (qsizetype i = 0; i < names.size(); ++i) {
@@ -259,7 +263,8 @@ private slots:
             // The folder's sync after the new archive, then the removal of the oldest.
             const QString folder = realPath(scene.backupFolder);
             qsizetype placing = 0;
-            while (!calls.at(placing).givesName() || !QFileInfo::exists(calls.at(placing).target))
+            while (!calls.at(placing).givesName()
+                   || calls.at(placing).target != folder + u'/' + names.constFirst())
                 ++placing;
             const qsizetype synced = folderSyncOf(calls, folder, placing, calls.size());
             qsizetype removed = 0;

@@ -31,12 +31,12 @@ void takeAccessOf(const QString &path, const QString &model);
 // Removes what a backup or restore killed halfway left for good: beside the database, in
 // databaseFolder, the files of the temporary templates and their SQLite files; in the folder
 // of the archive about to be written at archivePath, our archives still under a temporary
-// name, and libzip's working files of those. A file goes only when its modification time is more
-// than an hour away, earlier or later, from the time its folder's file system stamps on a file made
-// there now: a younger one may be another computer's backup at work in a shared folder, whose clock
-// is not this one. The archive's path, not only its folder: the file made there to read that time
-// bears the new archive's name, so that a clean-up killed in its turn leaves only what the next one
-// removes.
+// name, and libzip's working files of those. A file goes only when its modification time is
+// more than an hour away, earlier or later, from the time its folder's file system stamps on a
+// file made there now: a younger one may be another computer's backup at work in a shared
+// folder, whose clock is not this one. The archive's path, not only its folder: the file made
+// there to read that time bears the new archive's name, so that a clean-up killed in its turn
+// leaves only what the next one removes.
 void removeBackupLeftovers(const QString &databaseFolder, const QString &archivePath);
 
 // The path of a file's name for a sequence: 1 for the name itself, 2, 3, ... for the names of

@@ -35,7 +35,9 @@ void runBackupFigures(int runs, const std::function<void(const char *, double)> 
               runs,
               [&] {
                   QString error;
-                  if (!kx::writeDatabaseArchive(database, archive, &error))
+                  if (kx::writeDatabaseArchive(
+                          database, [&](int) { return archive; }, 1, &error)
+                          .isEmpty())
                       qFatal("kxbench: the archive failed: %s", qPrintable(error));
               },
               [&] { QFile::remove(archive); }));

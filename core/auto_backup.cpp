@@ -3,6 +3,7 @@
 #include "core/auto_backup.h"
 
 #include "core/messages.h"
+#include "platform/file_placement.h"
 #include "platform/popup.h"
 #include "platform/zip.h"
 
@@ -59,6 +60,17 @@ AutoBackupResult fail(const QString &text)
     return AutoBackupResult::Failed;
 }
 
+// Six lower-case letters or digits: the tail of an archive's temporary name, as libzip names
+// its own working files.
+QString randomTail()
+{
+    static const char characters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    QString tail;
+    for (int i = 0; i < 6; ++i)
+        tail += QLatin1Char(characters[QRandomGenerator::global()->bounded(36)]);
+    return tail;
+}
+
 // A temporary file whose time is nearer than this to the folder's may be another computer's
 // backup at work in a shared folder; one further away was left by a backup or restore that was
 // cut short, or dated by a clock set back since.
@@ -70,15 +82,11 @@ constexpr qint64 LeftoverAge = 3600;
 // The file is removed again. Invalid when no such file can be made.
 QDateTime folderTime(const QString &folder, const QString &fileTemplate)
 {
-    static const char characters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
     // The last "XXXXXX": an archive's name before it may hold those letters too.
     const qsizetype at = fileTemplate.lastIndexOf(QStringLiteral("XXXXXX"));
     for (int attempt = 0; attempt < 8; ++attempt) {
-        QString random;
-        for (int i = 0; i < 6; ++i)
-            random += QLatin1Char(characters[QRandomGenerator::global()->bounded(36)]);
         QFile probe(
-            QDir(folder).filePath(fileTemplate.left(at) + random + fileTemplate.mid(at + 6)));
+            QDir(folder).filePath(fileTemplate.left(at) + randomTail() + fileTemplate.mid(at + 6)));
         if (!probe.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
             // Taken by a file of the same name: another name. Any other refusal ends it.
             if (QFileInfo::exists(probe.fileName()))
@@ -178,7 +186,32 @@ void removeBackupLeftovers(const QString &databaseFolder, const QString &archive
                     isUnfinishedArchiveName);
 }
 
-bool writeDatabaseArchive(const QString &databasePath, const QString &archivePath, QString *error)
+QString placeUnderFreeName(const QString &temporary, const SequencedPath &pathFor, int sequence,
+                           QString *error)
+{
+    for (; sequence <= LastNameSequence; ++sequence) {
+        const QString path = pathFor(sequence);
+        switch (placeWithoutReplacing(temporary, path, error)) {
+        case Placement::NameTaken:
+            continue;
+        case Placement::Failed:
+            return {};
+        case Placement::Placed:
+            break;
+        }
+        // Told done only once the name is on the disk too; a name that may not be is taken back.
+        if (syncFolder(QFileInfo(path).absolutePath(), error))
+            return path;
+        QFile::remove(path);
+        return {};
+    }
+    if (error)
+        *error = pathFor(LastNameSequence) + QStringLiteral(": every name of that second taken");
+    return {};
+}
+
+QString writeDatabaseArchive(const QString &databasePath, const SequencedPath &pathFor,
+                             int sequence, QString *error)
 {
     const QString databaseFolder = QFileInfo(databasePath).absolutePath();
     // The snapshot waits beside the database, not in a system folder that may be small.
@@ -186,22 +219,31 @@ bool writeDatabaseArchive(const QString &databasePath, const QString &archivePat
     if (!snapshot.open()) {
         if (error)
             *error = snapshot.errorString();
-        return false;
+        return {};
     }
     // VACUUM INTO takes an empty file; it writes through a handle of its own.
     snapshot.close();
     if (!snapshotDatabase(databasePath, snapshot.fileName(), error))
-        return false;
+        return {};
     // The entry records the mode of the file zipped: the live file's, not the temporary file's
     // owner-only one, so that a copy unzipped by hand is open to the same users.
     takeAccessOf(snapshot.fileName(), databasePath);
-    if (!zipFileAs(archivePath, snapshot.fileName(), ArchiveEntryName, error))
-        return false;
-    if (!checkZipArchive(archivePath, error)) {
-        QFile::remove(archivePath);
-        return false;
-    }
-    return true;
+    // libzip's last step renames its working file over the path it was given, whatever stands
+    // there by then: it is given a name of our own, and the archive is placed from there. The
+    // name is not reserved: libzip would give the archive a reserved file's owner-only mode.
+    QString temporary;
+    do
+        temporary = pathFor(sequence) + u'.' + randomTail();
+    while (QFileInfo::exists(temporary));
+    // A failed zip leaves nothing there: libzip removes its working file.
+    if (!zipFileAs(temporary, snapshot.fileName(), ArchiveEntryName, error))
+        return {};
+    QString placed;
+    if (checkZipArchive(temporary, error) && syncFile(temporary, error))
+        placed = placeUnderFreeName(temporary, pathFor, sequence, error);
+    if (placed.isEmpty())
+        QFile::remove(temporary);
+    return placed;
 }
 
 AutoBackupResult RunAutoBackup(const QString &databasePath, const QList<Volume> &volumes,
@@ -220,9 +262,10 @@ AutoBackupResult RunAutoBackup(const QString &databasePath, const QList<Volume> 
     int sequence = 1;
     while (folder.exists(autoBackupName(now, sequence)))
         ++sequence;
-    const QString written = folder.filePath(autoBackupName(now, sequence));
-    removeBackupLeftovers(QFileInfo(databasePath).absolutePath(), written);
-    if (!writeDatabaseArchive(databasePath, written))
+    const auto pathFor = [&](int number) { return folder.filePath(autoBackupName(now, number)); };
+    removeBackupLeftovers(QFileInfo(databasePath).absolutePath(), pathFor(sequence));
+    const QString written = writeDatabaseArchive(databasePath, pathFor, sequence);
+    if (written.isEmpty())
         return fail(failed);
     if (archivePath)
         *archivePath = written;

@@ -9,6 +9,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 namespace kx {
 
 enum class AutoBackupResult { NoDrive, Written, Failed };
@@ -27,20 +29,36 @@ bool snapshotDatabase(const QString &databasePath, const QString &snapshotPath,
 void takeAccessOf(const QString &path, const QString &model);
 
 // Removes what a backup or restore killed halfway left for good: beside the database, in
-// databaseFolder, the files of the temporary templates and a snapshot's SQLite files; in the
-// folder of the archive about to be written at archivePath, our archives that libzip was still
-// writing. A file goes only when its modification time is more than an hour away, earlier or
-// later, from the time its folder's file system stamps on a file made there now: a younger one
-// may be another computer's backup at work in a shared folder, whose clock is not this one.
-// The archive's path, not only its folder: the file made there to read that time bears the new
-// archive's name, so that a clean-up killed in its turn leaves only what the next one removes.
+// databaseFolder, the files of the temporary templates and their SQLite files; in the folder
+// of the archive about to be written at archivePath, our archives still under a temporary
+// name, and libzip's working files of those. A file goes only when its modification time is
+// more than an hour away, earlier or later, from the time its folder's file system stamps on a
+// file made there now: a younger one may be another computer's backup at work in a shared
+// folder, whose clock is not this one. The archive's path, not only its folder: the file made
+// there to read that time bears the new archive's name, so that a clean-up killed in its turn
+// leaves only what the next one removes.
 void removeBackupLeftovers(const QString &databaseFolder, const QString &archivePath);
 
-// Writes a new archive at archivePath holding a snapshot of the database as its one entry
-// "Data.mdb", and reads it back whole. An existing archivePath is a failure, never replaced; a
-// failed archive is removed. The snapshot's temporary file lives beside the database.
-bool writeDatabaseArchive(const QString &databasePath, const QString &archivePath,
-                          QString *error = nullptr);
+// The path of a file's name for a sequence: 1 for the name itself, 2, 3, ... for the names of
+// the same second when it is taken.
+using SequencedPath = std::function<QString(int sequence)>;
+
+// The highest sequence a name of the same second may get.
+constexpr int LastNameSequence = 100;
+
+// Gives the finished file at temporary, already on the disk, the first name of pathFor from
+// sequence up to LastNameSequence that is free when it is given, never replacing a file, and
+// then syncs the folder. Returns the path it got; empty on failure, with nothing under its name
+// then (the temporary is the caller's).
+QString placeUnderFreeName(const QString &temporary, const SequencedPath &pathFor, int sequence,
+                           QString *error = nullptr);
+
+// Writes a new archive holding a snapshot of the database as its one entry "Data.mdb" under a
+// temporary name beside pathFor(sequence), reads it back whole, syncs it and places it with
+// placeUnderFreeName. Returns the path it got; on failure empty, and nothing of it is left. The
+// snapshot's temporary file lives beside the database.
+QString writeDatabaseArchive(const QString &databasePath, const SequencedPath &pathFor,
+                             int sequence, QString *error = nullptr);
 
 // Finds the drive labelled "KANTARIX" among the volumes and, after removeBackupLeftovers, writes
 // a consistent snapshot of the database at databasePath as the entry "Data.mdb" of a new archive

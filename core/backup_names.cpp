@@ -71,11 +71,14 @@ bool isManualBackupName(const QString &fileName)
 
 bool isBackupTemporaryName(const QString &fileName)
 {
-    // VACUUM INTO writes the snapshot through a journal of its own; a backup killed then
-    // leaves both.
+    // VACUUM INTO writes the snapshot through a journal of its own, and the check of an
+    // extracted database in WAL mode makes its "-wal" and "-shm": a backup or restore killed
+    // then leaves them too.
+    const QString companions = QStringLiteral("(?:-journal|-wal|-shm)?");
     static const QList<QRegularExpression> patterns
-        = { templatePattern(SnapshotFileTemplate, QStringLiteral("(?:-journal|-wal|-shm)?")),
-            templatePattern(ExtractedFileTemplate), templatePattern(DownloadFileTemplate) };
+        = { templatePattern(SnapshotFileTemplate, companions),
+            templatePattern(ExtractedFileTemplate, companions),
+            templatePattern(DownloadFileTemplate) };
     return std::any_of(patterns.begin(), patterns.end(), [&](const QRegularExpression &pattern) {
         return pattern.match(fileName).hasMatch();
     });
@@ -83,10 +86,11 @@ bool isBackupTemporaryName(const QString &fileName)
 
 bool isUnfinishedArchiveName(const QString &fileName)
 {
-    static const QRegularExpression suffix(QStringLiteral("\\.[a-z0-9]{6}$"));
-    if (!suffix.match(fileName).hasMatch())
+    static const QRegularExpression pattern(QStringLiteral("^(.*\\.zip)(?:\\.[a-z0-9]{6}){1,2}$"));
+    const QRegularExpressionMatch match = pattern.match(fileName);
+    if (!match.hasMatch())
         return false;
-    const QString archive = fileName.chopped(7);
+    const QString archive = match.captured(1);
     return autoBackupTime(archive).isValid() || isManualBackupName(archive);
 }
 

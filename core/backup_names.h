@@ -37,10 +37,11 @@ QString backupArchiveName(const QString &companyName, const QDateTime &time, int
 bool isManualBackupName(const QString &fileName);
 
 // The names of the temporary files beside the database: those of the templates above, and the
-// SQLite files of a snapshot (its name and "-journal", "-wal" or "-shm"). Case-sensitive.
+// SQLite files of a snapshot or of a restore's extracted database (its name and "-journal",
+// "-wal" or "-shm"). Case-sensitive.
 bool isBackupTemporaryName(const QString &fileName);
-// An archive of either kind that libzip was still writing: its name, "." and six lower-case
-// letters or digits.
+// An archive of either kind not yet placed under its name: its name, "." and six lower-case
+// letters or digits (its temporary name), once more for libzip's working file of that.
 bool isUnfinishedArchiveName(const QString &fileName);
 
 } // namespace kx

@@ -1,6 +1,8 @@
 // FTP transfers over libcurl in a worker thread.
 #include "platform/ftp_client.h"
 
+#include "platform/file_placement.h"
+
 #include <QElapsedTimer>
 #include <QFile>
 #include <QUrl>
@@ -236,6 +238,9 @@ void FtpClient::runInWorker(Job &job)
         job.error = job.localPath + QStringLiteral(": ") + file.errorString();
         return;
     }
+    // On the disk before the caller gives the file a name that stays.
+    if (!job.upload && !syncOpenFile(file.handle(), job.localPath, &job.error))
+        return;
     file.close();
     if (!job.upload && file.error() != QFile::NoError) {
         job.error = job.localPath + QStringLiteral(": ") + file.errorString();

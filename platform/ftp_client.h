@@ -33,7 +33,8 @@ public:
     // upload never stands under the final name. True only when the server confirmed both.
     bool FtpUpload(const QString &folder, const QString &remoteName, const QString &localPath);
     // Fetches folder/remoteName into localPath, which is created or emptied first; the caller
-    // picks a fresh path. True only when the whole file arrived; otherwise localPath is removed.
+    // picks a fresh path. True only when the whole file arrived and is on the disk; otherwise
+    // localPath is removed.
     bool FtpDownload(const QString &folder, const QString &remoteName, const QString &localPath);
 
     // libcurl's words for the last failure; empty after a success.

@@ -8,8 +8,10 @@ namespace kx {
 
 // Writes a new archive at archivePath holding sourcePath as entryName, deflated at the fastest
 // level: on a database the higher levels save a few percent for many times the wait. An
-// existing archivePath is never overwritten: that is a failure. Returns false with the reason
-// in *error.
+// archivePath that exists at the start is a failure; but libzip writes a working file
+// "<archivePath>.xxxxxx" and renames it over archivePath at the end, replacing whatever stands
+// there by then, so archivePath should be a name of the caller's own. Returns false with the
+// reason in *error; nothing is left at archivePath then.
 bool zipFileAs(const QString &archivePath, const QString &sourcePath, const QString &entryName,
                QString *error = nullptr);
 

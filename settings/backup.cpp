@@ -4,6 +4,7 @@
 #include "core/auto_backup.h"
 #include "core/database.h"
 #include "core/state.h"
+#include "platform/file_placement.h"
 #include "platform/zip.h"
 
 #include <QCoreApplication>
@@ -33,24 +34,23 @@ QByteArray fileHash(const QString &path)
     return hash.result();
 }
 
-// A free name in the folder of the database for the copy of the live file.
-QString safetyCopyPath(const QString &databasePath)
+// The names of the safety copy beside the database, of this second: "_2", "_3", ... once taken.
+SequencedPath safetyCopyPaths(const QString &databasePath)
 {
-    const QFileInfo live(databasePath);
-    const QString stem = live.absolutePath() + QStringLiteral("/Data_yukleme_oncesi_")
+    const QString stem = QFileInfo(databasePath).absolutePath()
+        + QStringLiteral("/Data_yukleme_oncesi_")
         + QDateTime::currentDateTime().toString(BackupTimeFormat).replace(u' ', u'_');
-    QString path = stem + QStringLiteral(".mdb");
-    for (int sequence = 2; QFileInfo::exists(path); ++sequence)
-        path = stem + QStringLiteral("_%1.mdb").arg(sequence);
-    return path;
+    return [stem](int sequence) {
+        return sequence > 1 ? stem + QStringLiteral("_%1.mdb").arg(sequence)
+                            : stem + QStringLiteral(".mdb");
+    };
 }
 
-// Copies through a temporary file beside the target, so the target is whole: the copy, or what
-// stood there before. The copy is open to the same users as from.
-bool copyWhole(const QString &from, const QString &to, const QByteArray &expectedHash)
+// Copies into partial, a temporary file beside the target, and checks the copy: the target
+// gets it whole or not at all. The copy is open to the same users as from, and on the disk.
+bool copyWhole(const QString &from, QTemporaryFile &partial, const QByteArray &expectedHash)
 {
     QFile source(from);
-    QTemporaryFile partial(QFileInfo(to).absolutePath() + u'/' + SnapshotFileTemplate);
     if (!source.open(QIODevice::ReadOnly) || !partial.open())
         return false;
     // Written here and not by QFile::copy, which makes a temporary file of its own: where the
@@ -63,21 +63,38 @@ bool copyWhole(const QString &from, const QString &to, const QByteArray &expecte
     }
     if (read < 0 || !partial.flush())
         return false;
-    partial.close();
-    if (fileHash(partial.fileName()) != expectedHash)
-        return false;
+    // Through its name: a temporary file made without one gets it here.
     takeAccessOf(partial.fileName(), from);
-    if (!replaceFile(partial.fileName(), to))
+    if (!syncFile(partial.fileName()))
         return false;
-    partial.setAutoRemove(false);
-    return true;
+    partial.close();
+    return fileHash(partial.fileName()) == expectedHash;
+}
+
+// The live file copied beside it under a name of its own, on the disk; its path, or empty.
+QString makeSafetyCopy(const QString &databasePath, const QByteArray &liveHash)
+{
+    QTemporaryFile partial(QFileInfo(databasePath).absolutePath() + u'/' + SnapshotFileTemplate);
+    if (!copyWhole(databasePath, partial, liveHash))
+        return {};
+    const QString copy = placeUnderFreeName(partial.fileName(), safetyCopyPaths(databasePath), 1);
+    if (!copy.isEmpty())
+        partial.setAutoRemove(false);
+    return copy;
 }
 
 // Puts the safety copy back in place of the live file; true when the live file holds the old
-// content again.
+// content again, on the disk.
 bool putBack(const QString &safetyCopy, const QString &databasePath, const QByteArray &liveHash)
 {
-    return fileHash(databasePath) == liveHash || copyWhole(safetyCopy, databasePath, liveHash);
+    if (fileHash(databasePath) == liveHash)
+        return true;
+    const QString folder = QFileInfo(databasePath).absolutePath();
+    QTemporaryFile partial(folder + u'/' + SnapshotFileTemplate);
+    if (!copyWhole(safetyCopy, partial, liveHash) || !replaceFile(partial.fileName(), databasePath))
+        return false;
+    partial.setAutoRemove(false);
+    return syncFolder(folder);
 }
 
 void closeConnections()
@@ -129,11 +146,10 @@ QString CreateBackupArchive(const QString &databasePath, const QString &folder,
     int sequence = 1;
     while (target.exists(backupArchiveName(companyName, now, sequence)))
         ++sequence;
-    const QString path = target.filePath(backupArchiveName(companyName, now, sequence));
-    removeBackupLeftovers(QFileInfo(databasePath).absolutePath(), path);
-    if (!writeDatabaseArchive(databasePath, path, error))
-        return {};
-    return path;
+    const auto pathFor
+        = [&](int number) { return target.filePath(backupArchiveName(companyName, now, number)); };
+    removeBackupLeftovers(QFileInfo(databasePath).absolutePath(), pathFor(sequence));
+    return writeDatabaseArchive(databasePath, pathFor, sequence, error);
 }
 
 QString extractCheckedDatabase(const QString &archivePath, const QString &folder)
@@ -147,8 +163,12 @@ QString extractCheckedDatabase(const QString &archivePath, const QString &folder
     reserved.setAutoRemove(false);
     reserved.close();
     const QString extracted = reserved.fileName();
-    if (!unzipEntry(archivePath, ArchiveEntryName, extracted)
-        || !isSoundProgramDatabase(extracted)) {
+    const bool sound
+        = unzipEntry(archivePath, ArchiveEntryName, extracted) && isSoundProgramDatabase(extracted);
+    // The check of a database in WAL mode (a hand-made archive's) leaves these beside it.
+    for (const char *companion : { "-wal", "-shm" })
+        QFile::remove(extracted + QLatin1String(companion));
+    if (!sound) {
         QFile::remove(extracted);
         return {};
     }
@@ -197,15 +217,23 @@ RestoreResult swapInDatabase(const QString &checkedPath, const QString &database
     const QByteArray checkedHash = fileHash(checkedPath);
     if (liveHash.isEmpty() || checkedHash.isEmpty())
         return RestoreResult::SwapFailed;
-    const QString copy = safetyCopyPath(databasePath);
-    if (!copyWhole(databasePath, copy, liveHash))
+    const QString copy = makeSafetyCopy(databasePath, liveHash);
+    if (copy.isEmpty())
         return RestoreResult::SwapFailed;
     if (safetyCopy)
         *safetyCopy = copy;
     // One rename puts the new file in place: there is no moment without a Data.mdb, nor one
-    // with other permissions than the live file's.
+    // with other permissions than the live file's. The file and then the rename are on the
+    // disk before the restore counts as done.
     takeAccessOf(checkedPath, databasePath);
-    if (replace(checkedPath, databasePath) && fileHash(databasePath) == checkedHash)
+    if (!syncFile(checkedPath)) {
+        QFile::remove(copy);
+        if (safetyCopy)
+            safetyCopy->clear();
+        return RestoreResult::SwapFailed;
+    }
+    if (replace(checkedPath, databasePath) && syncFolder(QFileInfo(databasePath).absolutePath())
+        && fileHash(databasePath) == checkedHash)
         return RestoreResult::Restored;
     // The old content is back in place: the copy would only be a second one of it. Should even
     // that fail, the copy is all that is left of the data and stays.

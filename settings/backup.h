@@ -21,8 +21,9 @@ QString uploadCode(const QString &archiveName);
 QString cleanUploadCode(const QString &typed);
 
 // Writes a new archive of the database into folder under backupArchiveName, never over an
-// existing file, after removeBackupLeftovers. Returns its path, empty on failure. The database
-// is only read.
+// existing file (a name taken meanwhile goes on to "_2", "_3", ...), after
+// removeBackupLeftovers. Returns its path once it is on the disk, empty on failure. The
+// database is only read.
 QString CreateBackupArchive(const QString &databasePath, const QString &folder,
                             const QString &companyName,
                             const QDateTime &now = QDateTime::currentDateTime(),
@@ -46,10 +47,12 @@ using ReplaceFile = std::function<bool(const QString &from, const QString &to)>;
 bool replaceFile(const QString &from, const QString &to);
 
 // Puts the checked file in place of the database, whose connections are all closed. The live
-// file is first copied beside it as a safety copy (its path in *safetyCopy), then the checked
-// file replaces it. When the replacement fails or leaves anything but the checked file in
-// place, the safety copy is put back; the result is then SwapFailed and the database holds
-// what it held before.
+// file is first copied beside it as a safety copy (its path in *safetyCopy), on the disk under
+// a name of its own, then the checked file replaces it, and the folder is synced. When the
+// checked file cannot be synced first, the copy is removed and nothing else changes. When the
+// replacement or the folder's sync fails or leaves anything but the checked file in place,
+// the safety copy is put back; the result is then SwapFailed and the database holds what it
+// held before.
 RestoreResult swapInDatabase(const QString &checkedPath, const QString &databasePath,
                              QString *safetyCopy = nullptr,
                              const ReplaceFile &replace = replaceFile);

@@ -263,12 +263,15 @@ QString BackupPage::download(const QString &code)
         return {};
     // Kept in the program folder under its code, beside any archive of the same name.
     const QDir folder(programFolder());
-    QString kept = folder.filePath(remote);
-    for (int sequence = 2; QFileInfo::exists(kept); ++sequence)
-        kept = folder.filePath(code + QStringLiteral("_%1.zip").arg(sequence));
-    if (!partial.rename(kept))
-        return {};
-    partial.setAutoRemove(false);
+    const QString kept = placeUnderFreeName(
+        partial.fileName(),
+        [&](int sequence) {
+            return folder.filePath(sequence > 1 ? code + QStringLiteral("_%1.zip").arg(sequence)
+                                                : remote);
+        },
+        1);
+    if (!kept.isEmpty())
+        partial.setAutoRemove(false);
     return kept;
 }
 

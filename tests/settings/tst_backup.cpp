@@ -353,6 +353,24 @@ private slots:
             << snapshot + "-journal" << false << false << 50 << false << false;
         QTest::newRow("fresh unfinished exit archive")
             << unfinishedOnExit << true << true << 50 << false << false;
+        // SQLite's files beside a snapshot or beside a restore's extracted database (checked
+        // in WAL mode).
+        for (const QString &temporary : { snapshot, extracted }) {
+            for (const char *companion : { "-wal", "-shm" }) {
+                const QString name = temporary + QLatin1String(companion);
+                QTest::addRow("old %s", qPrintable(name))
+                    << name << false << false << 120 << true << false;
+                QTest::addRow("fresh %s", qPrintable(name))
+                    << name << false << false << 50 << false << false;
+            }
+        }
+        // libzip's working file of an archive's temporary name.
+        QTest::newRow("old working file of an unfinished archive")
+            << unfinished + ".ef34gh" << false << false << 120 << true << false;
+        QTest::newRow("fresh working file of an unfinished archive")
+            << unfinished + ".ef34gh" << false << false << 50 << false << false;
+        QTest::newRow("old working file of an unfinished exit archive")
+            << unfinishedOnExit + ".ef34gh" << true << true << 120 << true << false;
 
         QTest::newRow("user's own copy")
             << "Data.mdb.eski" << false << false << 120 << false << false;
@@ -375,6 +393,14 @@ private slots:
             << "AB_Ltd_09-12-2026_14-03-22.zip.OUY7V6" << false << false << 120 << false << false;
         QTest::newRow("another archive's tail")
             << "Fiyatlar.zip.ouy7v6" << false << false << 120 << false << false;
+        QTest::newRow("upper-case second tail")
+            << unfinished + ".EF34GH" << false << false << 120 << false << false;
+        QTest::newRow("seven characters in the second tail")
+            << unfinished + ".ef34ghi" << false << false << 120 << false << false;
+        QTest::newRow("three tails")
+            << unfinished + ".ef34gh.ij56kl" << false << false << 120 << false << false;
+        QTest::newRow("another archive's two tails")
+            << "Fiyatlar.zip.ab12cd.ef34gh" << false << false << 120 << false << false;
         QTest::newRow("our archive's name and tail after another name")
             << "Eski yedek Birinci_Firma_01-12-2026_10-00-00.zip.abc123" << false << false << 120
             << false << false;
@@ -611,6 +637,27 @@ private slots:
         const QString archive = m_disk + QStringLiteral("/eski_yedek.zip");
         QVERIFY(writeZip(archive, { { "Data.mdb", readFile(database) } }, ZIP_CM_DEFLATE, 9));
         QCOMPARE(RestoreDatabase(archive), RestoreResult::Restored);
+        QCOMPARE(stockNames(live()), QStringList { Marker });
+    }
+
+    // A hand-made archive of a database in WAL mode: its check makes SQLite's "-wal" and "-shm"
+    // beside the extracted file, which go with it.
+    void archiveInWalModeLeavesNothingBeside()
+    {
+        const QString database = m_outside->filePath(QStringLiteral("snapshot.mdb"));
+        QVERIFY(unzipEntry(m_good, QStringLiteral("Data.mdb"), database));
+        {
+            Connection wal(QStringLiteral("tst_wal"));
+            wal.Open(database);
+            wal.Execute(QStringLiteral("PRAGMA journal_mode=WAL"));
+            wal.Close();
+        }
+        const QString archive = m_disk + QStringLiteral("/elle_yapilmis.zip");
+        QVERIFY(writeZip(archive, { { "Data.mdb", readFile(database) } }));
+        QString safetyCopy;
+        QCOMPARE(RestoreDatabase(archive, &safetyCopy), RestoreResult::Restored);
+        QCOMPARE(filesUnder(m_fixture->folder()),
+                 (QStringList { "Data.mdb", QFileInfo(safetyCopy).fileName() }));
         QCOMPARE(stockNames(live()), QStringList { Marker });
     }
 

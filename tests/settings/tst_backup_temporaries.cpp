@@ -1,32 +1,17 @@
 // The files that backups and restores make on a file system without unnamed temporary files:
 // each one stays or is one that the next backup's clean-up removes.
-#include "core/auto_backup.h"
 #include "core/backup_names.h"
-#include "core/database.h"
-#include "core/messages.h"
-#include "core/state.h"
-#include "settings/backup.h"
-#include "settings/backup_page.h"
-#include "settings/settings_window.h"
+#include "tests/settings/backup_operations.h"
 #include "tests/settings/backup_support.h"
-#include "tests/support/builders.h"
-#include "tests/support/child_process.h"
-#include "tests/support/fixture.h"
-#include "tests/support/ftp_server.h"
 #include "tests/support/kxtest.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QHash>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QRegularExpression>
-#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdio>
-#include <memory>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -37,9 +22,6 @@ using namespace kx;
 using namespace kxtest;
 
 namespace {
-
-const QString User = QStringLiteral("yedekci");
-const QString Password = QStringLiteral("s1fre");
 
 // The files made in some folders (created or moved in), gathered by the kernel from the moment
 // a folder is watched until they are taken, as "<the folder's label>/<name>".
@@ -109,46 +91,14 @@ class TestBackupTemporaries : public QObject
 {
     Q_OBJECT
 
-    // The child's part: the operation of KX_OPERATION on the program folder its parent made,
-    // where no unnamed file can be made.
+    // The child's part: the operation its parent prepared, where no unnamed file can be made.
     static void operateInChild()
     {
-        const QString operation = qEnvironmentVariable("KX_OPERATION");
-        Fixture fixture(qEnvironmentVariable("KANTARIX_DIR"));
-        fixture.login(1);
-        fixture.loadLists();
         const int unnamed
-            = ::open(QFile::encodeName(fixture.folder()).constData(), O_TMPFILE | O_RDWR, 0600);
+            = ::open(QFile::encodeName(qEnvironmentVariable("KANTARIX_DIR")).constData(),
+                     O_TMPFILE | O_RDWR, 0600);
         std::printf("unnamed files: %s\n", unnamed < 0 && errno == EOPNOTSUPP ? "refused" : "made");
-        if (operation == QLatin1String("backup on exit")) {
-            const QList<Volume> volumes { { qEnvironmentVariable("KX_DRIVE"),
-                                            QStringLiteral("KANTARIX") } };
-            const bool written
-                = RunAutoBackup(databasePath(), volumes) == AutoBackupResult::Written;
-            std::printf("done: %s\n", written ? "written" : "failed");
-            endChild();
-        }
-        state().MainComputer = true;
-        state().BackupUser = User;
-        state().BackupPassword = Password;
-        installBackupPage();
-        FAyar window;
-        auto *page = window.findChild<BackupPage *>();
-        page->endProgram = [] {};
-        window.Tab1->setCurrentIndex(2);
-        window.show();
-        messageScript().answers = { AnswerYes };
-        messageScript().files = { qEnvironmentVariable("KX_ARCHIVE") };
-        messageScript().inputs
-            = { uploadCode(QFileInfo(qEnvironmentVariable("KX_ARCHIVE")).fileName()) };
-        const int option = operation == QLatin1String("backup on the page") ? 0
-            : operation == QLatin1String("restore from a file")             ? 2
-                                                                            : 3;
-        QRadioButton *choice = page->Option1[option];
-        QTest::mouseClick(choice, Qt::LeftButton, {}, QPoint(8, choice->height() / 2));
-        QTest::mouseClick(page->BYedek, Qt::LeftButton);
-        const QList<MessageRecord> shown = messageScript().shown;
-        std::printf("done: %s\n", shown.isEmpty() ? "" : shown.last().text.toUtf8().constData());
+        runBackupOperation();
         endChild();
     }
 
@@ -187,37 +137,18 @@ private slots:
         QFETCH(QStringList, left);
         Fixture fixture;
         fixture.login(1);
-        addStock(QStringLiteral("1001"), QStringLiteral("YEDEKTEKİ KART"));
         QTemporaryDir outside;
-        const QString program = fixture.folder();
-        const QString drive = outside.filePath(QStringLiteral("usb"));
-        const QString backupFolder = drive + QStringLiteral("/Yedekler");
-        const QString serverFolder = outside.filePath(QStringLiteral("ftp/KXUserFiles"));
-        QVERIFY(QDir().mkpath(backupFolder) && QDir().mkpath(serverFolder));
-        const QString archive = CreateBackupArchive(
-            fixture.databasePath(),
-            operation == QLatin1String("restore by code") ? serverFolder : drive, state().FirmaAdi);
-        QVERIFY(!archive.isEmpty());
-        addStock(QStringLiteral("1002"), QStringLiteral("SONRAKİ KART"));
-        state().Conn->Close();
-        std::unique_ptr<FtpServer> server;
-        if (operation == QLatin1String("restore by code")) {
-            server = std::make_unique<FtpServer>(outside.filePath(QStringLiteral("ftp")), User,
-                                                 Password);
-            QVERIFY(server->isRunning());
-        }
+        BackupOperation scene;
+        scene.prepare(operation, fixture, outside.path());
+        if (QTest::currentTestFailed())
+            return;
+        const QString program = scene.program;
 
         MadeFiles made;
         QVERIFY(made.watch(program, QStringLiteral("program")));
-        QVERIFY(made.watch(drive, QStringLiteral("usb")));
-        QVERIFY(made.watch(backupFolder, QStringLiteral("usb/Yedekler")));
-        QProcessEnvironment environment;
-        environment.insert(QStringLiteral("KX_OPERATION"), operation);
-        environment.insert(QStringLiteral("KANTARIX_DIR"), program);
-        environment.insert(QStringLiteral("KX_DRIVE"), drive);
-        environment.insert(QStringLiteral("KX_ARCHIVE"), archive);
-        if (server)
-            environment.insert(QStringLiteral("KANTARIX_FTP_HOST"), server->host());
+        QVERIFY(made.watch(scene.drive, QStringLiteral("usb")));
+        QVERIFY(made.watch(scene.backupFolder, QStringLiteral("usb/Yedekler")));
+        const QProcessEnvironment environment = scene.environment();
         const ChildResult child = runInChild(QStringLiteral("TestBackupTemporaries"),
                                              QStringLiteral("madeFilesAreKnown"), environment,
                                              QStringLiteral(KX_NO_UNNAMED_FILES_SHIM));
@@ -255,7 +186,7 @@ private slots:
         }
         const QDateTime now = QDateTime::currentDateTime();
         removeBackupLeftovers(program, program + u'/' + backupArchiveName(state().FirmaAdi, now));
-        removeBackupLeftovers(program, backupFolder + u'/' + autoBackupName(now));
+        removeBackupLeftovers(program, scene.backupFolder + u'/' + autoBackupName(now));
         for (const QString &file : passing)
             QVERIFY2(!QFileInfo::exists(made.path(file)), qPrintable(file));
     }

@@ -15,10 +15,10 @@ namespace kx {
 
 namespace {
 
-// Letters without case: the fold of a list column that was handed none.
+// Letters without case, as Qt compares them: the fold of a list column that was handed none.
 QChar caseFold(QChar &character)
 {
-    character = character.toUpper();
+    character = character.toCaseFolded();
     return character;
 }
 
@@ -103,11 +103,11 @@ void GridDelegate::setEditorData(QWidget *editor, const QModelIndex &index) cons
         // A text that is no item has none current, so Down gives the first.
         const int item = combo->entryNamed(text);
         combo->setCurrentIndex(item);
-        if (item < 0) {
+        if (item < 0)
             combo->setEditText(text);
-            // Else the open list makes its first item current when it takes the focus.
-            combo->view()->setCurrentIndex({});
-        }
+        // Else the open list makes its first item current when it takes the focus, also
+        // once the typed text names none.
+        combo->view()->setCurrentIndex({});
         // The view selects only an editor that is a line edit itself: typing replaces the
         // text, also the first key typed on the cell, which reaches the editor after this.
         combo->lineEdit()->selectAll();

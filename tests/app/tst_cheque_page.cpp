@@ -600,6 +600,10 @@ private slots:
             "Kasada");
         row("completed, then the open list", veren, "GAMA AS (3)", "double-click",
             "al{Alt+Down}{Enter}", "ALFA TICARET (1)");
+        row("completed to a later item, then the open list", veren, "GAMA AS (3)", "double-click",
+            "ca{Alt+Down}{Enter}", "CAGLAR INSAAT (4)");
+        row("an item typed over to no item, the open list", veren, "GAMA AS (3)", "double-click",
+            "xq{Alt+Down}{Escape}{Enter}", "xq");
         row("empty, Down", alan, "", "double-click", "{Down}{Enter}", "ALFA TICARET (1)");
         row("no item, Up", veren, "BETA LTD", "double-click", "{Up}{Enter}", "BETA LTD");
         row("no item, the open list", veren, "BETA LTD", "double-click",

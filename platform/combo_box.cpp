@@ -280,16 +280,19 @@ const QStringList &ComboBox::foldedEntries() const
 
 int ComboBox::entryNamed(const QString &text) const
 {
-    const int exact = findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (exact >= 0)
-        return exact;
+    // Read at every typed key: only the entries equal after the fold can be equal exactly.
     const QString key = folded(text);
     const QStringList &entries = foldedEntries();
+    int first = -1;
     for (qsizetype i = 0; i < entries.size(); ++i) {
-        if (entries.at(i) == key)
+        if (entries.at(i) != key)
+            continue;
+        if (itemText(int(i)) == text)
             return int(i);
+        if (first < 0)
+            first = int(i);
     }
-    return -1;
+    return first;
 }
 
 int ComboBox::entryBeginning(const QString &text) const

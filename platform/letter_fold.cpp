@@ -23,7 +23,6 @@ class PastedTextFold : public QObject
 public:
     PastedTextFold(QWidget *field, QLineEdit *edit, LetterFold fold)
         : QObject(field)
-        , m_field(field)
         , m_edit(edit)
         , m_fold(fold)
     { }
@@ -31,19 +30,13 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        switch (event->type()) {
-        case QEvent::KeyPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::ContextMenu:
-        case QEvent::Drop:
-            if (m_edit->isReadOnly())
-                return false;
-            break;
-        default:
+        // Only these bring text in; the others may come while the edit is being destroyed.
+        const QEvent::Type type = event->type();
+        if ((type != QEvent::KeyPress && type != QEvent::MouseButtonRelease
+             && type != QEvent::ContextMenu && type != QEvent::Drop)
+            || m_edit->isReadOnly())
             return false;
-        }
-        switch (event->type()) {
-        case QEvent::KeyPress: {
+        if (type == QEvent::KeyPress) {
             auto *key = static_cast<QKeyEvent *>(event);
             if (!key->matches(QKeySequence::Paste))
                 return false;
@@ -52,7 +45,7 @@ protected:
                 && key->modifiers() == (Qt::ControlModifier | Qt::ShiftModifier);
             return paste(selection ? QClipboard::Selection : QClipboard::Clipboard);
         }
-        case QEvent::MouseButtonRelease:
+        if (type == QEvent::MouseButtonRelease) {
             // The press has put the caret where the button went down.
             if (watched != m_edit || static_cast<QMouseEvent *>(event)->button() != Qt::MiddleButton
                 || !QGuiApplication::clipboard()->supportsSelection()
@@ -60,19 +53,15 @@ protected:
                 return false;
             m_edit->deselect();
             return paste(QClipboard::Selection);
-        case QEvent::ContextMenu:
-            // A combo's edit leaves its menu to the combo, which shows the edit's.
-            if ((watched == m_edit && m_edit->contextMenuPolicy() == Qt::DefaultContextMenu)
-                || (watched == m_field && watched != m_edit)) {
-                showMenu(static_cast<QContextMenuEvent *>(event)->globalPos());
-                return true;
-            }
-            return false;
-        case QEvent::Drop:
-            return watched == m_edit && drop(static_cast<QDropEvent *>(event));
-        default:
-            return false;
         }
+        if (type == QEvent::ContextMenu) {
+            // A combo's edit leaves its menu to the combo, which shows the edit's.
+            if (static_cast<QWidget *>(watched)->contextMenuPolicy() != Qt::DefaultContextMenu)
+                return false;
+            showMenu(static_cast<QContextMenuEvent *>(event)->globalPos());
+            return true;
+        }
+        return watched == m_edit && drop(static_cast<QDropEvent *>(event));
     }
 
 private:
@@ -123,7 +112,6 @@ private:
         return true;
     }
 
-    QWidget *m_field;
     QLineEdit *m_edit;
     LetterFold m_fold;
 };

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QChar>
+#include <QString>
 
 class QWidget;
 

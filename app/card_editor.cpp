@@ -8,6 +8,7 @@
 #include "core/sql_builders.h"
 #include "core/state.h"
 #include "platform/focus.h"
+#include "platform/letter_fold.h"
 #include "platform/twips.h"
 #include "platform/ui_font.h"
 
@@ -119,6 +120,9 @@ F1Pop::F1Pop(const QStringList &selectedCard, QWidget *parent)
             auto *edit = new QLineEdit(frame);
             edit->setObjectName(QStringLiteral("Text1_%1").arg(index));
             selectAllOnFocus(edit, [this, index] { Text1_GotFocus(index); });
+            // Pasted codes and names are stored as the typed ones are.
+            if (isFoldedField(index))
+                foldPastedText(edit, &UpperAsciiChar);
             widget = edit;
         }
         widget->setGeometry(twipsRect(1800, 360 + 360 * row, 4215, 315));

@@ -7,6 +7,7 @@
 #include "core/saved_documents.h"
 #include "core/state.h"
 #include "platform/focus.h"
+#include "platform/letter_fold.h"
 #include "platform/twips.h"
 #include "platform/ui_font.h"
 
@@ -30,6 +31,8 @@ FBelgeBul::FBelgeBul(QWidget *parent)
     Label1->setGeometry(twipsRect(150, 195, 1560, 315));
     TSeri = new QLineEdit(this);
     TSeri->setGeometry(twipsRect(1740, 180, 600, 330));
+    // A pasted series is folded as a typed one is.
+    foldPastedText(TSeri, &UpperAsciiChar);
     TSira = new QLineEdit(this);
     TSira->setGeometry(twipsRect(2400, 180, 1500, 330));
     CBul = new QPushButton(QStringLiteral("Bul"), this);

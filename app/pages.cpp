@@ -191,9 +191,14 @@ void FMain::ShowPage(int page)
         const QList<Column> &columns = reportColumns().at(reportIndex(page));
         Grid1->setCols(int(columns.size()) + 1);
         writeColumns(Grid1, columns.constData(), int(columns.size()));
-        // A cheque's state is one of the five, which the report's filters know.
-        if (page == Page::Cheques)
+        if (page == Page::Cheques) {
+            // A cheque's state is one of the five, which the report's filters know.
             Grid1->setColumnItemsOnly(ChequeColumn::State, true);
+            // Typed letters find the accounts and states as the forms' lists find them:
+            // "ça" the stored CAGLAR, "DIŞ" the state "Dışarıda".
+            for (int col : { ChequeColumn::Giver, ChequeColumn::Receiver, ChequeColumn::State })
+                Grid1->setColumnTypedFold(col, &UpperAsciiChar);
+        }
         if (page == Page::VatReport) {
             const QString rates[]
                 = { s.KdvOrani1.toString(), s.KdvOrani2.toString(), s.KdvOrani3.toString() };

@@ -15,6 +15,7 @@
 #include "platform/combo_box.h"
 #include "platform/date_field.h"
 #include "platform/focus.h"
+#include "platform/letter_fold.h"
 #include "platform/twips.h"
 #include "platform/ui_font.h"
 
@@ -66,6 +67,8 @@ FOdeme::FOdeme(QWidget *parent)
     CBelge->setGeometry(fieldRect(0, 1500));
     TSerino = new QLineEdit(this);
     TSerino->setGeometry(fieldRect(1, 600));
+    // A pasted series is folded as a typed one is.
+    foldPastedText(TSerino, &UpperAsciiChar);
     TSirano = new QLineEdit(this);
     TSirano->setGeometry(fieldRect(1, 1200, 660));
     CCari = new ComboBox(this, true);

@@ -5,6 +5,7 @@
 #include "platform/combo_box.h"
 #include "platform/date_field.h"
 #include "platform/focus.h"
+#include "platform/letter_fold.h"
 #include "platform/twips.h"
 #include "platform/ui_font.h"
 
@@ -131,8 +132,10 @@ void PanelBase::selectAllOnFocus(const QList<QLineEdit *> &fields)
 void PanelBase::foldWhileTyping(const QList<ComboBox *> &combos)
 {
     for (ComboBox *combo : combos) {
-        // Completion and choice compare the list the way the letters are typed.
+        // Completion and choice compare the list the way the letters are typed, and pasted
+        // text comes in as typed letters do.
         combo->setTypedFold(&UpperAsciiChar);
+        foldPastedText(combo, &UpperAsciiChar);
         foldTargets.append(combo);
         if (combo->lineEdit())
             foldTargets.append(combo->lineEdit());

@@ -10,6 +10,8 @@
 #include <QListView>
 #include <QSignalBlocker>
 
+#include <utility>
+
 namespace kx {
 
 ComboBox::ComboBox(QWidget *parent, bool editable)
@@ -35,7 +37,11 @@ ComboBox::ComboBox(QWidget *parent, bool editable)
             list->setUniformItemSizes(true);
     }
     setCurrentIndex(-1);
-    connect(this, qOverload<int>(&QComboBox::activated), this, &ComboBox::Click);
+    // A pick makes the entry that the text led to a choice.
+    connect(this, qOverload<int>(&QComboBox::activated), this, [this] {
+        textEntry = QPersistentModelIndex();
+        emit Click();
+    });
     // Qt chooses the first item of a list that was empty, whichever call filled it (AddItem or
     // QComboBox's own addItems); here only the host or the user chooses.
     connect(model(), &QAbstractItemModel::rowsAboutToBeInserted, this, [this] {
@@ -102,10 +108,17 @@ QString ComboBox::List(int index) const
     return index >= 0 && index < count() ? itemText(index) : QString();
 }
 
+int ComboBox::ListIndex() const
+{
+    const int current = currentIndex();
+    return current >= 0 && textEntry.isValid() && textEntry.row() == current ? -1 : current;
+}
+
 bool ComboBox::setListIndex(int index)
 {
     if (index < -1 || index >= count())
         return false;
+    textEntry = QPersistentModelIndex();
     setCurrentIndex(index);
     if (index >= 0)
         emit Click();
@@ -119,7 +132,7 @@ void ComboBox::setText(const QString &text)
         return;
     }
     lineEdit()->setText(text);
-    dropChoiceIfTextDiffers(text);
+    followText();
 }
 
 void ComboBox::setTypedFold(Fold fold)
@@ -133,11 +146,11 @@ int ComboBox::chooseTypedEntry()
     if (!isEditable())
         return currentIndex();
     const QString text = lineEdit()->text();
-    if (currentIndex() >= 0 && itemText(currentIndex()) == text)
+    if (ListIndex() >= 0 && itemText(currentIndex()) == text)
         return currentIndex();
     const int entry = text.isEmpty() ? -1 : entryNamed(text);
     if (entry < 0) {
-        dropChoiceIfTextDiffers(text);
+        followText();
         return -1;
     }
     setListIndex(entry);
@@ -159,10 +172,8 @@ void ComboBox::showPopup()
     QComboBox::showPopup();
     if (!isEditable() || currentIndex() >= 0 || lineEdit()->text().isEmpty())
         return;
-    const QString text = lineEdit()->text();
-    int entry = entryNamed(text);
-    if (entry < 0)
-        entry = entryBeginning(text);
+    // An entry that the text names would be current already.
+    const int entry = entryBeginning(lineEdit()->text());
     if (entry < 0)
         return;
     const QModelIndex at = model()->index(entry, modelColumn(), rootModelIndex());
@@ -199,6 +210,7 @@ void ComboBox::keyPressEvent(QKeyEvent *event)
     const QString full = itemText(entry);
     edit->setText(full);
     edit->setSelection(int(typed.size()), int(full.size() - typed.size()));
+    followText();
 }
 
 void ComboBox::focusOutEvent(QFocusEvent *event)
@@ -212,33 +224,45 @@ void ComboBox::focusOutEvent(QFocusEvent *event)
     QComboBox::focusOutEvent(event);
 }
 
-void ComboBox::textEditedByUser(const QString &text)
+void ComboBox::textEditedByUser()
 {
     editedByKey = true;
-    dropChoiceIfTextDiffers(text);
+    followText();
 }
 
-void ComboBox::dropChoiceIfTextDiffers(const QString &text)
+void ComboBox::followText()
 {
-    if (currentIndex() < 0 || itemText(currentIndex()) == text)
-        return;
     QLineEdit *edit = lineEdit();
-    const int cursor = edit->cursorPosition();
-    setCurrentIndex(-1);
-    // Dropping the choice clears the edit; the user's text stays.
-    if (edit->text() != text) {
-        edit->setText(text);
-        edit->setCursorPosition(cursor);
+    const QString text = edit->text();
+    // A choice stands while the text is its entry's own.
+    if (ListIndex() >= 0 && itemText(currentIndex()) == text)
+        return;
+    const int entry = entryNamed(text);
+    if (entry != currentIndex()) {
+        const int start = edit->selectionStart();
+        const int length = int(edit->selectedText().size());
+        const int cursor = edit->cursorPosition();
+        setCurrentIndex(entry);
+        // The current entry writes its own text into the edit, or none: the user's text and
+        // selection (a completion's rest) stay.
+        if (edit->text() != text) {
+            edit->setText(text);
+            if (length == 0)
+                edit->setCursorPosition(cursor);
+            else if (cursor == start)
+                edit->setSelection(start + length, -length);
+            else
+                edit->setSelection(start, length);
+        }
     }
+    textEntry = entry >= 0
+        ? QPersistentModelIndex(model()->index(entry, modelColumn(), rootModelIndex()))
+        : QPersistentModelIndex();
 }
 
 QString ComboBox::folded(QString text) const
 {
-    if (typedFold) {
-        for (QChar &character : text)
-            typedFold(character);
-    }
-    return text;
+    return foldedText(std::move(text), typedFold);
 }
 
 const QStringList &ComboBox::foldedEntries() const
@@ -256,16 +280,19 @@ const QStringList &ComboBox::foldedEntries() const
 
 int ComboBox::entryNamed(const QString &text) const
 {
-    const int exact = findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    if (exact >= 0)
-        return exact;
+    // Read at every typed key: only the entries equal after the fold can be equal exactly.
     const QString key = folded(text);
     const QStringList &entries = foldedEntries();
+    int first = -1;
     for (qsizetype i = 0; i < entries.size(); ++i) {
-        if (entries.at(i) == key)
+        if (entries.at(i) != key)
+            continue;
+        if (itemText(int(i)) == text)
             return int(i);
+        if (first < 0)
+            first = int(i);
     }
-    return -1;
+    return first;
 }
 
 int ComboBox::entryBeginning(const QString &text) const

@@ -1,7 +1,10 @@
 // The combo of the panels and forms: list members by the names the host code uses.
 #pragma once
 
+#include "platform/letter_fold.h"
+
 #include <QComboBox>
+#include <QPersistentModelIndex>
 #include <QStringList>
 
 namespace kx {
@@ -17,6 +20,12 @@ namespace kx {
 // no longer equals the chosen item; the typed text stays. That keeps a line from being saved
 // with the card that was chosen before the user typed over it.
 //
+// The entry that an editable combo's text names in full (compared as Enter compares, below) is
+// the list's current entry, the one the arrow keys, the wheel and the open list move from;
+// none is current while the text names none, and Down then gives the first. Such an entry is
+// no choice until a pick, Enter or leaving the field makes it one. The text and its selection
+// stay as they are.
+//
 // Typing at the end of an editable combo's text completes it to the first entry that begins
 // with the typed text, the rest selected, so that the next letter types on over it. Enter, or
 // leaving the field, makes the entry that the text names the choice, with Click; a text that
@@ -29,7 +38,7 @@ class ComboBox : public QComboBox
     Q_OBJECT
 public:
     // The fold of one typed character, changed in place and returned.
-    using Fold = QChar (*)(QChar &);
+    using Fold = LetterFold;
 
     explicit ComboBox(QWidget *parent = nullptr, bool editable = false);
 
@@ -47,7 +56,8 @@ public:
     // The text of item index; empty outside the list.
     QString List(int index) const;
 
-    int ListIndex() const { return currentIndex(); }
+    // The chosen item, -1 for none (an entry that the text only leads to is none).
+    int ListIndex() const;
     // Chooses item index (-1: none). Returns false and changes nothing for an index outside
     // -1 .. ListCount() - 1.
     bool setListIndex(int index);
@@ -66,11 +76,15 @@ public:
     // A text that names no entry leaves no choice. Returns ListIndex().
     int chooseTypedEntry();
 
+    // The entry that text names: the first with exactly this text, else the first equal to it
+    // after the fold; -1 for none.
+    int entryNamed(const QString &text) const;
+
     // The combo that widget is or whose line edit it is; null for any other widget.
     static ComboBox *of(QWidget *widget);
 
-    // With typed text and no choice the open list starts at the entry that the text names or
-    // that it begins.
+    // With typed text that names no entry the open list starts at the first entry that the
+    // text begins.
     void showPopup() override;
 
 signals:
@@ -82,16 +96,17 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
 
 private:
-    void textEditedByUser(const QString &text);
-    void dropChoiceIfTextDiffers(const QString &text);
+    void textEditedByUser();
+    void followText();
     void undoChoiceOfFirstFill(const QModelIndex &parent, int first, int last);
     QString folded(QString text) const;
     const QStringList &foldedEntries() const;
-    int entryNamed(const QString &text) const;
     int entryBeginning(const QString &text) const;
 
     QString textBeforeFill;
     Fold typedFold = nullptr;
+    // The entry that the text made current, while it is no choice.
+    QPersistentModelIndex textEntry;
     mutable QStringList foldCache;
     mutable bool foldCacheValid = false;
     bool editedByKey = false;

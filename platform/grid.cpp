@@ -397,6 +397,18 @@ void Grid::setColumnItemsOnly(int col, bool only)
     m_columns[col].itemsOnly = only;
 }
 
+LetterFold Grid::ColumnTypedFold(int col) const
+{
+    return m_columns.value(col).typedFold;
+}
+
+void Grid::setColumnTypedFold(int col, LetterFold fold)
+{
+    if (col < 0 || col >= m_columns.size())
+        return;
+    m_columns[col].typedFold = fold;
+}
+
 int Grid::RowHeight(int row) const
 {
     if (row == 0)
@@ -645,7 +657,14 @@ void Grid::closeEditor(QWidget *editor, QAbstractItemDelegate::EndEditHint hint)
     const bool leaves = !tabKeyNavigation()
         && (hint == QAbstractItemDelegate::EditNextItem
             || hint == QAbstractItemDelegate::EditPreviousItem);
+    // Escape: the cell gets back the text it held when its editor opened, through the cell,
+    // so that the change handlers compute from it again.
+    OpenedText opened;
+    if (m_openedText.editor == editor)
+        opened = std::exchange(m_openedText, {});
     QTableView::closeEditor(editor, leaves ? QAbstractItemDelegate::NoHint : hint);
+    if (hint == QAbstractItemDelegate::RevertModelCache && opened.index.isValid())
+        Cell(opened.index.row() + 1, opened.index.column()).setText(opened.text);
     if (leaves)
         focusNextPrevChild(hint == QAbstractItemDelegate::EditNextItem);
 }

@@ -1,12 +1,14 @@
 // The grid of the program's windows: a QTableView over its own cell model, row 0 the header row.
 #pragma once
 
+#include "platform/letter_fold.h"
 #include "platform/row_array.h"
 
 #include <QBasicTimer>
 #include <QColor>
 #include <QFont>
 #include <QList>
+#include <QPersistentModelIndex>
 #include <QPointer>
 #include <QStringList>
 #include <QTableView>
@@ -172,6 +174,10 @@ public:
     // leaves the cell as it was.
     bool ColumnItemsOnly(int col) const;
     void setColumnItemsOnly(int col, bool only);
+    // A list cell of the column compares typed text and its items after this fold, for the
+    // completion, Enter and the text it takes; without one, letters compare without case.
+    LetterFold ColumnTypedFold(int col) const;
+    void setColumnTypedFold(int col, LetterFold fold);
 
     // Row heights in pixels; new rows get DefaultRowHeight. Height 0 hides the row (row 0: the
     // header).
@@ -274,6 +280,16 @@ private:
         int cellType = -1;
         bool locked = false;
         bool itemsOnly = false;
+        LetterFold typedFold = nullptr;
+    };
+
+    // The text cell whose editor is open and what it held then: the editor writes every key
+    // into the cell, and Escape puts this back.
+    struct OpenedText
+    {
+        QPointer<QWidget> editor;
+        QPersistentModelIndex index;
+        QString text;
     };
 
     void applyColumnWidth(int col);
@@ -296,6 +312,7 @@ private:
     QColor m_backColorBkg = QColor(0xE4, 0xE6, 0xEA);
     GridComboList m_comboList;
     QPointer<QLineEdit> m_lineEditor;
+    OpenedText m_openedText;
     int m_focusRow = 0;
     int m_focusCol = 0;
     // A click on a selected cell edits it once the double-click time is over.

@@ -1,10 +1,11 @@
 // The grid's editors for text, drop-down, check box and date cells, and its cell painting.
 #include "platform/grid_p.h"
 
+#include "platform/combo_box.h"
 #include "platform/date_field.h"
 
 #include <QAbstractItemView>
-#include <QComboBox>
+#include <QCalendarWidget>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -14,15 +15,38 @@ namespace kx {
 
 namespace {
 
-// The list item that text names, letters compared without case as the list editor completes
-// them; -1 for none.
-int itemNamed(const QStringList &items, const QString &text)
+// Letters without case, as Qt compares them: the fold of a list column that was handed none.
+QChar caseFold(QChar &character)
 {
-    for (int i = 0; i < items.size(); ++i) {
-        if (items.at(i).compare(text, Qt::CaseInsensitive) == 0)
-            return i;
+    character = character.toCaseFolded();
+    return character;
+}
+
+// The forms' combo as a list cell's editor. Its open list shows as current only the item that
+// the text names: a text that is no item has none.
+class ListCellEditor : public ComboBox
+{
+public:
+    explicit ListCellEditor(QWidget *parent)
+        : ComboBox(parent, true)
+    { }
+    void showPopup() override { QComboBox::showPopup(); }
+};
+
+// A key that types into a date or steps it, not one that only moves or leaves.
+bool typesIntoDate(const QKeyEvent *key)
+{
+    switch (key->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+        return true;
+    default:
+        return !key->text().isEmpty() && key->text().at(0).isPrint();
     }
-    return -1;
 }
 
 } // namespace
@@ -41,11 +65,10 @@ QWidget *GridDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem 
     if (type == CellTypeComboBox) {
         emit m_grid->OpenRow(row, col);
         emit m_grid->ComboDropDown(row, col);
-        auto *combo = new QComboBox(parent);
-        combo->setEditable(true);
-        // Enter would add a typed text that is no item to the list.
-        combo->setInsertPolicy(QComboBox::NoInsert);
-        combo->addItems(m_grid->m_comboList.items());
+        auto *combo = new ListCellEditor(parent);
+        const LetterFold fold = m_grid->ColumnTypedFold(col);
+        combo->setTypedFold(fold ? fold : &caseFold);
+        combo->AddItems(m_grid->m_comboList.items());
         return combo;
     }
     if (type == CellTypeDate) {
@@ -53,11 +76,17 @@ QWidget *GridDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem 
         auto *date = new DateField(parent);
         date->setButtonSymbols(QAbstractSpinBox::UpDownArrows);
         date->setCalendarPopup(true);
+        // A day picked in the calendar is taken, also the one the editor opened on.
+        const auto picked = [date] { date->setProperty(DateTyped, true); };
+        QObject::connect(date->calendarWidget(), &QCalendarWidget::clicked, date, picked);
+        QObject::connect(date->calendarWidget(), &QCalendarWidget::activated, date, picked);
         return date;
     }
     QWidget *editor = QStyledItemDelegate::createEditor(parent, option, index);
     if (auto *line = qobject_cast<QLineEdit *>(editor)) {
         m_grid->m_lineEditor = line;
+        // Before a key that opened the editor reaches it.
+        m_grid->m_openedText = { line, index, m_grid->Cell(row, col).Text() };
         QObject::connect(
             line, &QLineEdit::textEdited, m_grid,
             [grid = m_grid, row, col](const QString &text) { grid->Cell(row, col).setText(text); });
@@ -68,17 +97,17 @@ QWidget *GridDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem 
 void GridDelegate::setEditorData(QWidget *editor, const QModelIndex &index) const
 {
     const QString text = index.data(Qt::EditRole).toString();
-    if (auto *combo = qobject_cast<QComboBox *>(editor)) {
+    if (auto *combo = qobject_cast<ComboBox *>(editor)) {
         // On an editable combo the text alone leaves the first item current: the open
         // list and the arrow keys would start from there, not from the cell's own item.
         // A text that is no item has none current, so Down gives the first.
-        const int item = itemNamed(m_grid->m_comboList.items(), text);
+        const int item = combo->entryNamed(text);
         combo->setCurrentIndex(item);
-        if (item < 0) {
+        if (item < 0)
             combo->setEditText(text);
-            // Else the open list makes its first item current when it takes the focus.
-            combo->view()->setCurrentIndex({});
-        }
+        // Else the open list makes its first item current when it takes the focus, also
+        // once the typed text names none.
+        combo->view()->setCurrentIndex({});
         // The view selects only an editor that is a line edit itself: typing replaces the
         // text, also the first key typed on the cell, which reaches the editor after this.
         combo->lineEdit()->selectAll();
@@ -96,21 +125,21 @@ void GridDelegate::setEditorData(QWidget *editor, const QModelIndex &index) cons
 void GridDelegate::setModelData(QWidget *editor, QAbstractItemModel *model,
                                 const QModelIndex &index) const
 {
-    if (auto *combo = qobject_cast<QComboBox *>(editor)) {
-        // An item takes its own spelling. The check is against the cell's list, whatever
-        // the editor holds.
-        const QStringList items = m_grid->m_comboList.items();
-        const int item = itemNamed(items, combo->currentText());
+    if (auto *combo = qobject_cast<ComboBox *>(editor)) {
+        // An item takes its own spelling, whichever item the editor holds as current.
+        const int item = combo->entryNamed(combo->currentText());
         if (item >= 0)
-            model->setData(index, items.at(item), Qt::EditRole);
+            model->setData(index, combo->itemText(item), Qt::EditRole);
         else if (!m_grid->ColumnItemsOnly(index.column()))
             model->setData(index, combo->currentText(), Qt::EditRole);
     } else if (auto *date = qobject_cast<DateField *>(editor)) {
         // The getter takes the typed text first: leaving by a click elsewhere commits
         // before the editor itself sees its focus go.
         const QString taken = date->DateText();
-        // Unchanged, the cell keeps its own text, also one that is no date.
-        if (taken != date->property(OpenedDate).toString())
+        // A date typed or picked is taken, also the one it opened on (today's in place of a
+        // text that is no date). Untouched and unchanged, the cell keeps its own text, also
+        // one that is no date.
+        if (date->property(DateTyped).toBool() || taken != date->property(OpenedDate).toString())
             model->setData(index, taken, Qt::EditRole);
     } else {
         QStyledItemDelegate::setModelData(editor, model, index);
@@ -145,6 +174,14 @@ void GridDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
                      style->pixelMetric(QStyle::PM_IndicatorHeight));
     box.rect = QRect(option.rect.center() - QPoint(size.width() / 2, size.height() / 2), size);
     style->drawPrimitive(QStyle::PE_IndicatorCheckBox, &box, painter, m_grid);
+}
+
+bool GridDelegate::eventFilter(QObject *editor, QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && qobject_cast<DateField *>(editor)
+        && typesIntoDate(static_cast<QKeyEvent *>(event)))
+        editor->setProperty(DateTyped, true);
+    return QStyledItemDelegate::eventFilter(editor, event);
 }
 
 bool GridDelegate::editorEvent(QEvent *event, QAbstractItemModel *model,

@@ -89,10 +89,12 @@ private:
 };
 
 // Editors by cell type; a text editor writes each keystroke into the cell, so that the cell
-// change handlers see the text as it is typed.
+// change handlers see the text as it is typed (Escape puts the cell's text back).
 class GridDelegate : public QStyledItemDelegate
 {
     static constexpr const char *OpenedDate = "kxOpenedDate";
+    // A key typed into the date editor or a day picked in its calendar.
+    static constexpr const char *DateTyped = "kxDateTyped";
 
 public:
     explicit GridDelegate(Grid *grid);
@@ -106,6 +108,9 @@ public:
     // No focus frame around the current cell: the selection colour marks it.
     void paint(QPainter *painter, const QStyleOptionViewItem &option,
                const QModelIndex &index) const override;
+
+    // Marks the keys typed into a date editor before it sees them.
+    bool eventFilter(QObject *editor, QEvent *event) override;
 
     // A click anywhere in a check box cell, or the space bar, toggles it.
     bool editorEvent(QEvent *event, QAbstractItemModel *model, const QStyleOptionViewItem &option,

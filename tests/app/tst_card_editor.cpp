@@ -9,6 +9,7 @@
 #include "tests/support/kxtest.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -80,9 +81,9 @@ void type(const QString &text)
     }
 }
 
-void press(Qt::Key key)
+void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
 {
-    QTest::keyClick(QApplication::focusWidget(), key);
+    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
 }
 
 } // namespace
@@ -554,6 +555,49 @@ private slots:
         m_window->Text1(index)->clear();
         type(typed);
         QCOMPARE(m_window->Text1(index)->text(), shown);
+    }
+
+    // Text pasted into a code or name goes in folded, as typed text does, and is stored so;
+    // other fields keep it as pasted.
+    void pastedTextIsFolded_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("stored");
+        const QString folded = QStringLiteral("CAGRI LTD. STI.");
+        QTest::newRow("stock name, Ctrl+V") << 1 << "Ctrl+V" << folded;
+        QTest::newRow("account name, Ctrl+V") << 19 << "Ctrl+V" << folded;
+        QTest::newRow("stock code, Shift+Insert") << 0 << "Shift+Insert" << folded;
+        QTest::newRow("account code, context menu") << 18 << "context menu" << folded;
+        QTest::newRow("barcode, as pasted") << 10 << "Ctrl+V"
+                                            << "çağrı ltd. şti.";
+    }
+    void pastedTextIsFolded()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, how);
+        QFETCH(QString, stored);
+        const int kind = index < kx::CardFieldCount ? Stock : Account;
+        const int first = (kind - 1) * kx::CardFieldCount;
+        open(kind, QStringLiteral("y"));
+        if (index != first + 1)
+            retype(first + 1, QStringLiteral("AD"));
+        QApplication::clipboard()->setText(QStringLiteral("çağrı ltd. şti."));
+        QLineEdit *edit = m_window->Text1(index);
+        // A click into the field selects its text, which the paste replaces.
+        QTest::mouseClick(edit, Qt::LeftButton, {}, edit->rect().center());
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(edit));
+        if (how == u"context menu")
+            kxtest::pasteByContextMenu(edit, 0);
+        else if (how == u"Shift+Insert")
+            press(Qt::Key_Insert, Qt::ShiftModifier);
+        else
+            press(Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(edit->text(), stored);
+
+        kx::messageScript().answers = { kx::AnswerNo };
+        clickSave();
+        QCOMPARE(storedCard(kind, newestId(kind)).value(index - first), stored);
     }
 
     // Amount fields are written again when the focus leaves them.

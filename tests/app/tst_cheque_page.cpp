@@ -5,6 +5,7 @@
 #include "core/panel_fields.h"
 #include "core/state.h"
 #include "platform/combo_box.h"
+#include "platform/date_field.h"
 #include "platform/grid.h"
 #include "reports/report.h"
 #include "tests/app/events_window.h"
@@ -15,15 +16,18 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QCalendarWidget>
 #include <QComboBox>
 #include <QDate>
 #include <QDateEdit>
+#include <QLineEdit>
 #include <QMap>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
 
 #include <algorithm>
+#include <functional>
 
 using namespace kxtest;
 using kx::ReportRowKind;
@@ -89,6 +93,64 @@ kx::FMain &chequePage(EventsWindow &env, const char *filter = "XOTumu8")
     kx::setFieldValue(w.RX1, filter, 1);
     w.CMBar_Execute(161);
     return w;
+}
+
+// Opens the cell as the user does: "double-click", "click" (the first typed key opens it) or
+// "F2" after a click.
+void openCell(kx::Grid *grid, int row, int col, const QString &opened)
+{
+    if (opened == u"double-click") {
+        doubleClickCell(grid, row, col);
+        return;
+    }
+    clickCell(grid, row, col);
+    QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(grid));
+    if (opened == u"F2")
+        QTest::keyClick(grid, Qt::Key_F2);
+}
+
+// Types keys into whatever holds the focus: characters as typed, and {Name} for the keys
+// below. afterKey runs after each named key, once what the key set going is done.
+void typeKeys(const QString &keys, const std::function<void(QKeyCombination)> &afterKey = {})
+{
+    const QMap<QString, QKeyCombination> named {
+        { "Enter", Qt::Key_Return },
+        { "Tab", Qt::Key_Tab },
+        { "Escape", Qt::Key_Escape },
+        { "Backspace", Qt::Key_Backspace },
+        { "Delete", Qt::Key_Delete },
+        { "Down", Qt::Key_Down },
+        { "Up", Qt::Key_Up },
+        { "Alt+Down", Qt::ALT | Qt::Key_Down },
+        { "Ctrl+A", Qt::CTRL | Qt::Key_A },
+        { "Left", Qt::Key_Left },
+    };
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+        QWidget *target = QApplication::focusWidget();
+        QVERIFY(target);
+        if (keys.at(i) != u'{') {
+            typeText(target, keys.at(i));
+            continue;
+        }
+        const qsizetype end = keys.indexOf(u'}', i);
+        const QString name = keys.mid(i + 1, end - i - 1);
+        QVERIFY2(named.contains(name), qPrintable(name));
+        const QKeyCombination key = named.value(name);
+        i = end;
+        QTest::keyClick(target, key.key(), key.keyboardModifiers());
+        QCoreApplication::processEvents();
+        if (afterKey)
+            afterKey(key);
+    }
+}
+
+// The one stored cheque's column.
+QString storedColumn(const char *column)
+{
+    kx::Recordset rs;
+    rs.Open(QStringLiteral("select %1 from \"%2\"").arg(QLatin1String(column), kx::state().TblCek),
+            *kx::state().Conn);
+    return rs.Eof() ? QStringLiteral("missing") : rs.Fields(0).toString();
 }
 
 } // namespace
@@ -481,9 +543,11 @@ private slots:
     }
 
     // Typing into a list cell replaces its text and completes to the first item that starts
-    // with the letters, without case; Enter takes the item in its own spelling. A text that
-    // is no item has none current. "Durum" takes only one of the five states, however the
-    // editor closes; "Veren" and "Alan" keep any name. Keys: letters, then {Key} names.
+    // with the letters, compared as the forms compare them (case and Turkish letters folded);
+    // Enter takes the item in its own spelling. The item that the text names is current, so
+    // the arrow keys and the open list move from it; a text that is no item has none current.
+    // "Durum" takes only one of the five states, however the editor closes; "Veren" and
+    // "Alan" keep any name. Keys: letters, then {Key} names.
     void typingIntoAListCellPicks_data()
     {
         QTest::addColumn<int>("col");
@@ -509,14 +573,37 @@ private slots:
             "Ciro Edildi");
         row("completion taken back, no state", durum, "Ciro Edildi", "double-click",
             "ka{Backspace}{Enter}", "Ciro Edildi");
-        // The dotless i is not the letter I.
-        row("no state for DI", durum, "Kasada", "F2", "DI{Enter}", "Kasada");
+        // Typed capitals find the Turkish letters: I stands for the dotless ı as well.
+        row("state for DI", durum, "Kasada", "F2", "DI{Enter}", "Dışarıda");
+        row("state for DIŞ, Caps Lock on a Turkish keyboard", durum, "Kasada", "double-click",
+            "DIŞ{Enter}", "Dışarıda");
+        row("state for dış", durum, "Kasada", "double-click", "dış{Enter}", "Dışarıda");
+        row("state for dis", durum, "Kasada", "double-click", "dis{Enter}", "Dışarıda");
+        row("state for CİRO", durum, "Kasada", "double-click", "CİRO{Enter}", "Ciro Edildi");
+        row("state for CIRO", durum, "Kasada", "double-click", "CIRO{Enter}", "Ciro Edildi");
+        row("account for ça", veren, "", "double-click", "ça{Enter}", "CAGLAR INSAAT (4)");
+        row("account for ışık", alan, "", "double-click", "ışık{Enter}", "ISIK GIDA (5)");
         row("old spelling, Enter", durum, "KASADA", "double-click", "{Enter}", "Kasada");
         row("state typed in other case, Tab", durum, "Ödendi", "F2", "kasada{Tab}", "Kasada");
         row("Escape after typed letters", durum, "Ciro Edildi", "double-click", "ta{Escape}",
             "Ciro Edildi");
         row("account completed from two letters", veren, "GAMA AS (3)", "double-click", "al{Enter}",
             "ALFA TICARET (1)");
+        // The arrow keys and the open list move from the completed item, not from the cell's.
+        row("completed, then Down", veren, "GAMA AS (3)", "double-click", "al{Down}{Enter}",
+            "BETA LTD (2)");
+        row("empty, completed, then Down", veren, "", "double-click", "be{Down}{Enter}",
+            "CAGLAR INSAAT (4)");
+        row("no item, completed, then Down", veren, "BETA LTD", "double-click", "ga{Down}{Enter}",
+            "ISIK GIDA (5)");
+        row("first state completed, then Up", durum, "Ciro Edildi", "double-click", "ka{Up}{Enter}",
+            "Kasada");
+        row("completed, then the open list", veren, "GAMA AS (3)", "double-click",
+            "al{Alt+Down}{Enter}", "ALFA TICARET (1)");
+        row("completed to a later item, then the open list", veren, "GAMA AS (3)", "double-click",
+            "ca{Alt+Down}{Enter}", "CAGLAR INSAAT (4)");
+        row("an item typed over to no item, the open list", veren, "GAMA AS (3)", "double-click",
+            "xq{Alt+Down}{Escape}{Enter}", "xq");
         row("empty, Down", alan, "", "double-click", "{Down}{Enter}", "ALFA TICARET (1)");
         row("no item, Up", veren, "BETA LTD", "double-click", "{Up}{Enter}", "BETA LTD");
         row("no item, the open list", veren, "BETA LTD", "double-click",
@@ -537,6 +624,8 @@ private slots:
         addAccount("1", "ALFA TICARET");
         addAccount("2", "BETA LTD");
         addAccount("3", "GAMA AS");
+        addAccount("4", "CAGLAR INSAAT");
+        addAccount("5", "ISIK GIDA");
         addCheque(20300310, "C1", "1,00", col == 7 ? holds : QStringLiteral("Kasada"));
         if (col != 7) {
             const char *column = col == 4 ? "veren" : "alan";
@@ -546,53 +635,137 @@ private slots:
         kx::FMain &w = chequePage(env);
         QCOMPARE(w.Grid1->Cell(1, col).Text(), holds);
 
-        if (opened == u"double-click") {
-            doubleClickCell(w.Grid1, 1, col);
-        } else {
-            clickCell(w.Grid1, 1, col);
-            QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(w.Grid1));
-            if (opened == u"F2")
-                QTest::keyClick(w.Grid1, Qt::Key_F2);
-        }
+        openCell(w.Grid1, 1, col, opened);
         if (opened != u"click")
             QTRY_VERIFY(w.Grid1->findChild<QComboBox *>());
-        const QMap<QString, QKeyCombination> named {
-            { "Enter", Qt::Key_Return },  { "Tab", Qt::Key_Tab },
-            { "Escape", Qt::Key_Escape }, { "Backspace", Qt::Key_Backspace },
-            { "Delete", Qt::Key_Delete }, { "Down", Qt::Key_Down },
-            { "Up", Qt::Key_Up },         { "Alt+Down", Qt::ALT | Qt::Key_Down },
-        };
-        for (qsizetype i = 0; i < keys.size(); ++i) {
-            QWidget *target = QApplication::focusWidget();
-            QVERIFY(target);
-            if (keys.at(i) != u'{') {
-                typeText(target, keys.at(i));
-                continue;
-            }
-            const qsizetype end = keys.indexOf(u'}', i);
-            const QString name = keys.mid(i + 1, end - i - 1);
-            QVERIFY2(named.contains(name), qPrintable(name));
-            const QKeyCombination key = named.value(name);
-            i = end;
-            QTest::keyClick(target, key.key(), key.keyboardModifiers());
-            // What the key set going (the editor's commit after Enter) is done before the next.
-            QCoreApplication::processEvents();
-            if (key == (Qt::ALT | Qt::Key_Down)) {
-                // The open list shows no item as current.
-                auto *combo = w.Grid1->findChild<QComboBox *>();
-                QVERIFY(combo);
-                QTRY_VERIFY(combo->view()->isVisible());
-                QVERIFY(!combo->view()->currentIndex().isValid());
-            }
-        }
+        typeKeys(keys, [&](QKeyCombination key) {
+            if (key != (Qt::ALT | Qt::Key_Down))
+                return;
+            // The open list marks the item that the text names; none for a text that is no
+            // item.
+            auto *combo = qobject_cast<kx::ComboBox *>(w.Grid1->findChild<QComboBox *>());
+            QVERIFY(combo);
+            QTRY_VERIFY(combo->view()->isVisible());
+            QCOMPARE(combo->view()->currentIndex().row(), combo->entryNamed(combo->Text()));
+        });
         press(w, "BKaydet");
         QTRY_VERIFY(!w.Grid1->findChild<QComboBox *>());
-        const char *column = col == 4 ? "veren" : col == 5 ? "alan" : "cdurum";
-        kx::Recordset rs;
-        rs.Open(QStringLiteral("select %1 from \"%2\"").arg(column, kx::state().TblCek),
-                *kx::state().Conn);
-        QVERIFY(!rs.Eof());
-        QCOMPARE(rs.Fields(0).toString(), stored);
+        QCOMPARE(storedColumn(col == 4 ? "veren" : col == 5 ? "alan" : "cdurum"), stored);
+    }
+
+    // Escape in a text cell puts back the text that the cell held when its editor opened (the
+    // text before the key that opened it), although the cell took every key as it was typed;
+    // Enter keeps what was typed.
+    void escapeInATextCellPutsItsTextBack_data()
+    {
+        QTest::addColumn<int>("col");
+        QTest::addColumn<QString>("opened");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("stored");
+        const int number = 2, bank = 3, amount = 6;
+        QTest::newRow("Çek No, all typed over") << number << "double-click"
+                                                << "{Ctrl+A}YYY{Escape}"
+                                                << "C-1";
+        QTest::newRow("Banka / Şube, typed on") << bank << "double-click"
+                                                << "XX{Escape}"
+                                                << "HALK";
+        QTest::newRow("Tutar, opened by the typed key") << amount << "click"
+                                                        << "999{Escape}"
+                                                        << "100,00";
+        QTest::newRow("Tutar, F2") << amount << "F2"
+                                   << "5{Backspace}{Escape}"
+                                   << "100,00";
+        QTest::newRow("Çek No, Enter keeps it") << number << "double-click"
+                                                << "{Ctrl+A}YYY{Enter}"
+                                                << "YYY";
+    }
+    void escapeInATextCellPutsItsTextBack()
+    {
+        QFETCH(int, col);
+        QFETCH(QString, opened);
+        QFETCH(QString, keys);
+        QFETCH(QString, stored);
+        EventsWindow env;
+        addCheque(20300310, "C-1", "100,00");
+        kx::state().Conn->Execute("update \"" + kx::state().TblCek + "\" set banka = ?",
+                                  { QStringLiteral("HALK") });
+        kx::FMain &w = chequePage(env);
+        const QString held = w.Grid1->Cell(1, col).Text();
+        openCell(w.Grid1, 1, col, opened);
+        typeKeys(keys);
+        QTRY_VERIFY(w.Grid1->viewport()->findChildren<QLineEdit *>().isEmpty());
+        if (keys.endsWith(u"{Escape}"))
+            QCOMPARE(w.Grid1->Cell(1, col).Text(), held);
+        press(w, "BKaydet");
+        QCOMPARE(storedColumn(col == 2 ? "cekno" : col == 3 ? "banka" : "tutar"), stored);
+    }
+
+    // The due date's editor takes a date that is typed or picked, also the very date it
+    // opened on (today's, in place of a stored date that is no date). Left with no key and no
+    // pick, the cell keeps its text, also one that is no date.
+    void dueDateTypedOrPicked_data()
+    {
+        QTest::addColumn<int>("vade");
+        // "{Calendar}" opens the calendar and picks the day it shows with Enter; no keys: the
+        // editor is left by the click on "Kaydet".
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<int>("stored"); // -1 for today
+        const QString today = QDate::currentDate().toString("dd.MM.yyyy");
+        QTest::newRow("31.02.2027, today typed") << 20270231 << today + "{Enter}"
+                                                 << "31.02.2027" << -1;
+        QTest::newRow("31.02.2027, today picked") << 20270231 << "{Calendar}{Enter}"
+                                                  << "31.02.2027" << -1;
+        QTest::newRow("31.02.2027, stepped there and back") << 20270231 << "{Up}{Down}{Enter}"
+                                                            << "31.02.2027" << -1;
+        QTest::newRow("31.02.2027, Enter") << 20270231 << "{Enter}"
+                                           << "31.02.2027" << 20270231;
+        // A stored 0 reads as the text "0..0".
+        QTest::newRow("0, Enter") << 0 << "{Enter}"
+                                  << "0..0" << 0;
+        QTest::newRow("0, Tab") << 0 << "{Tab}"
+                                << "0..0" << 0;
+        QTest::newRow("0, Escape") << 0 << "{Escape}"
+                                   << "0..0" << 0;
+        QTest::newRow("0, a click away") << 0 << ""
+                                         << "0..0" << 0;
+        QTest::newRow("0, the caret moved only") << 0 << "{Left}{Enter}"
+                                                 << "0..0" << 0;
+    }
+    void dueDateTypedOrPicked()
+    {
+        QFETCH(int, vade);
+        QFETCH(QString, keys);
+        QFETCH(QString, shown);
+        QFETCH(int, stored);
+        EventsWindow env;
+        addCheque(vade, "C1", "5,00");
+        kx::FMain &w = chequePage(env);
+        QCOMPARE(w.Grid1->Cell(1, 1).Text(), shown);
+        doubleClickCell(w.Grid1, 1, 1);
+        QTRY_VERIFY(w.Grid1->findChild<kx::DateField *>());
+        auto *date = w.Grid1->findChild<kx::DateField *>();
+        QCOMPARE(date->date(), QDate::currentDate());
+        QString rest = keys;
+        if (rest.startsWith(u"{Calendar}")) {
+            rest.remove(0, int(qstrlen("{Calendar}")));
+            // The arrow at the field's right end opens the calendar.
+            QTest::mouseClick(date, Qt::LeftButton, {},
+                              QPoint(date->width() - 4, date->height() / 2));
+            QCalendarWidget *calendar = date->calendarWidget();
+            QTRY_VERIFY(calendar->isVisible());
+            QCOMPARE(calendar->selectedDate(), QDate::currentDate());
+            QTest::keyClick(calendar->focusProxy() ? calendar->focusProxy() : calendar,
+                            Qt::Key_Return);
+            QTRY_VERIFY(!calendar->isVisible());
+        }
+        typeKeys(rest);
+        kx::messageScript().shown.clear();
+        press(w, "BKaydet");
+        QVERIFY(kx::messageScript().shown.isEmpty());
+        QTRY_VERIFY(!w.Grid1->findChild<kx::DateField *>());
+        QCOMPARE(storedChequeVade("C1"),
+                 "integer:" + QString::number(stored < 0 ? todayKey() : stored));
     }
 
     // On the VAT and stock movement pages the first row is a document too: a double-click on

@@ -49,8 +49,9 @@ void addGoodsLine(kx::FMain &w, int record, const QString &quantity, const QStri
     QTest::keyClick(addField, Qt::Key_Return);
 }
 
-// Types into a cell through the grid's own editor and commits with Enter.
-void typeIntoCell(kx::Grid *grid, int row, int col, const QString &text)
+// Types into a cell through the grid's own editor and ends with the key given: Enter commits.
+void typeIntoCell(kx::Grid *grid, int row, int col, const QString &text,
+                  Qt::Key end = Qt::Key_Return)
 {
     grid->setFocus(Qt::OtherFocusReason);
     grid->Cell(row, col).Select();
@@ -59,7 +60,7 @@ void typeIntoCell(kx::Grid *grid, int row, int col, const QString &text)
     if (auto *line = qobject_cast<QLineEdit *>(editor))
         line->selectAll();
     QTest::keyClicks(editor, text);
-    QTest::keyClick(editor, Qt::Key_Return);
+    QTest::keyClick(editor, end);
 }
 
 QStringList columnTexts(kx::Grid *grid, int col)
@@ -67,6 +68,14 @@ QStringList columnTexts(kx::Grid *grid, int col)
     QStringList texts;
     for (int r = 1; r < grid->Rows(); ++r)
         texts << grid->Cell(r, col).Text();
+    return texts;
+}
+
+QStringList rowTexts(kx::Grid *grid, int row)
+{
+    QStringList texts;
+    for (int c = 0; c < grid->Cols(); ++c)
+        texts << grid->Cell(row, c).Text();
     return texts;
 }
 
@@ -511,6 +520,48 @@ private slots:
         // The next key goes to the grid again, not into a forgotten editor.
         QTest::keyClick(grid, Qt::Key_Down);
         QCOMPARE(grid->Cell(row, col).Text(), totals ? QStringLiteral("10") : QStringLiteral("4"));
+    }
+
+    // Escape in a line's quantity or price, or in the discount, puts back what the cell held
+    // when its editor opened: the line and the totals, which followed the typing, read as
+    // before.
+    void escapeTakesTheTypingBack_data()
+    {
+        QTest::addColumn<bool>("totals");
+        QTest::addColumn<int>("col");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("typedTotal"); // the grand total while the typing stands
+        QTest::newRow("quantity") << false << 6 << "4"
+                                  << "120,00";
+        QTest::newRow("price") << false << 9 << "50"
+                               << "90,00";
+        QTest::newRow("discount") << true << 3 << "10"
+                                  << "50,00";
+    }
+    void escapeTakesTheTypingBack()
+    {
+        QFETCH(bool, totals);
+        QFETCH(int, col);
+        QFETCH(QString, typed);
+        QFETCH(QString, typedTotal);
+        EventsWindow env;
+        kx::FMain &w = documentWithThreeLines(env, 5);
+        kx::Grid *grid = totals ? w.GridB3 : w.Grid1;
+        const QString held = grid->Cell(2, col).Text();
+        const QStringList line = rowTexts(w.Grid1, 2);
+        const QStringList sums = columnTexts(w.GridB3, 3);
+        QCOMPARE(sums.last(), QStringLiteral("60,00"));
+
+        typeIntoCell(grid, 2, col, typed, Qt::Key_Escape);
+        QTRY_VERIFY(grid->viewport()->findChildren<QLineEdit *>().isEmpty());
+        QCOMPARE(grid->Cell(2, col).Text(), held);
+        QCOMPARE(rowTexts(w.Grid1, 2), line);
+        QCOMPARE(columnTexts(w.GridB3, 3), sums);
+
+        // The same keys with Enter: the typing stands, and the totals with it.
+        typeIntoCell(grid, 2, col, typed);
+        QTRY_VERIFY(grid->viewport()->findChildren<QLineEdit *>().isEmpty());
+        QCOMPARE(w.GridB3->Cell(7, 3).Text(), typedTotal);
     }
 
     void discountCell()

@@ -18,6 +18,7 @@
 #include "tests/support/typing.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -216,6 +217,52 @@ private slots:
         QCOMPARE(form.TSerino->text(), focus == "TSerino" ? QString() : series);
         QVERIFY(payments().isEmpty());
         QVERIFY(form.isVisible());
+    }
+
+    // After a click into "Cari", the arrow keys move from the account that the typed letters
+    // complete to, and choose: the chosen account's status shows.
+    void cariKeysMoveFromTheCompletion_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<QString>("chosen");
+        QTest::newRow("be, Down") << "be" << QList<int> { Qt::Key_Down } << "CAGLAR INSAAT (5)";
+        QTest::newRow("al, Down, Down")
+            << "al" << QList<int> { Qt::Key_Down, Qt::Key_Down } << "BAYİ (2)";
+        QTest::newRow("ga, Up") << "ga" << QList<int> { Qt::Key_Up } << "CAGLAR INSAAT (5)";
+    }
+    void cariKeysMoveFromTheCompletion()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QList<int>, keys);
+        QFETCH(QString, chosen);
+        addAccount("3", "ALFA TICARET");
+        addAccount("4", "BETA LTD");
+        addAccount("5", "CAGLAR INSAAT");
+        addAccount("6", "GAMA AS");
+        addAccount("7", "ISIK GIDA");
+        m_fixture->loadLists();
+        kx::FOdeme &form = open();
+        QTest::mouseClick(form.CCari->lineEdit(), Qt::LeftButton);
+        QCOMPARE(kx::ComboBox::of(QApplication::focusWidget()), form.CCari);
+        typeText(QApplication::focusWidget(), typed);
+        for (int key : keys)
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key(key));
+        QCOMPARE(form.CCari->Text(), chosen);
+        QCOMPARE(form.CCari->List(form.CCari->ListIndex()), chosen);
+        QVERIFY(form.LabInfo->text().startsWith(QStringLiteral("Cari Hesap Durumu")));
+    }
+
+    // A series pasted into its field is folded as a typed one is.
+    void pastedSeriesIsFolded()
+    {
+        kx::FOdeme &form = open();
+        QTest::mouseClick(form.TSerino, Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(form.TSerino));
+        form.TSerino->selectAll();
+        QApplication::clipboard()->setText(QStringLiteral("çi"));
+        QTest::keyClick(form.TSerino, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(form.TSerino->text(), QStringLiteral("CI"));
     }
 
     // Typing: series letters upper-case, Enter walks on, an amount re-formats when left and

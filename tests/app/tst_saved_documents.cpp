@@ -21,6 +21,7 @@
 
 #include <QAbstractItemView>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPointer>
@@ -688,8 +689,9 @@ private slots:
         const QString log = "\r\n01.03.2026 10:00:00 - kutu açıldı\r\n02.03.2026 11:00:00 - "
                             "fan değişti\r\n03.03.2026 12:00:00 - teslim edildi";
         const QList<QPair<QString, QVariant>> stored = {
-            { "SN200", log },           { "SN201", QVariant() }, { "SN300", "eski kayıt" },
-            { "SN200", "ikinci satır" }, { "", "seri yok" },
+            { "SN200", log },          { "SN201", QVariant() },
+            { "SN300", "eski kayıt" }, { "SN200", "ikinci satır" },
+            { "", "seri yok" },
         };
         const qint64 document = addDocument(
             { .bmod = kind, .cariid = alici, .serino = "F", .sirano = "7", .yekun = "12,50" });
@@ -760,8 +762,8 @@ private slots:
         // The one that rounded a cent away: VAT 24,55 and 450,01 were saved.
         QTest::newRow("lines, VAT included, 10 %")
             << 5 << 0 << QStringList { "10", "0", "0" } << "" << tea << "450,01";
-        QTest::newRow("lines, VAT excluded, no discount") << 5 << 1 << none << "" << threeRates
-                                                          << "";
+        QTest::newRow("lines, VAT excluded, no discount")
+            << 5 << 1 << none << "" << threeRates << "";
         QTest::newRow("lines, VAT included, three percentages")
             << 5 << 0 << QStringList { "10", "5", "2,5" } << "" << threeRates << "";
         QTest::newRow("lines, VAT excluded, typed amount")
@@ -1200,6 +1202,19 @@ private slots:
         QCOMPARE(kx::fieldIndex(w.RA1, "XCCari"), edit ? 0 : -1);
         QCOMPARE(w.Grid1->Rows(), edit ? 2 : 1);
         QVERIFY(!kx::state().ClearAfterKayitli);
+    }
+
+    // A series pasted into "Belge Bul" is folded as a typed one is.
+    void pastedSearchSeriesIsFolded()
+    {
+        kx::FBelgeBul search;
+        search.show();
+        QVERIFY(QTest::qWaitForWindowActive(&search));
+        QTest::mouseClick(search.TSeri, Qt::LeftButton);
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget *>(search.TSeri));
+        QApplication::clipboard()->setText(QStringLiteral("şa"));
+        QTest::keyClick(search.TSeri, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(search.TSeri->text(), QStringLiteral("SA"));
     }
 
     // "Belge No ile Bul": the series is typed upper-case, a miss disables "Aç" again, and "Aç"

@@ -8,6 +8,7 @@
 #include "tests/support/typing.h"
 
 #include <QAbstractItemView>
+#include <QClipboard>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -536,6 +537,73 @@ private slots:
             HostedPanel::type(typed);
             QVERIFY2(combo->Text() == shown + shown, qPrintable(panel + "." + property));
         }
+    }
+
+    // Text pasted into an account or stock combo, with Ctrl+V or by its context menu, comes
+    // in folded as typed letters do.
+    void pastedTextIsFolded_data()
+    {
+        QTest::addColumn<bool>("byMenu");
+        QTest::newRow("Ctrl+V") << false;
+        QTest::newRow("context menu") << true;
+    }
+    void pastedTextIsFolded()
+    {
+        QFETCH(bool, byMenu);
+        const QList<QPair<QString, const char *>> combos { { "RA", "XCCari" }, { "RA", "XCStok" },
+                                                           { "RB", "XCCari" }, { "RC", "XCCari" },
+                                                           { "RC", "XCStok" }, { "RX", "XCCari" },
+                                                           { "RX", "XCStok" } };
+        QApplication::clipboard()->setText(QStringLiteral("çağrı ltd. şti."));
+        for (const auto &[panel, property] : combos) {
+            HostedPanel host(progId(panel));
+            if (panel == u"RX" && QByteArray(property) == "XCStok")
+                host.child<QLineEdit>("XTTab")->setText("5");
+            auto *combo = host.child<kx::ComboBox>(property);
+            combo->setFocus();
+            if (byMenu) {
+                kxtest::pasteByContextMenu(combo->lineEdit(), 0);
+            } else {
+                HostedPanel::press(Qt::Key_V, Qt::ControlModifier);
+            }
+            QVERIFY2(combo->Text() == QStringLiteral("CAGRI LTD. STI."),
+                     qPrintable(panel + "." + property + ": " + combo->Text()));
+        }
+    }
+
+    // The arrow keys move from the entry that the typed letters complete to, and choose it
+    // with its event.
+    void arrowKeysMoveFromTheCompletion_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<int>("chosen");
+        QTest::newRow("be, Down") << "be" << QList<int> { Qt::Key_Down } << 2;
+        QTest::newRow("al, Down, Down") << "al" << QList<int> { Qt::Key_Down, Qt::Key_Down } << 2;
+        QTest::newRow("ga, Up") << "ga" << QList<int> { Qt::Key_Up } << 2;
+    }
+    void arrowKeysMoveFromTheCompletion()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QList<int>, keys);
+        QFETCH(int, chosen);
+        HostedPanel host(progId("RA"));
+        QVERIFY(host.ready);
+        auto *combo = host.child<kx::ComboBox>("XCCari");
+        combo->AddItems({ "ALFA TICARET (1)", "BETA LTD (2)", "CAGLAR INSAAT (4)", "GAMA AS (3)",
+                          "ISIK GIDA (5)" });
+        QList<int> seen;
+        kx::ConnectPanelEvent(host.panel, "CCariCL", host.window.get(),
+                              [&] { seen << combo->ListIndex(); });
+        combo->setFocus();
+        for (const QChar character : typed)
+            HostedPanel::type(QString(character));
+        for (int key : keys)
+            HostedPanel::press(Qt::Key(key));
+        QCOMPARE(combo->ListIndex(), chosen);
+        QCOMPARE(combo->Text(), combo->List(chosen));
+        QVERIFY(!seen.isEmpty());
+        QCOMPARE(seen.last(), chosen);
     }
 
     // Only the account and stock combos fold.

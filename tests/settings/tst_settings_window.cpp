@@ -440,6 +440,51 @@ private slots:
         QCOMPARE(storedSetting(settingsRow, column), saved);
     }
 
+    // Escape in a cell puts back what it held, though the cell took each typed key: the save
+    // stores the old value.
+    void escapeKeepsTheStoredValue_data()
+    {
+        QTest::addColumn<int>("grid");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("col");
+        QTest::addColumn<int>("settingsRow");
+        QTest::addColumn<int>("column");
+        QTest::newRow("width") << -1 << 2 << 2 << 4 << 1;
+        QTest::newRow("caption") << -1 << 15 << 3 << 1 << 20;
+        QTest::newRow("layout") << 1 << 10 << 3 << 30 << 9;
+    }
+    void escapeKeepsTheStoredValue()
+    {
+        QFETCH(int, grid);
+        QFETCH(int, row);
+        QFETCH(int, col);
+        QFETCH(int, settingsRow);
+        QFETCH(int, column);
+        SettingsEnv env;
+        const QString before = storedSetting(settingsRow, column);
+        kx::FAyar &w = env.open();
+        w.Tab1->setCurrentIndex(grid < 0 ? 0 : 1);
+        if (grid >= 0)
+            w.Tab2->setCurrentIndex(grid);
+        w.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        kx::Grid *shown = gridOf(w, grid);
+        const QString held = shown->Cell(row, col).Text();
+        shown->Cell(row, col).Select();
+        shown->setFocus();
+        // A key typed on the cell opens its editor with that key.
+        typeText(shown, QStringLiteral("9"));
+        QWidget *editor = QApplication::focusWidget();
+        QVERIFY(editor && editor != shown);
+        typeText(editor, QStringLiteral("99"));
+        QCOMPARE(shown->Cell(row, col).Text(), QStringLiteral("999"));
+        QTest::keyClick(editor, Qt::Key_Escape);
+        QCOMPARE(shown->Cell(row, col).Text(), held);
+
+        env.save();
+        QCOMPARE(storedSetting(settingsRow, column), before);
+    }
+
     // A click on a "Listele" cell turns it over; the save stores "1" or "0".
     void listTicks_data()
     {

@@ -1,11 +1,16 @@
-// Clicking into a text field as a user does: a press and a release at a point of its text.
+// Clicking into a text field as a user does: a press and a release at a point of its text, and
+// the right click that pastes.
 #pragma once
 
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QContextMenuEvent>
+#include <QKeySequence>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
@@ -35,6 +40,26 @@ inline QPoint pointAtCursor(QLineEdit *field, int position)
 inline void clickAtCursor(QLineEdit *field, int position)
 {
     QTest::mouseClick(field, Qt::LeftButton, {}, pointAtCursor(field, position));
+}
+
+// A right click on the field at position, as the window system reports it (QTest's clicks
+// bring no menu), then a click on the menu's "Paste", the entry with the paste key.
+inline void pasteByContextMenu(QLineEdit *field, int position)
+{
+    const QPoint at = pointAtCursor(field, position);
+    QContextMenuEvent click(QContextMenuEvent::Mouse, at, field->mapToGlobal(at));
+    QApplication::sendEvent(field, &click);
+    QTRY_VERIFY(qobject_cast<QMenu *>(QApplication::activePopupWidget()));
+    auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+    const QString key = QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+    QAction *paste = nullptr;
+    for (QAction *action : menu->actions()) {
+        if (action->text().endsWith(u'\t' + key))
+            paste = action;
+    }
+    QVERIFY(paste);
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(paste).center());
+    QTRY_VERIFY(!menu->isVisible());
 }
 
 // The inner edit of a date field, which the click lands on.

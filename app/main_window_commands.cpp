@@ -2,6 +2,7 @@
 #include "app/card_editor.h"
 #include "app/main_window.h"
 #include "app/payment_form.h"
+#include "app/ribbon_menu.h"
 #include "core/auto_backup.h"
 #include "core/cards.h"
 #include "core/database.h"

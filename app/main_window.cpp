@@ -100,6 +100,11 @@ FMain::FMain(QWidget *parent)
 
     TabX = new QTabWidget(m_client);
     TabX->setObjectName(QStringLiteral("TabX"));
+    // The window tells its tabs apart by their PageTab index, so each must land at its own.
+    const auto addPageTab = [this](PageTab tab, QWidget *page, const QString &caption) {
+        [[maybe_unused]] const int index = TabX->addTab(page, caption);
+        Q_ASSERT(index == tab);
+    };
     auto *records = new QWidget;
     LabeL = new QLabel(QStringLiteral("Arama ----"), records);
     LabeL->setGeometry(10, 14, 70, 22);
@@ -109,13 +114,13 @@ FMain::FMain(QWidget *parent)
     LabTotal = new QLabel(QStringLiteral("Toplam Kayıt Sayısı : 0"), records);
     LabTotal->setObjectName(QStringLiteral("LabTotal"));
     LabTotal->setGeometry(360, 14, 260, 22);
-    TabX->addTab(records, QStringLiteral("Kayıtlar"));
+    addPageTab(RecordsTab, records, QStringLiteral("Kayıtlar"));
 
     auto *noteTab = new QWidget;
     RA1 = panel(QStringLiteral("RA"), QStringLiteral("RA1"), QSize(760, 210), noteTab,
                 m_panelsNotMade);
     RA1->move(2, 0);
-    TabX->addTab(noteTab, QStringLiteral("İrsaliye"));
+    addPageTab(DeliveryNoteTab, noteTab, QStringLiteral("İrsaliye"));
 
     auto *invoiceTab = new QWidget;
     RB1 = panel(QStringLiteral("RB"), QStringLiteral("RB1"), QSize(760, 210), invoiceTab,
@@ -123,7 +128,7 @@ FMain::FMain(QWidget *parent)
     RB1->move(2, 0);
     GridB2 = totalsGrid(QStringLiteral("GridB2"), invoiceTab);
     GridB2->move(RB1->width() + 12, 8);
-    TabX->addTab(invoiceTab, QStringLiteral("Fatura"));
+    addPageTab(InvoiceTab, invoiceTab, QStringLiteral("Fatura"));
 
     auto *linesTab = new QWidget;
     RC1 = panel(QStringLiteral("RC"), QStringLiteral("RC1"), QSize(760, 210), linesTab,
@@ -131,13 +136,13 @@ FMain::FMain(QWidget *parent)
     RC1->move(2, 0);
     GridB3 = totalsGrid(QStringLiteral("GridB3"), linesTab);
     GridB3->move(RC1->width() + 12, 8);
-    TabX->addTab(linesTab, QStringLiteral("İrsaliyeli Fatura"));
+    addPageTab(InvoiceWithLinesTab, linesTab, QStringLiteral("İrsaliyeli Fatura"));
 
     auto *reportTab = new QWidget;
     RX1 = panel(QStringLiteral("RX"), QStringLiteral("RX1"), QSize(760, 50), reportTab,
                 m_panelsNotMade);
     RX1->move(2, 0);
-    TabX->addTab(reportTab, QStringLiteral("Hesap Ekstresi"));
+    addPageTab(ReportTab, reportTab, QStringLiteral("Hesap Ekstresi"));
 
     Grid1 = new Grid(m_client);
     Grid1->setObjectName(QStringLiteral("Grid1"));
@@ -180,14 +185,16 @@ int FMain::documentPageOfTab() const
 {
     if (TabX->isHidden())
         return Page::None;
-    const QString caption = TabX->tabText(TabX->currentIndex());
-    if (caption == QStringLiteral("İrsaliye"))
+    switch (TabX->currentIndex()) {
+    case DeliveryNoteTab:
         return Page::DeliveryNote;
-    if (caption == QStringLiteral("Fatura"))
+    case InvoiceTab:
         return Page::Invoice;
-    if (caption == QStringLiteral("İrsaliyeli Fatura"))
+    case InvoiceWithLinesTab:
         return Page::InvoiceWithLines;
-    return Page::None;
+    default:
+        return Page::None;
+    }
 }
 
 FMain::~FMain()

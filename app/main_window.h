@@ -22,8 +22,16 @@ class Grid;
 class Ribbon;
 class RibbonStatusBar;
 
-// The tab of TabX that holds a page's panel: "Kayıtlar" for both lists, one tab of its own for
-// each document page, "Hesap Ekstresi" for every report; -1 for no page.
+// The tabs of TabX, by their index: the window adds them in this order.
+enum PageTab {
+    RecordsTab, // "Kayıtlar", both lists
+    DeliveryNoteTab, // "İrsaliye"
+    InvoiceTab, // "Fatura"
+    InvoiceWithLinesTab, // "İrsaliyeli Fatura"
+    ReportTab, // "Hesap Ekstresi", every report
+};
+
+// The PageTab that holds a page's panel; -1 for no page.
 int tabOfPage(int page);
 
 class FMain : public QMainWindow
@@ -146,6 +154,7 @@ private:
     void leaveChequeCell(int row, int col);
     void reformatChequeAmounts();
     void keepPageTab(int index);
+    bool pageTabSelected(PageTab tab) const;
     bool recordTab() const;
     bool documentTab() const;
     bool reportTab() const;

@@ -2,6 +2,7 @@
 #include "app/card_editor.h"
 #include "app/main_window.h"
 #include "app/payment_form.h"
+#include "app/ribbon_menu.h"
 #include "core/auto_backup.h"
 #include "core/cards.h"
 #include "core/database.h"
@@ -74,31 +75,26 @@ void FMain::keepPageTab(int index)
         TabX->setCurrentIndex(pageTab);
 }
 
-// The tab conditions: the strip is shown, its selected caption is the page kind's, and the
-// current page is one of that kind.
+// The tab conditions: the strip is shown, its selected tab is the page kind's, and the current
+// page is one of that kind.
+bool FMain::pageTabSelected(PageTab tab) const
+{
+    return !TabX->isHidden() && TabX->currentIndex() == tab;
+}
+
 bool FMain::recordTab() const
 {
-    const int page = state().CurrentPage;
-    return !TabX->isHidden() && TabX->tabText(TabX->currentIndex()) == QStringLiteral("Kayıtlar")
-        && isListPage(page);
+    return pageTabSelected(RecordsTab) && isListPage(state().CurrentPage);
 }
 
 bool FMain::documentTab() const
 {
-    const int page = state().CurrentPage;
-    const QString caption = TabX->tabText(TabX->currentIndex());
-    return !TabX->isHidden()
-        && (caption == QStringLiteral("İrsaliye") || caption == QStringLiteral("Fatura")
-            || caption == QStringLiteral("İrsaliyeli Fatura"))
-        && isDocumentPage(page);
+    return documentPageOfTab() != Page::None && isDocumentPage(state().CurrentPage);
 }
 
 bool FMain::reportTab() const
 {
-    const int page = state().CurrentPage;
-    return !TabX->isHidden()
-        && TabX->tabText(TabX->currentIndex()) == QStringLiteral("Hesap Ekstresi")
-        && isReportPage(page);
+    return pageTabSelected(ReportTab) && isReportPage(state().CurrentPage);
 }
 
 void FMain::CMBar_Execute(int commandId)

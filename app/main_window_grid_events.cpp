@@ -2,6 +2,7 @@
 // cell of the totals grids. The cheque page's cells are handled beside its buttons
 // (main_window_cheques.cpp).
 #include "app/main_window.h"
+#include "app/ribbon_menu.h"
 #include "core/conversions.h"
 #include "core/database.h"
 #include "core/delivery_notes.h"

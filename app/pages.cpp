@@ -118,9 +118,6 @@ void writeColumns(Grid *grid, const Column *first, int count)
     }
 }
 
-// The tabs of TabX in the order the window adds them.
-enum PageTab { RecordsTab, DeliveryNoteTab, InvoiceTab, InvoiceWithLinesTab, ReportTab };
-
 } // namespace
 
 int tabOfPage(int page)

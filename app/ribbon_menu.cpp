@@ -7,13 +7,15 @@
 
 #include <QIcon>
 
+#include <span>
+
 namespace kx {
 
 namespace {
 
 struct RibbonCommand
 {
-    int group;
+    int group; // 1 to 7, 0 on the tab row
     int kind;
     int id;
     const char *caption;
@@ -44,6 +46,7 @@ const RibbonCommand mainCommands[] = {
     { 4, ControlButton, Command::About, "Hakkında", 0 },
 };
 
+// The context groups' controls, for the page kind shown: one group at a time.
 const RibbonCommand contextCommands[] = {
     { 5, ControlButton, Command::NewCard, "   Yeni", 0 },
     { 5, ControlButton, Command::EditCard, "   ( ctrl + D )     Düzenle", 0 },
@@ -54,6 +57,12 @@ const RibbonCommand contextCommands[] = {
     { 7, ControlButton, Command::ShowReport, "   ( ctrl + G )     Göster", 0 },
     { 7, ControlButton, Command::SaveReport, "   ( ctrl + R )     Kaydet", 0 },
     { 7, ControlButton, Command::PrintReport, "   ( ctrl + Y )     Yazdır", 0 },
+};
+
+// The controls of the tab row, beside the tab's caption; the rate check sits at its right end.
+const RibbonCommand tabRowCommands[] = {
+    { 0, ControlButton, Command::WarrantyLookup, "Garanti Takibi", 0 },
+    { 0, ControlButton, Command::CheckRatesAndVersion, "Döviz Kuru / Yeni Sürüm Kontrol", 0 },
 };
 
 const char *const groupCaptions[]
@@ -81,24 +90,39 @@ const Shortcut shortcuts[] = {
     { KeyCtrl, 82, Command::SaveReport },      { KeyCtrl, 89, Command::PrintReport },
 };
 
-void addCommands(Ribbon *ribbon, RibbonTab *tab, const RibbonCommand *first,
-                 const RibbonCommand *last, bool hideGroups)
+// Adds the commands in table order, each with its drawn icon, which its control or list item
+// takes when it is made.
+void addCommands(Ribbon *ribbon, RibbonTab *tab, std::span<const RibbonCommand> commands,
+                 bool hideGroups)
 {
     RibbonGroup *group = nullptr;
-    for (const RibbonCommand *command = first; command != last; ++command) {
-        const QString caption = QString::fromUtf8(command->caption);
-        if (!group || group->Id() != command->group) {
+    for (const RibbonCommand &command : commands) {
+        ribbon->setCommandIcon(command.id, commandIcon(command.id));
+        const QString caption = QString::fromUtf8(command.caption);
+        if (!group || group->Id() != command.group) {
             if (group && hideGroups)
                 group->setVisible(false);
-            group = tab->AddGroup(QString::fromUtf8(groupCaptions[command->group]), command->group);
+            group = tab->AddGroup(QString::fromUtf8(groupCaptions[command.group]), command.group);
         }
-        if (command->parentId != 0)
-            ribbon->CommandById(command->parentId)->AddItem(command->id, caption);
+        if (command.parentId != 0)
+            ribbon->CommandById(command.parentId)->AddItem(command.id, caption);
         else
-            group->AddControl(command->kind, command->id, caption);
+            group->AddControl(command.kind, command.id, caption);
     }
     if (group && hideGroups)
         group->setVisible(false);
+}
+
+// The controls of the table, not the items of their lists: a width and no hover hint.
+void setControlWidths(Ribbon *ribbon, std::span<const RibbonCommand> commands, double width)
+{
+    for (const RibbonCommand &command : commands) {
+        if (command.parentId != 0)
+            continue;
+        RibbonControl *control = ribbon->CommandById(command.id);
+        control->setWidth(width);
+        control->setDescriptionText(QString());
+    }
 }
 
 } // namespace
@@ -106,18 +130,6 @@ void addCommands(Ribbon *ribbon, RibbonTab *tab, const RibbonCommand *first,
 void BuildMenu(Ribbon *CMBar, RibbonStatusBar *statusBar)
 {
     state().RibbonBar = CMBar;
-    for (int id = Command::StockList; id <= Command::About; ++id)
-        CMBar->setCommandIcon(id, commandIcon(id));
-    for (int id :
-         { Command::NewStock,      Command::NewAccount,     Command::NewCard,
-           Command::EditCard,      Command::DeleteCard,     Command::SaveDocument,
-           Command::ClearDocument, Command::SavedDocuments, Command::ShowReport,
-           Command::SaveReport,    Command::PrintReport,    Command::AccountStatement,
-           Command::PriceList,     Command::CashReport,     Command::DebtsAndCredits,
-           Command::VatReport,     Command::StockMovements, Command::StockInventory,
-           Command::Cheques,       Command::WarrantyLookup, Command::CheckRatesAndVersion })
-        CMBar->setCommandIcon(id, commandIcon(id));
-
     RibbonTab *tab = CMBar->InsertTab(0, QStringLiteral("Menü"));
 
     statusBar->setVisible(true);
@@ -131,33 +143,21 @@ void BuildMenu(Ribbon *CMBar, RibbonStatusBar *statusBar)
     statusBar->setPaneText(2, QString());
     statusBar->setPaneStyle(2, 0x8000000);
 
-    addCommands(CMBar, tab, std::begin(mainCommands), std::end(mainCommands), false);
-    for (int id = Command::StockList; id <= Command::About; ++id) {
-        RibbonControl *control = CMBar->CommandById(id);
-        control->setWidth(67.5);
-        control->setDescriptionText(QString());
-    }
-    addCommands(CMBar, tab, std::begin(contextCommands), std::end(contextCommands), true);
+    addCommands(CMBar, tab, mainCommands, false);
+    setControlWidths(CMBar, mainCommands, 67.5);
+    addCommands(CMBar, tab, contextCommands, true);
     for (int group = 5; group <= 7; ++group)
         CMBar->FindGroup(group)->setCompact(true);
-    for (int i = 0; i < 3; ++i) {
-        for (int id :
-             { Command::NewCard + i, Command::SaveDocument + i, Command::ShowReport + i }) {
-            CMBar->CommandById(id)->setDescriptionText(QString());
-            CMBar->CommandById(id)->setWidth(170);
-        }
-    }
+    setControlWidths(CMBar, contextCommands, 170);
 
-    RibbonControl *warranty = CMBar->AddTabRowControl(ControlButton, Command::WarrantyLookup,
-                                                      QStringLiteral("Garanti Takibi"));
-    RibbonControl *check
-        = CMBar->AddTabRowControl(ControlButton, Command::CheckRatesAndVersion,
-                                  QStringLiteral("Döviz Kuru / Yeni Sürüm Kontrol"));
-    warranty->setDescriptionText(QString());
-    check->setDescriptionText(QString());
-    check->setFlags(1);
-    warranty->setDisplayStyle(3);
-    check->setDisplayStyle(3);
+    for (const RibbonCommand &command : tabRowCommands) {
+        CMBar->setCommandIcon(command.id, commandIcon(command.id));
+        RibbonControl *control
+            = CMBar->AddTabRowControl(command.kind, command.id, QString::fromUtf8(command.caption));
+        control->setDescriptionText(QString());
+        control->setDisplayStyle(3);
+    }
+    CMBar->CommandById(Command::CheckRatesAndVersion)->setFlags(1);
 
     for (const Shortcut &shortcut : shortcuts)
         CMBar->AddShortcut(shortcut.flags, shortcut.keyCode, shortcut.id);

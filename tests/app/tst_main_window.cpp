@@ -369,6 +369,20 @@ private slots:
         }
     }
 
+    // A save prints with the panel of the selected document tab: each page's own tab must give
+    // back that page, and no other tab a document page.
+    void documentPageOfTheShownTab()
+    {
+        m_fixture->login(1);
+        FMain window;
+        window.startAfterLogin();
+        QCOMPARE(window.documentPageOfTab(), int(Page::None));
+        for (int page = Page::StockList; page <= Page::Cheques; ++page) {
+            window.ShowPage(page);
+            QCOMPARE(window.documentPageOfTab(), isDocumentPage(page) ? page : int(Page::None));
+        }
+    }
+
     void stockListDrawsTheLoadedRows()
     {
         m_fixture->login(1);

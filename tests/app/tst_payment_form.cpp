@@ -2,6 +2,7 @@
 // question, and editing a stored payment.
 #include "app/main_window.h"
 #include "app/payment_form.h"
+#include "app/ribbon_menu.h"
 #include "core/document_panels.h"
 #include "core/lists.h"
 #include "core/messages.h"

@@ -1,6 +1,7 @@
 // The report frame of the main window: when a report runs, what it leaves in the grid on
 // success, early return and error, and the drill-downs by row kind.
 #include "app/main_window.h"
+#include "app/ribbon_menu.h"
 #include "core/panel_fields.h"
 #include "core/state.h"
 #include "platform/combo_box.h"

@@ -3,6 +3,7 @@
 #include "app/document_search.h"
 #include "app/main_window.h"
 #include "app/payment_form.h"
+#include "app/ribbon_menu.h"
 #include "app/saved_documents_window.h"
 #include "core/document_panels.h"
 #include "core/document_print.h"

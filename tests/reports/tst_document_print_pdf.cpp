@@ -1,5 +1,6 @@
 // A saved invoice printed through the main window onto a PDF printer, read back with pdftotext.
 #include "app/main_window.h"
+#include "app/ribbon_menu.h"
 #include "core/document_lines.h"
 #include "core/lists.h"
 #include "core/messages.h"

@@ -1,6 +1,7 @@
 // A shown report saved as a workbook: read back by unzipping its XML, cell by cell against
 // the grid; failed writes leave nothing behind; the save command's dialog and messages.
 #include "app/main_window.h"
+#include "app/ribbon_menu.h"
 #include "core/panel_fields.h"
 #include "core/state.h"
 #include "platform/combo_box.h"

@@ -1,6 +1,7 @@
 // Report print: the titles of every page and option, and a report printed into a PDF file read
 // back with pdftotext.
 #include "app/main_window.h"
+#include "app/ribbon_menu.h"
 #include "core/panel_fields.h"
 #include "core/state.h"
 #include "platform/grid.h"

@@ -1,5 +1,6 @@
 // The warranty lookup: what a serial finds and shows, and the service note it adds.
 #include "app/main_window.h"
+#include "app/ribbon_menu.h"
 #include "core/messages.h"
 #include "core/state.h"
 #include "reports/warranty.h"

@@ -5,6 +5,7 @@
 #include "core/conversions.h"
 #include "core/lists.h"
 #include "core/messages.h"
+#include "core/settings_row_map.h"
 #include "core/sql_builders.h"
 #include "core/state.h"
 #include "platform/focus.h"
@@ -210,10 +211,11 @@ void F1Pop::Form_Load()
             Combo1(index)->AddItem(entry);
     }
 
-    // Settings rows 1 and 2 (records 0 and 1) carry the user-field captions in a19 to a24.
-    for (int j = 0; j < 6; ++j) {
-        Label1(12 + j)->setText(s.AyarRows.text(20 + j, 0));
-        Label1(30 + j)->setText(s.AyarRows.text(20 + j, 1));
+    // The free fields' captions, as the list rows of the settings keep them.
+    for (int j = 0; j < FreeFieldCount; ++j) {
+        const int column = freeFieldCaptionColumn(FirstFreeField + j);
+        Label1(12 + j)->setText(settingText(s.AyarRows, listColumnsRow(Page::StockList), column));
+        Label1(30 + j)->setText(settingText(s.AyarRows, listColumnsRow(Page::AccountList), column));
     }
 
     const int first = stock ? 0 : CardFieldCount;

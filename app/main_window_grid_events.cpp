@@ -12,6 +12,7 @@
 #include "core/lists.h"
 #include "core/messages.h"
 #include "core/rights.h"
+#include "core/settings_row_map.h"
 #include "core/sql_builders.h"
 #include "core/state.h"
 #include "platform/combo_box.h"

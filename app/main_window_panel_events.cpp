@@ -10,6 +10,7 @@
 #include "core/document_lines.h"
 #include "core/document_values.h"
 #include "core/messages.h"
+#include "core/settings_row_map.h"
 #include "core/state.h"
 #include "core/stock_balance.h"
 #include "core/stock_choice.h"

@@ -4,6 +4,7 @@
 #include "app/ribbon_menu.h"
 #include "core/conversions.h"
 #include "core/document_panels.h"
+#include "core/settings_row_map.h"
 #include "core/state.h"
 #include "platform/grid.h"
 #include "platform/ribbon.h"
@@ -100,12 +101,6 @@ const QList<QList<Column>> &reportColumns()
     return reports;
 }
 
-// Settings row id, column a<column>, as text.
-QString setting(int row, int column)
-{
-    return state().AyarRows.text(column + 1, row - 1);
-}
-
 void writeColumns(Grid *grid, const Column *first, int count)
 {
     for (int i = 0; i < count; ++i) {
@@ -141,7 +136,7 @@ int tabOfPage(int page)
 // grid can hold instead of overflowing.
 int FMain::storedColumnWidth(int row, int column)
 {
-    return int(qBound(0.0, numberValue(setting(row, column)), 32767.0));
+    return int(qBound(0.0, numberValue(settingText(state().AyarRows, row, column)), 32767.0));
 }
 
 void FMain::ShowPage(int page)
@@ -176,7 +171,8 @@ void FMain::ShowPage(int page)
         LabTotal->setText(QStringLiteral("Toplam Kayıt Sayısı : ")
                           + QString::number(Grid1->Rows() - 1));
         for (int c = 13; c <= 18; ++c)
-            Grid1->Cell(0, c).setText(setting(listColumnsRow(page), c + 6));
+            Grid1->Cell(0, c).setText(
+                settingText(s.AyarRows, listColumnsRow(page), freeFieldCaptionColumn(c)));
     } else if (isDocumentPage(page)) {
         TabX->setCurrentIndex(tabOfPage(page));
         Grid1->setCols(page == Page::DeliveryNote ? 9 : 14);
@@ -213,12 +209,17 @@ void FMain::ShowPage(int page)
     for (int c = 1; c < Grid1->Cols(); ++c) {
         Grid1->Cell(0, c).setCellAlignment(2);
         Grid1->setColumnWidth(c, storedColumnWidth(columnWidthRow(page), c));
-        if (page <= Page::AccountList && numberValue(setting(listColumnsRow(page), c)) == 0)
+        if (page <= Page::AccountList
+            && numberValue(settingText(s.AyarRows, listColumnsRow(page), c)) == 0)
             Grid1->setColumnWidth(c, 0);
+        // A barcode or serial entry switched off ("Kapalı", 1) hides its column.
         if (isDocumentPage(page)) {
-            if (c == s.ColBarkod && numberValue(setting(3, 2)) == 1)
+            const auto switchedOff = [&s](int column) {
+                return numberValue(settingText(s.AyarRows, AyarGenel::Id, column)) == 1;
+            };
+            if (c == s.ColBarkod && switchedOff(AyarGenel::BarcodeEntry))
                 Grid1->setColumnWidth(c, 0);
-            if (c == s.ColSeriNo && numberValue(setting(3, 3)) == 1)
+            if (c == s.ColSeriNo && switchedOff(AyarGenel::SerialEntry))
                 Grid1->setColumnWidth(c, 0);
         }
     }

@@ -10,6 +10,7 @@
 #include "core/payments.h"
 #include "core/rights.h"
 #include "core/saved_documents.h"
+#include "core/settings_row_map.h"
 #include "core/sql_builders.h"
 #include "core/state.h"
 #include "platform/combo_box.h"
@@ -126,7 +127,7 @@ FOdeme::FOdeme(QWidget *parent)
     CBelge->AddItems({ QStringLiteral("Tahsilat"), QStringLiteral("Tediye") });
     if (s.CariVar != QLatin1String("yok"))
         CCari->AddItems(cardEntries(s.CariRows));
-    TSerino->setText(s.AyarRows.text(12, 2)); // settings row 3, a11: the last payment series
+    TSerino->setText(settingText(s.AyarRows, AyarGenel::Id, AyarGenel::LastPaymentSeries));
     newEntry();
 }
 

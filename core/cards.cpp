@@ -4,6 +4,7 @@
 
 #include "core/conversions.h"
 #include "core/database.h"
+#include "core/settings_row_map.h"
 #include "core/sql_builders.h"
 #include "core/state.h"
 
@@ -51,18 +52,19 @@ int cleanStockNames(const QString &table)
 CardTables chooseCardTables(int firmaId)
 {
     const RowArray &settings = state().AyarRows;
+    const int company = firmaId == 2 ? 0 : 1; // any later company goes with the second
     // Without settings row 54 (a table the load could not upgrade) each company keeps its own
     // tables; reading the missing row as 0 would put every company on the first one's cards.
-    if (settings.recordCount() < 54) {
-        const CompanyTables own = companyTables(firmaId == 2 ? 0 : 1);
+    if (settings.recordCount() < AyarTablolar::Id) {
+        const CompanyTables own = companyTables(company);
         return { own.stock, own.accounts };
     }
-    // Settings row 54, columns a1/a2 for the first company, a3/a4 for any other; 0 names the
-    // first company's table, any other number the second's.
-    const int first = firmaId == 2 ? 1 : 3;
-    const auto companyOf
-        = [&](int column) { return numberValue(settings.text(column + 1, 53)) == 0 ? 0 : 1; };
-    return { companyTables(companyOf(first)).stock, companyTables(companyOf(first + 1)).accounts };
+    // 0 names the first company's table, any other number the second's.
+    const auto companyOf = [&](int column) {
+        return numberValue(settingText(settings, AyarTablolar::Id, column)) == 0 ? 0 : 1;
+    };
+    return { companyTables(companyOf(AyarTablolar::stockTableColumn(company))).stock,
+             companyTables(companyOf(AyarTablolar::accountTableColumn(company))).accounts };
 }
 
 double largestCardCode(const QString &table)

@@ -10,6 +10,7 @@
 #include "core/document_values.h"
 #include "core/lists.h"
 #include "core/messages.h"
+#include "core/settings_row_map.h"
 #include "core/sql_builders.h"
 #include "core/state.h"
 #include "core/stock_balance.h"
@@ -203,13 +204,13 @@ bool SaveDocument(const DocumentView &view)
         CheckDocumentPrices(view);
 
         if (page != Page::DeliveryNote)
-            s.FieldValues[1] = QString::number(fieldIndex(panel, "XCKdv"));
+            s.FieldValues[AyarGenel::VatMode] = QString::number(fieldIndex(panel, "XCKdv"));
         if (page != Page::Invoice) {
-            s.FieldValues[2] = QString::number(fieldIndex(panel, "XCBarkod"));
-            s.FieldValues[3] = QString::number(fieldIndex(panel, "XCSerial"));
+            s.FieldValues[AyarGenel::BarcodeEntry] = QString::number(fieldIndex(panel, "XCBarkod"));
+            s.FieldValues[AyarGenel::SerialEntry] = QString::number(fieldIndex(panel, "XCSerial"));
         }
-        s.FieldValues[lastSeriesColumn(input.kind)] = input.series;
-        ExecUpdate(s.TblAyar, 3);
+        s.FieldValues[AyarGenel::lastSeriesColumn(input.kind)] = input.series;
+        ExecUpdate(s.TblAyar, AyarGenel::Id);
         LoadLists(true, false, false);
     } catch (const DatabaseError &) {
         if (s.Conn2)
@@ -238,7 +239,8 @@ void CheckDocumentPrices(const DocumentView &view)
 {
     ModuleState &s = state();
     const int page = s.CurrentPage;
-    if (numberValue(s.AyarRows.text(6, 53)) != 1 || !isInvoicePage(page))
+    if (numberValue(settingText(s.AyarRows, AyarTablolar::Id, AyarTablolar::PriceWriteBack)) != 1
+        || !isInvoicePage(page))
         return;
     Grid *grid = view.Grid1;
     const int direction = fieldIndex(view.panelOfPage(page), "XCBelge");

@@ -35,13 +35,6 @@ static_assert(documentKindOfPage(Page::DeliveryNote) == DocumentKind::DeliveryNo
 static_assert(documentKindOfPage(Page::Invoice) == DocumentKind::Invoice);
 static_assert(documentKindOfPage(Page::InvoiceWithLines) == DocumentKind::InvoiceWithLines);
 
-// The column of settings row 3 (AyarGenel) that keeps the last series of a document kind, a8
-// to a10.
-constexpr int lastSeriesColumn(int kind)
-{
-    return kind + 5;
-}
-
 // The short label of a (bmod, gircik) pair; empty for any pair outside the twelve.
 QString DocumentKindName(const QVariant &bmod, const QVariant &gircik);
 

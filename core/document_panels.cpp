@@ -5,6 +5,7 @@
 #include "core/database.h"
 #include "core/document_kinds.h"
 #include "core/document_lines.h"
+#include "core/settings_row_map.h"
 #include "core/sql_builders.h"
 #include "core/state.h"
 #include "platform/combo_box.h"
@@ -16,17 +17,6 @@
 namespace kx {
 
 namespace {
-
-// Settings row 3 (AyarGenel), column a<k>.
-QString generalSetting(int column)
-{
-    return state().AyarRows.text(column + 1, 2);
-}
-
-int settingIndex(int column)
-{
-    return int(numberValue(generalSetting(column)));
-}
 
 QString monthEntry(int month, int year)
 {
@@ -121,9 +111,9 @@ void FillPanelLists(const DocumentView &view, const QDate &today)
         addFieldItem(view.RX1, "XCKasaAy", entry);
     setFieldIndex(view.RX1, "XCKasaAy", fieldCount(view.RX1, "XCKasaAy") - 1);
 
-    s.KdvOrani1 = generalSetting(4);
-    s.KdvOrani2 = generalSetting(5);
-    s.KdvOrani3 = generalSetting(6);
+    s.KdvOrani1 = settingText(s.AyarRows, AyarGenel::Id, AyarGenel::VatRate1);
+    s.KdvOrani2 = settingText(s.AyarRows, AyarGenel::Id, AyarGenel::VatRate2);
+    s.KdvOrani3 = settingText(s.AyarRows, AyarGenel::Id, AyarGenel::VatRate3);
 
     const char *names[]
         = { "CARİ",     "ADRES(1)",    "ADRES(2)", "ADRES(3)",    "VERGİ DAİRESİ",
@@ -147,7 +137,7 @@ void FillPanelLists(const DocumentView &view, const QDate &today)
         s.PrintFieldNamesUpper[39 + i] = QString::fromUtf8(closing[i]);
 
     SetDocumentColumns();
-    s.PriceFormat = generalSetting(7);
+    s.PriceFormat = settingText(s.AyarRows, AyarGenel::Id, AyarGenel::PriceFormat);
 
     fillCardList("XCCari", { view.RA1, view.RB1, view.RC1, view.RX1 }, s.CariRows,
                  s.CariVar != QLatin1String("yok"));
@@ -182,8 +172,13 @@ void ResetPanel(const DocumentView &view, const QDate &today)
     if (isDocumentPage(page)) {
         QObject *panel = view.panelOfPage(page);
         const int kind = documentKindOfPage(page);
+        // The position of a panel's list or switch as the last saved document left it.
+        const auto storedPosition = [&s](int column) {
+            return int(numberValue(settingText(s.AyarRows, AyarGenel::Id, column)));
+        };
         setFieldIndex(panel, "XCBelge", 0);
-        setFieldText(panel, "XTSeriNo", generalSetting(lastSeriesColumn(kind)));
+        setFieldText(panel, "XTSeriNo",
+                     settingText(s.AyarRows, AyarGenel::Id, AyarGenel::lastSeriesColumn(kind)));
         setFieldText(panel, "XTSiraNo", NextSiraNo(kind, fieldText(panel, "XTSeriNo")));
         setFieldIndex(panel, "XCCari", -1);
         setFieldText(panel, "XCCari", QString());
@@ -194,11 +189,11 @@ void ResetPanel(const DocumentView &view, const QDate &today)
             setFieldText(panel, "XTIsk1", QStringLiteral("0"));
             setFieldText(panel, "XTIsk2", QStringLiteral("0"));
             setFieldText(panel, "XTIsk3", QStringLiteral("0"));
-            setFieldIndex(panel, "XCKdv", settingIndex(1));
+            setFieldIndex(panel, "XCKdv", storedPosition(AyarGenel::VatMode));
         }
         if (page != Page::Invoice) {
-            setFieldIndex(panel, "XCBarkod", settingIndex(2));
-            setFieldIndex(panel, "XCSerial", settingIndex(3));
+            setFieldIndex(panel, "XCBarkod", storedPosition(AyarGenel::BarcodeEntry));
+            setFieldIndex(panel, "XCSerial", storedPosition(AyarGenel::SerialEntry));
             setFieldText(panel, "XTBarkod", QString());
             setFieldText(panel, "XTSerial", QString());
             setFieldIndex(panel, "XCStok", -1);

@@ -1,6 +1,7 @@
 // Settings rows and the in-memory stock and account lists, with look-up of a card by id.
 #include "core/lists.h"
 
+#include "core/settings_row_map.h"
 #include "core/sql_builders.h"
 #include "core/state.h"
 
@@ -138,7 +139,7 @@ void loadSettings(ModuleState &s)
     bool switchesOff = false;
     if (!addRow && rs.RecordCount() > 0) {
         rs.MoveLast();
-        switchesOff = rs.Fields(QStringLiteral("a5")).isNull();
+        switchesOff = rs.Fields(settingColumnName(AyarTablolar::PriceWriteBack)).isNull();
     }
     rs.Close();
 
@@ -150,9 +151,12 @@ void loadSettings(ModuleState &s)
         try {
             if (addRow)
                 addTableUsageRow(conn, s.TblAyar);
-            conn.Execute(QStringLiteral("update ") + table
-                             + QStringLiteral(" set a5=?, a6=? where id=54 and a5 is null"),
-                         { tableUsageDefaults()[4], tableUsageDefaults()[5] });
+            const QString priceWriteBack = settingColumnName(AyarTablolar::PriceWriteBack);
+            const QString lowStockWarning = settingColumnName(AyarTablolar::LowStockWarning);
+            conn.Execute(QStringLiteral("update %1 set %2=?, %3=? where id=? and %2 is null")
+                             .arg(table, priceWriteBack, lowStockWarning),
+                         { tableUsageDefault(AyarTablolar::PriceWriteBack),
+                           tableUsageDefault(AyarTablolar::LowStockWarning), AyarTablolar::Id });
             if (ownTransaction)
                 conn.CommitTrans();
         } catch (...) {
@@ -166,9 +170,12 @@ void loadSettings(ModuleState &s)
     rs.Open(select, conn);
     s.AyarRows = rs.GetRows();
     rs.Close();
-    for (int i = 20; i <= 25; ++i) {
-        s.PrintFieldNamesUpper[i] = QStringLiteral("\u00DCR\u00DCN ") + s.AyarRows.text(i, 0);
-        s.PrintFieldNames[i] = QStringLiteral("\u00DCr\u00FCn ") + s.AyarRows.text(i, 0);
+    // Print fields 20 to 25 are the stock cards' free fields, named by their captions.
+    for (int i = 0; i < FreeFieldCount; ++i) {
+        const QString caption = settingText(s.AyarRows, listColumnsRow(Page::StockList),
+                                            freeFieldCaptionColumn(FirstFreeField + i));
+        s.PrintFieldNamesUpper[20 + i] = QStringLiteral("\u00DCR\u00DCN ") + caption;
+        s.PrintFieldNames[20 + i] = QStringLiteral("\u00DCr\u00FCn ") + caption;
     }
 }
 
@@ -219,30 +226,40 @@ void LoadLists(bool reloadSettings, bool reloadStock, bool reloadCari)
         loadCards(s, s.TblCari, s.CariAllRows, s.CariRows, s.CariVar, accountAll, accountLive);
 }
 
-const std::array<QString, 6> &tableUsageDefaults()
+QString tableUsageDefault(int column)
 {
-    static const std::array<QString, 6> defaults {
-        QStringLiteral("0"), QStringLiteral("0"), QStringLiteral("1"),
-        QStringLiteral("1"), QStringLiteral("1"), QStringLiteral("1"),
-    };
-    return defaults;
+    using namespace AyarTablolar;
+    // Each company on its own tables, both switches on.
+    switch (column) {
+    case FirstCompanyStock:
+    case FirstCompanyAccounts:
+        return QStringLiteral("0");
+    case SecondCompanyStock:
+    case SecondCompanyAccounts:
+    case PriceWriteBack:
+    case LowStockWarning:
+        return QStringLiteral("1");
+    default:
+        return {};
+    }
 }
 
 bool tableUsageRowDue(const QList<QVariant> &ids)
 {
-    return ids.size() == 53 && std::none_of(ids.begin(), ids.end(), [](const QVariant &id) {
-               return id.toLongLong() == 54;
-           });
+    return ids.size() == DeliveredSettingsRows
+        && std::none_of(ids.begin(), ids.end(),
+                        [](const QVariant &id) { return id.toLongLong() == AyarTablolar::Id; });
 }
 
 void addTableUsageRow(Connection &connection, const QString &table)
 {
-    QVariantList values { QStringLiteral("stok ve cari tablolari") };
-    for (const QString &value : tableUsageDefaults())
-        values << value;
+    QVariantList values { AyarTablolar::Id, QStringLiteral("stok ve cari tablolari") };
+    for (int column = AyarTablolar::FirstCompanyStock; column <= AyarTablolar::LowStockWarning;
+         ++column)
+        values << tableUsageDefault(column);
     connection.Execute(
         QStringLiteral("insert into ") + sqlTable(table)
-            + QStringLiteral(" (id,nedir,a1,a2,a3,a4,a5,a6) values (54,?,?,?,?,?,?,?)"),
+            + QStringLiteral(" (id,nedir,a1,a2,a3,a4,a5,a6) values (?,?,?,?,?,?,?,?)"),
         values);
 }
 

@@ -6,8 +6,6 @@
 #include <QVariant>
 #include <QtGlobal>
 
-#include <array>
-
 namespace kx {
 
 class Connection;
@@ -19,10 +17,10 @@ class Connection;
 // rows keeps its previous contents. Throws DatabaseError.
 void LoadLists(bool reloadSettings, bool reloadStock, bool reloadCari);
 
-// Settings row 54 as the settings load adds it at a company's first login: columns a1..a4
-// put each company on its own stock and account tables ("0", "0", "1", "1"), a5 and a6 turn
-// the price write-back and the low-stock warning on.
-const std::array<QString, 6> &tableUsageDefaults();
+// Column a<column> of settings row 54 (AyarTablolar) as the settings load adds it at a
+// company's first login: a1..a4 put each company on its own stock and account tables ("0",
+// "0", "1", "1"), a5 and a6 turn the price write-back and the low-stock warning on ("1").
+QString tableUsageDefault(int column);
 // Whether the settings load adds row 54 to a settings table holding rows of these ids: exactly
 // 53 rows, none of them row 54.
 bool tableUsageRowDue(const QList<QVariant> &ids);

@@ -4,6 +4,7 @@
 #include "core/conversions.h"
 #include "core/database.h"
 #include "core/messages.h"
+#include "core/settings_row_map.h"
 #include "core/sql_builders.h"
 #include "core/state.h"
 #include "core/version_check.h"
@@ -332,15 +333,15 @@ void FGiris::openSettingsPage()
     Text1[1]->setText(s.FirmaParola);
 
     s.Rs2->Open(QStringLiteral("select * from ") + sqlTable(s.TblAyar)
-                    + QStringLiteral(" where id=3"),
-                *s.Conn);
+                    + QStringLiteral(" where id=?"),
+                *s.Conn, { AyarGenel::Id });
     if (!s.Rs2->Eof()) {
-        const char *columns[] = { "a4", "a5", "a6" };
         for (int i = 0; i < 3; ++i) {
-            m_storedRates[i] = s.Rs2->Fields(QLatin1String(columns[i])).toString();
+            m_storedRates[i] = s.Rs2->Fields(settingColumnName(AyarGenel::VatRate1 + i)).toString();
             Combo1[i]->setCurrentIndex(rateIndex(m_storedRates[i]));
         }
-        const int decimals = DecimalFormats.indexOf(s.Rs2->Fields(QStringLiteral("a7")).toString());
+        const int decimals = DecimalFormats.indexOf(
+            s.Rs2->Fields(settingColumnName(AyarGenel::PriceFormat)).toString());
         if (decimals >= 0)
             Combo1[3]->setCurrentIndex(decimals);
     }
@@ -369,9 +370,12 @@ void FGiris::saveSettings()
                                        "where id=?"),
                         { Text1[0]->text(), Text1[1]->text(), Text1[2]->text(), Date1->DateValue(),
                           s.FirmaId });
-        s.Conn->Execute(QStringLiteral("update ") + sqlTable(s.TblAyar)
-                            + QStringLiteral(" set a4=?, a5=?, a6=?, a7=? where id=3"),
-                        { rateToStore(0), rateToStore(1), rateToStore(2), format });
+        s.Conn->Execute(QStringLiteral("update %1 set %2=?, %3=?, %4=?, %5=? where id=?")
+                            .arg(sqlTable(s.TblAyar), settingColumnName(AyarGenel::VatRate1),
+                                 settingColumnName(AyarGenel::VatRate2),
+                                 settingColumnName(AyarGenel::VatRate3),
+                                 settingColumnName(AyarGenel::PriceFormat)),
+                        { rateToStore(0), rateToStore(1), rateToStore(2), format, AyarGenel::Id });
         s.Conn->CommitTrans();
     } catch (const DatabaseError &) {
         if (s.Conn->InTransaction())

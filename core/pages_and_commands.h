@@ -45,19 +45,6 @@ constexpr bool isReportPage(int page)
     return page >= Page::AccountStatement && page <= Page::Cheques;
 }
 
-// The settings row (its id) that keeps the column widths of a page: rows 4 to 16.
-constexpr int columnWidthRow(int page)
-{
-    return page + 3;
-}
-
-// The settings row of a list page's shown columns and free-field titles: row 1 for the stock
-// list, row 2 for the account list.
-constexpr int listColumnsRow(int page)
-{
-    return page;
-}
-
 // A report page's place among the eight reports (0 to 7), which is also the number of its
 // option page on the report panel.
 constexpr int reportIndex(int page)

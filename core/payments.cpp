@@ -3,6 +3,7 @@
 
 #include "core/conversions.h"
 #include "core/document_values.h"
+#include "core/settings_row_map.h"
 #include "core/sql_builders.h"
 #include "core/state.h"
 #include "platform/adodb.h"
@@ -86,8 +87,8 @@ SaveOutcome writePayment(const PaymentInput &input, qint64 editedId, qint64 repl
                      { input.accountId, input.direction, input.series, input.number, input.date,
                        input.note, cash, cheque, paymentTotal(cash, cheque) });
         outcome.documentId = conn.LastInsertId();
-        s.FieldValues[11] = input.series;
-        ExecUpdate(s.TblAyar, 3);
+        s.FieldValues[AyarGenel::LastPaymentSeries] = input.series;
+        ExecUpdate(s.TblAyar, AyarGenel::Id);
         conn.CommitTrans();
         outcome.saved = true;
     } catch (const DatabaseError &) {

@@ -3,6 +3,7 @@
 
 #include "core/document_values.h"
 #include "core/messages.h"
+#include "core/settings_row_map.h"
 #include "core/sql_builders.h"
 #include "core/state.h"
 
@@ -86,7 +87,10 @@ void warnWhenLow(int row, double onHand)
 {
     const ModuleState &s = state();
     const RowArray &cards = s.StokAllRows;
-    if (onHand < amountOf(cards.value(5, row)) && numberValue(s.AyarRows.text(7, 53)) == 1)
+    const bool warningOn
+        = numberValue(settingText(s.AyarRows, AyarTablolar::Id, AyarTablolar::LowStockWarning))
+        == 1;
+    if (warningOn && onHand < amountOf(cards.value(5, row)))
         ShowNotice(cards.text(2, row)
                    + QStringLiteral(" için belirlemiş olduğunuz stok uyarı limitinin altına "
                                     "inilmiştir!\nStoktaki Miktar : ")

@@ -7,6 +7,7 @@
 #include "core/document_kinds.h"
 #include "core/document_values.h"
 #include "core/panel_fields.h"
+#include "core/settings_row_map.h"
 #include "platform/date_field.h"
 #include "platform/grid.h"
 #include "reports/amount_in_words.h"
@@ -58,19 +59,16 @@ bool isOne(const QString &text)
 PrintLayout readPrintLayout(const RowArray &settingsRows, int page)
 {
     PrintLayout layout;
-    // Row id 17 + 12 k is record 16 + 12 k; the value group's six rows, then the caption's.
-    const int first = 16 + 12 * (page - Page::DeliveryNote);
     for (int n = 1; n <= PrintFieldCount; ++n) {
-        const auto cells = [&](int record) {
-            const int field = n + 1; // column a<n>
-            return LayoutCells {
-                settingsRows.text(field, record),     settingsRows.text(field, record + 1),
-                settingsRows.text(field, record + 2), settingsRows.text(field, record + 3),
-                settingsRows.text(field, record + 4), settingsRows.text(field, record + 5)
+        // The six attributes of field n, from the rows of six layout columns in a row.
+        const auto cells = [&](int firstColumn) {
+            const auto cell = [&](int attribute) {
+                return settingText(settingsRows, printLayoutRow(page, firstColumn + attribute), n);
             };
+            return LayoutCells { cell(0), cell(1), cell(2), cell(3), cell(4), cell(5) };
         };
-        layout.values[n] = cells(first);
-        layout.captions[n] = cells(first + 6);
+        layout.values[n] = cells(LayoutFirstColumn);
+        layout.captions[n] = cells(LayoutCaptionColumn);
     }
     return layout;
 }

@@ -51,8 +51,8 @@ struct PrintLayout
     std::array<LayoutCells, PrintFieldCount + 1> captions;
 };
 
-// The layout of page 3, 4 or 5 from the settings rows (AyarRows: row id 17 + 12 * (page - 3)
-// onwards). Missing rows or cells read as empty texts.
+// The layout of page 3, 4 or 5 from the settings rows (AyarRows: its rows of AyarYazdirma).
+// Missing rows or cells read as empty texts.
 PrintLayout readPrintLayout(const RowArray &settingsRows, int page);
 
 // One goods line of the document.

@@ -13,18 +13,10 @@ namespace kx {
 
 namespace {
 
-constexpr int StockListRow = 1;
-constexpr int CariListRow = 2;
-constexpr int StockWidthRow = 4;
-constexpr int CariWidthRow = 5;
-constexpr int RightsRow = 53;
-constexpr int TablesRow = 54;
-constexpr int FirstCaptionColumn = 19; // a19..a24 of rows 1 and 2
-
-// Column a<column> of the settings row with this id; Null reads as "".
-QString settingText(const RowArray &rows, int rowId, int column)
+// The document page whose layout is layout kind `kind`.
+constexpr int layoutPage(int kind)
 {
-    return rows.text(column + 1, rowId - 1);
+    return Page::DeliveryNote + kind;
 }
 
 // Whether numberValue finds a number at the start of the text at all.
@@ -59,7 +51,8 @@ int tableChoiceOf(const QString &stored)
     return !startsWithNumber(stored) ? -1 : numberValue(stored) != 0 ? 1 : 0;
 }
 
-// The choices a save writes into a1..a4 of a row 54; a choice of none leaves its column.
+// The choices a save writes into a1..a4 of an AyarTablolar row; a choice of none leaves its
+// column.
 void setTableChoiceSlots(const std::array<int, TableChoiceCount> &choices)
 {
     ModuleState &s = state();
@@ -76,7 +69,7 @@ int otherCompany()
     return state().TblAyar == companyTables(0).settings ? 1 : 0;
 }
 
-// What the other company's settings table holds of row 54.
+// What the other company's settings table holds of AyarTablolar.
 enum class TableUsageRow { Stored, AddedAtFirstLogin, None };
 
 TableUsageRow tableUsageRowOf(const QString &table)
@@ -86,7 +79,7 @@ TableUsageRow tableUsageRowOf(const QString &table)
     const QList<QVariant> ids = rs.rows().field(0);
     rs.Close();
     if (std::any_of(ids.begin(), ids.end(),
-                    [](const QVariant &id) { return id.toLongLong() == 54; }))
+                    [](const QVariant &id) { return id.toLongLong() == AyarTablolar::Id; }))
         return TableUsageRow::Stored;
     return tableUsageRowDue(ids) ? TableUsageRow::AddedAtFirstLogin : TableUsageRow::None;
 }
@@ -104,7 +97,7 @@ void writeListRow(int rowId, const std::array<QString, CardListFieldCount> &numb
         s.FieldValues[k] = leadingNumberText(numbers[k - 1]);
     if (captions) {
         for (int i = 0; i < FreeFieldCount; ++i)
-            s.FieldValues[FirstCaptionColumn + i] = (*captions)[i];
+            s.FieldValues[freeFieldCaptionColumn(FirstFreeField + i)] = (*captions)[i];
     }
     ExecUpdate(s.TblAyar, rowId);
 }
@@ -117,37 +110,38 @@ int layoutFieldCount(int kind)
     return kind >= 0 && kind < LayoutKindCount ? counts[kind] : 0;
 }
 
-int layoutRowId(int kind, int column)
-{
-    return 12 * kind + column + 15;
-}
-
 SettingsValues readSettingsValues(const RowArray &rows)
 {
     SettingsValues values;
+    const int stockList = listColumnsRow(Page::StockList);
+    const int cariList = listColumnsRow(Page::AccountList);
     for (int i = 0; i < CardListFieldCount; ++i) {
-        values.stockShown[i] = settingText(rows, StockListRow, i + 1);
-        values.stockWidths[i] = settingText(rows, StockWidthRow, i + 1);
-        values.cariShown[i] = settingText(rows, CariListRow, i + 1);
-        values.cariWidths[i] = settingText(rows, CariWidthRow, i + 1);
+        values.stockShown[i] = settingText(rows, stockList, i + 1);
+        values.stockWidths[i] = settingText(rows, columnWidthRow(Page::StockList), i + 1);
+        values.cariShown[i] = settingText(rows, cariList, i + 1);
+        values.cariWidths[i] = settingText(rows, columnWidthRow(Page::AccountList), i + 1);
     }
     for (int i = 0; i < FreeFieldCount; ++i) {
-        values.stockCaptions[i] = settingText(rows, StockListRow, FirstCaptionColumn + i);
-        values.cariCaptions[i] = settingText(rows, CariListRow, FirstCaptionColumn + i);
+        const int column = freeFieldCaptionColumn(FirstFreeField + i);
+        values.stockCaptions[i] = settingText(rows, stockList, column);
+        values.cariCaptions[i] = settingText(rows, cariList, column);
     }
     for (int k = 0; k < LayoutKindCount; ++k) {
         for (int m = LayoutFirstColumn; m <= LayoutLastColumn; ++m) {
             QStringList &cells = values.layouts[k][m - LayoutFirstColumn];
             for (int n = 1; n <= layoutFieldCount(k); ++n)
-                cells.append(settingText(rows, layoutRowId(k, m), n));
+                cells.append(settingText(rows, printLayoutRow(layoutPage(k), m), n));
         }
     }
     for (int i = 0; i < RightCount; ++i)
-        values.rights[i] = numberValue(settingText(rows, RightsRow, i + 1)) != 0;
+        values.rights[i] = numberValue(settingText(rows, AyarIzinler::Id, i + 1)) != 0;
     for (int i = 0; i < TableChoiceCount; ++i)
-        values.tableChoices[i] = tableChoiceOf(settingText(rows, TablesRow, i + 1));
-    values.priceWriteBack = numberValue(settingText(rows, TablesRow, 5)) == 1;
-    values.lowStockWarning = numberValue(settingText(rows, TablesRow, 6)) == 1;
+        values.tableChoices[i] = tableChoiceOf(settingText(rows, AyarTablolar::Id, i + 1));
+    const auto switchOn = [&rows](int column) {
+        return numberValue(settingText(rows, AyarTablolar::Id, column)) == 1;
+    };
+    values.priceWriteBack = switchOn(AyarTablolar::PriceWriteBack);
+    values.lowStockWarning = switchOn(AyarTablolar::LowStockWarning);
     return values;
 }
 
@@ -155,23 +149,26 @@ void readOtherCompanyChoices(SettingsValues &values)
 {
     const int company = otherCompany();
     const QString table = companyTables(company).settings;
-    const int first = 2 * company; // a1, a2 of the first company, a3, a4 of the second
-    for (const int i : { first, first + 1 })
-        values.tableChoices[i] = -1;
+    // Choice i is column a<i + 1>.
+    const int columns[]
+        = { AyarTablolar::stockTableColumn(company), AyarTablolar::accountTableColumn(company) };
+    for (const int column : columns)
+        values.tableChoices[column - 1] = -1;
     try {
         switch (tableUsageRowOf(table)) {
         case TableUsageRow::Stored: {
             Recordset rs;
-            rs.Open(QStringLiteral("select a%1, a%2 from ").arg(first + 1).arg(first + 2)
-                        + sqlTable(table) + QStringLiteral(" where id=?"),
-                    *state().Conn, { TablesRow });
-            for (const int i : { first, first + 1 })
-                values.tableChoices[i] = tableChoiceOf(rs.Fields(i - first).toString());
+            rs.Open(QStringLiteral("select %1, %2 from %3 where id=?")
+                        .arg(settingColumnName(columns[0]), settingColumnName(columns[1]),
+                             sqlTable(table)),
+                    *state().Conn, { AyarTablolar::Id });
+            for (int i = 0; i < 2; ++i)
+                values.tableChoices[columns[i] - 1] = tableChoiceOf(rs.Fields(i).toString());
             break;
         }
         case TableUsageRow::AddedAtFirstLogin:
-            for (const int i : { first, first + 1 })
-                values.tableChoices[i] = tableChoiceOf(tableUsageDefaults()[i]);
+            for (const int column : columns)
+                values.tableChoices[column - 1] = tableChoiceOf(tableUsageDefault(column));
             break;
         case TableUsageRow::None:
             break;
@@ -189,10 +186,10 @@ void writeSettingsValues(const SettingsValues &values, bool tableUsageChanged)
     Connection &conn = *s.Conn;
     conn.BeginTrans();
     try {
-        writeListRow(StockListRow, values.stockShown, &values.stockCaptions);
-        writeListRow(CariListRow, values.cariShown, &values.cariCaptions);
-        writeListRow(StockWidthRow, values.stockWidths, nullptr);
-        writeListRow(CariWidthRow, values.cariWidths, nullptr);
+        writeListRow(listColumnsRow(Page::StockList), values.stockShown, &values.stockCaptions);
+        writeListRow(listColumnsRow(Page::AccountList), values.cariShown, &values.cariCaptions);
+        writeListRow(columnWidthRow(Page::StockList), values.stockWidths, nullptr);
+        writeListRow(columnWidthRow(Page::AccountList), values.cariWidths, nullptr);
 
         // Layout cells keep their text: printing acts on a switch of exactly 1, so a stored
         // "2" must stay "2".
@@ -201,23 +198,23 @@ void writeSettingsValues(const SettingsValues &values, bool tableUsageChanged)
                 const QStringList &cells = values.layouts[k][m - LayoutFirstColumn];
                 for (int n = 1; n <= layoutFieldCount(k); ++n)
                     s.FieldValues[n] = cells.value(n - 1);
-                ExecUpdate(s.TblAyar, layoutRowId(k, m));
+                ExecUpdate(s.TblAyar, printLayoutRow(layoutPage(k), m));
             }
         }
 
         for (int k = 1; k <= RightCount; ++k)
             s.FieldValues[k] = flagText(values.rights[k - 1]);
-        ExecUpdate(s.TblAyar, RightsRow);
+        ExecUpdate(s.TblAyar, AyarIzinler::Id);
 
         // A choice the window could not show is left as stored: writing -1 would name the
         // second company's table at the next login.
         setTableChoiceSlots(values.tableChoices);
-        s.FieldValues[5] = flagText(values.priceWriteBack);
-        s.FieldValues[6] = flagText(values.lowStockWarning);
-        ExecUpdate(s.TblAyar, TablesRow);
+        s.FieldValues[AyarTablolar::PriceWriteBack] = flagText(values.priceWriteBack);
+        s.FieldValues[AyarTablolar::LowStockWarning] = flagText(values.lowStockWarning);
+        ExecUpdate(s.TblAyar, AyarTablolar::Id);
 
-        // The other company's login reads its choices from its own row 54; its switches and
-        // every other column stay its own.
+        // The other company's login reads its choices from its own AyarTablolar row; its
+        // switches and every other column stay its own.
         if (tableUsageChanged) {
             const QString other = companyTables(otherCompany()).settings;
             const TableUsageRow row = tableUsageRowOf(other);
@@ -225,7 +222,7 @@ void writeSettingsValues(const SettingsValues &values, bool tableUsageChanged)
                 addTableUsageRow(conn, other);
             if (row != TableUsageRow::None) {
                 setTableChoiceSlots(values.tableChoices);
-                ExecUpdate(other, TablesRow);
+                ExecUpdate(other, AyarTablolar::Id);
             }
         }
         conn.CommitTrans();

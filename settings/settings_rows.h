@@ -1,6 +1,7 @@
 // What the settings window edits, read from the company's settings rows and written back.
 #pragma once
 
+#include "core/settings_row_map.h"
 #include "platform/row_array.h"
 
 #include <QString>
@@ -11,19 +12,14 @@
 namespace kx {
 
 constexpr int CardListFieldCount = 18; // card columns a1..a18
-constexpr int FreeFieldCount = 6; // the free card fields a13..a18
-constexpr int LayoutKindCount = 3; // "İrsaliye", "Fatura", "İrsaliyeli Fatura"
-constexpr int LayoutFirstColumn = 2; // layout grid columns 2..13, one settings row each
-constexpr int LayoutLastColumn = 13;
-constexpr int LayoutColumnCount = LayoutLastColumn - LayoutFirstColumn + 1;
-constexpr int RightCount = 9;
-constexpr int TableChoiceCount = 4;
+// "İrsaliye", "Fatura", "İrsaliyeli Fatura": the layouts of the three document pages, in order.
+constexpr int LayoutKindCount = 3;
+constexpr int RightCount = RightSettings; // a1..a9
+constexpr int TableChoiceCount = AyarTablolar::SecondCompanyAccounts; // a1..a4
 
 // The print fields a layout kind shows: 26 on a delivery note, 44 on an invoice, 43 on an
 // invoice with its own lines.
 int layoutFieldCount(int kind);
-// The settings row id behind layout kind `kind`, grid column `column` (2..13).
-int layoutRowId(int kind, int column);
 
 // Everything the window shows, as its controls hold it.
 struct SettingsValues
@@ -36,14 +32,15 @@ struct SettingsValues
     // Captions of the free fields a13..a18.
     std::array<QString, FreeFieldCount> stockCaptions;
     std::array<QString, FreeFieldCount> cariCaptions;
-    // layouts[k][m - 2][n - 1]: the text of print field n in grid column m of layout kind k.
+    // layouts[k][m - 2][n - 1]: the text of print field n in layout column m of layout kind k.
     std::array<std::array<QStringList, LayoutColumnCount>, LayoutKindCount> layouts;
-    // The rights of other computers (row 53 a1..a9).
+    // The rights of other computers (AyarIzinler a1..a9).
     std::array<bool, RightCount> rights {};
-    // The table usage (row 54 a1..a4): 0 the first company's table, 1 the second's, -1 none.
+    // The table usage (AyarTablolar a1..a4): 0 the first company's table, 1 the second's, -1
+    // none.
     std::array<int, TableChoiceCount> tableChoices {};
-    bool priceWriteBack = false; // row 54 a5
-    bool lowStockWarning = false; // row 54 a6
+    bool priceWriteBack = false; // AyarTablolar a5
+    bool lowStockWarning = false; // AyarTablolar a6
 };
 
 // The values of the settings rows as the window shows them. A right is ticked when its text

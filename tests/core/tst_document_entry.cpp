@@ -19,6 +19,8 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <algorithm>
+
 using namespace kxtest;
 
 namespace {
@@ -723,6 +725,43 @@ private slots:
                 entries << combo(panel, "XCStok")->List(i);
             QCOMPARE(entries, kx::cardEntries(rows));
         }
+    }
+
+    // A changed price is offered to the card only while settings row 54 a5 reads 1; the
+    // low-stock switch beside it has no say.
+    void priceWriteBackFollowsItsSwitch_data()
+    {
+        QTest::addColumn<bool>("writeBack"); // a5
+        QTest::addColumn<bool>("lowStock"); // a6
+        QTest::addColumn<bool>("offered");
+        QTest::newRow("both on") << true << true << true;
+        QTest::newRow("write-back off") << false << true << false;
+        QTest::newRow("low-stock warning off") << true << false << true;
+    }
+    void priceWriteBackFollowsItsSwitch()
+    {
+        QFETCH(bool, writeBack);
+        QFETCH(bool, lowStock);
+        QFETCH(bool, offered);
+        const auto flag = [](bool on) { return on ? QStringLiteral("1") : QStringLiteral("0"); };
+        kx::state().Conn->Execute("update \"1Ayar\" set a5=?, a6=? where id=54",
+                                  { flag(writeBack), flag(lowStock) });
+        kx::LoadLists(true, false, false);
+        c->showPage(5);
+        QObject *rc = c->w->rc;
+        combo(rc, "XCCari")->setListIndex(c->accountIndex(c->ahmet));
+        combo(rc, "XCStok")->setListIndex(c->stockIndex(c->vida));
+        kx::AddDocumentLine(c->w->view);
+        c->w->grid->Cell(1, kx::state().ColFiyat).setText("12,00"); // the card's is 10,00
+        kx::RecalcDocument(c->w->view);
+        kx::messageScript().answers = { 7 };
+
+        QVERIFY(kx::SaveDocument(c->w->view));
+        const auto &shown = kx::messageScript().shown;
+        const bool asked = std::any_of(shown.begin(), shown.end(), [](const auto &message) {
+            return message.text.startsWith("VIDA M8 isimli ürünün stok kartındaki fiyati");
+        });
+        QCOMPARE(asked, offered);
     }
 
     // An invoice carries the VAT of the company's three rates only: a line at another rate is

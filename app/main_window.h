@@ -1,7 +1,7 @@
 // FMain, the main window: ribbon, page tabs with the panels, the main grid and the start-up.
 #pragma once
 
-#include "core/pages_and_commands.h"
+#include "core/pages.h"
 #include "core/panel_fields.h"
 #include "platform/drive_label.h"
 #include "reports/report.h"

@@ -1,7 +1,7 @@
 // The main window's ribbon: its command ids, tab, groups, status panes and shortcuts.
 #pragma once
 
-#include "core/pages_and_commands.h"
+#include "core/pages.h"
 
 #include <QIcon>
 #include <QString>

@@ -2,7 +2,7 @@
 // proposal, the duplicate-code check and the soft delete.
 #pragma once
 
-#include "core/pages_and_commands.h"
+#include "core/pages.h"
 
 #include <QString>
 #include <QtGlobal>

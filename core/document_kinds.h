@@ -1,7 +1,7 @@
 // What a stored document means: kind labels, account balance, month names and column sums.
 #pragma once
 
-#include "core/pages_and_commands.h"
+#include "core/pages.h"
 
 #include <QString>
 #include <QVariant>

@@ -5,7 +5,7 @@
 
 #include "core/document_values.h"
 #include "core/messages.h"
-#include "core/pages_and_commands.h"
+#include "core/pages.h"
 #include "core/state.h"
 #include "platform/grid.h"
 

@@ -1,7 +1,7 @@
 // Reaching a panel's child fields by property name, and the few members the document code uses.
 #include "core/panel_fields.h"
 
-#include "core/pages_and_commands.h"
+#include "core/pages.h"
 #include "platform/check_option.h"
 #include "platform/combo_box.h"
 #include "platform/date_field.h"

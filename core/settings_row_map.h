@@ -3,7 +3,7 @@
 #pragma once
 
 #include "core/document_kinds.h"
-#include "core/pages_and_commands.h"
+#include "core/pages.h"
 #include "platform/row_array.h"
 
 #include <QString>

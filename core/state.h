@@ -88,7 +88,7 @@ struct ModuleState
     int ColKdvTutari = 0;
 
     // Page, flags and hand-over values.
-    int CurrentPage = 0; // a Page (core/pages_and_commands.h)
+    int CurrentPage = 0; // a Page (core/pages.h)
     bool MainComputer = false;
     bool ClearAfterKayitli = false;
     int PopKind = 0; // a CardKind (core/cards.h)

@@ -3,7 +3,7 @@
 
 #include "core/conversions.h"
 #include "core/messages.h"
-#include "core/pages_and_commands.h"
+#include "core/pages.h"
 #include "platform/grid.h"
 
 #include <QDir>

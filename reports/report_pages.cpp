@@ -1,7 +1,7 @@
 // Which report each report page builds.
 #include "reports/report_pages.h"
 
-#include "core/pages_and_commands.h"
+#include "core/pages.h"
 
 namespace kx {
 

@@ -4,7 +4,7 @@
 
 #include "core/conversions.h"
 #include "core/messages.h"
-#include "core/pages_and_commands.h"
+#include "core/pages.h"
 #include "platform/grid.h"
 #include "platform/printer.h"
 #include "reports/printer_choice.h"

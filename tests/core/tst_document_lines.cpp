@@ -2,7 +2,7 @@
 #include "core/document_lines.h"
 #include "core/document_panels.h"
 #include "core/messages.h"
-#include "core/pages_and_commands.h"
+#include "core/pages.h"
 #include "core/state.h"
 #include "tests/core/document_view.h"
 #include "tests/support/kxtest.h"

@@ -1,5 +1,5 @@
 // The printer choice "Yazıcı Seçimi": the list, the preselected printer, "Tamam" and closing.
-#include "core/pages_and_commands.h"
+#include "core/pages.h"
 #include "core/panel_fields.h"
 #include "core/state.h"
 #include "platform/combo_box.h"

@@ -6,7 +6,7 @@
 #include "core/document_panels.h"
 #include "core/document_values.h"
 #include "core/lists.h"
-#include "core/pages_and_commands.h"
+#include "core/pages.h"
 #include "core/sql_builders.h"
 #include "core/state.h"
 #include "platform/grid.h"

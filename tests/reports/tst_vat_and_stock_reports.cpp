@@ -2,7 +2,7 @@
 // written out in full.
 #include "core/document_panels.h"
 #include "core/lists.h"
-#include "core/pages_and_commands.h"
+#include "core/pages.h"
 #include "core/state.h"
 #include "platform/grid.h"
 #include "reports/report.h"

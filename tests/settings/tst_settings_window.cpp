@@ -3,7 +3,7 @@
 #include "core/database.h"
 #include "core/lists.h"
 #include "core/messages.h"
-#include "core/pages_and_commands.h"
+#include "core/pages.h"
 #include "core/state.h"
 #include "core/version_check.h"
 #include "platform/grid.h"

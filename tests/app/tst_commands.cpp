@@ -20,6 +20,7 @@
 #include "tests/support/fixture.h"
 #include "tests/support/kxtest.h"
 #include "tests/support/page_server.h"
+#include "tests/support/report_checks.h"
 #include "tests/support/typing.h"
 
 #include <QApplication>
@@ -68,18 +69,6 @@ QStringList documentRows()
         rows << row.join(u'|');
     }
     return rows;
-}
-
-QStringList gridTexts(kx::Grid *grid)
-{
-    QStringList texts;
-    for (int r = 1; r < grid->Rows(); ++r) {
-        QStringList row;
-        for (int c = 0; c < grid->Cols(); ++c)
-            row << grid->Cell(r, c).Text();
-        texts << row.join(u'|');
-    }
-    return texts;
 }
 
 QStringList paymentFields(const kx::FOdeme &form)

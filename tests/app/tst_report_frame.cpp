@@ -12,6 +12,7 @@
 #include "tests/support/builders.h"
 #include "tests/support/clicking.h"
 #include "tests/support/kxtest.h"
+#include "tests/support/report_checks.h"
 
 #include <QApplication>
 #include <QRegularExpression>
@@ -21,18 +22,6 @@ using namespace kxtest;
 using kx::ReportRowKind;
 
 namespace {
-
-QStringList gridTexts(kx::Grid *grid)
-{
-    QStringList texts;
-    for (int r = 1; r < grid->Rows(); ++r) {
-        QStringList row;
-        for (int c = 0; c < grid->Cols(); ++c)
-            row << grid->Cell(r, c).Text();
-        texts << row.join(u'|');
-    }
-    return texts;
-}
 
 QList<kx::MessageRecord> popups()
 {

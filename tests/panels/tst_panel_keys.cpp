@@ -19,6 +19,12 @@ const QStringList DocumentEvents { "CBelgeCL",  "CCariCL",   "CKdvCL",  "CBarkod
                                    "CSerialCL", "CStokCL",   "TIsk1CH", "TIsk2CH",
                                    "TIsk3CH",   "BarkodBul", "UrunEkle" };
 
+// The account and stock combos of every panel, which fold typed letters: panel and property.
+const QList<QPair<QString, const char *>> FoldingCombos {
+    { "RA", "XCCari" }, { "RA", "XCStok" }, { "RB", "XCCari" }, { "RC", "XCCari" },
+    { "RC", "XCStok" }, { "RX", "XCCari" }, { "RX", "XCStok" },
+};
+
 QString progId(const QString &panel)
 {
     return QStringLiteral("Belgepano.") + panel;
@@ -523,11 +529,7 @@ private slots:
     {
         QFETCH(QString, typed);
         QFETCH(QString, shown);
-        const QList<QPair<QString, const char *>> combos { { "RA", "XCCari" }, { "RA", "XCStok" },
-                                                           { "RB", "XCCari" }, { "RC", "XCCari" },
-                                                           { "RC", "XCStok" }, { "RX", "XCCari" },
-                                                           { "RX", "XCStok" } };
-        for (const auto &[panel, property] : combos) {
+        for (const auto &[panel, property] : FoldingCombos) {
             HostedPanel host(progId(panel));
             if (panel == u"RX" && QByteArray(property) == "XCStok")
                 host.child<QLineEdit>("XTTab")->setText("5");
@@ -550,12 +552,8 @@ private slots:
     void pastedTextIsFolded()
     {
         QFETCH(bool, byMenu);
-        const QList<QPair<QString, const char *>> combos { { "RA", "XCCari" }, { "RA", "XCStok" },
-                                                           { "RB", "XCCari" }, { "RC", "XCCari" },
-                                                           { "RC", "XCStok" }, { "RX", "XCCari" },
-                                                           { "RX", "XCStok" } };
         QApplication::clipboard()->setText(QStringLiteral("çağrı ltd. şti."));
-        for (const auto &[panel, property] : combos) {
+        for (const auto &[panel, property] : FoldingCombos) {
             HostedPanel host(progId(panel));
             if (panel == u"RX" && QByteArray(property) == "XCStok")
                 host.child<QLineEdit>("XTTab")->setText("5");

@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <cstdio>
@@ -78,6 +79,23 @@ struct BackupOperation
         if (server)
             environment.insert(QStringLiteral("KANTARIX_FTP_HOST"), server->host());
         return environment;
+    }
+};
+
+// A logged-in company in a temporary program folder, and the operation prepared around it in
+// folders of its own.
+struct BackupScene
+{
+    Fixture fixture;
+    QTemporaryDir outside;
+    BackupOperation operation;
+
+    // False, with the running test failed, when something cannot be made.
+    bool prepare(const QString &name)
+    {
+        fixture.login(1);
+        operation.prepare(name, fixture, outside.path());
+        return !QTest::currentTestFailed();
     }
 };
 

@@ -242,13 +242,10 @@ private slots:
         QFETCH(QString, operation);
         QFETCH(QString, done);
         QFETCH(QStringList, placed);
-        Fixture fixture;
-        fixture.login(1);
-        QTemporaryDir outside;
-        BackupOperation scene;
-        scene.prepare(operation, fixture, outside.path());
-        if (QTest::currentTestFailed())
+        BackupScene prepared;
+        if (!prepared.prepare(operation))
             return;
+        BackupOperation &scene = prepared.operation;
         const bool onExit = operation == QLatin1String("backup on exit");
         if (onExit)
             fillWithArchives(scene.backupFolder);
@@ -345,13 +342,10 @@ private slots:
         QFETCH(QString, done);
         QFETCH(QString, message);
         QFETCH(QStringList, left);
-        Fixture fixture;
-        fixture.login(1);
-        QTemporaryDir outside;
-        BackupOperation scene;
-        scene.prepare(operation, fixture, outside.path());
-        if (QTest::currentTestFailed())
+        BackupScene prepared;
+        if (!prepared.prepare(operation))
             return;
+        BackupOperation &scene = prepared.operation;
         const QStringList archives = fifty ? fillWithArchives(scene.backupFolder) : QStringList();
 
         ChildResult child;
@@ -361,7 +355,7 @@ private slots:
         QVERIFY2(child.output.contains("message: " + message.toUtf8()), child.output.constData());
 
         // The live data as it was: the card made after the archive is still there.
-        QCOMPARE(stockNames(fixture.databasePath()),
+        QCOMPARE(stockNames(prepared.fixture.databasePath()),
                  (QStringList { "YEDEKTEKİ KART", "SONRAKİ KART" }));
         const QStringList files = filesIn(scene.program);
         QVERIFY2(matchOneByOne(files, left), qPrintable(files.join(u'|')));
@@ -406,13 +400,10 @@ private slots:
         QFETCH(QString, operation);
         QFETCH(QStringList, requests);
         QFETCH(QString, done);
-        Fixture fixture;
-        fixture.login(1);
-        QTemporaryDir outside;
-        BackupOperation scene;
-        scene.prepare(operation, fixture, outside.path());
-        if (QTest::currentTestFailed())
+        BackupScene prepared;
+        if (!prepared.prepare(operation))
             return;
+        BackupOperation &scene = prepared.operation;
         const bool onExit = operation == QLatin1String("backup on exit");
         const QString folder = onExit ? scene.backupFolder : scene.program;
 
@@ -453,13 +444,10 @@ private slots:
     {
         if (inChild())
             operateInChild();
-        Fixture fixture;
-        fixture.login(1);
-        QTemporaryDir outside;
-        BackupOperation scene;
-        scene.prepare(QStringLiteral("backup on the page"), fixture, outside.path());
-        if (QTest::currentTestFailed())
+        BackupScene prepared;
+        if (!prepared.prepare(QStringLiteral("backup on the page")))
             return;
+        BackupOperation &scene = prepared.operation;
         ChildResult child;
         runLogged(scene, "linkAnsweredExistsForItsOwnName",
                   { "KX_RENAMEAT2_ERROR=EINVAL", "KX_LINK_ERROR=EEXIST after" }, &child);

@@ -135,13 +135,10 @@ private slots:
         QFETCH(QString, operation);
         QFETCH(QString, done);
         QFETCH(QStringList, left);
-        Fixture fixture;
-        fixture.login(1);
-        QTemporaryDir outside;
-        BackupOperation scene;
-        scene.prepare(operation, fixture, outside.path());
-        if (QTest::currentTestFailed())
+        BackupScene prepared;
+        if (!prepared.prepare(operation))
             return;
+        BackupOperation &scene = prepared.operation;
         const QString program = scene.program;
 
         MadeFiles made;

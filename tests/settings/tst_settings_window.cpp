@@ -71,6 +71,17 @@ kx::Grid *gridOf(kx::FAyar &window, int grid)
     return grid < 0 ? window.Grid1 : window.Grid2[grid];
 }
 
+// Turns the window to the page of that grid and makes it the active window; null when it
+// does not become active.
+kx::Grid *showGrid(kx::FAyar &window, int grid)
+{
+    window.Tab1->setCurrentIndex(grid < 0 ? 0 : 1);
+    if (grid >= 0)
+        window.Tab2->setCurrentIndex(grid);
+    window.activateWindow();
+    return QTest::qWaitForWindowActive(&window) ? gridOf(window, grid) : nullptr;
+}
+
 // The control that shows column a<column> of row 53 or 54: 1 ticked / 0 clear, or the list
 // index of a table choice.
 int shownControl(kx::FAyar &window, int row, int column)
@@ -418,12 +429,8 @@ private slots:
         QFETCH(QString, saved);
         SettingsEnv env;
         kx::FAyar &w = env.open();
-        w.Tab1->setCurrentIndex(grid < 0 ? 0 : 1);
-        if (grid >= 0)
-            w.Tab2->setCurrentIndex(grid);
-        w.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
-        kx::Grid *shown = gridOf(w, grid);
+        kx::Grid *shown = showGrid(w, grid);
+        QVERIFY(shown);
         shown->Cell(row, col).Select();
         shown->setFocus();
         // F2 opens the cell with its text selected; what is typed replaces it.
@@ -463,12 +470,8 @@ private slots:
         SettingsEnv env;
         const QString before = storedSetting(settingsRow, column);
         kx::FAyar &w = env.open();
-        w.Tab1->setCurrentIndex(grid < 0 ? 0 : 1);
-        if (grid >= 0)
-            w.Tab2->setCurrentIndex(grid);
-        w.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&w));
-        kx::Grid *shown = gridOf(w, grid);
+        kx::Grid *shown = showGrid(w, grid);
+        QVERIFY(shown);
         const QString held = shown->Cell(row, col).Text();
         shown->Cell(row, col).Select();
         shown->setFocus();

@@ -17,6 +17,19 @@
 
 namespace kxtest {
 
+// The texts of a grid from row 1, one line per row with its cells joined by "|".
+inline QStringList gridTexts(kx::Grid *grid)
+{
+    QStringList texts;
+    for (int r = 1; r < grid->Rows(); ++r) {
+        QStringList row;
+        for (int c = 0; c < grid->Cols(); ++c)
+            row << grid->Cell(r, c).Text();
+        texts << row.join(u'|');
+    }
+    return texts;
+}
+
 // One line per row from row 1: the row tag, the height, then per cell its text, colour, bold,
 // alignment, type, four borders and merge width.
 inline QStringList dumpReportGrid(kx::Grid &grid)

@@ -263,6 +263,31 @@ void addTableUsageRow(Connection &connection, const QString &table)
         values);
 }
 
+TableUsage readTableUsage(Connection &connection, const QString &table)
+{
+    Recordset rs;
+    rs.Open(QStringLiteral("select id, a1, a2, a3, a4 from ") + sqlTable(table), connection);
+    const RowArray rows = rs.GetRows();
+    rs.Close();
+    TableUsage usage;
+    const QList<QVariant> &ids = rows.field(0);
+    const qsizetype stored
+        = std::find_if(ids.begin(), ids.end(),
+                       [](const QVariant &id) { return id.toLongLong() == AyarTablolar::Id; })
+        - ids.begin();
+    if (stored < ids.size())
+        usage.row = TableUsageRow::Stored;
+    else if (tableUsageRowDue(ids))
+        usage.row = TableUsageRow::AddedAtFirstLogin;
+    for (int column = 1; column <= int(usage.choices.size()); ++column) {
+        if (usage.row == TableUsageRow::Stored)
+            usage.choices[column - 1] = rows.text(column, int(stored));
+        else if (usage.row == TableUsageRow::AddedAtFirstLogin)
+            usage.choices[column - 1] = tableUsageDefault(column);
+    }
+    return usage;
+}
+
 QString turkishSortKey(const QString &text)
 {
     QString key(text.size(), Qt::Uninitialized);

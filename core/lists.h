@@ -6,6 +6,8 @@
 #include <QVariant>
 #include <QtGlobal>
 
+#include <array>
+
 namespace kx {
 
 class Connection;
@@ -26,6 +28,20 @@ QString tableUsageDefault(int column);
 bool tableUsageRowDue(const QList<QVariant> &ids);
 // Adds that row 54 to the settings table `table` on connection. Throws DatabaseError.
 void addTableUsageRow(Connection &connection, const QString &table);
+
+// What a company's settings table holds of row 54: the row itself; exactly rows 1..53, so
+// that the company's first login adds the row; or neither.
+enum class TableUsageRow { Stored, AddedAtFirstLogin, None };
+struct TableUsage
+{
+    TableUsageRow row = TableUsageRow::None;
+    // Columns a1..a4 as the company's next login reads them: as stored, or as its first login
+    // adds them; empty for None.
+    std::array<QString, 4> choices;
+};
+// Reads that of the settings table `table` on connection, in one statement. Throws
+// DatabaseError.
+TableUsage readTableUsage(Connection &connection, const QString &table);
 
 // The key that orders names the Turkish way: C < Ç, G < Ğ, I < İ (ı, I before i, İ),
 // O < Ö, S < Ş, U < Ü, case ignored; digits before letters.

@@ -7,8 +7,6 @@
 #include "core/sql_builders.h"
 #include "core/state.h"
 
-#include <algorithm>
-
 namespace kx {
 
 namespace {
@@ -67,21 +65,6 @@ void setTableChoiceSlots(const std::array<int, TableChoiceCount> &choices)
 int otherCompany()
 {
     return state().TblAyar == companyTables(0).settings ? 1 : 0;
-}
-
-// What the other company's settings table holds of AyarTablolar.
-enum class TableUsageRow { Stored, AddedAtFirstLogin, None };
-
-TableUsageRow tableUsageRowOf(const QString &table)
-{
-    Recordset rs;
-    rs.Open(QStringLiteral("select id from ") + sqlTable(table), *state().Conn);
-    const QList<QVariant> ids = rs.rows().field(0);
-    rs.Close();
-    if (std::any_of(ids.begin(), ids.end(),
-                    [](const QVariant &id) { return id.toLongLong() == AyarTablolar::Id; }))
-        return TableUsageRow::Stored;
-    return tableUsageRowDue(ids) ? TableUsageRow::AddedAtFirstLogin : TableUsageRow::None;
 }
 
 QString flagText(bool on)
@@ -152,29 +135,14 @@ void readOtherCompanyChoices(SettingsValues &values)
     // Choice i is column a<i + 1>.
     const int columns[]
         = { AyarTablolar::stockTableColumn(company), AyarTablolar::accountTableColumn(company) };
-    for (const int column : columns)
-        values.tableChoices[column - 1] = -1;
     try {
-        switch (tableUsageRowOf(table)) {
-        case TableUsageRow::Stored: {
-            Recordset rs;
-            rs.Open(QStringLiteral("select %1, %2 from %3 where id=?")
-                        .arg(settingColumnName(columns[0]), settingColumnName(columns[1]),
-                             sqlTable(table)),
-                    *state().Conn, { AyarTablolar::Id });
-            for (int i = 0; i < 2; ++i)
-                values.tableChoices[columns[i] - 1] = tableChoiceOf(rs.Fields(i).toString());
-            break;
-        }
-        case TableUsageRow::AddedAtFirstLogin:
-            for (const int column : columns)
-                values.tableChoices[column - 1] = tableChoiceOf(tableUsageDefault(column));
-            break;
-        case TableUsageRow::None:
-            break;
-        }
+        const TableUsage usage = readTableUsage(*state().Conn, table);
+        for (const int column : columns)
+            values.tableChoices[column - 1] = tableChoiceOf(usage.choices[column - 1]);
     } catch (const DatabaseError &) {
         // Shown as none, and written only as far as the save can reach the table.
+        for (const int column : columns)
+            values.tableChoices[column - 1] = -1;
     }
 }
 
@@ -217,7 +185,7 @@ void writeSettingsValues(const SettingsValues &values, bool tableUsageChanged)
         // switches and every other column stay its own.
         if (tableUsageChanged) {
             const QString other = companyTables(otherCompany()).settings;
-            const TableUsageRow row = tableUsageRowOf(other);
+            const TableUsageRow row = readTableUsage(conn, other).row;
             if (row == TableUsageRow::AddedAtFirstLogin)
                 addTableUsageRow(conn, other);
             if (row != TableUsageRow::None) {

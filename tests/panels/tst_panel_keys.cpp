@@ -30,6 +30,17 @@ QString progId(const QString &panel)
     return QStringLiteral("Belgepano.") + panel;
 }
 
+// One of FoldingCombos of the hosted panel, with the focus; RX's stock combo is made ready by
+// its option page's tab text first.
+kx::ComboBox *focusedCombo(HostedPanel &host, const QString &panel, const char *property)
+{
+    if (panel == u"RX" && QByteArray(property) == "XCStok")
+        host.child<QLineEdit>("XTTab")->setText("5");
+    auto *combo = host.child<kx::ComboBox>(property);
+    combo->setFocus();
+    return combo;
+}
+
 } // namespace
 
 class TestPanelKeys : public QObject
@@ -531,10 +542,7 @@ private slots:
         QFETCH(QString, shown);
         for (const auto &[panel, property] : FoldingCombos) {
             HostedPanel host(progId(panel));
-            if (panel == u"RX" && QByteArray(property) == "XCStok")
-                host.child<QLineEdit>("XTTab")->setText("5");
-            auto *combo = host.child<kx::ComboBox>(property);
-            combo->setFocus();
+            kx::ComboBox *combo = focusedCombo(host, panel, property);
             HostedPanel::type(typed);
             HostedPanel::type(typed);
             QVERIFY2(combo->Text() == shown + shown, qPrintable(panel + "." + property));
@@ -555,10 +563,7 @@ private slots:
         QApplication::clipboard()->setText(QStringLiteral("çağrı ltd. şti."));
         for (const auto &[panel, property] : FoldingCombos) {
             HostedPanel host(progId(panel));
-            if (panel == u"RX" && QByteArray(property) == "XCStok")
-                host.child<QLineEdit>("XTTab")->setText("5");
-            auto *combo = host.child<kx::ComboBox>(property);
-            combo->setFocus();
+            kx::ComboBox *combo = focusedCombo(host, panel, property);
             if (byMenu) {
                 kxtest::pasteByContextMenu(combo->lineEdit(), 0);
             } else {
